@@ -1,0 +1,119 @@
+// Turns the text of one orientation value into whole degrees.
+//
+// Accepted notation:
+//  * strike or trend: an azimuth 0..360 ("045", "45.6"; 360 stays 360) or a
+//    quadrant bearing ("N30E", "s45w"): N..E = v, S..E = 180 - v,
+//    N..W = 360 - v, S..W = 180 + v, with v 0..90;
+//  * dip: 0..90, optionally followed by the dip direction in one or two
+//    compass letters ("30", "30SE", "30w").  Letters on the wrong side of
+//    the strike turn the strike by 180 to the right-hand-rule strike (dip
+//    direction = strike + 90); letters at right angles are an error;
+//  * rake: 0..180 from the strike direction, or 0..90 followed by the
+//    letters of the end of the strike line it is measured from ("40N");
+//  * plunge: 0..90, optionally followed by letters that must agree with the
+//    trend;
+//  * slip sense: a slip keyword ("Norm", "Rev", "RLat", "LLat", "Ambig",
+//    "None", "All") or "LL" / "RL" in either case.
+// Numbers are unsigned decimal digits with an optional fraction, rounded to
+// the nearest degree.  A number longer than Max_Number_Length characters is
+// rejected with the operation's code.  Every operation returns 1 or a
+// negative error code; none reads past the end of its text.
+#ifndef QZCORE_PARSING_QZPARSER_H
+#define QZCORE_PARSING_QZPARSER_H
+
+#include <array>
+#include <memory>
+
+#include "qzCore/parsing/IEOptions.h"
+#include "qzCore/parsing/qzTokenList.h"
+#include "qzCore/shared/MyMath.h"
+
+namespace qzCore {
+
+class qzFileParser;
+
+class qzParser {
+public:
+    /// Longest number (digits, point and fraction) a value may hold.  Token
+    /// texts have at most 5 characters; typed values get a little more room
+    /// for leading zeros and decimals.
+    static constexpr std::size_t Max_Number_Length = 12;
+
+    qzParser();
+    ~qzParser();
+    /// Copies are independent: the owned helpers are duplicated.
+    qzParser(const qzParser& o);
+    qzParser& operator=(const qzParser& o);
+
+    /// Strike or trend.  @return 1, or -5 ("Invalid strike value").
+    /// An azimuth out of range also writes -5 into `strike`.
+    int ParseStrike(int& strike, const char* text);
+    /// ParseStrike, then the dip (which may turn the strike).
+    /// @return 1, or the first failing code (-5, -1, -2).
+    int ParseStrikeDip(int& strike, int& dip, const char* strikeText, const char* dipText);
+    /// Plunge (0..90) of a line of trend `trend`.  Letters after the number
+    /// must name the quadrant of the trend (any letters for a trend outside
+    /// 0..360).  @return 1, or -17; the plunge is unchanged on failure.
+    int ParsePlunge(int trend, int& plunge, const char* text);
+    /// A plain decimal number: leading blanks, an optional minus sign,
+    /// digits, an optional fraction, nothing after.  An empty text (or only
+    /// blanks, or a lone minus) gives 0.  @return 1, or -6 with `value`
+    /// unchanged (also for a null text and an integer out of the int range).
+    int ParseNumberGeneric(const char* text, int& value);
+    int ParseNumberGeneric(const char* text, double& value);
+
+    /// True when the last ParseDip kept the strike (no letters, or letters
+    /// that agreed with it).
+    bool getDipAgreed() const { return m_dipAgreed; }
+
+private:
+    // Record conversion reaches these through the parser's own operations.
+    friend class qzParserTestAccess;
+
+    /// @return 1, -1 ("Invalid dip value") or -2 ("Invalid dip direction").
+    int ParseDip(int& strike, int& dip, const char* text);
+    /// Rake on the plane (strike, dip) after ParseDip; sets the slip line's
+    /// trend and plunge.  @return the rake from the final strike (0..180), or -3.
+    int ParseRake(int strike, int dip, int& trend, int& plunge, const char* text);
+    /// @return 1, or -43 with `slip` set to no slip.
+    int ParseSlip(char& slip, const char* text);
+
+    using NumberBuffer = std::array<char, Max_Number_Length + 1>;
+    /// Copies the leading digits (and, when allowed, a decimal point and
+    /// more digits) of `text`; advances `text`.  False when there are no
+    /// digits or the number is too long.
+    bool copyNumber(const char*& text, NumberBuffer& buf, bool allowPoint);
+    int readNumber(const NumberBuffer& buf);
+    int FinishParseStrike(const NumberBuffer& buf, bool quadrant);
+    int FinishParseDip(const NumberBuffer& buf);
+    int FinishParseRake(const NumberBuffer& buf, bool quadrant);
+    /// Reads the direction letters after a number into dirLetters.
+    void takeLetters(const char* text);
+
+    bool IsN() const;
+    bool IsS() const;
+    bool IsE() const;
+    bool IsW() const;
+    bool IsNNE() const;
+    bool IsENE() const;
+    bool IsESE() const;
+    bool IsSSE() const;
+    bool IsSSW() const;
+    bool IsWSW() const;
+    bool IsWNW() const;
+    bool IsNNW() const;
+    bool isTwo(char a, char b) const;
+
+    std::unique_ptr<qzFileParser> fileParser;
+    std::unique_ptr<MyMath> math;
+    std::array<char, 3> dirLetters{};
+    bool m_dipAgreed = false;
+    bool m_integerValue = true;
+    std::unique_ptr<qzIEColumnOptions> columnOptions;
+    std::unique_ptr<qzIEDataTypeOrder> typeOrder;
+    std::unique_ptr<qzTokenList> tokenList;
+};
+
+}  // namespace qzCore
+
+#endif  // QZCORE_PARSING_QZPARSER_H

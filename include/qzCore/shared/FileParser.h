@@ -1,0 +1,81 @@
+// Line reading and splitting of delimited text files.
+//
+// Reading (grabLine):
+//  * LF and CRLF line ends (a lone CR at the end of a line is dropped);
+//  * a UTF-8 byte-order mark at the start of the stream is skipped;
+//  * a last line without a line end is read like any other;
+//  * a line holds at most krtIEConstants::Max_Line_Length (255) characters.
+//    A longer line is consumed whole, its first 255 characters are kept and
+//    lineTooLong() is true until the next line is read; memory use does not
+//    grow with the length of a line.
+//
+// Splitting (tokenize), the rules of tab- and comma-separated files:
+//  * the delimiter characters are those of the column delimiter bits
+//    (krtIEConstants::Tab_Delim, Comma_Delim, ...); several may be active;
+//  * two delimiters in a row enclose an empty field, so columns keep their
+//    places; a trailing delimiter gives a last, empty field;
+//  * with the space delimiter, a run of blanks is one delimiter and blanks
+//    at the start and end of the line are ignored (blank-aligned columns);
+//  * a field that starts with a double quote runs to the closing quote and
+//    may hold delimiters; two double quotes inside stand for one;
+//  * with ieColumnOptions::Column_Option_Trim_Blanks, blanks around each
+//    field are dropped;
+//  * bytes above 127 are ordinary characters.
+#ifndef QZCORE_SHARED_FILEPARSER_H
+#define QZCORE_SHARED_FILEPARSER_H
+
+#include <array>
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+
+#include "qzCore/shared/Token.h"
+#include "qzCore/shared/ieOptions.h"
+
+namespace qzCore {
+
+class FileParser {
+public:
+    explicit FileParser(const ieColumnOptions& options);
+    virtual ~FileParser() = default;
+    FileParser(const FileParser&) = default;
+    FileParser& operator=(const FileParser&) = default;
+
+    /// Takes the delimiter and column options; forgets the line count.
+    virtual void init(const ieColumnOptions& options);
+
+    /// Reads the next line into the line buffer.  False at the end of input
+    /// (nothing read).
+    bool grabLine(std::istream& in);
+    /// The text of the last line read (at most 255 characters).
+    const char* getLineBuffer() const { return m_line.data(); }
+    std::size_t getLineLength() const { return m_length; }
+    /// True when the last line read was longer than the line buffer.
+    bool lineTooLong() const { return m_tooLong; }
+    /// Number of lines read since init, counting blank ones.
+    unsigned int getLinesRead() const { return m_linesRead; }
+
+    /// Splits `text` into `tokens` (reset first) by the rules above.  Fields
+    /// beyond the capacity of the list are dropped.
+    /// @return the number of fields in the text (0 for an empty text).
+    int tokenize(const char* text, TokenList& tokens) const;
+    /// grabLine, then tokenize the line.  False at the end of input.
+    bool tokenizeLine(std::istream& in, TokenList& tokens);
+
+    unsigned int getColumnDelim() const { return m_delim; }
+
+protected:
+    bool isDelimiter(char c) const;
+
+private:
+    unsigned int m_delim = krtIEConstants::Tab_Delim;
+    bool m_trim = false;
+    std::array<char, krtIEConstants::Max_Line_Length + 1> m_line{};
+    std::size_t m_length = 0;
+    bool m_tooLong = false;
+    unsigned int m_linesRead = 0;
+};
+
+}  // namespace qzCore
+
+#endif  // QZCORE_SHARED_FILEPARSER_H

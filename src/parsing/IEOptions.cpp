@@ -1,0 +1,91 @@
+#include "qzCore/parsing/IEOptions.h"
+
+namespace qzCore {
+
+void qzIEDataTypeOptions::initDataTypeStrings() {
+    m_dataTypeStrings = {"Null",    "Attr1", "Attr2",  "Attr3", "Attr4", "Comment", "Type",
+                         "Dip",     "Plunge", "Rake",  "Slip",  "Well",  "Strike",  "Trend",
+                         "XLoc",    "YLoc",  "ZLoc",   "MD",    "#"};
+}
+
+void qzIEColumnOptions::init() {
+    resetColumnChoices();
+    setColumnDelim(krtIEConstants::Tab_Delim);
+    m_ieOptions = 0;
+}
+
+bool qzIEColumnOptions::isValidIEOption(std::uint32_t option) {
+    switch (option) {
+        case 0: case 0x1: case 0x2: case 0x4: case 0x10: case 0x20: case 0x40: case 0x100:
+        case 0x200: case 0x400: case 0x1000: case 0x2000: case 0x4000: case 0x10000:
+        case 0x20000: case 0x40000: case 0x100000: case 0x200000: case 0x400000:
+        case 0x1000000: case 0x2000000: case 0x4000000: case 0x10000000: case 0x20000000:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool qzIEColumnOptions::setIEOption(std::uint32_t option) {
+    if (!isValidIEOption(option)) return false;
+    m_ieOptions |= option;
+    return true;
+}
+
+bool qzIEColumnOptions::unsetIEOption(std::uint32_t option) {
+    if (!isValidIEOption(option)) return false;
+    m_ieOptions &= ~option;
+    return true;
+}
+
+bool qzIEColumnOptions::getIEOption(std::uint32_t option) const {
+    if (!isValidIEOption(option)) return false;
+    return (m_ieOptions & option) == option;
+}
+
+void qzIEColumnOptions::setColumns(std::initializer_list<int> types) {
+    int col = 0;
+    for (const int t : types) setColumnChoice(col++, t);
+}
+
+void qzIEColumnOptions::setDefaultColumnChoices() {
+    using T = qzIEDataTypeOptions;
+    resetColumnChoices();
+    setColumns({T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type, T::Plunge_Type, T::Well_Type,
+                T::Attr1_Type, T::Null_Type, T::Null_Type, T::Null_Type, T::Null_Type, T::Null_Type});
+}
+
+void qzIEColumnOptions::setDXFColumnChoices() {
+    using T = qzIEDataTypeOptions;
+    resetColumnChoices();
+    setColumns({T::Type_Type, T::Strike_Type, T::Dip_Type, T::Comment_Type});
+}
+
+void qzIEColumnOptions::setDefaultBinaryColumnChoices() { resetColumnChoices(); }
+
+void qzIEColumnOptions::setDefaultClipboardColumnChoices() {
+    using T = qzIEDataTypeOptions;
+    resetColumnChoices();
+    setColumns({T::Row_Type, T::Type_Type, T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type,
+                T::Plunge_Type, T::Slip_Type, T::XLoc_Type, T::YLoc_Type, T::ZLoc_Type, T::MD_Type,
+                T::Well_Type, T::Comment_Type});
+}
+
+void qzIEColumnOptions::setDefaultFaultKinInputColumnChoices() {
+    using T = qzIEDataTypeOptions;
+    setColumns({T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type, T::Slip_Type});
+}
+
+void qzIEColumnOptions::setDefaultStereonetInputColumnChoices() {
+    using T = qzIEDataTypeOptions;
+    setColumns({T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type, T::Plunge_Type});
+}
+
+void qzIEColumnOptions::setDefaultColumnOptions() {
+    unsetColumnOption(getColumnOptions());
+    setColumnDelim(krtIEConstants::Tab_Delim);
+    setColumnOption(Column_Option_Trim_Blanks);
+    unsetIEOption(IE_Strike_Is_Dip_Direction);
+}
+
+}  // namespace qzCore

@@ -1,0 +1,399 @@
+#include "qzCore/parsing/qzParser.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "qzCore/files/qzFileParser.h"
+#include "qzCore/records/GDTypes.h"
+#include "qzCore/shared/krtIEConstants.h"
+
+namespace qzCore {
+
+namespace {
+
+constexpr char kEnd = krtIEConstants::Null_Delim_Char;
+constexpr char kPoint = krtIEConstants::Period_Delim_Char;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads an unsigned decimal number with '.' as the decimal point, whatever
+// the process locale says.  Overlong or unreadable text gives infinity.
+double decimal(const char* b, const char* e) {
+    double v = 0.0;
+    const auto r = std::from_chars(b, e, v);
+    if (r.ec != std::errc() || r.ptr != e) return HUGE_VAL;
+    return v;
+}
+
+// ASCII lower case only: bytes above 127 stay as they are, whatever the locale.
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+template <typename T>
+std::unique_ptr<T> cloneOf(const std::unique_ptr<T>& p) {
+    return p ? std::make_unique<T>(*p) : nullptr;
+}
+
+}  // namespace
+
+qzParser::qzParser()
+    : math(std::make_unique<MyMath>()), tokenList(std::make_unique<qzTokenList>(qzTokenList::Default_Capacity)) {}
+
+qzParser::~qzParser() = default;
+
+qzParser::qzParser(const qzParser& o)
+    : fileParser(cloneOf(o.fileParser)),
+      math(cloneOf(o.math)),
+      dirLetters(o.dirLetters),
+      m_dipAgreed(o.m_dipAgreed),
+      m_integerValue(o.m_integerValue),
+      columnOptions(cloneOf(o.columnOptions)),
+      typeOrder(cloneOf(o.typeOrder)),
+      tokenList(cloneOf(o.tokenList)) {}
+
+qzParser& qzParser::operator=(const qzParser& o) {
+    if (this != &o) {
+        qzParser copy(o);
+        std::swap(fileParser, copy.fileParser);
+        std::swap(math, copy.math);
+        dirLetters = o.dirLetters;
+        m_dipAgreed = o.m_dipAgreed;
+        m_integerValue = o.m_integerValue;
+        std::swap(columnOptions, copy.columnOptions);
+        std::swap(typeOrder, copy.typeOrder);
+        std::swap(tokenList, copy.tokenList);
+    }
+    return *this;
+}
+
+// ------------------------------------------------------------ numbers
+
+bool qzParser::copyNumber(const char*& text, NumberBuffer& buf, bool allowPoint) {
+    std::size_t n = 0;
+    const char* p = text;
+    while (isDigit(*p)) {
+        if (n >= Max_Number_Length) return false;
+        buf[n++] = *p++;
+    }
+    if (n == 0) return false;
+    if (allowPoint && *p == kPoint) {
+        m_integerValue = false;
+        if (n >= Max_Number_Length) return false;
+        buf[n++] = *p++;
+        while (isDigit(*p)) {
+            if (n >= Max_Number_Length) return false;
+            buf[n++] = *p++;
+        }
+    }
+    buf[n] = kEnd;
+    text = p;
+    return true;
+}
+
+int qzParser::readNumber(const NumberBuffer& buf) {
+    // At most Max_Number_Length characters, so the value is far inside the
+    // range of a double.
+    const char* b = buf.data();
+    const double d = decimal(b, b + std::strlen(b));
+    // Whole numbers are exact in a double; a fraction is rounded.
+    m_integerValue = true;
+    return FloatToInt_Global(d);
+}
+
+int qzParser::FinishParseStrike(const NumberBuffer& buf, bool quadrant) {
+    const int v = readNumber(buf);
+    if (v < 0 || v > (quadrant ? 90 : 360)) return -5;
+    return v;
+}
+
+int qzParser::FinishParseDip(const NumberBuffer& buf) {
+    const int v = readNumber(buf);
+    if (v < 0 || v > 90) return -1;
+    return v;
+}
+
+int qzParser::FinishParseRake(const NumberBuffer& buf, bool quadrant) {
+    const int v = readNumber(buf);
+    if (v < 0 || v > (quadrant ? 90 : 180)) return -3;
+    return v;
+}
+
+// ------------------------------------------------------------ letters
+
+void qzParser::takeLetters(const char* text) {
+    dirLetters = {kEnd, kEnd, kEnd};
+    dirLetters[0] = lower(text[0]);
+    if (text[0] == kEnd) return;
+    dirLetters[1] = lower(text[1]);
+    if (text[1] == kEnd) return;
+    dirLetters[2] = text[2];
+}
+
+bool qzParser::isTwo(char a, char b) const {
+    return dirLetters[0] == a && dirLetters[1] == b && dirLetters[2] == kEnd;
+}
+
+bool qzParser::IsN() const { return dirLetters[0] == 'n' && dirLetters[1] == kEnd; }
+bool qzParser::IsS() const { return dirLetters[0] == 's' && dirLetters[1] == kEnd; }
+bool qzParser::IsE() const { return dirLetters[0] == 'e' && dirLetters[1] == kEnd; }
+bool qzParser::IsW() const { return dirLetters[0] == 'w' && dirLetters[1] == kEnd; }
+bool qzParser::IsNNE() const { return IsN() || isTwo('n', 'e'); }
+bool qzParser::IsENE() const { return IsE() || isTwo('n', 'e'); }
+bool qzParser::IsESE() const { return IsE() || isTwo('s', 'e'); }
+bool qzParser::IsSSE() const { return IsS() || isTwo('s', 'e'); }
+bool qzParser::IsSSW() const { return IsS() || isTwo('s', 'w'); }
+bool qzParser::IsWSW() const { return IsW() || isTwo('s', 'w'); }
+bool qzParser::IsWNW() const { return IsW() || isTwo('n', 'w'); }
+bool qzParser::IsNNW() const { return IsN() || isTwo('n', 'w'); }
+
+// ------------------------------------------------------------ values
+
+int qzParser::ParseStrike(int& strike, const char* text) {
+    if (!text) return -5;
+    NumberBuffer buf{};
+    if (isDigit(text[0])) {
+        const char* p = text;
+        if (!copyNumber(p, buf, true)) {
+            m_integerValue = true;
+            return -5;
+        }
+        if (*p != kEnd) {
+            m_integerValue = true;
+            return -5;
+        }
+        strike = FinishParseStrike(buf, false);
+        return strike < 0 ? -5 : 1;
+    }
+    const char first = lower(text[0]);
+    if (first != 'n' && first != 's') return -5;
+    const char* p = text + 1;
+    if (!copyNumber(p, buf, false)) return -5;
+    const int v = FinishParseStrike(buf, true);
+    if (v < 0) return -5;
+    const char last = lower(*p);
+    if (last != 'e' && last != 'w') return -5;
+    if (first == 'n') {
+        strike = last == 'e' ? v : 360 - v;
+    } else {
+        strike = last == 'e' ? 180 - v : 180 + v;
+    }
+    return 1;
+}
+
+int qzParser::ParseDip(int& strike, int& dip, const char* text) {
+    if (!text || !isDigit(text[0])) return -1;
+    NumberBuffer buf{};
+    const char* p = text;
+    if (!copyNumber(p, buf, true)) {
+        m_integerValue = true;
+        return -1;
+    }
+    dip = FinishParseDip(buf);
+    if (dip < 0) return -1;
+    if (*p == kEnd) {
+        m_dipAgreed = true;
+        return 1;
+    }
+    takeLetters(p);
+
+    // The dip direction must be 90 degrees clockwise of the strike.  Letters
+    // on the other side mean the strike was given the other way round.
+    auto agree = [this]() {
+        m_dipAgreed = true;
+        return 1;
+    };
+    auto turn = [this, &strike](int newStrike) {
+        m_dipAgreed = false;
+        strike = newStrike;
+        return 1;
+    };
+    const bool e = IsE(), w = IsW(), n = IsN(), s = IsS();
+    const bool ne = isTwo('n', 'e'), se = isTwo('s', 'e'), sw = isTwo('s', 'w'), nw = isTwo('n', 'w');
+    if (strike > 0 && strike < 90) {
+        if (e || se || s) return agree();
+        if (n || nw || w) return turn(strike + 180);
+    } else if (strike > 90 && strike < 180) {
+        if (s || sw || w) return agree();
+        if (n || ne || e) return turn(strike + 180);
+    } else if (strike > 180 && strike < 270) {
+        if (w || nw || n) return agree();
+        if (e || se || s) return turn(strike - 180);
+    } else if (strike > 270 && strike < 360) {
+        if (n || ne || e) return agree();
+        if (s || sw || w) return turn(strike - 180);
+    } else if (strike == 0 || strike == 360) {
+        if (e) {
+            strike = 0;
+            return agree();
+        }
+        if (w) return turn(180);
+    } else if (strike == 90) {
+        if (s) return agree();
+        if (n) return turn(270);
+    } else if (strike == 180) {
+        if (w) return agree();
+        if (e) return turn(0);
+    } else if (strike == 270) {
+        if (n) return agree();
+        if (s) return turn(90);
+    }
+    return -2;
+}
+
+int qzParser::ParseStrikeDip(int& strike, int& dip, const char* strikeText, const char* dipText) {
+    const int r = ParseStrike(strike, strikeText);
+    if (r < 0) return r;
+    return ParseDip(strike, dip, dipText);
+}
+
+int qzParser::ParseRake(int strike, int dip, int& trend, int& plunge, const char* text) {
+    if (!text || !isDigit(text[0])) return -3;
+    NumberBuffer buf{};
+    const char* p = text;
+    if (!copyNumber(p, buf, false)) return -3;
+    int r;
+    if (*p == kEnd) {
+        r = FinishParseRake(buf, false);
+        if (r < 0) return -3;
+        // Measured from the strike as typed; the dip may have turned it.
+        if (!m_dipAgreed) r = 180 - r;
+    } else {
+        r = FinishParseRake(buf, true);
+        if (r < 0) return -3;
+        takeLetters(p);
+        bool fromStrikeEnd = false, fromOtherEnd = false;
+        if (strike > 0 && strike < 90) {
+            fromStrikeEnd = IsNNE() || IsE();
+            fromOtherEnd = IsSSW() || IsW();
+        } else if (strike > 90 && strike < 180) {
+            fromStrikeEnd = IsESE() || IsS();
+            fromOtherEnd = IsNNW() || IsW();
+        } else if (strike > 180 && strike < 270) {
+            fromStrikeEnd = IsSSW() || IsW();
+            fromOtherEnd = IsNNE() || IsE();
+        } else if (strike > 270 && strike < 360) {
+            fromStrikeEnd = IsNNW() || IsW();
+            fromOtherEnd = IsESE() || IsS();
+        } else if (strike == 0 || strike == 360) {
+            fromStrikeEnd = IsN();
+            fromOtherEnd = IsS();
+        } else if (strike == 90) {
+            fromStrikeEnd = IsE();
+            fromOtherEnd = IsW();
+        } else if (strike == 180) {
+            fromStrikeEnd = IsS();
+            fromOtherEnd = IsN();
+        } else if (strike == 270) {
+            fromStrikeEnd = IsW();
+            fromOtherEnd = IsE();
+        }
+        if (fromStrikeEnd) {
+            // r kept
+        } else if (fromOtherEnd) {
+            r = 180 - r;
+        } else {
+            return -3;
+        }
+    }
+    math->computeTrendPlunge(strike, dip, r, trend, plunge);
+    return r;
+}
+
+int qzParser::ParsePlunge(int trend, int& plunge, const char* text) {
+    if (!text || !isDigit(text[0])) return -17;
+    NumberBuffer buf{};
+    const char* p = text;
+    if (!copyNumber(p, buf, true)) {
+        m_integerValue = true;
+        return -17;
+    }
+    const int v = FinishParseRake(buf, true);
+    if (v < 0) return -17;
+    if (*p != kEnd && trend >= 0 && trend <= 360) {
+        takeLetters(p);
+        bool ok = false;
+        if (trend > 0 && trend < 90) {
+            ok = IsNNE() || IsE();
+        } else if (trend > 90 && trend < 180) {
+            ok = IsESE() || IsS();
+        } else if (trend > 180 && trend < 270) {
+            ok = IsSSW() || IsW();
+        } else if (trend > 270 && trend < 360) {
+            ok = IsNNW() || IsW();
+        } else if (trend == 0 || trend == 360) {
+            ok = IsN();
+        } else if (trend == 90) {
+            ok = IsE();
+        } else if (trend == 180) {
+            ok = IsS();
+        } else if (trend == 270) {
+            ok = IsW();
+        }
+        if (!ok) return -17;
+    }
+    plunge = v;
+    return 1;
+}
+
+int qzParser::ParseSlip(char& slip, const char* text) {
+    if (text) {
+        char code = GDSlipTypes::GDSlipType_NoSlip;
+        if (GDSlipTypes::instance().get(std::string(text), code)) {
+            slip = code;
+            return 1;
+        }
+        const char a = lower(text[0]);
+        const char b = a == kEnd ? kEnd : lower(text[1]);
+        const bool two = b != kEnd && text[2] == kEnd;
+        if (two && a == 'l' && b == 'l') {
+            slip = GDSlipTypes::GDSlipType_LeftLatSlip;
+            return 1;
+        }
+        if (two && a == 'r' && b == 'l') {
+            slip = GDSlipTypes::GDSlipType_RightLatSlip;
+            return 1;
+        }
+    }
+    slip = GDSlipTypes::GDSlipType_NoSlip;
+    return -43;
+}
+
+int qzParser::ParseNumberGeneric(const char* text, double& value) {
+    if (!text) return -6;
+    const char* p = text;
+    while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+    bool negative = false;
+    if (*p == '-') {
+        negative = true;
+        ++p;
+    }
+    const char* digits = p;
+    while (isDigit(*p)) ++p;
+    if (*p == kPoint) {
+        ++p;
+        while (isDigit(*p)) ++p;
+    }
+    if (*p != kEnd) return -6;
+    if (p == digits) {
+        value = 0.0;  // empty, blanks only, or a lone minus sign
+        return 1;
+    }
+    if (*digits == kPoint && p == digits + 1) return -6;  // a lone point
+    const double v = decimal(digits, p);
+    if (!std::isfinite(v)) return -6;
+    value = negative ? -v : v;
+    return 1;
+}
+
+int qzParser::ParseNumberGeneric(const char* text, int& value) {
+    double v = 0.0;
+    const int r = ParseNumberGeneric(text, v);
+    if (r < 0) return r;
+    if (v > 2147483647.0 || v < -2147483648.0) return -6;
+    value = FloatToInt_Global(v);
+    return 1;
+}
+
+}  // namespace qzCore

@@ -1,0 +1,138 @@
+#include "qzCore/shared/FileParser.h"
+
+#include <cctype>
+#include <cstring>
+#include <istream>
+#include <limits>
+
+namespace qzCore {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; }
+
+}  // namespace
+
+FileParser::FileParser(const ieColumnOptions& options) { init(options); }
+
+void FileParser::init(const ieColumnOptions& options) {
+    m_delim = options.getColumnDelim();
+    m_trim = options.getColumnOption(ieColumnOptions::Column_Option_Trim_Blanks);
+    m_line.fill('\0');
+    m_length = 0;
+    m_tooLong = false;
+    m_linesRead = 0;
+}
+
+bool FileParser::isDelimiter(char c) const {
+    using K = krtIEConstants;
+    return ((m_delim & K::Tab_Delim) && c == K::Tab_Delim_Char) ||
+           ((m_delim & K::Comma_Delim) && c == K::Comma_Delim_Char) ||
+           ((m_delim & K::Space_Delim) && c == K::Space_Delim_Char) ||
+           ((m_delim & K::Semi_Colon_Delim) && c == K::Semi_Colon_Delim_Char) ||
+           ((m_delim & K::Colon_Delim) && c == K::Colon_Delim_Char) ||
+           ((m_delim & K::Period_Delim) && c == K::Period_Delim_Char);
+}
+
+bool FileParser::grabLine(std::istream& in) {
+    // Room for a full line plus a byte-order mark and a carriage return.
+    constexpr std::size_t room = krtIEConstants::Max_Line_Length + 5;
+    std::array<char, room + 1> raw{};
+    m_tooLong = false;
+    m_length = 0;
+    m_line[0] = '\0';
+    if (!in.good()) return false;
+    in.getline(raw.data(), static_cast<std::streamsize>(raw.size()));
+    std::size_t n = std::strlen(raw.data());
+    const auto got = in.gcount();
+    if (in.fail()) {
+        if (got == 0 && in.eof()) return false;  // nothing left
+        if (got == 0) return false;              // stream error
+        // The line did not fit: drop the rest of it.
+        in.clear(in.rdstate() & ~std::ios::failbit);
+        in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        m_tooLong = true;
+    }
+    const char* start = raw.data();
+    if (m_linesRead == 0 && n >= 3 && static_cast<unsigned char>(start[0]) == 0xEF &&
+        static_cast<unsigned char>(start[1]) == 0xBB && static_cast<unsigned char>(start[2]) == 0xBF) {
+        start += 3;
+        n -= 3;
+    }
+    if (!m_tooLong && n > 0 && start[n - 1] == '\r') --n;
+    if (n > krtIEConstants::Max_Line_Length) {
+        m_tooLong = true;
+        n = krtIEConstants::Max_Line_Length;
+    }
+    std::memcpy(m_line.data(), start, n);
+    m_line[n] = '\0';
+    m_length = n;
+    ++m_linesRead;
+    return true;
+}
+
+int FileParser::tokenize(const char* text, TokenList& tokens) const {
+    tokens.reset();
+    if (!text || !*text) return 0;
+    const bool spaceDelim = (m_delim & krtIEConstants::Space_Delim) != 0;
+    const char* p = text;
+    if (spaceDelim) {
+        while (*p == ' ') ++p;
+        if (!*p) return 0;
+    }
+    int count = 0;
+    std::string field;
+    for (;;) {
+        field.clear();
+        const char* q = p;
+        while (isBlank(*q) && !isDelimiter(*q)) ++q;
+        if (*q == krtIEConstants::Quote_Char) {
+            ++q;
+            for (;;) {
+                if (!*q) break;
+                if (*q == krtIEConstants::Quote_Char) {
+                    if (q[1] == krtIEConstants::Quote_Char) {
+                        field += krtIEConstants::Quote_Char;
+                        q += 2;
+                        continue;
+                    }
+                    ++q;
+                    break;
+                }
+                field += *q++;
+            }
+            while (*q && !isDelimiter(*q)) field += *q++;
+        } else {
+            q = p;
+            while (*q && !isDelimiter(*q)) field += *q++;
+        }
+        if (m_trim) {
+            std::size_t b = 0, e = field.size();
+            while (b < e && isBlank(field[b])) ++b;
+            while (e > b && isBlank(field[e - 1])) --e;
+            field = field.substr(b, e - b);
+        }
+        tokens.set(static_cast<std::size_t>(count), field);
+        ++count;
+        if (!*q) break;
+        // q is on a delimiter.
+        ++q;
+        if (spaceDelim) {
+            while (*q == ' ') ++q;
+            if (!*q) break;  // blanks at the end of the line
+        }
+        p = q;
+    }
+    return count;
+}
+
+bool FileParser::tokenizeLine(std::istream& in, TokenList& tokens) {
+    if (!grabLine(in)) {
+        tokens.reset();
+        return false;
+    }
+    tokenize(getLineBuffer(), tokens);
+    return true;
+}
+
+}  // namespace qzCore

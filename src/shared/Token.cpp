@@ -1,0 +1,119 @@
+#include "qzCore/shared/Token.h"
+
+#include <cctype>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "qzCore/shared/MyMath.h"
+
+namespace qzCore {
+
+namespace {
+
+/// The text without leading and trailing blanks, as [begin, end).
+void trimmed(const std::string& s, std::size_t& b, std::size_t& e) {
+    b = 0;
+    e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
+}
+
+bool isDecimalNumber(const std::string& s, std::size_t b, std::size_t e) {
+    std::size_t i = b;
+    if (i < e && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < e && std::isdigit(static_cast<unsigned char>(s[i]))) { ++i; ++digits; }
+    if (i < e && s[i] == '.') {
+        ++i;
+        while (i < e && std::isdigit(static_cast<unsigned char>(s[i]))) { ++i; ++digits; }
+    }
+    if (digits == 0) return false;
+    if (i < e && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < e && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        while (i < e && std::isdigit(static_cast<unsigned char>(s[i]))) { ++i; ++expDigits; }
+        if (expDigits == 0) return false;
+    }
+    return i == e;
+}
+
+}  // namespace
+
+void Token::set(int value) { m_text = std::to_string(value); }
+
+void Token::set(double value, int format) {
+    if (!std::isfinite(value)) {
+        m_text.clear();
+        return;
+    }
+    if (format == Whole_Number) {
+        set(FloatToInt_Global(value));
+        return;
+    }
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    m_text.assign(buf, res.ptr);
+}
+
+bool Token::couldBeNumber() const {
+    std::size_t b = 0, e = 0;
+    trimmed(m_text, b, e);
+    return isDecimalNumber(m_text, b, e);
+}
+
+bool Token::get(double& value) const {
+    std::size_t b = 0, e = 0;
+    trimmed(m_text, b, e);
+    if (!isDecimalNumber(m_text, b, e)) return false;
+    // from_chars reads '.' as the decimal point whatever the locale; it
+    // takes no leading '+'.
+    if (m_text[b] == '+') ++b;
+    double v = 0.0;
+    const auto r = std::from_chars(m_text.data() + b, m_text.data() + e, v);
+    if (r.ec != std::errc() || r.ptr != m_text.data() + e || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+bool Token::get(int& value) const {
+    std::size_t b = 0, e = 0;
+    trimmed(m_text, b, e);
+    std::size_t i = b;
+    if (i < e && m_text[i] == '+') {
+        ++i;
+        if (i < e && m_text[i] == '-') return false;
+    }
+    int v = 0;
+    const auto res = std::from_chars(m_text.data() + i, m_text.data() + e, v);
+    if (res.ec != std::errc() || res.ptr != m_text.data() + e || i == e) return false;
+    value = v;
+    return true;
+}
+
+void TokenList::reset() {
+    for (Token& t : m_tokens) t.reset();
+}
+
+bool TokenList::set(std::size_t index, const std::string& text) {
+    if (index >= m_tokens.size()) return false;
+    m_tokens[index].set(text);
+    return true;
+}
+
+bool TokenList::set(std::size_t index, const char* text) {
+    if (index >= m_tokens.size()) return false;
+    m_tokens[index].set(text);
+    return true;
+}
+
+std::size_t TokenList::numNonVoidTokens() const {
+    std::size_t n = 0;
+    for (const Token& t : m_tokens) n += t.isVoid() ? 0 : 1;
+    return n;
+}
+
+}  // namespace qzCore

@@ -1,0 +1,13 @@
+#include <iostream>
+
+#include <qzCore/qzCore.h>
+
+int main() {
+    qzCore::qzParser parser;
+    int strike = 0, dip = 0;
+    if (parser.ParseStrikeDip(strike, dip, "N0E", "30E") != 1) return 1;
+    qzCore::MyMath math;
+    math.computePole(strike, dip);
+    std::cout << "pole " << strike << '/' << dip << '\n';
+    return 0;
+}
