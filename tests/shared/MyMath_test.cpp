@@ -1,0 +1,490 @@
+#include "qzCore/shared/MyMath.h"
+
+#include <climits>
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+#include <newmat/newmatap.h>
+
+namespace qzCore {
+namespace {
+
+// Closed-form values below are worked in doubles; 1e-9 degrees leaves room
+// for the few ulps lost in trigonometry and nothing more.
+constexpr double kExactDeg = 1e-9;
+// An angle near 0 measured through acos resolves only to about
+// sqrt(2 * 2^-52) radians, some 1e-6 degrees.
+constexpr double kAcosResolutionDeg = 1e-5;
+// Whole-degree interfaces round once on the way in and once on the way out.
+constexpr int kWholeDegree = 1;
+
+double angleBetween(double t1, double p1, double t2, double p2) {
+    return Matrix_1(t1, p1).vectorAngle(Matrix_1(t2, p2));
+}
+
+// Lines are axial: 000/00 and 180/00 are the same line.
+double axialAngle(double t1, double p1, double t2, double p2) {
+    const double a = angleBetween(t1, p1, t2, p2);
+    return a > 90.0 ? 180.0 - a : a;
+}
+
+TEST(FloatToIntGlobal, RoundsHalvesAwayFromZero) {
+    EXPECT_EQ(FloatToInt_Global(2.5), 3);
+    EXPECT_EQ(FloatToInt_Global(-2.5), -3);
+    EXPECT_EQ(FloatToInt_Global(2.4999999), 2);
+    EXPECT_EQ(FloatToInt_Global(45.5), 46);
+    EXPECT_EQ(FloatToInt_Global(0.0), 0);
+}
+
+TEST(FloatToIntGlobal, ClampsWhatAnIntCannotHold) {
+    EXPECT_EQ(FloatToInt_Global(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(FloatToInt_Global(1e300), INT_MAX);
+    EXPECT_EQ(FloatToInt_Global(-1e300), INT_MIN);
+    EXPECT_EQ(FloatToInt_Global(std::numeric_limits<double>::infinity()), INT_MAX);
+}
+
+TEST(Matrix1, DirectionCosinesAreNorthEastDown) {
+    const Matrix_1 north(0.0, 0.0), east(90.0, 0.0), down(123.0, 90.0);
+    EXPECT_NEAR(north[0], 1.0, 1e-15);
+    EXPECT_NEAR(east[1], 1.0, 1e-15);
+    EXPECT_NEAR(down[2], 1.0, 1e-15);
+}
+
+TEST(Matrix1, UpwardVectorIsReportedAsTheDownwardLine) {
+    double t = 0, p = 0;
+    Matrix_1(0.0, 0.0, -1.0).convertFromDC(t, p);
+    EXPECT_NEAR(p, 90.0, kExactDeg);
+    // 045 plunging 30 upward is the line 225/30.
+    Matrix_1(45.0, -30.0).convertFromDC(t, p);
+    EXPECT_NEAR(t, 225.0, kExactDeg);
+    EXPECT_NEAR(p, 30.0, kExactDeg);
+}
+
+TEST(Matrix1, NearlyHorizontalVectorKeepsItsAzimuth) {
+    double t = 0, p = 0;
+    Matrix_1(-1.0, 0.0, -1e-17).convertFromDC(t, p);
+    EXPECT_NEAR(t, 180.0, kExactDeg);
+    EXPECT_NEAR(p, 0.0, kExactDeg);
+}
+
+TEST(Matrix1, VectorAlgebra) {
+    const Matrix_1 x(1, 0, 0), y(0, 1, 0);
+    const Matrix_1 z = x.crossProduct(y);
+    EXPECT_DOUBLE_EQ(z[2], 1.0);
+    EXPECT_DOUBLE_EQ(x.dotProduct(y), 0.0);
+    EXPECT_NEAR(x.vectorAngle(y), 90.0, kExactDeg);
+    Matrix_1 v(3, 4, 0);
+    ASSERT_TRUE(v.normalize());
+    EXPECT_DOUBLE_EQ(v[0], 0.6);
+    Matrix_1 zero;
+    EXPECT_FALSE(zero.normalize());
+    EXPECT_DOUBLE_EQ(zero.vectorAngle(x), 0.0);
+    Matrix_1 in(10.0, 20.0);
+    in.convertFromDC();
+    EXPECT_NEAR(in[0], 10.0, kExactDeg);
+    EXPECT_NEAR(in[1], 20.0, kExactDeg);
+}
+
+TEST(ComputePole, PlaneDippingEastHasPoleWestPlunging60) {
+    const MyMath m;
+    int a = 0, b = 30;  // strike 000, dips 30 towards 090
+    m.computePole(a, b);
+    EXPECT_EQ(a, 270);
+    EXPECT_EQ(b, 60);
+    double da = 360.0, db = 90.0;  // vertical plane striking north
+    m.computePole(da, db);
+    EXPECT_NEAR(da, 270.0, kExactDeg);
+    EXPECT_NEAR(db, 0.0, kExactDeg);
+}
+
+TEST(ComputePole, PoleIsNormalToEveryLineInThePlane) {
+    const MyMath m;
+    for (int strike = 0; strike < 360; strike += 13) {
+        for (int dip = 0; dip <= 90; dip += 10) {
+            double t = strike, p = dip;
+            m.computePole(t, p);
+            const Matrix_1 pole(t, p);
+            EXPECT_NEAR(pole.dotProduct(Matrix_1(double(strike), 0.0)), 0.0, 1e-12);
+            EXPECT_NEAR(pole.dotProduct(Matrix_1(strike + 90.0, double(dip))), 0.0, 1e-12);
+        }
+    }
+}
+
+TEST(ComputePole, RoundTripOverEveryWholeStrikeAndDip) {
+    const MyMath m;
+    for (int strike = 0; strike <= 360; ++strike) {
+        for (int dip = 0; dip <= 90; ++dip) {
+            int a = strike, b = dip;
+            m.computePole(a, b);
+            ASSERT_GE(a, 0);
+            ASSERT_LT(a, 360);
+            ASSERT_GE(b, 0);
+            ASSERT_LE(b, 90);
+            m.computePlaneFromPole(a, b);
+            ASSERT_EQ(a, strike % 360) << strike << "/" << dip;
+            ASSERT_EQ(b, dip);
+        }
+    }
+}
+
+TEST(Azimuths, DipDirectionStrikeAndUpperHemisphere) {
+    const MyMath m;
+    int a = 300;
+    m.computeDipDir(a);
+    EXPECT_EQ(a, 30);
+    m.computeStrikeFromDipDir(a);
+    EXPECT_EQ(a, 300);
+    a = 10;
+    m.computeStrikeFromDipDir(a);
+    EXPECT_EQ(a, 280);
+    a = 270;
+    m.computeUpperHem(a);
+    EXPECT_EQ(a, 90);
+    double d = 359.5;
+    m.computeUpperHem(d);
+    EXPECT_NEAR(d, 179.5, kExactDeg);
+}
+
+TEST(ComputeTrendPlunge, KnownSlipLines) {
+    const MyMath m;
+    double t = 0, p = 0;
+    m.computeTrendPlunge(0.0, 60.0, 90.0, t, p);  // straight down dip
+    EXPECT_NEAR(t, 90.0, kExactDeg);
+    EXPECT_NEAR(p, 60.0, kExactDeg);
+    m.computeTrendPlunge(0.0, 60.0, 0.0, t, p);  // along strike
+    EXPECT_NEAR(t, 0.0, kExactDeg);
+    EXPECT_NEAR(p, 0.0, kExactDeg);
+    m.computeTrendPlunge(0.0, 60.0, 180.0, t, p);  // the other way along strike
+    EXPECT_NEAR(t, 180.0, kExactDeg);
+    EXPECT_NEAR(p, 0.0, kExactDeg);
+    // Rake 45 on a plane dipping 45: sin(plunge) = sin(dip) sin(rake) gives
+    // plunge 30; tan(trend - strike) = cos(dip) tan(rake) gives 35.264.
+    m.computeTrendPlunge(0.0, 45.0, 45.0, t, p);
+    EXPECT_NEAR(p, 30.0, kExactDeg);
+    EXPECT_NEAR(t, std::atan(std::cos(M_PI / 4)) * 180.0 / M_PI, kExactDeg);
+}
+
+TEST(ComputeTrendPlunge, RakeRoundTripOnEveryKindOfPlane) {
+    const MyMath m;
+    for (int strike = 0; strike < 360; strike += 7) {
+        for (int dip = 1; dip <= 90; dip += 3) {
+            for (int rake = 0; rake <= 180; ++rake) {
+                double t = 0, p = 0, r = 0;
+                m.computeTrendPlunge(double(strike), double(dip), double(rake), t, p);
+                m.computeRakeFromTP(double(strike), t, p, r);
+                ASSERT_NEAR(r, rake, 1e-6) << strike << "/" << dip << " rake " << rake;
+                int ti = 0, pi = 0, ri = 0;
+                m.computeTrendPlunge(strike, dip, rake, ti, pi);
+                m.computeRakeFromTP(strike, ti, pi, ri);
+                ASSERT_NEAR(ri, rake, kWholeDegree) << strike << "/" << dip << " rake " << rake;
+            }
+        }
+    }
+}
+
+TEST(ComputeRakeFromTP, LineOnTheWrongSideOfTheStrikeHasNoRake) {
+    const MyMath m;
+    int rake = 0;
+    // Plane striking 000 dips east; a line plunging west cannot lie on it.
+    EXPECT_EQ(m.computeRakeFromTP(0, 270, 30, rake), -1);
+    EXPECT_EQ(rake, -1);
+    EXPECT_EQ(m.computeRakeFromTP(0, 90, 30, rake), 90);
+}
+
+TEST(Rotation, AboutTheVerticalAddsToTheTrend) {
+    MyMath m;
+    m.initRotate(Rotation_Axis_Vertical, 0, 0, 30.0);
+    int t = 10, p = 20;
+    m.threeDRotate(t, p);
+    EXPECT_EQ(t, 40);
+    EXPECT_EQ(p, 20);
+}
+
+TEST(Rotation, PositiveTurnIsClockwiseLookingAlongTheAxis) {
+    MyMath m;
+    // Looking north along 000/00, clockwise carries east to down.
+    m.initRotate(Rotation_Axis_North_South, 0, 0, 90.0);
+    double t = 90, p = 0;
+    m.threeDRotate(t, p);
+    EXPECT_NEAR(p, 90.0, kExactDeg);
+    // The same axis given by trend and plunge.
+    m.initRotate(Rotation_Axis_Trend_Plunge, 0, 0, 45.0);
+    t = 90;
+    p = 0;
+    m.threeDRotate(t, p);
+    EXPECT_NEAR(t, 90.0, kExactDeg);
+    EXPECT_NEAR(p, 45.0, kExactDeg);
+}
+
+TEST(Rotation, ThereAndBackReturnsEveryLine) {
+    MyMath forward, back;
+    forward.initRotate(Rotation_Axis_Trend_Plunge, 57, 23, 71.0);
+    back.initRotate(Rotation_Axis_Trend_Plunge, 57, 23, -71.0);
+    for (int t0 = 0; t0 < 360; t0 += 11) {
+        for (int p0 = 0; p0 <= 90; p0 += 9) {
+            double t = t0, p = p0;
+            forward.threeDRotate(t, p);
+            back.threeDRotate(t, p);
+            ASSERT_NEAR(axialAngle(t, p, t0, p0), 0.0, kAcosResolutionDeg) << t0 << "/" << p0;
+        }
+    }
+}
+
+TEST(Rotation, PlaneTurnedAboutItsStrikeByMinusItsDipIsHorizontal) {
+    MyMath m;
+    const int strike = 30, dip = 40;
+    m.initRotate(Rotation_Axis_Trend_Plunge, strike, 0, -dip);
+    double t = strike, p = dip;
+    m.computePole(t, p);
+    m.threeDRotate(t, p);
+    EXPECT_NEAR(p, 90.0, 1e-6);
+}
+
+TEST(Rotation, VectorAboutAnAxisKeepsItsSense) {
+    const MyMath m;
+    Matrix_1 v(0.0, 0.0, -1.0);  // straight up
+    m.threeDRotate(v, 90.0, 0.0, 0.0);
+    // Up (-z) about north by +90: -z goes to +y (east).
+    EXPECT_NEAR(v[1], 1.0, 1e-12);
+    EXPECT_NEAR(v[2], 0.0, 1e-12);
+}
+
+TEST(ComputeAngleBetweenObjects, LinesAndPlanes) {
+    const MyMath m;
+    EXPECT_EQ(m.computeAngleBetweenObjects(0, 0, 90, 0, false), 90);
+    EXPECT_EQ(m.computeAngleBetweenObjects(0, 0, 180, 0, false), 180);
+    EXPECT_EQ(m.computeAngleBetweenObjects(10, 20, 10, 20, false), 0);
+    // Poles 270/60 and 090/60 are 60 degrees apart.
+    EXPECT_EQ(m.computeAngleBetweenObjects(0, 30, 180, 30, true), 60);
+}
+
+TEST(AddToCharMatrix, FillsTheUpperTriangleOnly) {
+    const MyMath m;
+    Matrix_3 a;
+    m.addToCharMatrix(a, Matrix_1(1, 2, 3));
+    m.addToCharMatrix(a, Matrix_1(1, 0, 0));
+    EXPECT_DOUBLE_EQ(a.getMat(0, 0), 2.0);
+    EXPECT_DOUBLE_EQ(a.getMat(0, 1), 2.0);
+    EXPECT_DOUBLE_EQ(a.getMat(1, 2), 6.0);
+    EXPECT_DOUBLE_EQ(a.getMat(1, 0), 0.0);
+    EXPECT_DOUBLE_EQ(a.getMat(2, 1), 0.0);
+}
+
+TEST(ComputeEigen, ValuesDescendAndVectorsMatchAKnownMatrix) {
+    const MyMath m;
+    // [[2,1,0],[1,2,0],[0,0,5]]: eigenvalues 5, 3, 1 with vectors z,
+    // (x + y)/sqrt2 and (x - y)/sqrt2.
+    Matrix_3 a;
+    a.setMat(0, 0, 2);
+    a.setMat(0, 1, 1);
+    a.setMat(1, 1, 2);
+    a.setMat(2, 2, 5);
+    Matrix_3 vec;
+    Matrix_1 val;
+    ASSERT_TRUE(m.computeEigen(a, vec, val));
+    EXPECT_NEAR(val[0], 5.0, 1e-12);
+    EXPECT_NEAR(val[1], 3.0, 1e-12);
+    EXPECT_NEAR(val[2], 1.0, 1e-12);
+    EXPECT_NEAR(std::fabs(vec.getColumn(0)[2]), 1.0, 1e-12);
+    EXPECT_NEAR(std::fabs(vec.getColumn(1).dotProduct(Matrix_1(1, 1, 0))), std::sqrt(2.0), 1e-12);
+    EXPECT_NEAR(std::fabs(vec.getColumn(2).dotProduct(Matrix_1(1, -1, 0))), std::sqrt(2.0), 1e-12);
+}
+
+TEST(ComputeEigen, NewmatFormAgreesAndBadInputFails) {
+    const MyMath m;
+    NEWMAT::SymmetricMatrix s(3);
+    s = 0.0;
+    s(1, 1) = 1.0;
+    s(2, 2) = 3.0;
+    s(3, 3) = 2.0;
+    Matrix_3 vec;
+    Matrix_1 val;
+    ASSERT_TRUE(m.computeEigen(s, vec, val));
+    EXPECT_NEAR(val[0], 3.0, 1e-12);
+    EXPECT_NEAR(std::fabs(vec.getColumn(0)[1]), 1.0, 1e-12);
+    EXPECT_NEAR(std::fabs(vec.getColumn(2)[0]), 1.0, 1e-12);
+
+    NEWMAT::SymmetricMatrix wrong(2);
+    wrong = 1.0;
+    EXPECT_FALSE(m.computeEigen(wrong, vec, val));
+    Matrix_3 nan;
+    nan.setMat(0, 0, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FALSE(m.computeEigen(nan, vec, val));
+}
+
+TEST(Random, RangesAndRepeatableSeeds) {
+    MyMath a, b;
+    a.seedRandom(42u);
+    b.seedRandom(42u);
+    for (int i = 0; i < 1000; ++i) {
+        const double u = a.random();
+        ASSERT_GE(u, 0.0);
+        ASSERT_LE(u, 1.0);
+        ASSERT_EQ(u, b.random());
+        const int k = a.random(360);
+        ASSERT_GE(k, 0);
+        ASSERT_LT(k, 360);
+        b.random(360);
+    }
+    EXPECT_EQ(a.random(0), 0);
+}
+
+TEST(GeneratePointInDist, FisherMeanCosineMatchesTheory) {
+    // For the Fisher distribution E[cos theta] = coth(kappa) - 1/kappa
+    // (Fisher 1953).  With 20000 draws the standard error of the sample
+    // mean is below 0.001; whole-degree rounding adds less than that.
+    MyMath m;
+    m.seedRandom(7u);
+    const double kappa = 20.0;
+    const int n = 20000;
+    double sum = 0.0;
+    for (int i = 0; i < n; ++i) {
+        int t = 0, p = 0;
+        m.generatePointInDist(0, 90, kappa, t, p);
+        ASSERT_GE(p, 0);
+        ASSERT_LE(p, 90);
+        ASSERT_GE(t, 0);
+        ASSERT_LT(t, 360);
+        sum += std::sin(p * MyMath::Deg_To_Rad);  // cosine of the angle from vertical
+    }
+    const double expected = 1.0 / std::tanh(kappa) - 1.0 / kappa;
+    EXPECT_NEAR(sum / n, expected, 0.005);
+}
+
+TEST(GeneratePointInDist, HighConcentrationStaysOnTheSeed) {
+    MyMath m;
+    m.seedRandom(11u);
+    for (int i = 0; i < 200; ++i) {
+        int t = 0, p = 0;
+        m.generatePointInDist(135, 40, 1e7, t, p);
+        ASSERT_LE(angleBetween(t, p, 135, 40), 1.5);
+    }
+}
+
+TEST(GeneratePointInDist, NoConcentrationIsUniformOverTheSphere) {
+    // Folded to the lower hemisphere, sin(plunge) of uniform lines is
+    // uniform on [0, 1]: mean 0.5, standard error 0.002 for 20000 draws.
+    MyMath m;
+    m.seedRandom(3u);
+    double sum = 0.0;
+    const int n = 20000;
+    for (int i = 0; i < n; ++i) {
+        int t = 0, p = 0;
+        m.generatePointInDist(0, 90, 0.0, t, p);
+        sum += std::sin(p * MyMath::Deg_To_Rad);
+    }
+    EXPECT_NEAR(sum / n, 0.5, 0.01);
+}
+
+TEST(ProjectionRadius, KnownPlunges) {
+    const MyMath m;
+    EXPECT_NEAR(m.computeEqualAreaRadius(0), 1.0, 1e-15);
+    EXPECT_NEAR(m.computeEqualAreaRadius(90), 0.0, 1e-15);
+    EXPECT_NEAR(m.computeEqualAreaRadius(30), std::sqrt(2.0) * 0.5, 1e-15);  // sqrt2 sin 30
+    EXPECT_NEAR(m.computeEqualAngleRadius(0), 1.0, 1e-15);
+    EXPECT_NEAR(m.computeEqualAngleRadius(90), 0.0, 1e-15);
+    EXPECT_NEAR(m.computeEqualAngleRadius(30), 1.0 / std::sqrt(3.0), 1e-15);  // tan 30
+    for (int p = 1; p <= 90; ++p) {
+        ASSERT_LT(m.computeEqualAreaRadius(p), m.computeEqualAreaRadius(p - 1));
+        ASSERT_LT(m.computeEqualAngleRadius(p), m.computeEqualAngleRadius(p - 1));
+    }
+}
+
+TEST(ComputeGreatCircle, RunsFromStrikeThroughDipLineToTheOtherEnd) {
+    const MyMath m;
+    std::list<TwoDPoint<float>> pts;
+    m.computeGreatCircle(30.0, 50.0, pts, -1.0);
+    ASSERT_EQ(pts.size(), 91u);  // every 2 degrees of rake, both ends
+    EXPECT_NEAR(pts.front().x(), 30.0f, 1e-4f);
+    EXPECT_NEAR(pts.front().y(), 0.0f, 1e-4f);
+    EXPECT_NEAR(pts.back().x(), 210.0f, 1e-4f);
+    EXPECT_NEAR(pts.back().y(), 0.0f, 1e-4f);
+    auto mid = pts.begin();
+    std::advance(mid, 45);
+    EXPECT_NEAR(mid->x(), 120.0f, 1e-4f);
+    EXPECT_NEAR(mid->y(), 50.0f, 1e-4f);
+}
+
+TEST(ConvertPointToTP, InvertsTheProjection) {
+    const MyMath m;
+    const TwoDPoint<int> c(222, 222);
+    TwoDPoint<double> north(222, 22);
+    ASSERT_TRUE(m.convertPointToTP(200, c, north, true, true));
+    EXPECT_NEAR(north.x(), 0.0, kExactDeg);
+    EXPECT_NEAR(north.y(), 0.0, kExactDeg);
+    TwoDPoint<double> centre(222, 222);
+    ASSERT_TRUE(m.convertPointToTP(200, c, centre, true, false));
+    EXPECT_NEAR(centre.y(), 90.0, kExactDeg);
+    for (const bool area : {true, false}) {
+        const double r = area ? m.computeEqualAreaRadius(35.0) : m.computeEqualAngleRadius(35.0);
+        // Trend 120: east and south of the centre, device y growing down.
+        TwoDPoint<double> p(222 + 200 * r * std::sin(120 * MyMath::Deg_To_Rad),
+                            222 - 200 * r * std::cos(120 * MyMath::Deg_To_Rad));
+        ASSERT_TRUE(m.convertPointToTP(200, c, p, true, area));
+        EXPECT_NEAR(p.x(), 120.0, 1e-9);
+        EXPECT_NEAR(p.y(), 35.0, 1e-9);
+    }
+    TwoDPoint<double> upper(222 + 100, 222);
+    ASSERT_TRUE(m.convertPointToTP(200, c, upper, false, true));
+    EXPECT_NEAR(upper.x(), 270.0, kExactDeg);
+    TwoDPoint<double> outside(222 + 201, 222);
+    EXPECT_FALSE(m.convertPointToTP(200, c, outside, true, true));
+    EXPECT_DOUBLE_EQ(outside.x(), 423.0);
+}
+
+TEST(GridInterpolate, CrossingsOnEdgesAndSharedEdgesAgree) {
+    const MyMath m;
+    const std::array<TwoDPoint<double>, 4> cell{TwoDPoint<double>(0, 0), TwoDPoint<double>(1, 0),
+                                                TwoDPoint<double>(1, 1), TwoDPoint<double>(0, 1)};
+    std::array<TwoDPoint<double>, 4> x{};
+    EXPECT_EQ(m.gridInterpolate(cell, {0.0, 1.0, 1.0, 0.0}, 0.25, x), 1 | 4);
+    EXPECT_NEAR(x[0].x(), 0.25, 1e-15);
+    EXPECT_NEAR(x[2].x(), 0.25, 1e-15);
+    EXPECT_NEAR(x[2].y(), 1.0, 1e-15);
+    EXPECT_EQ(m.gridInterpolate(cell, {0.0, 0.0, 0.0, 0.0}, 0.5, x), 0);
+    EXPECT_EQ(m.gridInterpolate(cell, {1.0, 0.0, 1.0, 0.0}, 0.5, x), 15);  // a saddle
+
+    // The cell to the right shares edge 1 (as its edge 3, walked the other way).
+    const std::array<TwoDPoint<double>, 4> right{TwoDPoint<double>(1, 0), TwoDPoint<double>(2, 0),
+                                                 TwoDPoint<double>(2, 1), TwoDPoint<double>(1, 1)};
+    std::array<TwoDPoint<double>, 4> y{};
+    m.gridInterpolate(cell, {0.0, 0.3, 0.9, 0.0}, 0.5, x);
+    m.gridInterpolate(right, {0.3, 0.0, 0.0, 0.9}, 0.5, y);
+    EXPECT_EQ(x[1], y[3]);
+}
+
+TEST(PlotHelpers, AngleFromNorthAndRotate) {
+    const MyMath m;
+    EXPECT_NEAR(m.angleFromNorth(TwoDPoint<double>(1, 0)), 90.0, kExactDeg);
+    EXPECT_NEAR(m.angleFromNorth(TwoDPoint<double>(0, -1)), 180.0, kExactDeg);
+    EXPECT_NEAR(m.angleFromNorth(TwoDPoint<float>(-1, 0)), 270.0, 1e-5);
+    EXPECT_NEAR(m.angleFromNorth(TwoDPoint<double>(0, 0)), 0.0, kExactDeg);
+    // A north-pointing vector turned by minus the trend points along the trend.
+    TwoDPoint<double> v(0, 1);
+    m.rotate(v, -90.0 * MyMath::Deg_To_Rad);
+    EXPECT_NEAR(v.x(), 1.0, 1e-15);
+    EXPECT_NEAR(v.y(), 0.0, 1e-15);
+    EXPECT_NEAR(m.distance(TwoDPoint<double>(0, 0), TwoDPoint<double>(3, 4)), 5.0, 1e-15);
+}
+
+TEST(TwoDPoint, WholeNumberPointsRoundTheirTurns) {
+    TwoDPoint<int> p(10, 0);
+    p.rotateCCW(90);
+    EXPECT_EQ(p, TwoDPoint<int>(0, 10));
+    p.rotateCW(45);
+    EXPECT_EQ(p, TwoDPoint<int>(7, 7));
+    p.translate(1, -1);
+    EXPECT_EQ(p, TwoDPoint<int>(8, 6));
+    EXPECT_DOUBLE_EQ(p.distance(TwoDPoint<int>(0, 0)), 10.0);
+    EXPECT_DOUBLE_EQ(p.distanceSquared(TwoDPoint<int>(0, 0)), 100.0);
+    p.scale(0.5);
+    EXPECT_EQ(p, TwoDPoint<int>(4, 3));
+    p.setToZero();
+    EXPECT_EQ(p, TwoDPoint<int>());
+    EXPECT_TRUE(TwoDPointLess()(TwoDPoint<int>(1, 9), TwoDPoint<int>(2, 0)));
+    EXPECT_TRUE(TwoDPointLess()(TwoDPoint<int>(1, 0), TwoDPoint<int>(1, 1)));
+}
+
+}  // namespace
+}  // namespace qzCore
