@@ -1,0 +1,221 @@
+#include "qzCore/shared/FileParser.h"
+
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "qzCore/shared/ComplexFileName.h"
+#include "qzCore/shared/Token.h"
+#include "qzCore/shared/ieOptions.h"
+
+namespace qzCore {
+namespace {
+
+ieColumnOptions options(unsigned int delim, bool trim = true) {
+    ieColumnOptions o;
+    o.setColumnDelim(delim);
+    if (trim) o.setColumnOption(ieColumnOptions::Column_Option_Trim_Blanks);
+    return o;
+}
+
+std::vector<std::string> split(const FileParser& p, const char* text, int* count = nullptr) {
+    TokenList t(8);
+    const int n = p.tokenize(text, t);
+    if (count) *count = n;
+    std::vector<std::string> out;
+    for (int i = 0; i < n && i < 8; ++i) out.push_back(t[std::size_t(i)].str());
+    return out;
+}
+
+using Fields = std::vector<std::string>;
+
+TEST(Token, NumbersAndTheirText) {
+    Token t;
+    t.set(512345.67, Token::Exact);
+    EXPECT_EQ(t.str(), "512345.67");
+    t.set(0.1, Token::Exact);
+    EXPECT_EQ(t.str(), "0.1");
+    t.set(1523.5, Token::Whole_Number);
+    EXPECT_EQ(t.str(), "1524");
+    t.set(-12);
+    EXPECT_EQ(t.str(), "-12");
+    t.set(std::numeric_limits<double>::quiet_NaN(), Token::Exact);
+    EXPECT_TRUE(t.isVoid());
+}
+
+TEST(Token, ExactTextReadsBackTheSameDouble) {
+    for (const double v : {512345.67, 1e-5, 6378137.0, -0.000123456789, 2.2250738585072014e-308}) {
+        Token t;
+        t.set(v, Token::Exact);
+        double back = 0;
+        ASSERT_TRUE(t.get(back)) << t.str();
+        EXPECT_EQ(back, v);
+    }
+}
+
+TEST(Token, OnlyPlainDecimalNumbersAreNumbers) {
+    for (const char* good : {"12", " -3.5 ", "+7", "1e3", ".5", "5."}) {
+        EXPECT_TRUE(Token(good).couldBeNumber()) << good;
+    }
+    for (const char* bad : {"", " ", "inf", "nan", "0x10", "1e", "1.2.3", "12a", "--1", "+-1", "."}) {
+        EXPECT_FALSE(Token(bad).couldBeNumber()) << bad;
+    }
+    int i = 99;
+    EXPECT_FALSE(Token("99999999999").get(i));
+    EXPECT_FALSE(Token("+-5").get(i));
+    EXPECT_FALSE(Token("4.5").get(i));
+    EXPECT_EQ(i, 99);
+    EXPECT_TRUE(Token(" 42 ").get(i));
+    EXPECT_EQ(i, 42);
+    double d = 0;
+    EXPECT_FALSE(Token("1e999").get(d));
+}
+
+TEST(TokenList, BoundsAndCounts) {
+    TokenList t(3);
+    EXPECT_TRUE(t.set(2, "x"));
+    EXPECT_FALSE(t.set(3, "y"));
+    EXPECT_EQ(t.numNonVoidTokens(), 1u);
+    EXPECT_THROW(t[3], std::out_of_range);
+    t.reset();
+    EXPECT_EQ(t.numNonVoidTokens(), 0u);
+}
+
+TEST(FileParserTokenize, TabAndCommaKeepEmptyColumnsInPlace) {
+    const FileParser tab(options(krtIEConstants::Tab_Delim));
+    EXPECT_EQ(split(tab, "45\t30\t\t120\t"), (Fields{"45", "30", "", "120", ""}));
+    const FileParser comma(options(krtIEConstants::Comma_Delim));
+    EXPECT_EQ(split(comma, "N30E, 45SE ,Norm"), (Fields{"N30E", "45SE", "Norm"}));
+    EXPECT_EQ(split(comma, ",,"), (Fields{"", "", ""}));
+    int n = -1;
+    EXPECT_TRUE(split(comma, "", &n).empty());
+    EXPECT_EQ(n, 0);
+}
+
+TEST(FileParserTokenize, QuotedFieldsHoldDelimitersAndQuotes) {
+    const FileParser comma(options(krtIEConstants::Comma_Delim));
+    EXPECT_EQ(split(comma, "12,\"joint, set 2\",\"say \"\"hi\"\"\""),
+              (Fields{"12", "joint, set 2", "say \"hi\""}));
+    // An unclosed quote runs to the end of the line.
+    EXPECT_EQ(split(comma, "1,\"open, field"), (Fields{"1", "open, field"}));
+}
+
+TEST(FileParserTokenize, SpacesAsDelimiterFoldRuns) {
+    const FileParser space(options(krtIEConstants::Space_Delim));
+    EXPECT_EQ(split(space, "   45   30  Norm  "), (Fields{"45", "30", "Norm"}));
+    const FileParser several(options(krtIEConstants::Tab_Delim | krtIEConstants::Semi_Colon_Delim));
+    EXPECT_EQ(split(several, "1;2\t3"), (Fields{"1", "2", "3"}));
+}
+
+TEST(FileParserTokenize, WithoutTrimmingBlanksStay) {
+    const FileParser keep(options(krtIEConstants::Comma_Delim, false));
+    EXPECT_EQ(split(keep, " a , b"), (Fields{" a ", " b"}));
+}
+
+TEST(FileParserTokenize, FieldsBeyondTheListAreCountedButDropped) {
+    const FileParser tab(options(krtIEConstants::Tab_Delim));
+    TokenList t(2);
+    EXPECT_EQ(tab.tokenize("a\tb\tc\td", t), 4);
+    EXPECT_EQ(t[1].str(), "b");
+}
+
+TEST(FileParserTokenize, HighBytesAreOrdinaryCharacters) {
+    const FileParser tab(options(krtIEConstants::Tab_Delim));
+    EXPECT_EQ(split(tab, "Gneiß\t\xff\xfe"), (Fields{"Gneiß", "\xff\xfe"}));
+}
+
+TEST(FileParserGrabLine, LineEndsMarkAndLastLine) {
+    std::istringstream in("\xEF\xBB\xBF" "first\r\nsecond\n\nlast");
+    FileParser p(options(krtIEConstants::Tab_Delim));
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_STREQ(p.getLineBuffer(), "first");
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_STREQ(p.getLineBuffer(), "second");
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_STREQ(p.getLineBuffer(), "");
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_STREQ(p.getLineBuffer(), "last");
+    EXPECT_FALSE(p.grabLine(in));
+    EXPECT_EQ(p.getLinesRead(), 4u);
+}
+
+TEST(FileParserGrabLine, ByteOrderMarkOnlyAtTheStart) {
+    std::istringstream in("a\n\xEF\xBB\xBF" "b\n");
+    FileParser p(options(krtIEConstants::Tab_Delim));
+    ASSERT_TRUE(p.grabLine(in));
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_EQ(p.getLineLength(), 4u);
+}
+
+TEST(FileParserGrabLine, OverlongLinesAreFlaggedAndSkippedWhole) {
+    const std::string exact(255, 'x');
+    const std::string over(256, 'y');
+    const std::string huge(100000, 'z');
+    std::istringstream in(exact + "\r\n" + over + "\n" + huge + "\nnext\n");
+    FileParser p(options(krtIEConstants::Tab_Delim));
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_FALSE(p.lineTooLong());
+    EXPECT_EQ(p.getLineLength(), 255u);
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_TRUE(p.lineTooLong());
+    EXPECT_EQ(p.getLineLength(), 255u);
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_TRUE(p.lineTooLong());
+    ASSERT_TRUE(p.grabLine(in));
+    EXPECT_FALSE(p.lineTooLong());
+    EXPECT_STREQ(p.getLineBuffer(), "next");
+    EXPECT_FALSE(p.grabLine(in));
+}
+
+TEST(FileParserGrabLine, TokenizeLineReadsRowAfterRow) {
+    std::istringstream in("10\t20\n30\t40");
+    FileParser p(options(krtIEConstants::Tab_Delim));
+    TokenList t(4);
+    ASSERT_TRUE(p.tokenizeLine(in, t));
+    EXPECT_EQ(t[1].str(), "20");
+    ASSERT_TRUE(p.tokenizeLine(in, t));
+    EXPECT_EQ(t[0].str(), "30");
+    EXPECT_FALSE(p.tokenizeLine(in, t));
+    EXPECT_EQ(t.numNonVoidTokens(), 0u);
+}
+
+TEST(ComplexFileName, Parts) {
+    const ComplexFileName f("field/2026/site 4.data.txt");
+    EXPECT_EQ(f.getShortName(), "site 4.data");
+    EXPECT_EQ(f.getFileName(), "site 4.data.txt");
+    EXPECT_EQ(f.getExtension(), "txt");
+    EXPECT_EQ(f.getDirectory(), "field/2026/");
+    EXPECT_EQ(ComplexFileName(".qztemp").getShortName(), ".qztemp");
+    EXPECT_EQ(ComplexFileName(".qztemp").getExtension(), "");
+    EXPECT_EQ(ComplexFileName("noext").getExtension(), "");
+    EXPECT_EQ(ComplexFileName("dir.d/noext").getShortName(), "noext");
+}
+
+TEST(IeDataTypeOrder, FirstColumnOfEachTypeAndTheCount) {
+    struct Types : ieDataTypeOptions {
+        Types() { m_dataTypeStrings = {"Null", "A", "B", "C"}; }
+    } types;
+    ieColumnOptions cols;
+    cols.setColumnChoice(0, 2);
+    cols.setColumnChoice(1, 3);
+    cols.setColumnChoice(2, 2);
+    cols.setColumnChoice(4, 99);  // not a type of this table
+    EXPECT_FALSE(cols.setColumnChoice(19, 1));
+    EXPECT_EQ(cols.getColumnChoice(-1), ieDataTypeOptions::Bad_Data_Type_Index);
+    const ieDataTypeOrder order(types, cols);
+    EXPECT_EQ(order.getOrderIndex(2), 0);
+    EXPECT_EQ(order.getOrderIndex(3), 1);
+    EXPECT_FALSE(order.hasValidOrder(1));
+    EXPECT_FALSE(order.hasValidOrder(99));
+    EXPECT_EQ(order.getValidOrderCount(), 3);
+    std::string s;
+    EXPECT_TRUE(types.getDataTypeString(3, s));
+    EXPECT_EQ(s, "C");
+    EXPECT_FALSE(types.getDataTypeString(4, s));
+    EXPECT_EQ(types.getDataTypeIndex("B"), 2);
+    EXPECT_EQ(types.getDataTypeIndex("b"), ieDataTypeOptions::Bad_Data_Type_Index);
+}
+
+}  // namespace
+}  // namespace qzCore
