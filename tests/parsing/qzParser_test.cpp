@@ -1,0 +1,369 @@
+#include "qzCore/parsing/qzParser.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "qzCore/records/GDTypes.h"
+
+namespace qzCore {
+
+// Reaches the parser's per-value steps that record conversion uses.
+class qzParserTestAccess {
+public:
+    static int ParseDip(qzParser& p, int& strike, int& dip, const char* text) {
+        return p.ParseDip(strike, dip, text);
+    }
+    static int ParseRake(qzParser& p, int strike, int dip, int& trend, int& plunge, const char* text) {
+        return p.ParseRake(strike, dip, trend, plunge, text);
+    }
+    static int ParseSlip(qzParser& p, char& slip, const char* text) { return p.ParseSlip(slip, text); }
+};
+
+namespace {
+
+using A = qzParserTestAccess;
+
+int strikeOf(const char* text, int start = -99) {
+    qzParser p;
+    int s = start;
+    const int r = p.ParseStrike(s, text);
+    return r == 1 ? s : r;
+}
+
+TEST(ParseStrike, AzimuthsIncluding360) {
+    EXPECT_EQ(strikeOf("045"), 45);
+    EXPECT_EQ(strikeOf("0"), 0);
+    EXPECT_EQ(strikeOf("360"), 360);
+    EXPECT_EQ(strikeOf("45.5"), 46);
+    EXPECT_EQ(strikeOf("45.4"), 45);
+    EXPECT_EQ(strikeOf("359.5"), 360);
+    EXPECT_EQ(strikeOf("45."), 45);
+}
+
+TEST(ParseStrike, OutOfRangeWritesTheCodeIntoTheStrike) {
+    qzParser p;
+    int s = 10;
+    EXPECT_EQ(p.ParseStrike(s, "361"), -5);
+    EXPECT_EQ(s, -5);
+    s = 10;
+    EXPECT_EQ(p.ParseStrike(s, "360.5"), -5);
+    EXPECT_EQ(s, -5);
+}
+
+TEST(ParseStrike, QuadrantBearings) {
+    EXPECT_EQ(strikeOf("N30E"), 30);
+    EXPECT_EQ(strikeOf("S30E"), 150);
+    EXPECT_EQ(strikeOf("N30W"), 330);
+    EXPECT_EQ(strikeOf("S30W"), 210);
+    EXPECT_EQ(strikeOf("n30e"), 30);
+    EXPECT_EQ(strikeOf("s45w"), 225);
+    EXPECT_EQ(strikeOf("N0E"), 0);
+    EXPECT_EQ(strikeOf("N90W"), 270);
+    EXPECT_EQ(strikeOf("S90E"), 90);
+    EXPECT_EQ(strikeOf("N30EX"), 30);  // nothing after the closing letter is read
+}
+
+TEST(ParseStrike, QuadrantBearingWestOfSouth) {
+    EXPECT_EQ(strikeOf("S10W"), 190);
+    EXPECT_EQ(strikeOf("S89W"), 269);
+}
+
+TEST(ParseStrike, MalformedTextIsRejectedWithoutTouchingTheStrike) {
+    for (const char* bad : {"N95E", "N30", "N", "N30.5E", "N-30E", "E30N", "-10", "+10", " 10", "10 ",
+                            "1e2", "", "abc", "45x", "N30Q", "\xff", "4\xc3\xa9"}) {
+        EXPECT_EQ(strikeOf(bad, 7), -5) << bad;
+    }
+    qzParser p;
+    int s = 7;
+    EXPECT_EQ(p.ParseStrike(s, nullptr), -5);
+    EXPECT_EQ(p.ParseStrike(s, "N30"), -5);
+    EXPECT_EQ(s, 7);
+}
+
+TEST(ParseStrike, TextOfAnyLengthIsBounded) {
+    const std::string longDigits(100000, '4');
+    EXPECT_EQ(strikeOf(longDigits.c_str()), -5);
+    EXPECT_EQ(strikeOf(("N" + longDigits + "E").c_str()), -5);
+    // Leading zeros within the number room are fine.
+    EXPECT_EQ(strikeOf("000000000045"), 45);
+    EXPECT_EQ(strikeOf("0000000000045"), -5);
+}
+
+struct DipCase {
+    int strike;
+    const char* text;
+    int result;
+    int strikeAfter;
+    bool agreed;
+};
+
+TEST(ParseDip, DirectionLettersAgreeOrTurnTheStrike) {
+    const DipCase cases[] = {
+        {45, "30SE", 1, 45, true},   {45, "30E", 1, 45, true},    {45, "30s", 1, 45, true},
+        {45, "30NW", 1, 225, false}, {45, "30N", 1, 225, false},  {45, "30w", 1, 225, false},
+        {120, "30SW", 1, 120, true}, {120, "30NE", 1, 300, false}, {120, "30e", 1, 300, false},
+        {200, "30NW", 1, 200, true}, {200, "30SE", 1, 20, false}, {200, "30S", 1, 20, false},
+        {300, "30NE", 1, 300, true}, {300, "30SW", 1, 120, false}, {300, "30W", 1, 120, false},
+        {0, "30E", 1, 0, true},      {360, "30E", 1, 0, true},    {0, "30W", 1, 180, false},
+        {360, "30w", 1, 180, false}, {90, "30S", 1, 90, true},    {90, "30N", 1, 270, false},
+        {180, "30W", 1, 180, true},  {180, "30E", 1, 0, false},   {270, "30N", 1, 270, true},
+        {270, "30S", 1, 90, false},  {45, "30", 1, 45, true},
+    };
+    for (const DipCase& c : cases) {
+        qzParser p;
+        int strike = c.strike, dip = -1;
+        EXPECT_EQ(A::ParseDip(p, strike, dip, c.text), c.result) << c.strike << " " << c.text;
+        EXPECT_EQ(strike, c.strikeAfter) << c.strike << " " << c.text;
+        EXPECT_EQ(dip, 30);
+        EXPECT_EQ(p.getDipAgreed(), c.agreed) << c.strike << " " << c.text;
+    }
+}
+
+TEST(ParseDip, LettersAtRightAnglesOrUnknownAreInvalidDirection) {
+    const DipCase cases[] = {
+        {45, "30NE", -2, 45, false},  {45, "30SW", -2, 45, false}, {0, "30N", -2, 0, false},
+        {0, "30SE", -2, 0, false},    {90, "30E", -2, 90, false},  {90, "30SE", -2, 90, false},
+        {45, "30SEX", -2, 45, false}, {45, "30 SE", -2, 45, false}, {45, "30Q", -2, 45, false},
+        {45, "30ES", -2, 45, false},  {-5, "30E", -2, -5, false},  {45, "30\xe9", -2, 45, false},
+    };
+    for (const DipCase& c : cases) {
+        qzParser p;
+        int strike = c.strike, dip = -1;
+        EXPECT_EQ(A::ParseDip(p, strike, dip, c.text), c.result) << c.strike << " " << c.text;
+        EXPECT_EQ(strike, c.strikeAfter) << c.text;
+        EXPECT_EQ(dip, 30) << "the dip is written before the letters are checked";
+    }
+}
+
+TEST(ParseDip, BadValues) {
+    qzParser p;
+    int strike = 45, dip = 12;
+    EXPECT_EQ(A::ParseDip(p, strike, dip, "91"), -1);
+    EXPECT_EQ(dip, -1);
+    dip = 12;
+    for (const char* bad : {"", "-5", "SE30", " 30", ".5"}) {
+        EXPECT_EQ(A::ParseDip(p, strike, dip, bad), -1) << bad;
+        EXPECT_EQ(dip, 12);
+    }
+    EXPECT_EQ(A::ParseDip(p, strike, dip, nullptr), -1);
+    EXPECT_EQ(A::ParseDip(p, strike, dip, "90"), 1);
+    EXPECT_EQ(dip, 90);
+    EXPECT_EQ(A::ParseDip(p, strike, dip, "89.5"), 1);
+    EXPECT_EQ(dip, 90);
+    EXPECT_EQ(A::ParseDip(p, strike, dip, "90.5"), -1);
+    const std::string longDip(5000, '1');
+    EXPECT_EQ(A::ParseDip(p, strike, dip, longDip.c_str()), -1);
+}
+
+TEST(ParseStrikeDip, FirstFailureWins) {
+    qzParser p;
+    int s = 0, d = 0;
+    EXPECT_EQ(p.ParseStrikeDip(s, d, "N30E", "40SE"), 1);
+    EXPECT_EQ(s, 30);
+    EXPECT_EQ(d, 40);
+    EXPECT_EQ(p.ParseStrikeDip(s, d, "N30E", "40NW"), 1);
+    EXPECT_EQ(s, 210);
+    EXPECT_EQ(p.ParseStrikeDip(s, d, "400", "40NW"), -5);
+    EXPECT_EQ(p.ParseStrikeDip(s, d, "30", "95"), -1);
+    EXPECT_EQ(p.ParseStrikeDip(s, d, "30", "40NE"), -2);
+}
+
+int rakeOf(int strike, int dip, const char* dipText, const char* rakeText, int* trend = nullptr,
+           int* plunge = nullptr) {
+    qzParser p;
+    int s = strike, d = dip;
+    if (dipText) {
+        EXPECT_EQ(A::ParseDip(p, s, d, dipText), 1);
+    }
+    int t = -1, pl = -1;
+    const int r = A::ParseRake(p, s, d, t, pl, rakeText);
+    if (trend) *trend = t;
+    if (plunge) *plunge = pl;
+    return r;
+}
+
+TEST(ParseRake, PlainRakeFromTheStrikeAsTyped) {
+    int t = 0, p = 0;
+    EXPECT_EQ(rakeOf(0, 60, "60", "90", &t, &p), 90);
+    EXPECT_EQ(t, 90);
+    EXPECT_EQ(p, 60);
+    EXPECT_EQ(rakeOf(45, 30, "30", "120"), 120);
+    // The dip turned the strike, so the rake is counted from the other end.
+    EXPECT_EQ(rakeOf(45, 30, "30NW", "120"), 60);
+    EXPECT_EQ(rakeOf(45, 30, "30", "180"), 180);
+    EXPECT_EQ(rakeOf(45, 30, "30", "181"), -3);
+}
+
+TEST(ParseRake, LettersNameTheEndOfTheStrikeLine) {
+    EXPECT_EQ(rakeOf(45, 30, "30", "40N"), 40);
+    EXPECT_EQ(rakeOf(45, 30, "30", "40ne"), 40);
+    EXPECT_EQ(rakeOf(45, 30, "30", "40E"), 40);
+    EXPECT_EQ(rakeOf(45, 30, "30", "40S"), 140);
+    EXPECT_EQ(rakeOf(45, 30, "30", "40SW"), 140);
+    EXPECT_EQ(rakeOf(45, 30, "30", "40W"), 140);
+    EXPECT_EQ(rakeOf(120, 30, "30", "40S"), 40);
+    EXPECT_EQ(rakeOf(120, 30, "30", "40NW"), 140);
+    EXPECT_EQ(rakeOf(200, 30, "30", "40sw"), 40);
+    EXPECT_EQ(rakeOf(200, 30, "30", "40N"), 140);
+    EXPECT_EQ(rakeOf(300, 30, "30", "40NW"), 40);
+    EXPECT_EQ(rakeOf(300, 30, "30", "40se"), 140);
+    EXPECT_EQ(rakeOf(0, 30, "30", "40N"), 40);
+    EXPECT_EQ(rakeOf(360, 30, nullptr, "40S"), 140);
+    EXPECT_EQ(rakeOf(90, 30, "30", "40E"), 40);
+    EXPECT_EQ(rakeOf(90, 30, "30", "40W"), 140);
+    EXPECT_EQ(rakeOf(180, 30, "30", "40S"), 40);
+    EXPECT_EQ(rakeOf(270, 30, "30", "40E"), 140);
+}
+
+TEST(ParseRake, SlipLineFollowsTheRakeOnTheFinalPlane) {
+    int t = 0, p = 0;
+    // Strike typed as 045 with the dip to the NW: the plane is 225/30 and a
+    // rake of 90 is straight down dip, towards 315.
+    EXPECT_EQ(rakeOf(45, 30, "30NW", "90", &t, &p), 90);
+    EXPECT_EQ(t, 315);
+    EXPECT_EQ(p, 30);
+    EXPECT_EQ(rakeOf(0, 90, "90", "30S", &t, &p), 150);
+    EXPECT_EQ(t, 180);
+    EXPECT_EQ(p, 30);
+}
+
+TEST(ParseRake, BadRakes) {
+    for (const char* bad : {"40.5", "95N", "40NW", "40SE", "40X", "", "-5", "N40", "40 N", "1000000000000000"}) {
+        EXPECT_EQ(rakeOf(45, 30, "30", bad), -3) << bad;
+    }
+    EXPECT_EQ(rakeOf(0, 30, "30", "40E"), -3);
+    EXPECT_EQ(rakeOf(45, 30, "30", nullptr), -3);
+}
+
+int plungeOf(int trend, const char* text, int start = 55) {
+    qzParser p;
+    int pl = start;
+    const int r = p.ParsePlunge(trend, pl, text);
+    return r == 1 ? pl : r;
+}
+
+TEST(ParsePlunge, ValueAndQuadrantLetters) {
+    EXPECT_EQ(plungeOf(45, "30"), 30);
+    EXPECT_EQ(plungeOf(300, "30"), 30);
+    EXPECT_EQ(plungeOf(45, "30NE"), 30);
+    EXPECT_EQ(plungeOf(45, "30N"), 30);
+    EXPECT_EQ(plungeOf(45, "30E"), 30);
+    EXPECT_EQ(plungeOf(45, "30SW"), -17);
+    EXPECT_EQ(plungeOf(135, "30se"), 30);
+    EXPECT_EQ(plungeOf(225, "30W"), 30);
+    EXPECT_EQ(plungeOf(315, "30nw"), 30);
+    EXPECT_EQ(plungeOf(0, "30N"), 30);
+    EXPECT_EQ(plungeOf(360, "30N"), 30);
+    EXPECT_EQ(plungeOf(0, "30NE"), -17);
+    EXPECT_EQ(plungeOf(90, "30E"), 30);
+    EXPECT_EQ(plungeOf(180, "30S"), 30);
+    EXPECT_EQ(plungeOf(270, "30W"), 30);
+    EXPECT_EQ(plungeOf(270, "30E"), -17);
+    EXPECT_EQ(plungeOf(-1, "30anything"), 30);
+    EXPECT_EQ(plungeOf(45, "89.5"), 90);
+    EXPECT_EQ(plungeOf(45, "91"), -17);
+}
+
+TEST(ParsePlunge, FailureLeavesThePlunge) {
+    qzParser p;
+    int pl = 55;
+    for (const char* bad : {"", " 30", "-30", "N30", "91", "30SW"}) {
+        EXPECT_EQ(p.ParsePlunge(45, pl, bad), -17) << bad;
+        EXPECT_EQ(pl, 55);
+    }
+    EXPECT_EQ(p.ParsePlunge(45, pl, nullptr), -17);
+    const std::string longText(70000, '9');
+    EXPECT_EQ(p.ParsePlunge(45, pl, longText.c_str()), -17);
+    EXPECT_EQ(pl, 55);
+}
+
+TEST(ParseSlip, KeywordsAndTwoLetterForms) {
+    qzParser p;
+    char s = 99;
+    EXPECT_EQ(A::ParseSlip(p, s, "Norm"), 1);
+    EXPECT_EQ(s, GDSlipTypes::GDSlipType_NormalSlip);
+    EXPECT_EQ(A::ParseSlip(p, s, "Rev"), 1);
+    EXPECT_EQ(s, GDSlipTypes::GDSlipType_ReverseSlip);
+    EXPECT_EQ(A::ParseSlip(p, s, "ll"), 1);
+    EXPECT_EQ(s, GDSlipTypes::GDSlipType_LeftLatSlip);
+    EXPECT_EQ(A::ParseSlip(p, s, "Rl"), 1);
+    EXPECT_EQ(s, GDSlipTypes::GDSlipType_RightLatSlip);
+    EXPECT_EQ(A::ParseSlip(p, s, "None"), 1);
+    EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
+    for (const char* bad : {"norm", "L", "LLL", "RLx", "", "Normal", "\xff\xfe"}) {
+        s = 99;
+        EXPECT_EQ(A::ParseSlip(p, s, bad), -43) << bad;
+        EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
+    }
+    s = 99;
+    EXPECT_EQ(A::ParseSlip(p, s, nullptr), -43);
+    EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
+}
+
+TEST(ParseNumberGeneric, DecimalNumbers) {
+    qzParser p;
+    int i = 5;
+    double d = 5;
+    EXPECT_EQ(p.ParseNumberGeneric(" -12", i), 1);
+    EXPECT_EQ(i, -12);
+    EXPECT_EQ(p.ParseNumberGeneric("12.75", d), 1);
+    EXPECT_DOUBLE_EQ(d, 12.75);
+    EXPECT_EQ(p.ParseNumberGeneric("12.75", i), 1);
+    EXPECT_EQ(i, 13);
+    EXPECT_EQ(p.ParseNumberGeneric("\t\n 1523.5", d), 1);
+    EXPECT_DOUBLE_EQ(d, 1523.5);
+    EXPECT_EQ(p.ParseNumberGeneric("-0.5", i), 1);
+    EXPECT_EQ(i, -1);
+    EXPECT_EQ(p.ParseNumberGeneric("512345.67", d), 1);
+    EXPECT_DOUBLE_EQ(d, 512345.67);
+}
+
+TEST(ParseNumberGeneric, EmptyBlankOrLoneMinusIsZero) {
+    qzParser p;
+    for (const char* zero : {"", "   ", "-", "  -"}) {
+        int i = 5;
+        EXPECT_EQ(p.ParseNumberGeneric(zero, i), 1) << zero;
+        EXPECT_EQ(i, 0);
+    }
+}
+
+TEST(ParseNumberGeneric, RejectsAndLeavesTheValue) {
+    qzParser p;
+    for (const char* bad : {"12a", "1e5", "+5", "--5", "5-", "12 ", "1.2.3", "0x10", "inf", "nan", ".",
+                            "-.", "1,5", "\xc2\xa0" "5"}) {
+        double d = 5;
+        EXPECT_EQ(p.ParseNumberGeneric(bad, d), -6) << bad;
+        EXPECT_EQ(d, 5);
+    }
+    int i = 5;
+    EXPECT_EQ(p.ParseNumberGeneric("3000000000", i), -6);
+    EXPECT_EQ(i, 5);
+    double d = 5;
+    const std::string huge(400, '9');
+    EXPECT_EQ(p.ParseNumberGeneric(huge.c_str(), d), -6);
+    EXPECT_EQ(p.ParseNumberGeneric(nullptr, d), -6);
+    EXPECT_EQ(d, 5);
+    const std::string longButFine = std::string(300, '0') + "7";
+    EXPECT_EQ(p.ParseNumberGeneric(longButFine.c_str(), d), 1);
+    EXPECT_DOUBLE_EQ(d, 7);
+}
+
+TEST(QzParser, CopiesAreIndependent) {
+    qzParser a;
+    int s = 45, d = 0;
+    A::ParseDip(a, s, d, "30NW");
+    qzParser b = a;
+    EXPECT_FALSE(b.getDipAgreed());
+    A::ParseDip(a, s, d, "30");
+    EXPECT_TRUE(a.getDipAgreed());
+    EXPECT_FALSE(b.getDipAgreed());
+    b = a;
+    EXPECT_TRUE(b.getDipAgreed());
+    int t = 0, p = 0;
+    EXPECT_EQ(A::ParseRake(b, 0, 60, t, p, "90"), 90);
+    EXPECT_EQ(t, 90);
+}
+
+}  // namespace
+}  // namespace qzCore
