@@ -54,7 +54,7 @@ void GDSlipTypes::registerTypes() {
 }
 
 unsigned short GDFlags::withCommentSize(unsigned short flags, std::size_t length) {
-    flags = static_cast<unsigned short>(flags & ~(Comment_Size_Mask | GDFlag_Has_Comment));
+    flags = static_cast<unsigned short>(flags & ~(0xFF80u | GDFlag_Has_Comment));
     if (length >= 1 && length <= Max_Comment_Size) {
         flags = static_cast<unsigned short>(flags | (length << Bit_Offset_To_Comment_Size) |
                                             GDFlag_Has_Comment);

@@ -1,0 +1,417 @@
+#include "qzCore/parsing/DataStruct.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "qzCore/parsing/CompactStructs.h"
+#include "qzCore/parsing/IEOptions.h"
+#include "qzCore/parsing/qzTokenList.h"
+
+namespace qzCore {
+namespace {
+
+using T = qzIEDataTypeOptions;
+using O = qzIEColumnOptions;
+
+TEST(DataStruct, DefaultsMeanNoValue) {
+    const DataStruct d;
+    EXPECT_FALSE(d.hasStrike() || d.hasDip() || d.hasRake() || d.hasTrend() || d.hasPlunge());
+    EXPECT_EQ(d.getGDType(), GDTypes::GDType_Null);
+    EXPECT_EQ(d.getStationIndex(), -1);
+    EXPECT_FALSE(d.hasLoc());
+    EXPECT_FALSE(d.hasMD());
+    EXPECT_EQ(d.md(), 2.2250738585072014e-308);
+    EXPECT_EQ(d.getX(), No_Value_Double);
+    EXPECT_EQ(d.getConfidence(), Confidence_None);
+    EXPECT_EQ(d.getSlipType(), GDSlipTypes::GDSlipType_NoSlip);
+}
+
+TEST(DataStruct, AnyAngleButMinusOneIsPresent) {
+    DataStruct d;
+    d.setStrike(-2);
+    EXPECT_TRUE(d.hasStrike());
+    d.setStrike(0);
+    EXPECT_TRUE(d.hasStrike());
+    d.setStrike(-1);
+    EXPECT_FALSE(d.hasStrike());
+}
+
+TEST(DataStruct, LocationIsCreatedByTheFirstRealCoordinate) {
+    DataStruct d;
+    d.setX(No_Value_Double);
+    EXPECT_FALSE(d.hasLoc());
+    ThreeDPoint<double> p;
+    EXPECT_FALSE(d.getLoc(p));
+    d.setY(4000.5);
+    EXPECT_TRUE(d.hasLoc());
+    EXPECT_FALSE(d.hasX());
+    EXPECT_TRUE(d.hasY());
+    EXPECT_EQ(d.getY(), 4000.5);
+    d.setY(No_Value_Double);
+    EXPECT_FALSE(d.hasLoc());
+}
+
+TEST(DataStruct, CopiesOwnTheirLocationAndEqualityIgnoresIt) {
+    DataStruct a;
+    a.setStrike(10);
+    a.setX(1.0);
+    DataStruct b = a;
+    b.setX(2.0);
+    EXPECT_EQ(a.getX(), 1.0);
+    EXPECT_TRUE(a == b);
+    b.setDip(5);
+    EXPECT_FALSE(a == b);
+    b = a;
+    EXPECT_EQ(b.getX(), 1.0);
+    b.reset();
+    EXPECT_FALSE(b.hasLoc());
+    EXPECT_FALSE(b.hasStrike());
+}
+
+TEST(DataStruct, SlipCodeDrivesTheSlipFlags) {
+    DataStruct d;
+    d.setGDFlags(GDFlags::GDFlag_Has_CWSlip | GDFlags::GDFlag_SlipInStrikeDir);
+    d.setSlipType(GDSlipTypes::GDSlipType_NormalSlip);
+    EXPECT_TRUE(d.hasSlip());
+    EXPECT_TRUE(d.hasCWSlip());
+    d.setSlipType(GDSlipTypes::GDSlipType_NoSlip);
+    EXPECT_FALSE(d.hasSlip());
+    EXPECT_FALSE(d.hasSlipFlag());
+    EXPECT_FALSE(d.hasCWSlip());
+    EXPECT_FALSE(d.hasSlipInStrikeDirection());
+    d.setSlipType(GDSlipTypes::GDSlipType_LeftLatSlip);
+    d.setGDFlags(d.getGDFlags() | GDFlags::GDFlag_Has_CCWSlip | GDFlags::GDFlag_SlipInStrikeDir);
+    d.resetSlipFlags();
+    EXPECT_FALSE(d.hasSlip());
+    EXPECT_FALSE(d.hasCCWSlip());
+    EXPECT_TRUE(d.hasSlipInStrikeDirection());
+}
+
+TEST(DataStruct, AttributesAndStations) {
+    DataStruct d;
+    EXPECT_TRUE(d.linkAttribute_FromIndex(31));
+    EXPECT_TRUE(d.linkAttribute_FromIndex(0));
+    EXPECT_FALSE(d.linkAttribute_FromIndex(32));
+    EXPECT_FALSE(d.linkAttribute_FromIndex(-1));
+    EXPECT_EQ(d.getAttributes(), 0x80000001u);
+    EXPECT_TRUE(d.getGDFlags() & GDFlags::GDFlag_Has_Attribute);
+    EXPECT_TRUE(d.hasAttribute_FromMask(0x80000000u));
+    EXPECT_FALSE(d.hasAttribute_FromIndex(5));
+    d.unlinkAttribute_FromIndex(31);
+    d.unlinkAttribute_FromIndex(0);
+    EXPECT_FALSE(d.hasAttributesLinked());
+    EXPECT_FALSE(d.getGDFlags() & GDFlags::GDFlag_Has_Attribute);
+
+    d.linkStation_FromIndex(127);
+    EXPECT_TRUE(d.hasStationIdAttached());
+    EXPECT_EQ(d.getStationIndex(), 127);
+    d.linkStation_FromIndex(-1);
+    EXPECT_FALSE(d.hasStationIdAttached());
+    EXPECT_EQ(static_cast<unsigned char>(d.getStationIndex()), 255);
+}
+
+TEST(DataStruct, CommentSizeIsCappedAt255) {
+    DataStruct d;
+    d.setGDFlags(static_cast<unsigned short>(300u << 7));
+    EXPECT_EQ(d.getCommentSize(), 255u);
+    d.setCommentSize(42);
+    EXPECT_EQ(d.getCommentSize(), 42u);
+    EXPECT_TRUE(d.getGDFlags() & GDFlags::GDFlag_Has_Comment);
+}
+
+TEST(TokenStruct, TokensHoldAtMostFiveCharacters) {
+    TokenStruct t;
+    EXPECT_TRUE(t.isEmpty());
+    EXPECT_TRUE(t.setTokenValue(TokenStruct::Strike_Token, "N30E"));
+    EXPECT_TRUE(t.setTokenValue(TokenStruct::Dip_Token, "45SE"));
+    EXPECT_FALSE(t.setTokenValue(TokenStruct::Dip_Token, "45SEXY"));
+    EXPECT_STREQ(t.dip(), "45SE");
+    EXPECT_TRUE(t.setTokenValue(TokenStruct::Rake_Token, "12345"));
+    EXPECT_FALSE(t.setTokenValue(TokenStruct::Rake_Token, "123456"));
+    EXPECT_STREQ(t.rake(), "12345");
+    EXPECT_TRUE(t.setTokenValue(TokenStruct::Trend_Token, -1234));
+    EXPECT_FALSE(t.setTokenValue(TokenStruct::Trend_Token, 123456));
+    EXPECT_STREQ(t.trend(), "-1234");
+    EXPECT_FALSE(t.setTokenValue(TokenStruct::Plunge_Token, nullptr));
+    EXPECT_FALSE(t.isEmpty());
+    t.reset();
+    EXPECT_TRUE(t.isEmpty());
+}
+
+TEST(TokenStruct, SlipAloneDoesNotMakeARecord) {
+    TokenStruct t;
+    t.setTokenValue(TokenStruct::Slip_Token, "Norm");
+    t.setComment("only a comment");
+    EXPECT_TRUE(t.isEmpty());
+    t.setTokenValue(TokenStruct::Confidence_Token, "3");
+    EXPECT_FALSE(t.isEmpty());
+}
+
+TEST(TokenStruct, Comments) {
+    TokenStruct t;
+    EXPECT_FALSE(t.hasComment());
+    EXPECT_EQ(t.getComment(), "");
+    t.initComment("");
+    EXPECT_FALSE(t.hasComment());
+    t.initComment("bedding");
+    EXPECT_EQ(t.getComment(), "bedding");
+    TokenStruct copy = t;
+    t.setComment(nullptr);
+    EXPECT_FALSE(t.hasComment());
+    EXPECT_EQ(copy.getComment(), "bedding");
+    EXPECT_NE(t, copy);
+}
+
+TEST(CompactForms, PlaneKeepsOnlyItsValues) {
+    DataStruct in;
+    in.setStrike(120);
+    in.setDip(35);
+    in.setTrend(10);
+    in.setGDType(GDTypes::GDType_Plane);
+    in.setZ(-12.5);
+    in.linkStation_FromIndex(3);
+    PlanarDataStruct p;
+    p.set(in);
+    EXPECT_TRUE(p.isPlanar());
+    EXPECT_FALSE(p.isLinear());
+    EXPECT_EQ(p.getTrend(), -1);
+    EXPECT_FALSE(p.hasRake());
+    DataStruct out;
+    out.setTrend(77);  // absent values of the form leave the target alone
+    p.get(out);
+    EXPECT_EQ(out.getStrike(), 120);
+    EXPECT_EQ(out.getDip(), 35);
+    EXPECT_EQ(out.getTrend(), 77);
+    EXPECT_EQ(out.getZ(), -12.5);
+    EXPECT_EQ(out.getStationIndex(), 3);
+    EXPECT_EQ(out.getGDType(), GDTypes::GDType_Plane);
+}
+
+TEST(CompactForms, CompositeCarriesSlipAndConfidence) {
+    DataStruct in;
+    in.setStrike(30);
+    in.setDip(60);
+    in.setRake(90);
+    in.setTrend(120);
+    in.setPlunge(60);
+    in.setConfidence(Confidence_Good);
+    in.setSlipType(GDSlipTypes::GDSlipType_NormalSlip);
+    in.setGDFlags(in.getGDFlags() | GDFlags::GDFlag_Has_CCWSlip);
+    CompositeDataStruct c;
+    c.set(in);
+    EXPECT_TRUE(c.hasSlip());
+    EXPECT_TRUE(c.hasCCWSlip());
+    EXPECT_TRUE(c.hasConf());
+    DataStruct out;
+    c.get(out);
+    EXPECT_TRUE(out == in);
+    c.setSlip(GDSlipTypes::GDSlipType_NoSlip);
+    EXPECT_FALSE(c.hasSlip());
+    EXPECT_FALSE(c.hasCCWSlip());
+    c.reset();
+    EXPECT_EQ(c.getStrike(), -1);
+    EXPECT_EQ(c.getGDType(), GDTypes::GDType_Null);
+}
+
+TEST(CompactForms, ClonesAreDeep) {
+    LinearDataStruct l;
+    l.setTrend(10);
+    l.setX(5.0);
+    const std::unique_ptr<LightweightDataStruct> c = l.clone();
+    l.setX(6.0);
+    l.setTrend(11);
+    EXPECT_EQ(c->getX(), 5.0);
+    EXPECT_EQ(c->getTrend(), 10);
+    EXPECT_TRUE(c->isLinear());
+}
+
+TEST(CompactTokens, RoundTripThroughTheTransferRecord) {
+    TokenStruct in;
+    in.setTokenValue(TokenStruct::Strike_Token, "N30E");
+    in.setTokenValue(TokenStruct::Dip_Token, "60SE");
+    in.setTokenValue(TokenStruct::Rake_Token, "40N");
+    in.setTokenValue(TokenStruct::Slip_Token, "Norm");
+    in.setTokenValue(TokenStruct::Trend_Token, "77");
+    in.setComment("slickensides");
+    CompositeTokenStruct c;
+    c.set(in);
+    TokenStruct out;
+    c.get(out);
+    EXPECT_EQ(out, in);
+    PlanarTokenStruct p;
+    p.set(in);
+    TokenStruct planar;
+    p.get(planar);
+    EXPECT_STREQ(planar.strike(), "N30E");
+    EXPECT_STREQ(planar.rake(), "");
+    EXPECT_EQ(planar.getComment(), "slickensides");
+    const std::unique_ptr<LightweightTokenStruct> copy = p.clone();
+    p.setComment(nullptr);
+    EXPECT_STREQ(copy->getComment(), "slickensides");
+    EXPECT_FALSE(p.hasComment());
+    LinearTokenStruct l;
+    l.setTrend(359);
+    l.setPlunge("123456");  // too long: unchanged
+    EXPECT_STREQ(l.getTrend(), "359");
+    EXPECT_STREQ(l.getPlunge(), "");
+}
+
+TEST(IEOptions, OnlyListedBitsAreValid) {
+    O o;
+    EXPECT_FALSE(o.setIEOption(8));
+    EXPECT_FALSE(o.setIEOption(0x80000000u));
+    EXPECT_FALSE(o.setIEOption(0x3));  // two bits at once
+    EXPECT_EQ(o.getIEOptionWord(), 0u);
+    EXPECT_TRUE(o.setIEOption(0));
+    EXPECT_EQ(o.getIEOptionWord(), 0u);
+    EXPECT_TRUE(o.setIEOption(O::IE_Report_Errors));
+    EXPECT_TRUE(o.getIEOption(512));
+    EXPECT_FALSE(o.getIEOption(8));
+    EXPECT_TRUE(o.unsetIEOption(512));
+    EXPECT_FALSE(o.getIEOption(512));
+    for (const std::uint32_t bit : {0x1u, 0x2u, 0x4u, 0x10u, 0x20u, 0x40u, 0x100u, 0x200u, 0x400u, 0x1000u,
+                                    0x2000u, 0x4000u, 0x10000u, 0x20000u, 0x40000u, 0x100000u, 0x200000u,
+                                    0x400000u, 0x1000000u, 0x2000000u, 0x4000000u, 0x10000000u, 0x20000000u}) {
+        EXPECT_TRUE(O::isValidIEOption(bit)) << bit;
+    }
+}
+
+TEST(IEOptions, PresetLayouts) {
+    O o;
+    const qzIEDataTypeOptions types;
+    EXPECT_EQ(types.getMaxNumDataTypes(), 19);
+    o.setDefaultColumnChoices();
+    EXPECT_EQ(o.getColumnChoice(0), T::Strike_Type);
+    EXPECT_EQ(o.getColumnChoice(5), T::Well_Type);
+    EXPECT_EQ(o.getColumnChoice(6), T::Attr1_Type);
+    EXPECT_EQ(o.getColumnChoice(11), T::Null_Type);
+    EXPECT_EQ(o.getColumnChoice(12), ieDataTypeOptions::Bad_Data_Type_Index);
+    o.setDefaultClipboardColumnChoices();
+    std::string kw;
+    types.getDataTypeString(o.getColumnChoice(0), kw);
+    EXPECT_EQ(kw, "#");
+    types.getDataTypeString(o.getColumnChoice(13), kw);
+    EXPECT_EQ(kw, "Comment");
+    o.setDefaultFaultKinInputColumnChoices();  // no reset: column 13 stays
+    EXPECT_EQ(o.getColumnChoice(4), T::Slip_Type);
+    EXPECT_EQ(o.getColumnChoice(13), T::Comment_Type);
+    o.setDXFColumnChoices();
+    EXPECT_EQ(o.getColumnChoice(3), T::Comment_Type);
+    EXPECT_EQ(o.getColumnChoice(4), ieDataTypeOptions::Bad_Data_Type_Index);
+    o.setDefaultBinaryColumnChoices();
+    EXPECT_EQ(qzIEDataTypeOrder(types, o).getValidOrderCount(), 0);
+    o.setIEOption(O::IE_Strike_Is_Dip_Direction);
+    o.setColumnDelim(krtIEConstants::Comma_Delim);
+    o.setDefaultColumnOptions();
+    EXPECT_FALSE(o.getIEOption(O::IE_Strike_Is_Dip_Direction));
+    EXPECT_EQ(o.getColumnDelim(), krtIEConstants::Tab_Delim);
+    EXPECT_TRUE(o.getColumnOption(ieColumnOptions::Column_Option_Trim_Blanks));
+    o.init();
+    EXPECT_EQ(o.getIEOptionWord(), 0u);
+}
+
+TEST(IEOptions, HandlerStartsInStateMinusOne) {
+    O o;
+    qzIEHandler h(o);
+    EXPECT_EQ(h.getState(), -1);
+}
+
+class OutputRow : public ::testing::Test {
+protected:
+    OutputRow() {
+        options.setDefaultClipboardColumnChoices();
+        fault.setGDType(GDTypes::GDType_Fault);
+        fault.setStrike(30);
+        fault.setDip(60);
+        fault.setRake(90);
+        fault.setTrend(120);
+        fault.setPlunge(60);
+        fault.setSlipType(GDSlipTypes::GDSlipType_NormalSlip);
+        fault.setCommentSize(9);
+        fault.setX(512345.67);
+        fault.setMD(1523.5);
+        TokenStruct t;
+        t.setTokenValue(TokenStruct::Strike_Token, "N30E");
+        t.setTokenValue(TokenStruct::Dip_Token, "60");
+        t.setTokenValue(TokenStruct::Rake_Token, "90");
+        t.setTokenValue(TokenStruct::Trend_Token, "120");
+        t.setTokenValue(TokenStruct::Plunge_Token, "60");
+        t.setComment("striated");
+        tokens.set(t);
+    }
+    std::string at(const qzTokenList& row, int type) const {
+        const qzIEDataTypeOrder order(types, options);
+        return row[std::size_t(order.getOrderIndex(type))].str();
+    }
+    qzTokenList fill() const {
+        qzTokenList row;
+        row.init(options, fault, tokens, qzIEDataTypeOrder(types, options), "W-7", 4);
+        return row;
+    }
+
+    qzIEDataTypeOptions types;
+    O options;
+    DataStruct fault;
+    CompositeTokenStruct tokens;
+};
+
+TEST_F(OutputRow, FaultWithRakeHasNoTrendOrPlungeByDefault) {
+    options.setIEOption(O::IE_Rake_From_Token);
+    const qzTokenList row = fill();
+    EXPECT_EQ(at(row, T::Row_Type), "4");
+    EXPECT_EQ(at(row, T::Type_Type), "Fault");
+    EXPECT_EQ(at(row, T::Strike_Type), "N30E");
+    EXPECT_EQ(at(row, T::Dip_Type), "60");
+    EXPECT_EQ(at(row, T::Rake_Type), "90");
+    EXPECT_EQ(at(row, T::Slip_Type), "Norm");
+    EXPECT_EQ(at(row, T::XLoc_Type), "512345.67");
+    EXPECT_EQ(at(row, T::YLoc_Type), "");
+    EXPECT_EQ(at(row, T::MD_Type), "1523.5");
+    EXPECT_EQ(at(row, T::Well_Type), "W-7");
+    EXPECT_EQ(at(row, T::Comment_Type), "striated");
+    EXPECT_EQ(at(row, T::Trend_Type), "");
+    EXPECT_EQ(at(row, T::Plunge_Type), "");
+}
+
+TEST_F(OutputRow, TrendAndPlungeWithTheRakeOnRequest) {
+    options.setIEOption(O::IE_Rake_From_Value);
+    options.setIEOption(O::IE_Trend_Plunge_With_Rake);
+    const qzTokenList row = fill();
+    EXPECT_EQ(at(row, T::Rake_Type), "90");
+    EXPECT_EQ(at(row, T::Trend_Type), "120");
+    EXPECT_EQ(at(row, T::Plunge_Type), "60");
+}
+
+TEST_F(OutputRow, AnglesFromValuesRatherThanTokens) {
+    options.setIEOption(O::IE_Angles_From_Values);
+    fault.setCommentSize(0);
+    const qzTokenList row = fill();
+    EXPECT_EQ(at(row, T::Strike_Type), "30");
+    EXPECT_EQ(at(row, T::Rake_Type), "");  // neither rake option set
+    EXPECT_EQ(at(row, T::Trend_Type), "120");
+    EXPECT_EQ(at(row, T::Comment_Type), "");  // no comment flagged on the record
+}
+
+TEST_F(OutputRow, NothingForAbsentValuesOrRowZero) {
+    DataStruct empty;
+    LinearTokenStruct none;
+    qzTokenList row;
+    row.init(options, empty, none, qzIEDataTypeOrder(types, options), "", 0);
+    EXPECT_EQ(row.numNonVoidTokens(), 0u);
+}
+
+TEST(InteractiveDataParams, EqualityIgnoresTheAngles) {
+    InteractiveDataParams a, b;
+    EXPECT_EQ(a.getFirst(), -1);
+    a.setFirst(10);
+    EXPECT_TRUE(a == b);
+    a.setIsPlane(true);
+    EXPECT_FALSE(a == b);
+    b.setIsPlane(true);
+    b.setComment("c");
+    EXPECT_TRUE(a != b);
+}
+
+}  // namespace
+}  // namespace qzCore
