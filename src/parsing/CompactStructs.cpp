@@ -68,15 +68,7 @@ void CompositeDataStruct::reset() {
 
 void CompositeDataStruct::setSlip(char slip) {
     m_slip = slip;
-    unsigned short f = getGDFlags();
-    if (slip != GDSlipTypes::GDSlipType_NoSlip) {
-        f = static_cast<unsigned short>(f | GDFlags::GDFlag_HasSlip);
-    } else {
-        f = static_cast<unsigned short>(f & ~(GDFlags::GDFlag_HasSlip | GDFlags::GDFlag_Has_CWSlip |
-                                              GDFlags::GDFlag_Has_CCWSlip |
-                                              GDFlags::GDFlag_SlipInStrikeDir));
-    }
-    setGDFlags(f);
+    setGDFlags(GDFlags::withSlipCode(getGDFlags(), slip));
 }
 
 void CompositeDataStruct::get(DataStruct& d) const {

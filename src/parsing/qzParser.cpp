@@ -148,6 +148,18 @@ bool qzParser::IsWSW() const { return IsW() || isTwo('s', 'w'); }
 bool qzParser::IsWNW() const { return IsW() || isTwo('n', 'w'); }
 bool qzParser::IsNNW() const { return IsN() || isTwo('n', 'w'); }
 
+bool qzParser::lettersPointTo(int azimuth) const {
+    if (azimuth > 0 && azimuth < 90) return IsNNE() || IsE();
+    if (azimuth > 90 && azimuth < 180) return IsESE() || IsS();
+    if (azimuth > 180 && azimuth < 270) return IsSSW() || IsW();
+    if (azimuth > 270 && azimuth < 360) return IsNNW() || IsW();
+    if (azimuth == 0 || azimuth == 360) return IsN();
+    if (azimuth == 90) return IsE();
+    if (azimuth == 180) return IsS();
+    if (azimuth == 270) return IsW();
+    return false;
+}
+
 // ------------------------------------------------------------ values
 
 int qzParser::ParseStrike(int& strike, const char* text) {
@@ -263,32 +275,8 @@ int qzParser::ParseRake(int strike, int dip, int& trend, int& plunge, const char
         r = FinishParseRake(buf, true);
         if (r < 0) return -3;
         takeLetters(p);
-        bool fromStrikeEnd = false, fromOtherEnd = false;
-        if (strike > 0 && strike < 90) {
-            fromStrikeEnd = IsNNE() || IsE();
-            fromOtherEnd = IsSSW() || IsW();
-        } else if (strike > 90 && strike < 180) {
-            fromStrikeEnd = IsESE() || IsS();
-            fromOtherEnd = IsNNW() || IsW();
-        } else if (strike > 180 && strike < 270) {
-            fromStrikeEnd = IsSSW() || IsW();
-            fromOtherEnd = IsNNE() || IsE();
-        } else if (strike > 270 && strike < 360) {
-            fromStrikeEnd = IsNNW() || IsW();
-            fromOtherEnd = IsESE() || IsS();
-        } else if (strike == 0 || strike == 360) {
-            fromStrikeEnd = IsN();
-            fromOtherEnd = IsS();
-        } else if (strike == 90) {
-            fromStrikeEnd = IsE();
-            fromOtherEnd = IsW();
-        } else if (strike == 180) {
-            fromStrikeEnd = IsS();
-            fromOtherEnd = IsN();
-        } else if (strike == 270) {
-            fromStrikeEnd = IsW();
-            fromOtherEnd = IsE();
-        }
+        const bool fromStrikeEnd = lettersPointTo(strike);
+        const bool fromOtherEnd = strike >= 0 && strike <= 360 && lettersPointTo((strike + 180) % 360);
         if (fromStrikeEnd) {
             // r kept
         } else if (fromOtherEnd) {
@@ -313,24 +301,7 @@ int qzParser::ParsePlunge(int trend, int& plunge, const char* text) {
     if (v < 0) return -17;
     if (*p != kEnd && trend >= 0 && trend <= 360) {
         takeLetters(p);
-        bool ok = false;
-        if (trend > 0 && trend < 90) {
-            ok = IsNNE() || IsE();
-        } else if (trend > 90 && trend < 180) {
-            ok = IsESE() || IsS();
-        } else if (trend > 180 && trend < 270) {
-            ok = IsSSW() || IsW();
-        } else if (trend > 270 && trend < 360) {
-            ok = IsNNW() || IsW();
-        } else if (trend == 0 || trend == 360) {
-            ok = IsN();
-        } else if (trend == 90) {
-            ok = IsE();
-        } else if (trend == 180) {
-            ok = IsS();
-        } else if (trend == 270) {
-            ok = IsW();
-        }
+        const bool ok = lettersPointTo(trend);
         if (!ok) return -17;
     }
     plunge = v;

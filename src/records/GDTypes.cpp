@@ -62,4 +62,10 @@ unsigned short GDFlags::withCommentSize(unsigned short flags, std::size_t length
     return flags;
 }
 
+unsigned short GDFlags::withSlipCode(unsigned short flags, char slip) {
+    if (slip != GDSlipTypes::GDSlipType_NoSlip) return static_cast<unsigned short>(flags | GDFlag_HasSlip);
+    return static_cast<unsigned short>(
+        flags & ~(GDFlag_HasSlip | GDFlag_Has_CWSlip | GDFlag_Has_CCWSlip | GDFlag_SlipInStrikeDir));
+}
+
 }  // namespace qzCore

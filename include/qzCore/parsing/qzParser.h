@@ -103,6 +103,9 @@ private:
     bool IsWNW() const;
     bool IsNNW() const;
     bool isTwo(char a, char b) const;
+    /// Whether dirLetters name the quadrant (or the exact point) of the
+    /// azimuth: the end of a strike line, or the side a line plunges to.
+    bool lettersPointTo(int azimuth) const;
 
     std::unique_ptr<qzFileParser> fileParser;
     std::unique_ptr<MyMath> math;

@@ -108,6 +108,9 @@ public:
     /// stored with the has-comment bit; 0 or more than 255 stores 0 and
     /// clears the bit.
     static unsigned short withCommentSize(unsigned short flags, std::size_t length);
+    /// The flag word after a slip code is set: a code other than 0 sets the
+    /// has-slip flag; 0 clears it and the three slip-geometry flags.
+    static unsigned short withSlipCode(unsigned short flags, char slip);
     /// The comment length held in a flag word (0 to 255).
     static std::size_t commentSize(unsigned short flags) {
         return (flags & Comment_Size_Mask) >> Bit_Offset_To_Comment_Size;
