@@ -2,6 +2,10 @@
 #ifndef QZCORE_QZCORE_H
 #define QZCORE_QZCORE_H
 
+#include "qzCore/attributes/AttrList.h"
+#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/Data.h"
+#include "qzCore/datasets/StationList.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/qzFileParser.h"
 #include "qzCore/parsing/CompactStructs.h"
@@ -10,6 +14,8 @@
 #include "qzCore/parsing/qzParser.h"
 #include "qzCore/parsing/qzTokenList.h"
 #include "qzCore/records/GDTypes.h"
+#include "qzCore/records/GeoData.h"
+#include "qzCore/records/zolWellData.h"
 #include "qzCore/shared/ComplexFileName.h"
 #include "qzCore/shared/DESolverParams.h"
 #include "qzCore/shared/FileParser.h"

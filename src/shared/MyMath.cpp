@@ -155,10 +155,7 @@ Matrix_1 Matrix_3::operator*(const Matrix_1& v) const {
 
 // ---------------------------------------------------------------- MyMath
 
-MyMath::MyMath() {
-    m_rotation.axisRotate(Matrix_1(0.0, 0.0, 1.0), 0.0);
-    seedRandom();
-}
+MyMath::MyMath() { m_rotation.axisRotate(Matrix_1(0.0, 0.0, 1.0), 0.0); }
 
 void MyMath::computePole(int& a, int& b) const {
     a = wrap360(a + 270);
@@ -315,14 +312,22 @@ void MyMath::seedRandom() {
     std::seed_seq seq{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
                       rd()};
     m_engine.seed(seq);
+    m_seeded = true;
 }
 
-void MyMath::seedRandom(std::uint32_t seed) { m_engine.seed(seed); }
+void MyMath::seedRandom(std::uint32_t seed) {
+    m_engine.seed(seed);
+    m_seeded = true;
+}
 
-double MyMath::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(m_engine); }
+double MyMath::random() {
+    if (!m_seeded) seedRandom();
+    return std::uniform_real_distribution<double>(0.0, 1.0)(m_engine);
+}
 
 int MyMath::random(int n) {
     if (n < 1) return 0;
+    if (!m_seeded) seedRandom();
     return std::uniform_int_distribution<int>(0, n - 1)(m_engine);
 }
 

@@ -121,7 +121,8 @@ public:
     static constexpr double Deg_To_Rad = Pi / 180.0;
     static constexpr double Rad_To_Deg = 180.0 / Pi;
 
-    /// Seeds the engine from the clock (as seedRandom()).
+    /// Cheap to make: the random engine is seeded from the clock on its
+    /// first use unless seedRandom was called first.
     MyMath();
 
     // ---- planes, poles and azimuths (in place) ----------------------------
@@ -269,6 +270,7 @@ public:
 private:
     Matrix_3 m_rotation;
     std::mt19937 m_engine;
+    bool m_seeded = false;
 };
 
 }  // namespace qzCore

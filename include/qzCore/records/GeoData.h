@@ -1,0 +1,234 @@
+// Orientation records.  A record owns two halves: the data part (numbers,
+// codes, flags, location) and the token part (the text of each value and
+// the comment).  Copies are deep; nothing is shared between records.
+//
+// Planes are (strike, dip) by the right-hand rule; lines (trend, plunge)
+// downward; a fault is a plane with a slip line (rake and/or trend and
+// plunge) and a slip sense.  An angle of -1 is absent.
+#ifndef QZCORE_RECORDS_GEODATA_H
+#define QZCORE_RECORDS_GEODATA_H
+
+#include <memory>
+
+#include "qzCore/parsing/CompactStructs.h"
+#include "qzCore/parsing/DataStruct.h"
+
+namespace qzCore {
+
+/// The abstract record.
+class GeoData {
+public:
+    virtual ~GeoData() = default;
+
+    virtual bool isComposite() const { return false; }
+    virtual bool isLinear() const { return false; }
+    virtual bool isMarker() const { return false; }
+    virtual bool isPlanar() const { return false; }
+    virtual bool isSpecial() const { return false; }
+    /// The data part; null only after free().
+    virtual LightweightDataStruct* data() = 0;
+    virtual const LightweightDataStruct* data() const = 0;
+    /// The token part; null only after free().
+    virtual LightweightTokenStruct* tokens() = 0;
+    virtual const LightweightTokenStruct* tokens() const = 0;
+    /// Replaces the values (parts created when missing); the comment length
+    /// of the flag word follows the token part's comment.
+    virtual void modifyValues(const DataStruct& d, const TokenStruct& t) = 0;
+    /// Rewrites the texts of the values from the numbers.
+    virtual void generateTokenValues() = 0;
+    /// A deep copy of the same class.
+    virtual std::unique_ptr<GeoData> clone() const = 0;
+
+    unsigned int getDataReference() const { return m_dataReference; }
+    void setDataReference(unsigned int ref) { m_dataReference = ref; }
+    /// The record's kind code (GDTypes), or GDType_Null without a data part.
+    char getGDType() const;
+
+    /// Writes the common fields and every present kind-specific value into
+    /// `d`; absent values leave `d` as it was.
+    void get(DataStruct& d) const;
+    /// Writes the present texts and the comment into `t`.
+    void get(TokenStruct& t) const;
+    /// Sets (or, with null, removes) the comment and keeps the comment
+    /// length of the flag word in step with it: a removed comment leaves
+    /// length 0 and the has-comment flag clear.
+    void setComment(const char* text);
+
+    /// Data reference 0 and both parts dropped.
+    void reset();
+    /// Deletes both parts.
+    void free();
+
+protected:
+    GeoData() = default;
+    GeoData(const GeoData& o) : m_dataReference(o.m_dataReference) {}
+    /// Copies the data reference only.
+    GeoData& operator=(const GeoData& o) {
+        m_dataReference = o.m_dataReference;
+        return *this;
+    }
+    /// Copies both parts of `o` into this record: a part missing here is
+    /// created as a copy, a part missing there is deleted here.
+    void assignParts(const GeoData& o);
+    /// Sets the comment length of the flag word from the token part.
+    void syncCommentSize();
+    void setParts(std::unique_ptr<LightweightDataStruct> d, std::unique_ptr<LightweightTokenStruct> t);
+    void setKind(char kind);
+
+    std::unique_ptr<LightweightDataStruct> m_data;
+    std::unique_ptr<LightweightTokenStruct> m_tokens;
+
+private:
+    unsigned int m_dataReference = 0;
+};
+
+/// A planar measurement: strike and dip.
+class PlaneData : public GeoData {
+public:
+    PlaneData();
+    PlaneData(const TokenStruct& t, const DataStruct& d);
+    PlaneData(const PlaneData& o);
+    PlaneData& operator=(const PlaneData& o);
+
+    bool isPlanar() const override { return true; }
+    PlanarDataStruct* data() override { return static_cast<PlanarDataStruct*>(m_data.get()); }
+    const PlanarDataStruct* data() const override { return static_cast<const PlanarDataStruct*>(m_data.get()); }
+    PlanarTokenStruct* tokens() override { return static_cast<PlanarTokenStruct*>(m_tokens.get()); }
+    const PlanarTokenStruct* tokens() const override {
+        return static_cast<const PlanarTokenStruct*>(m_tokens.get());
+    }
+    void modifyValues(const DataStruct& d, const TokenStruct& t) override;
+    void generateTokenValues() override;
+    std::unique_ptr<GeoData> clone() const override { return std::make_unique<PlaneData>(*this); }
+};
+
+/// A linear measurement: trend and plunge.
+class LineData : public GeoData {
+public:
+    LineData();
+    LineData(const TokenStruct& t, const DataStruct& d);
+    LineData(const LineData& o);
+    LineData& operator=(const LineData& o);
+
+    bool isLinear() const override { return true; }
+    LinearDataStruct* data() override { return static_cast<LinearDataStruct*>(m_data.get()); }
+    const LinearDataStruct* data() const override { return static_cast<const LinearDataStruct*>(m_data.get()); }
+    LinearTokenStruct* tokens() override { return static_cast<LinearTokenStruct*>(m_tokens.get()); }
+    const LinearTokenStruct* tokens() const override {
+        return static_cast<const LinearTokenStruct*>(m_tokens.get());
+    }
+    void modifyValues(const DataStruct& d, const TokenStruct& t) override;
+    void generateTokenValues() override;
+    std::unique_ptr<GeoData> clone() const override { return std::make_unique<LineData>(*this); }
+
+protected:
+    /// A line record whose kind is left as the data part says.
+    struct KeepKind {};
+    LineData(const TokenStruct& t, const DataStruct& d, KeepKind);
+};
+
+/// A fault: a plane with a slip line and a sense of slip.
+class FaultData : public GeoData {
+public:
+    FaultData();
+    FaultData(const TokenStruct& t, const DataStruct& d);
+    FaultData(const FaultData& o);
+    FaultData& operator=(const FaultData& o);
+
+    bool isComposite() const override { return true; }
+    CompositeDataStruct* data() override { return static_cast<CompositeDataStruct*>(m_data.get()); }
+    const CompositeDataStruct* data() const override {
+        return static_cast<const CompositeDataStruct*>(m_data.get());
+    }
+    CompositeTokenStruct* tokens() override { return static_cast<CompositeTokenStruct*>(m_tokens.get()); }
+    const CompositeTokenStruct* tokens() const override {
+        return static_cast<const CompositeTokenStruct*>(m_tokens.get());
+    }
+    void modifyValues(const DataStruct& d, const TokenStruct& t) override;
+    /// Dip and strike as decimal text (an absent one gives "-1"), the rake
+    /// (empty when absent) and the slip text; trend and plunge untouched.
+    void generateTokenValues() override;
+    std::unique_ptr<GeoData> clone() const override { return std::make_unique<FaultData>(*this); }
+
+    /// Rewrites the texts of plunge, rake and trend from the numbers.
+    void generateTPTokenValues();
+    /// The slip text becomes the label of the slip code when the fault has
+    /// a slip (an unlabelled code empties it and clears the has-slip flag),
+    /// otherwise empty.
+    void computeSlipToken();
+    /// Recomputes the clockwise, counter-clockwise and slip-in-strike-
+    /// direction flags from the angle A between the strike line and the slip
+    /// line and the slip code:
+    ///   A 0 or 180: left-lateral CCW, right-lateral CW;
+    ///   A 90: normal CCW, reverse CW;
+    ///   A 1..89: left-lateral or normal CCW, right-lateral or reverse CW;
+    ///   A 91..179: left-lateral or reverse CCW, right-lateral or normal CW;
+    /// and slip in the strike direction when A < 90.  Nothing is set without
+    /// a slip text, a trend and a plunge.
+    void computeSlipRotationValue();
+    /// Clears the three geometry flags and sets the has-slip flag to `hasSlip`.
+    void resetSlipFlags(bool hasSlip);
+
+protected:
+    void copyValuesFrom(const FaultData& o);
+};
+
+/// A result record (Fisher mean, eigenvector, P or T axis, ...): a line
+/// with a result kind.
+class SpecialData : public LineData {
+public:
+    /// Kind GDType_GenericSpecial.
+    SpecialData();
+    /// Keeps the kind the data part carries.
+    SpecialData(const DataStruct& d, const TokenStruct& t);
+    /// A result line: trend and plunge (numbers and texts), kind and comment.
+    SpecialData(int trend, int plunge, char kind, const char* comment);
+    SpecialData(const SpecialData& o) = default;
+    SpecialData& operator=(const SpecialData& o) = default;
+
+    bool isSpecial() const override { return true; }
+    std::unique_ptr<GeoData> clone() const override { return std::make_unique<SpecialData>(*this); }
+
+    int getAz() const;
+    int getPl() const;
+    /// Sets the trend (plunge) and its text.
+    void setAz(int v);
+    void setPl(int v);
+    /// The kind from its label (GDTypes); null or unknown gives GDType_Null.
+    void setSpecialType(const char* label);
+
+    /// Orders by trend only.
+    friend bool operator<(const SpecialData& a, const SpecialData& b) { return a.getAz() < b.getAz(); }
+};
+
+/// A universal-stage measurement: axis 1 in the trend and plunge fields,
+/// axis 2 in the strike and dip fields.
+class UStageData : public FaultData {
+public:
+    UStageData();
+    UStageData(const DataStruct& d, const TokenStruct& t);
+    UStageData(const UStageData& o);
+    UStageData& operator=(const UStageData& o);
+
+    bool isComposite() const override { return false; }
+    void modifyValues(const DataStruct& d, const TokenStruct& t) override;
+    /// Dip, plunge, strike and trend texts.
+    void generateTokenValues() override;
+    std::unique_ptr<GeoData> clone() const override { return std::make_unique<UStageData>(*this); }
+
+    int getAxis1Tr() const;
+    int getAxis1Pl() const;
+    int getAxis2Tr() const;
+    int getAxis2Pl() const;
+    /// The two axes are 85 to 95 degrees apart.
+    bool hasAcceptableAxes() const;
+
+    /// Largest departure from a right angle between the axes, degrees.
+    static constexpr int Axis_Tolerance = 5;
+
+    friend bool operator<(const UStageData& a, const UStageData& b) { return a.getAxis1Tr() < b.getAxis1Tr(); }
+};
+
+}  // namespace qzCore
+
+#endif  // QZCORE_RECORDS_GEODATA_H

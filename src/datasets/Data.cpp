@@ -1,0 +1,586 @@
+#include "qzCore/datasets/Data.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <unordered_set>
+
+#include "qzCore/errors/ErrorManager.h"
+#include "qzCore/parsing/qzParser.h"
+#include "qzCore/records/GDTypes.h"
+
+namespace qzCore {
+
+const unsigned int Data::Max_Data_Reference = (1u << 24) - 2;
+
+namespace {
+
+using K = GDTypes;
+
+/// Messages without an error manager go where the host's handler says.
+krtError& fallbackMessages() {
+    static krtError e(std::cerr);
+    return e;
+}
+
+}  // namespace
+
+Data::Data(const ComplexFileName& name, ErrorManager* errors, unsigned char id)
+    : m_name(name), m_id(id), m_errors(errors), m_parser(std::make_unique<qzParser>()) {}
+
+Data::Data(const Data* source, const ComplexFileName& name, unsigned char id, bool copyRecords,
+           const std::list<unsigned int>* refs)
+    : m_name(name), m_id(id), m_errors(source ? source->m_errors : nullptr), m_parser(std::make_unique<qzParser>()) {
+    if (!source) return;
+    m_nextReference = source->m_nextReference;
+    m_attributes = source->m_attributes;
+    m_stations = source->m_stations;
+    if (source->m_stationManager) m_stationManager = std::make_unique<StationManager>(*source->m_stationManager);
+    if (!copyRecords) return;
+    if (!refs || refs->empty()) {
+        for (const GeoData* g : source->m_dataList) addData(g);
+    } else {
+        for (const unsigned int r : *refs) {
+            if (const GeoData* g = source->getDataFromReference(r)) addData(g);
+        }
+    }
+}
+
+Data::~Data() {
+    for (GeoData* g : m_dataList) delete g;
+    initStorage();
+}
+
+// ---------------------------------------------------------------- access
+
+int Data::getNumLineations() const {
+    return static_cast<int>(std::count_if(m_faultList.begin(), m_faultList.end(), [](const GeoData* g) {
+        return g->data() && g->data()->hasTrend();
+    }));
+}
+
+GeoData* Data::getSpecificData(unsigned int index) const {
+    return index < m_dataList.size() ? m_dataList[index] : nullptr;
+}
+
+unsigned int Data::getSpecificDataFromIndex(unsigned int index) const {
+    const GeoData* g = getSpecificData(index);
+    return g ? g->getDataReference() : 0;
+}
+
+GeoData* Data::getDataFromReference(unsigned int ref) const {
+    if (ref == 0) return nullptr;
+    for (GeoData* g : m_dataList) {
+        if (g->getDataReference() == ref) return g;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- references and lists
+
+unsigned int Data::generateDataReference() {
+    if (m_nextReference >= Max_Data_Reference) return 0;
+    const unsigned int ref = (static_cast<unsigned int>(m_id) << 24) | m_nextReference;
+    ++m_nextReference;
+    return ref;
+}
+
+bool Data::addToDataList(std::unique_ptr<GeoData> record) {
+    const unsigned int ref = generateDataReference();
+    if (ref == 0) return false;
+    record->setDataReference(ref);
+    m_dataList.push_back(record.release());
+    return true;
+}
+
+Data::RecordList* Data::kindList(char kind) {
+    switch (kind) {
+        case K::GDType_Fault: return &m_faultList;
+        case K::GDType_Line: return &m_lineList;
+        case K::GDType_Plane: return &m_planeList;
+        case K::GDType_ZolMarkerData: return &m_markerList;
+        case K::GDType_ZolWellData: return &m_wellList;
+        case K::GDType_Joint:
+        case K::GDType_Null: return nullptr;
+        default: return &m_specialList;  // universal stage and every result kind
+    }
+}
+
+int Data::enter(std::unique_ptr<GeoData> record) {
+    if (!record) return -37;
+    RecordList* list = kindList(record->getGDType());
+    GeoData* raw = record.get();
+    if (!list || !addToDataList(std::move(record))) return -37;
+    list->push_back(raw);
+    return 1;
+}
+
+void Data::initStorage() {
+    for (RecordList* l : {&m_dataList, &m_specialList, &m_faultList, &m_lineList, &m_planeList, &m_markerList,
+                          &m_wellList}) {
+        l->clear();
+    }
+}
+
+void Data::rebuildDataLists() {
+    for (RecordList* l : {&m_specialList, &m_faultList, &m_lineList, &m_planeList, &m_markerList, &m_wellList}) {
+        l->clear();
+    }
+    for (GeoData* g : m_dataList) {
+        if (RecordList* l = kindList(g->getGDType())) l->push_back(g);
+    }
+}
+
+// ---------------------------------------------------------------- adding
+
+int Data::insertPlaneData(const DataStruct& d, const TokenStruct& t) { return enter(std::make_unique<PlaneData>(t, d)); }
+int Data::insertLineData(const DataStruct& d, const TokenStruct& t) { return enter(std::make_unique<LineData>(t, d)); }
+int Data::insertFaultData(const DataStruct& d, const TokenStruct& t) { return enter(std::make_unique<FaultData>(t, d)); }
+int Data::insertZolMarkerData(const DataStruct& d, const TokenStruct& t) {
+    return enter(std::make_unique<zolMarkerData>(t, d));
+}
+int Data::insertZolWellData(const DataStruct& d, const TokenStruct& t) {
+    return enter(std::make_unique<zolWellData>(t, d));
+}
+int Data::insertSpecialData(const DataStruct& d, const TokenStruct& t) {
+    return enter(std::make_unique<SpecialData>(d, t));
+}
+int Data::insertSpecialData(const SpecialData& s) {
+    if (!GDTypes::isSpecialType(s.getGDType()) && s.getGDType() != K::GDType_UStage) {
+        DataStruct d;
+        TokenStruct t;
+        s.get(d);
+        s.get(t);
+        return insertData(d, t);
+    }
+    return enter(std::make_unique<SpecialData>(s));
+}
+
+int Data::insertUStageData(const DataStruct& d, const TokenStruct& t) {
+    auto u = std::make_unique<UStageData>(d, t);
+    if (!u->hasAcceptableAxes()) return -55;
+    return enter(std::move(u));
+}
+
+int Data::insertData(const DataStruct& d, const TokenStruct& t) {
+    switch (d.getGDType()) {
+        case K::GDType_Plane: return insertPlaneData(d, t);
+        case K::GDType_Line: return insertLineData(d, t);
+        case K::GDType_Fault: return insertFaultData(d, t);
+        case K::GDType_ZolMarkerData: return insertZolMarkerData(d, t);
+        case K::GDType_ZolWellData: return insertZolWellData(d, t);
+        case K::GDType_UStage: return insertUStageData(d, t);
+        // No kind, the reserved kind, "decide from the values" and the
+        // registry's bad value never describe a finished record.
+        case K::GDType_Joint:
+        case K::GDType_Null:
+        case K::GDType_Auto:
+        case K::GDType_BadValue: return -37;
+        default: return insertSpecialData(d, t);
+    }
+}
+
+int Data::addData(const GeoData* record) {
+    if (!record || !record->data() || record->getGDType() == K::GDType_Null) return -37;
+    DataStruct d;
+    TokenStruct t;
+    record->get(d);
+    record->get(t);
+    return insertData(d, t);
+}
+
+int Data::addData(const std::deque<GeoData*>& records) {
+    for (const GeoData* g : records) {
+        if (!g || !g->isSpecial() || addData(g) != 1) return -37;
+    }
+    return 1;
+}
+
+int Data::addData(const std::list<SpecialData>& records) {
+    for (const SpecialData& s : records) {
+        if (insertSpecialData(s) != 1) return -37;
+    }
+    return 1;
+}
+
+int Data::addData(const Data* other) {
+    if (!other) return -37;
+    if (other == this) return -62;
+
+    // 1. Attributes, by label.
+    bool attributeTrouble = false;
+    std::list<std::string> labels;
+    other->m_attributes.getAttrStrings(labels, false);
+    for (const std::string& l : labels) {
+        try {
+            m_attributes.createAttr(l);
+        } catch (int code) {
+            if (code != -29) attributeTrouble = true;
+        }
+    }
+    if (attributeTrouble) {
+        tell("Attribute merging warning",
+             "Check to see if there are too many attributes.\nNote: You may also see this message if there are "
+             "duplicates.");
+    }
+
+    // 2. Groups other than "All", with this table's mask of their labels.
+    std::list<std::string> groups;
+    other->m_attributes.getAttrStrings(groups, true);
+    for (const std::string& g : groups) {
+        if (g == AttrList::All_Group_Name) continue;
+        std::list<std::string> members;
+        other->m_attributes.getAttrStringsInGroup(members, g);
+        std::uint32_t mask = 0;
+        for (const std::string& m : members) {
+            const std::uint32_t bit = m_attributes.getAttrIndexMask(m);
+            if (bit != AttrList::Not_Found) mask |= bit;
+        }
+        try {
+            m_attributes.createAttrGroup(g, mask);
+        } catch (int code) {
+            if (code == -44) {
+                tell("Attribute merging warning", "Too many attribute groups.\nSome group information may have been lost.");
+            } else if (code != -46) {
+                tell("Attribute merging warning", "An error occurred while merging attribute groups.");
+            }
+        }
+    }
+
+    // 3. Stations: the other dataset's indexes mapped to this one's.
+    std::map<int, unsigned char> stationMap;
+    for (int i = 0; i < other->m_stations.getNumStations() && i < StationList::Max_Addressable_Stations; ++i) {
+        const std::string id = other->m_stations.getStationId_FromIndex(i);
+        stationMap[i] = id.empty() ? No_Station : initStationId(id, true);
+    }
+
+    // Attribute bits of the other table, translated by label.
+    std::array<std::uint32_t, AttrList::Max_Num_Attributes> bitMap{};
+    for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
+        const std::string label = other->m_attributes.getAttrLabel(i);
+        const std::uint32_t here = label.empty() ? AttrList::Not_Found : m_attributes.getAttrIndexMask(label);
+        bitMap[i] = here == AttrList::Not_Found ? 0u : here;
+    }
+
+    // 4. Copies of the records.
+    bool stationTrouble = false;
+    for (const GeoData* g : other->m_dataList) {
+        if (!g->data()) continue;
+        DataStruct d;
+        TokenStruct t;
+        g->get(d);
+        g->get(t);
+        std::uint32_t mask = 0;
+        for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
+            if (d.getAttributes() & AttrList::Attr_Index_Masks[i]) mask |= bitMap[i];
+        }
+        d.setAttributes(mask);
+        if (d.hasStationIdAttached()) {
+            const auto it = stationMap.find(d.getStationIndex());
+            const unsigned char here = it == stationMap.end() ? No_Station : it->second;
+            if (here == No_Station) {
+                // Never link a record to another station: leave it out.
+                stationTrouble = true;
+                continue;
+            }
+            d.linkStation_FromIndex(static_cast<char>(here));
+        } else {
+            d.linkStation_FromIndex(-1);
+        }
+        insertData(d, t);
+    }
+    if (stationTrouble) {
+        tell("Station merging warning", "Too many stations.\nRecords of some stations could not be merged.");
+    }
+    return 1;
+}
+
+// ---------------------------------------------------------------- removing
+
+void Data::deleteData(const std::list<unsigned int>& refs) {
+    const std::unordered_set<unsigned int> gone(refs.begin(), refs.end());
+    RecordList kept;
+    for (GeoData* g : m_dataList) {
+        if (gone.count(g->getDataReference())) {
+            delete g;
+        } else {
+            kept.push_back(g);
+        }
+    }
+    m_dataList.swap(kept);
+    rebuildDataLists();
+}
+
+// ---------------------------------------------------------------- stations
+
+unsigned char Data::initStationId(const std::string& id, bool append) {
+    if (id.empty()) return No_Station;
+    int index = m_stations.getStationIndex_FromId(id);
+    if (index < 0) {
+        if (!append || m_stations.getNumStations() >= StationList::Max_Addressable_Stations) return No_Station;
+        index = m_stations.insertStation(id);
+    }
+    if (index < 0 || index >= StationList::Max_Addressable_Stations) return No_Station;
+    return static_cast<unsigned char>(index);
+}
+
+int Data::attachStation(const char* id, DataStruct& d, bool& appended) {
+    appended = false;
+    if (!id || !*id) {
+        d.linkStation_FromIndex(-1);
+        return 1;
+    }
+    const int before = m_stations.getNumStations();
+    const unsigned char index = initStationId(std::string(id), true);
+    appended = m_stations.getNumStations() > before;
+    if (index == No_Station) {
+        d.linkStation_FromIndex(-1);
+        return -37;
+    }
+    d.linkStation_FromIndex(static_cast<char>(index));
+    return 1;
+}
+
+bool Data::initStationId(const char* id, DataStruct& d) {
+    bool appended = false;
+    attachStation(id, d, appended);
+    return appended;
+}
+
+bool Data::initStationId(const char* id, GeoData* record) {
+    if (!record || !record->data()) return false;
+    DataStruct d;
+    bool appended = false;
+    attachStation(id, d, appended);
+    record->data()->linkStation_FromIndex(d.getStationIndex());
+    return appended;
+}
+
+void Data::uninitializeStationId(const char* id) { m_stations.destroyStation_FromId(id); }
+
+void Data::getStationIdFromIndex(char index, std::string& id) const { id = m_stations.getStationId_FromIndex(index); }
+
+void Data::getStationIdFromIndex(char index, char* id, std::size_t size) const {
+    if (!id || size == 0) return;
+    const std::string s = m_stations.getStationId_FromIndex(index);
+    const std::size_t n = std::min(s.size(), size - 1);
+    std::memcpy(id, s.data(), n);
+    id[n] = '\0';
+}
+
+// ---------------------------------------------------------------- attributes
+
+void Data::report(int code, const std::string& text, const char* title) {
+    if (m_errors) {
+        m_errors->tableQuery(code, text, title);
+    } else {
+        fallbackMessages().notify(title, text.c_str());
+    }
+}
+
+void Data::tell(const char* caption, const char* text) {
+    if (m_errors) {
+        m_errors->notify(caption, text);
+    } else {
+        fallbackMessages().notify(caption, text);
+    }
+}
+
+bool Data::createAttribute(const std::string& label) {
+    try {
+        m_attributes.createAttr(label);
+        return true;
+    } catch (int code) {
+        report(code, "Error creating attribute :\n" + label, "Attribute Error");
+        return false;
+    }
+}
+
+bool Data::createAttributeGroup(const std::string& name, std::uint32_t mask) {
+    try {
+        m_attributes.createAttrGroup(name, mask);
+        return true;
+    } catch (int code) {
+        report(code, "Error creating attribute :\n" + name, "Attribute Error");
+        return false;
+    }
+}
+
+bool Data::destroyAttribute(const std::string& label, bool isGroup) {
+    if (isGroup) {
+        if (!m_attributes.isDuplicateLabel(label, true) || label == AttrList::All_Group_Name) {
+            report(-47, "Internal error destroying attribute/group", "Attribute Error");
+            return false;
+        }
+        m_attributes.destroyAttrGroup(label);
+        return true;
+    }
+    try {
+        const std::uint32_t mask = m_attributes.destroyAttr(label);
+        // The slot may be reused at once: no record may keep its bit.
+        for (GeoData* g : m_dataList) {
+            if (g->data() && g->data()->hasAttribute_FromMask(mask)) {
+                g->data()->setAttributes(g->data()->getAttributes() & ~mask);
+            }
+        }
+        return true;
+    } catch (int code) {
+        report(code, "Internal error destroying attribute/group", "Attribute Error");
+        return false;
+    }
+}
+
+bool Data::modifyAttribute(const std::string& oldLabel, const std::string& newLabel, bool isGroup) {
+    try {
+        if (isGroup) {
+            m_attributes.modifyAttrGroupLabel(oldLabel, newLabel);
+        } else {
+            m_attributes.modifyAttr(oldLabel, newLabel);
+        }
+        return true;
+    } catch (int code) {
+        if (!isGroup && code == -29) {
+            std::string question = "Attribute already in use.\n  Do you want to continue?\nData linked to ' " + oldLabel +
+                                   " ' will be linked to ' " + newLabel + " '";
+            const int yes = m_errors ? m_errors->query("Modify attribute", question.c_str())
+                                     : fallbackMessages().query("Modify attribute", question.c_str());
+            if (yes != 1) return false;
+            const std::uint32_t from = m_attributes.getAttrIndexMask(oldLabel);
+            const std::uint32_t to = m_attributes.getAttrIndexMask(newLabel);
+            for (GeoData* g : m_dataList) {
+                if (g->data() && g->data()->hasAttribute_FromMask(from)) {
+                    g->data()->setAttributes((g->data()->getAttributes() & ~from) | to);
+                }
+            }
+            return destroyAttribute(oldLabel, false);
+        }
+        if (isGroup && code == -46) {
+            tell("Modify attribute", ("Attribute already in use :\n" + newLabel).c_str());
+        } else {
+            tell("Modify attribute", "An error occurred modifying an attribute");
+        }
+        return false;
+    }
+}
+
+bool Data::assignAttributes(const std::list<unsigned int>& refs, const std::list<std::string>& labels) {
+    const std::uint32_t mask = getAttributeIndexMask(labels);
+    if (mask == AttrList::Not_Found && !labels.empty()) return false;
+    const std::unordered_set<unsigned int> wanted(refs.begin(), refs.end());
+    for (GeoData* g : m_dataList) {
+        if (g->data() && wanted.count(g->getDataReference())) g->data()->setAttributes(labels.empty() ? 0u : mask);
+    }
+    return true;
+}
+
+bool Data::assignAttributesToSingle(GeoData* record, const std::list<std::string>& labels) {
+    if (!record || !record->data()) return false;
+    try {
+        record->data()->setAttributes(m_attributes.getAttrIndexMask(labels, false));
+        return true;
+    } catch (int code) {
+        report(code, "Error linking attributes", "Attribute Error");
+        return false;
+    }
+}
+
+bool Data::assignAttributesToCurrent(const std::list<std::string>& labels) {
+    return assignAttributesToSingle(getLastDataListMember(), labels);
+}
+
+bool Data::assignAttributeToCurrent(const std::string& label) {
+    GeoData* g = getLastDataListMember();
+    if (!g || !g->data()) return false;
+    const std::uint32_t mask = m_attributes.getAttrIndexMask(label);
+    if (mask == AttrList::Not_Found) {
+        report(-36, "Error linking attributes", "Attribute Error");
+        return false;
+    }
+    return linkAttributes(g, mask);
+}
+
+bool Data::linkAttributes(GeoData* record, std::uint32_t mask) {
+    if (!record || !record->data()) return false;
+    record->data()->setAttributes(record->data()->getAttributes() | mask);
+    return true;
+}
+
+std::uint32_t Data::linkAttributesToCurrent(const std::list<std::string>& labels, std::list<std::string>& rejected,
+                                            bool assign, bool ask) {
+    std::uint32_t mask = 0;
+    bool full = false;
+    for (const std::string& label : labels) {
+        if (label.empty()) continue;
+        const std::uint32_t known = m_attributes.getAttrIndexMask(label);
+        if (known != AttrList::Not_Found) {
+            mask |= known;
+            continue;
+        }
+        if (full) continue;
+        if (ask) {
+            if (std::find(rejected.begin(), rejected.end(), label) != rejected.end()) continue;
+            const std::string question = "New attribute found: <" + label + ">\n\nDo you want to import this attribute?";
+            const int yes = m_errors ? m_errors->query("Attribute import", question.c_str())
+                                     : fallbackMessages().query("Attribute import", question.c_str());
+            if (yes != 1) {
+                rejected.push_back(label);
+                continue;
+            }
+        }
+        try {
+            mask |= AttrList::Attr_Index_Masks[m_attributes.createAttr_Unsafe(label)];
+        } catch (int) {
+            tell("Attribute error", "Cannot auto import any more attributes");
+            full = true;
+        }
+    }
+    if (assign && mask != 0) linkAttributes(getLastDataListMember(), mask);
+    return mask;
+}
+
+std::uint32_t Data::getAttributeIndexMask(const std::list<std::string>& labels) {
+    try {
+        return m_attributes.getAttrIndexMask(labels, false);
+    } catch (int code) {
+        report(code, "Attribute referencing error", "Error Recovering Attribute");
+        return AttrList::Not_Found;
+    }
+}
+
+std::uint32_t Data::getAttributeGroupIndexMask(const std::string& group) const {
+    return m_attributes.getAttrGroupIndexMask(group);
+}
+
+void Data::getAttributeStrings(std::list<std::string>& out, bool groups) const {
+    m_attributes.getAttrStrings(out, groups);
+}
+
+void Data::getAttributeStrings(std::list<std::string>& out, std::uint32_t mask) const {
+    m_attributes.getAttrStrings(out, mask);
+}
+
+void Data::getAttributesInGroup(std::list<std::string>& out, const std::string& group) const {
+    m_attributes.getAttrStringsInGroup(out, group);
+}
+
+bool Data::hasAttribute(const GeoData* record, const std::string& label) {
+    const std::uint32_t mask = m_attributes.getAttrIndexMask(label);
+    if (mask == AttrList::Not_Found) {
+        report(-36, "Error retrieving attribute index", "Attribute Error");
+        return false;
+    }
+    return record && record->data() && record->data()->hasAttribute_FromMask(mask);
+}
+
+bool Data::setAttributeGroup(const std::string& group, const std::list<std::string>& labels) {
+    try {
+        m_attributes.setAttrGroup(group, labels);
+        return true;
+    } catch (int code) {
+        report(code, "Attribute referencing error", "Error Recovering Attribute");
+        return false;
+    }
+}
+
+}  // namespace qzCore
