@@ -1,0 +1,232 @@
+#include "qzCore/attributes/AttrList.h"
+
+#include <functional>
+#include <list>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/Data.h"
+#include "qzCore/errors/ErrorManager.h"
+#include "tests/support/ScriptedMessages.h"
+
+namespace qzCore {
+namespace {
+
+using Labels = std::list<std::string>;
+
+int thrown(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (int code) {
+        return code;
+    }
+    return 0;
+}
+
+TEST(AttrList, FreshTableHasOnlyTheGroupAll) {
+    AttrList a;
+    EXPECT_EQ(a.getAttrGroupCount(), 1u);
+    EXPECT_EQ(a.getAttrGroupIndexMask("All"), 0u);
+    EXPECT_EQ(a.createAttr("Granite"), 0u);
+    EXPECT_EQ(a.getAttrIndexMask("Granite"), 0x1u);
+    EXPECT_EQ(a.getAttrGroupIndexMask("All"), 0x1u);
+    EXPECT_EQ(AttrList::Attr_Index_Masks[31], 0x80000000u);
+}
+
+TEST(AttrList, CreationLimitsAndCodes) {
+    AttrList a;
+    for (int i = 0; i < 32; ++i) a.createAttr("L" + std::to_string(i));
+    EXPECT_EQ(thrown([&] { a.createAttr("L32"); }), -26);
+    EXPECT_EQ(thrown([&] { a.createAttr(""); }), -27);
+    EXPECT_EQ(thrown([&] { a.createAttr("L5"); }), -29);
+    EXPECT_EQ(thrown([&] { a.createAttr(std::string(32, 'x')); }), -25);
+    EXPECT_EQ(a.getAttrCount(), 32u);
+    EXPECT_EQ(a.getAttrGroupIndexMask("All"), 0xFFFFFFFFu);
+    AttrList b;
+    EXPECT_EQ(b.createAttr(std::string(31, 'x')), 0u);
+}
+
+TEST(AttrList, DestroyedSlotIsReusedAndLeavesGroups) {
+    AttrList a;
+    a.createAttr("A");
+    a.createAttr("B");
+    a.createAttr("C");
+    a.createAttrGroup("Mine", 0x3);
+    EXPECT_EQ(a.destroyAttr("A"), 0x1u);
+    EXPECT_EQ(a.getAttrGroupIndexMask("Mine"), 0x2u);
+    EXPECT_EQ(a.getAttrGroupIndexMask("All"), 0x6u);
+    EXPECT_EQ(a.createAttr("D"), 0u);
+    a.destroyAttr("B");
+    a.destroyAttr("D");
+    Labels out;
+    a.getAttrStrings(out, 0x4u);
+    EXPECT_EQ(out, Labels{"C"});
+    EXPECT_EQ(thrown([&] { a.destroyAttr("nope"); }), -36);
+    EXPECT_EQ(a.getAttrIndexMask("nope"), 666u);
+}
+
+TEST(AttrList, GroupsAndTheProtectedAll) {
+    AttrList a;
+    a.createAttr("A");
+    a.createAttr("B");
+    a.createAttrGroup("G1", 0x2);
+    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("G1", "All"); }), -47);
+    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("All", "Everything"); }), -47);
+    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("nope", "X"); }), -47);
+    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("G1", ""); }), -45);
+    EXPECT_EQ(thrown([&] { a.createAttrGroup("All", 0); }), -46);
+    EXPECT_EQ(thrown([&] { a.createAttrGroup("", 0); }), -45);
+    a.destroyAttrGroup("All");
+    EXPECT_EQ(a.getAttrGroupCount(), 2u);
+    for (int i = 2; i < 10; ++i) a.createAttrGroup("G" + std::to_string(i), 0);
+    EXPECT_EQ(thrown([&] { a.createAttrGroup("G10", 0); }), -44);
+    a.modifyAttrGroupLabel("G1", "Sandstones");
+    std::string first;
+    a.getAttrGroupLabel(first, "B");
+    EXPECT_EQ(first, "All");
+    Labels all;
+    a.getAttrGroupLabels(all, "B");
+    EXPECT_EQ(all, (Labels{"All", "Sandstones"}));
+    a.addAttrToGroup("G2", 0);
+    a.addAttrToGroup("G2", 666);
+    EXPECT_EQ(a.getAttrGroupIndexMask("G2"), 0x1u);
+    a.setAttrGroup("G3", {"A", "B"});
+    EXPECT_EQ(a.getAttrGroupIndexMask("G3"), 0x3u);
+    EXPECT_EQ(thrown([&] { a.setAttrGroup("G3", {"Z"}); }), -36);
+    Labels inGroup;
+    a.getAttrStringsInGroup(inGroup, "Sandstones");
+    EXPECT_EQ(inGroup, Labels{"B"});
+}
+
+TEST(AttrList, MasksOfLabelLists) {
+    AttrList a;
+    a.createAttr("A");
+    EXPECT_EQ(thrown([&] { a.getAttrIndexMask(Labels{"A", "B"}, false); }), -36);
+    EXPECT_EQ(a.getAttrIndexMask(Labels{"A", "B"}, true), 0x3u);
+    EXPECT_TRUE(a.isDuplicateLabel("B", false));
+    EXPECT_FALSE(a.isDuplicateLabel("B", true));
+}
+
+TEST(AttrList, RenameKeepsTheSlot) {
+    AttrList a;
+    a.createAttr("A");
+    a.createAttr("B");
+    a.modifyAttr("B", "Basalt");
+    EXPECT_EQ(a.getAttrIndexMask("Basalt"), 0x2u);
+    EXPECT_EQ(thrown([&] { a.modifyAttr("A", "Basalt"); }), -29);
+    EXPECT_EQ(thrown([&] { a.modifyAttr("Q", "R"); }), -36);
+    EXPECT_EQ(thrown([&] { a.modifyAttr("A", ""); }), -45);
+}
+
+TEST(AttrList, AssignmentKeepsItsOwnAllAndSlots) {
+    AttrList a;
+    a.createAttr("A");
+    a.createAttr("B");
+    a.destroyAttr("A");  // B stays in slot 1
+    a.createAttrGroup("G", 0x2);
+    AttrList b;
+    b.createAttr("X");
+    b = a;
+    EXPECT_EQ(b.getAttrIndexMask("B"), 0x2u);
+    EXPECT_EQ(b.getAttrIndexMask("X"), 666u);
+    EXPECT_EQ(b.getAttrCount(), 1u);
+    EXPECT_EQ(b.getAttrGroupIndexMask("G"), 0x2u);
+    EXPECT_EQ(b.getAttrGroupCount(), 2u);
+    // "All" is the target's own: it still holds the bit of the dropped X.
+    EXPECT_EQ(b.getAttrGroupIndexMask("All"), 0x3u);
+    const AttrList c(a);
+    EXPECT_EQ(c.getAttrIndexMask("B"), 0x2u);
+}
+
+TEST(AttrList, InsertAtASlot) {
+    AttrList a;
+    a.insertAttr(5, "Five", true);
+    EXPECT_EQ(a.getAttrIndexMask("Five"), 0x20u);
+    EXPECT_EQ(thrown([&] { a.insertAttr(32, "X", true); }), -28);
+    EXPECT_EQ(thrown([&] { a.insertAttr(3, "", true); }), -28);
+    EXPECT_EQ(thrown([&] { a.insertAttr(3, "Five", true); }), -29);
+    a.insertAttr(40, "X", false);
+    EXPECT_EQ(a.getAttrCount(), 1u);
+    EXPECT_EQ(a.createAttr("First"), 0u);
+}
+
+class AttributeManagerTest : public ::testing::Test {
+protected:
+    AttributeManagerTest() : data(ComplexFileName("a.txt"), &errors, 1) {
+        manager.setCurrDataset(&data);
+        manager.registerControlBuffers(&attrs, &groups);
+    }
+    ScriptedMessages script{{}};
+    ScopedMessageHandler scope{&script};
+    ErrorManager errors;
+    Data data;
+    MemoryListControl attrs, groups;
+    AttributeManager manager;
+};
+
+TEST_F(AttributeManagerTest, WithoutADatasetNothingHappens) {
+    AttributeManager empty;
+    EXPECT_FALSE(empty.createAttribute("A"));
+    EXPECT_EQ(empty.getAttributeCount(false), 0u);
+    EXPECT_EQ(empty.getAttributeIndexMask(Labels{"A"}), 666u);
+    EXPECT_FALSE(empty.attributesAreSelected());
+}
+
+TEST_F(AttributeManagerTest, ControlsFollowTheDataset) {
+    EXPECT_TRUE(manager.createAttributes({"Granite", "Basalt", "Shale"}));
+    EXPECT_FALSE(manager.createAttribute(""));
+    EXPECT_TRUE(manager.createAttributeGroup("Igneous"));
+    manager.updateControls();
+    ASSERT_EQ(attrs.items().size(), 3u);
+    EXPECT_EQ(groups.items().size(), 2u);
+    EXPECT_FALSE(manager.attributesAreSelected());
+    EXPECT_EQ(manager.getAttributeIndexMask(&attrs), 666u);
+    attrs.select(0, true);
+    attrs.select(1, true);
+    EXPECT_EQ(manager.getAttributeIndexMask(&attrs), 0x3u);
+    EXPECT_EQ(manager.getAttributeCount(true), 2u);
+    EXPECT_EQ(manager.getAttributeCount(false), 3u);
+
+    DataStruct d;
+    d.setGDType(GDTypes::GDType_Line);
+    d.setTrend(10);
+    d.setPlunge(5);
+    data.insertData(d, TokenStruct());
+    GeoData* rec = data.getLastDataListMember();
+    EXPECT_TRUE(manager.linkAttributesToSingle(rec));
+    EXPECT_EQ(rec->data()->getAttributes(), 0x3u);
+
+    attrs.select(0, false);
+    attrs.select(1, false);
+    EXPECT_TRUE(manager.setAttrSelectionFromSingle(rec));
+    EXPECT_EQ(attrs.getSelectedCount(), 2u);
+
+    std::vector<unsigned> idx;
+    manager.enumerateAttributes(idx, true);
+    EXPECT_EQ(idx, (std::vector<unsigned>{0, 1}));
+    EXPECT_TRUE(manager.destroySelectedAttributes());
+    EXPECT_EQ(rec->data()->getAttributes(), 0u);
+    EXPECT_EQ(data.getAttributeCount(), 1u);
+    EXPECT_EQ(attrs.items().size(), 1u);
+}
+
+TEST_F(AttributeManagerTest, GroupSelectionBecomesAttributeSelection) {
+    manager.createAttributes({"A", "B", "C"});
+    data.createAttributeGroup("Pair", 0x5);
+    manager.updateControls();
+    groups.select(1, true);  // "Pair"
+    EXPECT_EQ(manager.getSelectedAttrGroupLabel(), "Pair");
+    EXPECT_TRUE(manager.setCurrAttrAsSelGroup());
+    Labels selected;
+    manager.enumerateAttributes(selected, true);
+    EXPECT_EQ(selected, (Labels{"A", "C"}));
+    EXPECT_TRUE(manager.modifyAttrGroupLabel("Pair", "Couple", true));
+    EXPECT_FALSE(manager.modifyAttrGroupLabel(nullptr, "X", true));
+    manager.updateControls();
+    EXPECT_EQ(groups.items()[1], "Couple");
+}
+
+}  // namespace
+}  // namespace qzCore

@@ -1,0 +1,306 @@
+#include "qzCore/records/GeoData.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "qzCore/records/GDTypes.h"
+#include "qzCore/records/zolWellData.h"
+#include "qzCore/shared/MyMath.h"
+
+namespace qzCore {
+namespace {
+
+using S = GDSlipTypes;
+
+/// A fault on the plane (strike, dip) whose slip line has the given rake,
+/// with its trend and plunge worked out as the parser does.
+FaultData fault(int strike, int dip, int rake, char slip) {
+    DataStruct d;
+    d.setStrike(strike);
+    d.setDip(dip);
+    d.setRake(rake);
+    int t = 0, p = 0;
+    MyMath().computeTrendPlunge(strike, dip, rake, t, p);
+    d.setTrend(t);
+    d.setPlunge(p);
+    d.setSlipType(slip);
+    return FaultData(TokenStruct(), d);
+}
+
+struct Flags {
+    bool ccw, cw, inStrike;
+};
+
+Flags flagsOf(const FaultData& f) {
+    return {f.data()->hasCCWSlip(), f.data()->hasCWSlip(), f.data()->hasSlipInStrikeDirection()};
+}
+
+TEST(FaultSlipGeometry, AlongStrike) {
+    Flags f = flagsOf(fault(0, 60, 0, S::GDSlipType_LeftLatSlip));  // A = 0
+    EXPECT_TRUE(f.ccw);
+    EXPECT_FALSE(f.cw);
+    EXPECT_TRUE(f.inStrike);
+    f = flagsOf(fault(0, 60, 0, S::GDSlipType_RightLatSlip));
+    EXPECT_TRUE(f.cw);
+    EXPECT_FALSE(f.ccw);
+    f = flagsOf(fault(0, 60, 180, S::GDSlipType_RightLatSlip));  // A = 180
+    EXPECT_TRUE(f.cw);
+    EXPECT_FALSE(f.inStrike);
+    f = flagsOf(fault(0, 60, 0, S::GDSlipType_NormalSlip));  // not a sense for A = 0
+    EXPECT_FALSE(f.cw || f.ccw);
+}
+
+TEST(FaultSlipGeometry, DownDip) {
+    Flags f = flagsOf(fault(0, 60, 90, S::GDSlipType_NormalSlip));
+    EXPECT_TRUE(f.ccw);
+    EXPECT_FALSE(f.cw);
+    EXPECT_FALSE(f.inStrike);
+    f = flagsOf(fault(0, 60, 90, S::GDSlipType_ReverseSlip));
+    EXPECT_TRUE(f.cw);
+    EXPECT_FALSE(f.ccw);
+}
+
+TEST(FaultSlipGeometry, ObliqueRakes) {
+    // Rake 45 on this plane puts the slip line 45 degrees from the strike
+    // line (A = 45); rake 135 gives A = 135.
+    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_LeftLatSlip)).ccw);
+    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_NormalSlip)).ccw);
+    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_RightLatSlip)).cw);
+    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_ReverseSlip)).cw);
+    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_ReverseSlip)).inStrike);
+    EXPECT_TRUE(flagsOf(fault(30, 60, 135, S::GDSlipType_LeftLatSlip)).ccw);
+    EXPECT_TRUE(flagsOf(fault(30, 60, 135, S::GDSlipType_ReverseSlip)).ccw);
+    EXPECT_TRUE(flagsOf(fault(30, 60, 135, S::GDSlipType_RightLatSlip)).cw);
+    EXPECT_TRUE(flagsOf(fault(30, 60, 135, S::GDSlipType_NormalSlip)).cw);
+    EXPECT_FALSE(flagsOf(fault(30, 60, 135, S::GDSlipType_NormalSlip)).inStrike);
+}
+
+TEST(FaultSlipGeometry, AmbiguousNoSlipAndNoSlipText) {
+    Flags f = flagsOf(fault(0, 60, 45, S::GDSlipType_AmbigSlip));
+    EXPECT_FALSE(f.cw || f.ccw);
+    EXPECT_TRUE(f.inStrike);
+
+    const FaultData none = fault(0, 60, 45, S::GDSlipType_NoSlip);
+    EXPECT_FALSE(none.data()->hasSlip());
+    EXPECT_STREQ(none.tokens()->getSlip(), "");
+    EXPECT_EQ(none.data()->getGDFlags() & (8 | 16 | 32 | 64), 0);
+
+    FaultData noText = fault(0, 60, 45, S::GDSlipType_NormalSlip);
+    noText.tokens()->setSlip("");
+    noText.computeSlipRotationValue();
+    f = flagsOf(noText);
+    EXPECT_FALSE(f.cw || f.ccw || f.inStrike);
+    EXPECT_TRUE(noText.data()->hasSlip());
+}
+
+TEST(FaultSlipToken, LabelOfTheSlipCode) {
+    FaultData f = fault(0, 60, 90, S::GDSlipType_NormalSlip);
+    EXPECT_STREQ(f.tokens()->getSlip(), "Norm");
+    f.data()->setSlip(char(8));  // a code without a label
+    f.computeSlipToken();
+    EXPECT_STREQ(f.tokens()->getSlip(), "");
+    EXPECT_FALSE(f.data()->hasSlipFlag());
+}
+
+TEST(FaultData, GenerateTokenValues) {
+    FaultData f;
+    f.data()->setStrike(200);
+    f.data()->setRake(-1);
+    f.data()->setTrend(7);
+    f.generateTokenValues();
+    EXPECT_STREQ(f.tokens()->getStrike(), "200");
+    EXPECT_STREQ(f.tokens()->getDip(), "-1");
+    EXPECT_STREQ(f.tokens()->getRake(), "");
+    EXPECT_STREQ(f.tokens()->getTrend(), "");  // not touched
+    f.generateTPTokenValues();
+    EXPECT_STREQ(f.tokens()->getTrend(), "7");
+    EXPECT_STREQ(f.tokens()->getPlunge(), "");
+}
+
+TEST(LineData, GenerateTokenValuesWithAbsentPlunge) {
+    LineData l;
+    l.tokens()->setPlunge("33");
+    l.data()->setTrend(123);
+    l.generateTokenValues();
+    EXPECT_STREQ(l.tokens()->getTrend(), "123");
+    EXPECT_STREQ(l.tokens()->getPlunge(), "");
+}
+
+TEST(GeoDataCopies, AreDeepAndIndependent) {
+    DataStruct d;
+    d.setStrike(10);
+    d.setDip(20);
+    d.setX(100.0);
+    TokenStruct t;
+    t.setTokenValue(TokenStruct::Strike_Token, "10");
+    t.setComment("bedding");
+    PlaneData a(t, d);
+    a.setDataReference(77);
+    PlaneData b(a);
+    EXPECT_EQ(b.getDataReference(), 77u);
+    b.data()->setStrike(11);
+    b.data()->setX(5.0);
+    b.setComment("changed");
+    EXPECT_EQ(a.data()->getStrike(), 10);
+    EXPECT_EQ(a.data()->getX(), 100.0);
+    EXPECT_STREQ(a.tokens()->getComment(), "bedding");
+    EXPECT_NE(a.data(), b.data());
+
+    PlaneData c;
+    c.free();
+    c = a;  // parts missing on the left are created
+    EXPECT_EQ(c.data()->getStrike(), 10);
+    PlaneData empty;
+    empty.free();
+    c = empty;  // parts missing on the right are dropped
+    EXPECT_EQ(c.data(), nullptr);
+    c.setComment("ignored without parts");
+    EXPECT_EQ(c.getGDType(), GDTypes::GDType_Null);
+
+    const std::unique_ptr<GeoData> clone = a.clone();
+    EXPECT_TRUE(clone->isPlanar());
+    a.data()->setDip(1);
+    EXPECT_EQ(clone->data()->getDip(), 20);
+}
+
+TEST(GeoDataComment, LengthFollowsTheComment) {
+    LineData l;
+    l.setComment("joint set 2");
+    EXPECT_EQ(l.data()->getCommentSize(), 11u);
+    EXPECT_TRUE(l.data()->getGDFlags() & GDFlags::GDFlag_Has_Comment);
+    l.setComment(nullptr);
+    EXPECT_FALSE(l.tokens()->hasComment());
+    EXPECT_EQ(l.data()->getCommentSize(), 0u);
+    EXPECT_FALSE(l.data()->getGDFlags() & GDFlags::GDFlag_Has_Comment);
+    const std::string longText(300, 'c');
+    l.setComment(longText.c_str());
+    EXPECT_STREQ(l.tokens()->getComment(), longText.c_str());
+    EXPECT_EQ(l.data()->getCommentSize(), 0u);
+}
+
+TEST(GeoDataGet, WritesOnlyPresentValues) {
+    DataStruct d;
+    d.setTrend(50);
+    d.setPlunge(-1);
+    TokenStruct t;
+    LineData l(t, d);
+    DataStruct out;
+    out.setPlunge(9);
+    out.setStrike(3);
+    l.get(out);
+    EXPECT_EQ(out.getTrend(), 50);
+    EXPECT_EQ(out.getPlunge(), 9);
+    EXPECT_EQ(out.getStrike(), 3);
+    EXPECT_EQ(out.getGDType(), GDTypes::GDType_Line);
+}
+
+TEST(SpecialData, KindsAndResultRecords) {
+    SpecialData s;
+    EXPECT_EQ(s.getGDType(), GDTypes::GDType_GenericSpecial);
+    EXPECT_TRUE(s.isSpecial());
+    EXPECT_TRUE(s.isLinear());
+    s.setSpecialType("Fish");
+    EXPECT_EQ(s.getGDType(), GDTypes::GDType_Fisher);
+    s.setSpecialType("Fisher");
+    EXPECT_EQ(s.getGDType(), GDTypes::GDType_Null);
+    s.setSpecialType(nullptr);
+    EXPECT_EQ(s.getGDType(), GDTypes::GDType_Null);
+
+    const SpecialData r(120, 35, GDTypes::GDType_PAxis, "P axis");
+    EXPECT_EQ(r.getAz(), 120);
+    EXPECT_EQ(r.getPl(), 35);
+    EXPECT_STREQ(r.tokens()->getTrend(), "120");
+    EXPECT_STREQ(r.tokens()->getComment(), "P axis");
+    EXPECT_TRUE(SpecialData(10, 0, 13, nullptr) < SpecialData(11, 0, 13, nullptr));
+
+    DataStruct d;
+    d.setGDType(GDTypes::GDType_Eigen2);
+    EXPECT_EQ(SpecialData(d, TokenStruct()).getGDType(), GDTypes::GDType_Eigen2);
+    EXPECT_EQ(SpecialData(r).getGDType(), GDTypes::GDType_PAxis);
+}
+
+UStageData ustage(int t1, int p1, int t2, int p2) {
+    DataStruct d;
+    d.setTrend(t1);
+    d.setPlunge(p1);
+    d.setStrike(t2);
+    d.setDip(p2);
+    return UStageData(d, TokenStruct());
+}
+
+TEST(UStageData, AxesWithinFiveDegreesOfARightAngle) {
+    EXPECT_TRUE(ustage(0, 0, 95, 0).hasAcceptableAxes());
+    EXPECT_FALSE(ustage(0, 0, 96, 0).hasAcceptableAxes());
+    EXPECT_TRUE(ustage(0, 0, 85, 0).hasAcceptableAxes());
+    EXPECT_FALSE(ustage(0, 0, 84, 0).hasAcceptableAxes());
+    EXPECT_TRUE(ustage(200, 90, 33, 0).hasAcceptableAxes());
+    const UStageData u = ustage(10, 20, 100, 0);
+    EXPECT_EQ(u.getGDType(), GDTypes::GDType_UStage);
+    EXPECT_EQ(u.getAxis2Tr(), 100);
+    EXPECT_FALSE(u.isComposite());
+    UStageData v = u;
+    EXPECT_EQ(v.getAxis1Pl(), 20);
+    v.generateTokenValues();
+    EXPECT_STREQ(v.tokens()->getStrike(), "100");
+    EXPECT_STREQ(v.tokens()->getPlunge(), "20");
+}
+
+TEST(ZolWellData, BuiltFromHostParameters) {
+    zolDataParams p(45.4f, 30.6f, 1523.5, 500000.0, 4000000.0, -20.0, "Top Brent", "n", "Fault", 0xff0000u, 1,
+                    2, "W1", false, false);
+    const zolWellData w(p);
+    EXPECT_EQ(w.getGDType(), GDTypes::GDType_ZolWellData);
+    EXPECT_TRUE(w.isPlanar());
+    EXPECT_FALSE(w.isMarker());
+    EXPECT_EQ(w.data()->getStrike(), 45);
+    EXPECT_EQ(w.data()->getDip(), 31);
+    EXPECT_STREQ(w.tokens()->getDip(), "31");
+    EXPECT_EQ(w.data()->md(), 1523.5);
+    EXPECT_EQ(w.data()->getY(), 4000000.0);
+    EXPECT_STREQ(w.tokens()->getComment(), "Top Brent : Fault");
+}
+
+TEST(ZolWellData, AbsentValuesDepthRangeAndComments) {
+    zolDataParams p;
+    p.az() = -1.0f;
+    p.dip() = 20.0f;
+    p.md() = 100000.0;
+    p.type() = "Fault";
+    zolWellData w(p);
+    EXPECT_FALSE(w.data()->hasStrike());
+    EXPECT_EQ(w.data()->md(), 100000.0);
+    EXPECT_STREQ(w.tokens()->getComment(), "Fault");
+    p.md() = 100000.5;
+    p.type().clear();
+    p.horizon() = "H";
+    w.modifyValues(p);
+    EXPECT_FALSE(w.data()->hasMD());
+    EXPECT_STREQ(w.tokens()->getComment(), "H");
+    p.md() = -1.0;
+    p.horizon().clear();
+    w.modifyValues(p);
+    EXPECT_FALSE(w.data()->hasMD());
+    EXPECT_STREQ(w.tokens()->getComment(), "");
+    EXPECT_FALSE(w.data()->hasLoc());
+}
+
+TEST(ZolMarkerData, KindAndFlush) {
+    zolDataParams p(10.0f, 5.0f, 10.0, 1, 2, 3, "H", "", "", 0, 0, 0, "", false, true);
+    zolMarkerData m(p);
+    EXPECT_EQ(m.getGDType(), GDTypes::GDType_ZolMarkerData);
+    EXPECT_TRUE(m.isMarker());
+    EXPECT_FALSE(m.isPlanar());
+    m.modifyValues(p);
+    EXPECT_EQ(m.getGDType(), GDTypes::GDType_ZolMarkerData);
+    m.flushValues();
+    EXPECT_FALSE(m.data()->hasStrike());
+    EXPECT_FALSE(m.data()->hasDip());
+    EXPECT_STREQ(m.tokens()->getStrike(), "");
+    const zolMarkerData copy(m);
+    EXPECT_EQ(copy.getGDType(), GDTypes::GDType_ZolMarkerData);
+    EXPECT_TRUE(copy.clone()->isMarker());
+}
+
+}  // namespace
+}  // namespace qzCore
