@@ -7,6 +7,8 @@
 #include <unordered_set>
 
 #include "qzCore/errors/ErrorManager.h"
+#include "qzCore/files/FileHeader.h"
+#include "qzCore/parsing/IEOptions.h"
 #include "qzCore/parsing/qzParser.h"
 #include "qzCore/records/GDTypes.h"
 
@@ -294,6 +296,65 @@ int Data::addData(const Data* other) {
         tell("Station merging warning", "Too many stations.\nRecords of some stations could not be merged.");
     }
     return 1;
+}
+
+// ---------------------------------------------------------------- reading files
+
+int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& order, std::istream& in) {
+    using O = qzIEColumnOptions;
+    int r = m_parser->Initialize(options, order, in);
+    if (r < 0) return r;
+    const bool binary = options.getIEOption(O::IE_Binary_File);
+    if (binary) {
+        FileHeader header;
+        unsigned int count = 0;
+        m_parser->ParseBinaryHeader(in, header, m_attributes, m_stations, count);
+    }
+    const bool report = options.getIEOption(O::IE_Report_Errors) && m_errors;
+    const bool readAttributes = options.getIEOption(O::IE_Read_Attributes);
+    const bool assignAttributes = !options.getIEOption(O::IE_Attribute_Link_2);
+    const bool askAttributes = options.getIEOption(O::IE_Attribute_Link_1);
+
+    DataStruct data;
+    TokenStruct tokens;
+    std::list<std::string> labels;
+    std::list<std::string> rejectedLabels;
+    std::string station;
+    std::string lineText;
+    unsigned int line = 0;
+    for (;;) {
+        data.reset();
+        tokens.reset();
+        labels.clear();
+        station.clear();
+        lineText.clear();
+        r = m_parser->AutoFileParse(data, tokens, in, labels, station, binary, line, lineText);
+        if (r == -13) return 1;
+        if (r == -14 || r == -11) return r;
+        if (r > 0) {
+            bool appended = false;
+            if (!binary) r = attachStation(station.c_str(), data, appended);
+            if (r > 0) {
+                r = insertData(data, tokens);
+                if (r < 0 && appended) uninitializeStationId(station.c_str());
+                // No reference left: nothing more can be entered.
+                if (r == -37 && m_nextReference >= Max_Data_Reference) return r;
+            }
+            if (r > 0) {
+                if (readAttributes && !labels.empty()) {
+                    linkAttributesToCurrent(labels, rejectedLabels, assignAttributes, askAttributes);
+                }
+                continue;
+            }
+        }
+        if (r == -18) continue;
+        if (report) {
+            ErrorReport e;
+            e.Init(r, line, lineText.c_str());
+            m_errors->reportError(e);
+        }
+        if (m_errors && m_errors->isFatal(r)) return r;
+    }
 }
 
 // ---------------------------------------------------------------- removing

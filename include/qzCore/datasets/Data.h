@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <iosfwd>
 #include <list>
 #include <memory>
 #include <string>
@@ -24,6 +25,8 @@
 namespace qzCore {
 
 class ErrorManager;
+class qzIEColumnOptions;
+class qzIEDataTypeOrder;
 class qzParser;
 
 class Data {
@@ -108,6 +111,15 @@ public:
     /// Merges another dataset: attributes by label, groups, stations, then
     /// copies of its records.  @return 1; -62 when given this dataset.
     int addData(const Data* other);
+
+    /// Reads a data file (delimited text, Stereonet, FaultKin, DXF text,
+    /// binary) into the dataset, row by row.  A rejected row is skipped and,
+    /// with IE option 512, reported to the error manager with its line
+    /// number and message.  @return 1 at the end of input, -14 when the
+    ///   stream fails, -37 when no reference is left (rows read so far
+    ///   stay), or the code of Initialize.  @throw the codes the header
+    ///   readers raise (-31, -60, ...).
+    int addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& order, std::istream& in);
 
     // ---- removing -------------------------------------------------------------
     /// Removes (and destroys) every record whose reference is listed; the

@@ -1,22 +1,88 @@
-// The line reader and splitter of data files.
+// Reading the rows of data files: delimited column text, Stereonet files,
+// FaultKin files and DXF text.
+//
+// Stereonet files name their layout by a code in the first line, searched
+// for in this order: "TP" (trend, plunge), "PT" (plunge, trend), "PQ"
+// (plunge, quadrant trend in three tokens), "AD" (strike, dip, dip-
+// direction letters), "AZ" (strike, dip), "QD" (quadrant strike in three
+// tokens, dip, letters), "DD" (dip, dip direction).  Data lines are
+// blank-separated.
+//
+// FaultKin files start with a line holding "MomentFormat" or "FaultKin";
+// each record is a marker line ("TR", "TL", "NR", "NL": T for reverse, N for
+// normal slip) followed by a data line (strike, dip, trend, plunge, ...).
+//
+// DXF text is accepted and yields no records.
 #ifndef QZCORE_FILES_QZFILEPARSER_H
 #define QZCORE_FILES_QZFILEPARSER_H
 
+#include <iosfwd>
+
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/shared/FileParser.h"
+#include "qzCore/shared/Token.h"
 
 namespace qzCore {
 
-/// Reads and splits the rows of delimited text files.  The readers of the
-/// outside formats (Stereonet, FaultKin, DXF) build on it.
+class AttrList;
+class DataStruct;
+class FileHeader;
+class StationList;
+class TokenStruct;
+
 class qzFileParser : public FileParser {
 public:
-    explicit qzFileParser(const qzIEColumnOptions& options) : FileParser(options) {}
+    /// Stereonet layouts (stereonetType).
+    enum Stereonet_Type : int {
+        Stereonet_None = 0,
+        Stereonet_TP = 0x1,
+        Stereonet_PT = 0x10,
+        Stereonet_PQ = 0x100,
+        Stereonet_AD = 0x1000,
+        Stereonet_AZ = 0x10000,
+        Stereonet_QD = 0x100000,
+        Stereonet_DD = 0x1000000
+    };
 
+    explicit qzFileParser(const qzIEColumnOptions& options);
+
+    /// Prepares reading: for a Stereonet file the first line is read and
+    /// its layout noted; for a FaultKin file the first line is checked.
+    /// @throw -31 (FaultKin file without a first line), -60 (first line
+    ///   without "MomentFormat" or "FaultKin").
+    void init(const qzIEColumnOptions& options, std::istream& in);
+    using FileParser::init;
+
+    /// Sets stereonetType from the codes found in `line`.  Always true.
+    bool parseStereonetType(const char* line);
     int getStereonetType() const { return m_stereonetType; }
+    bool isStereonet() const { return m_stereonet; }
+    bool isFaultKin() const { return m_faultKin; }
 
-protected:
-    int m_stereonetType = 0;
+    /// Reads one Stereonet data line into the Strike, Dip, Rake, Trend,
+    /// Plunge columns (0..4).  Nothing at the end of input.
+    void tokenizeStereonet(std::istream& in, TokenList& tokens);
+    /// Reads one FaultKin record (marker and data line) into the Strike,
+    /// Dip, Trend, Plunge, Slip columns.  Nothing at the end of input.
+    void tokenizeFaultKin(std::istream& in, TokenList& tokens);
+    /// DXF text holds no records this library reads: the rest of the input
+    /// is passed over, so the import ends.  Returns 1.
+    int tokenizeDXF(std::istream& in, TokenList& tokens);
+
+    /// Reads the header of a binary dataset file.  @throw the error code.
+    void parseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,
+                           unsigned int& count);
+    /// Reads one record of a binary dataset file.  @return 1, -13 at the
+    /// end, -14 for a damaged record.
+    int readBinary(std::istream& in, TokenStruct& tokens, DataStruct& data);
+
+    /// Line number (from 1, blank lines included) of the last line read.
+    unsigned int getLineNumber() const { return getLinesRead(); }
+
+private:
+    int m_stereonetType = Stereonet_None;
+    bool m_stereonet = false;
+    bool m_faultKin = false;
 };
 
 }  // namespace qzCore

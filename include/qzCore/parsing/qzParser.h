@@ -22,7 +22,10 @@
 #define QZCORE_PARSING_QZPARSER_H
 
 #include <array>
+#include <iosfwd>
+#include <list>
 #include <memory>
+#include <string>
 
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/parsing/qzTokenList.h"
@@ -30,6 +33,11 @@
 
 namespace qzCore {
 
+class AttrList;
+class DataStruct;
+class FileHeader;
+class StationList;
+class TokenStruct;
 class qzFileParser;
 
 class qzParser {
@@ -66,6 +74,49 @@ public:
     /// that agreed with it).
     bool getDipAgreed() const { return m_dipAgreed; }
 
+    // ---- records and file rows --------------------------------------------
+
+    /// Longest texts a file row may give each column; a longer field is
+    /// refused with the column's code, never cut (a cut value or label
+    /// could be read as another one).
+    static constexpr std::size_t Max_Token_Length = 5;
+    static constexpr std::size_t Max_Attribute_Length = 31;
+    static constexpr std::size_t Max_Station_Length = 15;
+    static constexpr std::size_t Max_Location_Length = 63;
+
+    /// Takes copies of the layout and prepares the file parser for the
+    /// stream (a Stereonet or FaultKin file has its first line read here).
+    /// @return 1 or -11.  @throw -31, -60 from the FaultKin check.
+    int Initialize(const qzIEColumnOptions& options, const qzIEDataTypeOrder& order, std::istream& in);
+    /// Reads X, Y and Z (each may be empty: unset).  A text is read as a
+    /// leading decimal number (the rest ignored); a text without one, or a
+    /// zero not written with a leading digit 0, gives -51.  @return 1 or -51.
+    int ParseLocation(const char* x, const char* y, const char* z, DataStruct& data, bool unused = false);
+    /// Converts the tokens of one record into values.  The type token's
+    /// first letter (m, w, p, f, l, s, u in either case) names the kind;
+    /// without one the kind follows from the tokens present: a strike makes
+    /// a plane, a plane with a rake or a trend a fault, a trend alone a line.
+    /// @return 1 or the code of the failing value; -35 for a rake together
+    ///   with a trend, -38 for a rake without a plane, -18 for no values.
+    int ParseSingle(TokenStruct& tokens, DataStruct& data);
+    /// Checks that a typed record has the tokens its type letter needs.
+    /// @return 1, -38 (fault), -39 (line, special) or -40 (plane).
+    int VerifyTokens(const TokenStruct& tokens) const;
+    /// Reads and converts one row of the stream prepared by Initialize.
+    /// @param attributes receives the labels of the attribute columns.
+    /// @param stationId receives the station column.
+    /// @param line receives the physical line number of the row (blank
+    ///   lines counted, as an editor shows it).
+    /// @param lineText receives the text of the row (at most 255 characters).
+    /// @return 1; -13 at the end of input; -14 when the stream failed; -18
+    ///   for an empty row; -19 for a row longer than 255 characters; or the
+    ///   code of the failing value.
+    int AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream& in, std::list<std::string>& attributes,
+                      std::string& stationId, bool binary, unsigned int& line, std::string& lineText);
+    /// Reads the header of a binary dataset file.  @throw the error code.
+    void ParseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,
+                           unsigned int& count);
+
 private:
     // Record conversion reaches these through the parser's own operations.
     friend class qzParserTestAccess;
@@ -77,6 +128,17 @@ private:
     int ParseRake(int strike, int dip, int& trend, int& plunge, const char* text);
     /// @return 1, or -43 with `slip` set to no slip.
     int ParseSlip(char& slip, const char* text);
+    /// Measured depth.  @return 1, or -51 with the depth set to no value.
+    int ParseMD(const char* text, DataStruct& data);
+
+    int AutoConvertPlane(TokenStruct& tokens, DataStruct& data);
+    int AutoConvertLine(TokenStruct& tokens, DataStruct& data);
+    int AutoConvertSpecial(TokenStruct& tokens, DataStruct& data);
+    int AutoConvertTP(TokenStruct& tokens, DataStruct& data);
+    /// The slip line from the rake token on the converted plane.
+    int convertRake(TokenStruct& tokens, DataStruct& data);
+    /// Copies the typed columns of tokenList into the record.
+    int distribute(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes, std::string& stationId);
 
     using NumberBuffer = std::array<char, Max_Number_Length + 1>;
     /// Copies the leading digits (and, when allowed, a decimal point and

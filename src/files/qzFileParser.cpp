@@ -1,0 +1,132 @@
+#include "qzCore/files/qzFileParser.h"
+
+#include <cstring>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "qzCore/records/GDTypes.h"
+
+namespace qzCore {
+
+namespace {
+
+/// Longest text a Stereonet token contributes.
+constexpr std::size_t Token_Length = 5;
+
+/// The blank-separated words of a line.
+std::vector<std::string> words(const char* line) {
+    std::vector<std::string> out;
+    const char* p = line;
+    while (*p) {
+        while (*p == ' ' || *p == '\t') ++p;
+        if (!*p) break;
+        const char* b = p;
+        while (*p && *p != ' ' && *p != '\t') ++p;
+        out.emplace_back(b, std::size_t(p - b));
+    }
+    return out;
+}
+
+std::string trimmed(const char* line) {
+    std::string s(line);
+    const auto b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return std::string();
+    const auto e = s.find_last_not_of(" \t");
+    return s.substr(b, e - b + 1);
+}
+
+}  // namespace
+
+qzFileParser::qzFileParser(const qzIEColumnOptions& options) : FileParser(options) {}
+
+void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
+    FileParser::init(options);
+    m_stereonetType = Stereonet_None;
+    m_stereonet = false;
+    m_faultKin = false;
+    if (options.getIEOption(qzIEColumnOptions::IE_Stereonet_File)) {
+        m_stereonet = true;
+        if (grabLine(in)) parseStereonetType(getLineBuffer());
+        return;
+    }
+    if (options.getIEOption(qzIEColumnOptions::IE_FaultKin_File)) {
+        if (!grabLine(in)) throw -31;
+        const char* first = getLineBuffer();
+        if (!std::strstr(first, "MomentFormat") && !std::strstr(first, "FaultKin")) throw -60;
+        m_faultKin = true;
+    }
+}
+
+bool qzFileParser::parseStereonetType(const char* line) {
+    static const struct {
+        const char* code;
+        int type;
+    } codes[] = {{"TP", Stereonet_TP}, {"PT", Stereonet_PT}, {"PQ", Stereonet_PQ}, {"AD", Stereonet_AD},
+                 {"AZ", Stereonet_AZ}, {"QD", Stereonet_QD}, {"DD", Stereonet_DD}};
+    m_stereonetType = Stereonet_None;
+    if (!line) return true;
+    for (const auto& c : codes) {
+        if (std::strstr(line, c.code)) {
+            m_stereonetType = c.type;
+            break;
+        }
+    }
+    return true;
+}
+
+void qzFileParser::tokenizeStereonet(std::istream& in, TokenList& tokens) {
+    tokens.reset();
+    if (!grabLine(in)) return;
+    std::vector<std::string> t = words(getLineBuffer());
+    t.resize(5);
+    for (std::string& s : t) {
+        if (s.size() > Token_Length) s.resize(Token_Length);
+    }
+    // Columns: 0 Strike, 1 Dip, 2 Rake, 3 Trend, 4 Plunge.
+    switch (m_stereonetType) {
+        case Stereonet_TP: tokens.set(3, t[0]); tokens.set(4, t[1]); break;
+        case Stereonet_PT: tokens.set(3, t[1]); tokens.set(4, t[0]); break;
+        case Stereonet_PQ: tokens.set(3, t[1] + t[2] + t[3]); tokens.set(4, t[0]); break;
+        case Stereonet_AD: tokens.set(0, t[0]); tokens.set(1, t[1] + t[2]); break;
+        case Stereonet_AZ: tokens.set(0, t[0]); tokens.set(1, t[1]); break;
+        case Stereonet_QD: tokens.set(0, t[0] + t[1] + t[2]); tokens.set(1, t[3] + t[4]); break;
+        case Stereonet_DD: tokens.set(0, t[1]); tokens.set(1, t[0]); break;
+        default: break;
+    }
+}
+
+void qzFileParser::tokenizeFaultKin(std::istream& in, TokenList& tokens) {
+    tokens.reset();
+    bool reverse = false;
+    for (;;) {
+        if (!grabLine(in)) return;
+        const std::string marker = trimmed(getLineBuffer());
+        if (marker == "TR" || marker == "TL" || marker == "NR" || marker == "NL") {
+            reverse = marker.find('T') != std::string::npos;
+            break;
+        }
+    }
+    if (!grabLine(in)) return;
+    tokenize(getLineBuffer(), tokens);
+    std::string keyword;
+    GDSlipTypes::instance().get(reverse ? GDSlipTypes::GDSlipType_ReverseSlip : GDSlipTypes::GDSlipType_NormalSlip,
+                                keyword);
+    tokens.set(4, keyword);
+}
+
+int qzFileParser::tokenizeDXF(std::istream& in, TokenList& tokens) {
+    tokens.reset();
+    while (grabLine(in)) {
+    }
+    return 1;
+}
+
+void qzFileParser::parseBinaryHeader(std::istream&, FileHeader&, AttrList&, StationList&, unsigned int&) {
+    // Binary dataset files are not read by this build.
+    throw -31;
+}
+
+int qzFileParser::readBinary(std::istream&, TokenStruct&, DataStruct&) { return -14; }
+
+}  // namespace qzCore

@@ -1,0 +1,353 @@
+// Record-level conversion of qzParser: a row of tokens into a record.
+#include <charconv>
+#include <cmath>
+#include <istream>
+#include <new>
+
+#include "qzCore/files/qzFileParser.h"
+#include "qzCore/parsing/DataStruct.h"
+#include "qzCore/parsing/qzParser.h"
+#include "qzCore/records/GDTypes.h"
+
+namespace qzCore {
+
+namespace {
+
+using T = qzIEDataTypeOptions;
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+bool empty(const char* s) { return !s || !*s; }
+
+/// The leading decimal number of a text, as C's atof reads it (sign,
+/// digits, fraction, exponent; the rest ignored), but always with '.' as
+/// the decimal point.  False when there is none or it overflows.
+bool leadingNumber(const char* text, double& value) {
+    const char* p = text;
+    while (*p == ' ' || *p == '\t') ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = *p++ == '-';
+    const char* b = p;
+    const char* e = p;
+    while (*e >= '0' && *e <= '9') ++e;
+    if (*e == '.') {
+        ++e;
+        while (*e >= '0' && *e <= '9') ++e;
+    }
+    if (e == b || (e == b + 1 && *b == '.')) return false;
+    if (*e == 'e' || *e == 'E') {
+        const char* x = e + 1;
+        if (*x == '+' || *x == '-') ++x;
+        if (*x >= '0' && *x <= '9') {
+            while (*x >= '0' && *x <= '9') ++x;
+            e = x;
+        }
+    }
+    double v = 0.0;
+    const auto r = std::from_chars(b, e, v);
+    if (r.ec != std::errc() || !std::isfinite(v)) return false;
+    value = negative ? -v : v;
+    return true;
+}
+
+}  // namespace
+
+int qzParser::Initialize(const qzIEColumnOptions& options, const qzIEDataTypeOrder& order, std::istream& in) {
+    try {
+        columnOptions = std::make_unique<qzIEColumnOptions>(options);
+        typeOrder = std::make_unique<qzIEDataTypeOrder>(order);
+        fileParser = std::make_unique<qzFileParser>(options);
+    } catch (const std::bad_alloc&) {
+        typeOrder.reset();
+        fileParser.reset();
+        return -11;
+    }
+    fileParser->init(options, in);
+    return 1;
+}
+
+int qzParser::ParseLocation(const char* x, const char* y, const char* z, DataStruct& data, bool) {
+    const char* texts[3] = {x, y, z};
+    for (int i = 0; i < 3; ++i) {
+        if (empty(texts[i])) continue;
+        double v = 0.0;
+        if (!leadingNumber(texts[i], v)) return -51;
+        // A zero must be written as one: "-0" or "+0" is no location.
+        if (v == 0.0 && texts[i][0] != '0') return -51;
+        if (i == 0) data.setX(v);
+        if (i == 1) data.setY(v);
+        if (i == 2) data.setZ(v);
+    }
+    return 1;
+}
+
+int qzParser::ParseMD(const char* text, DataStruct& data) {
+    double v = 0.0;
+    if (empty(text) || ParseNumberGeneric(text, v) != 1) {
+        data.setMD(No_Value_Double);
+        return -51;
+    }
+    data.setMD(v);
+    return 1;
+}
+
+// ---------------------------------------------------------------- converters
+
+int qzParser::AutoConvertPlane(TokenStruct& tokens, DataStruct& data) {
+    int strike = -1, dip = -1;
+    const int r = ParseStrike(strike, tokens.strike());
+    if (r < 0) return r;
+    const bool dipDirection =
+        columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction);
+    if (!dipDirection) {
+        const int d = ParseDip(strike, dip, tokens.dip());
+        data.setStrike(strike);
+        data.setDip(dip);
+        return d;
+    }
+    // The column holds the dip direction: the right-hand-rule strike is 90
+    // degrees anticlockwise of it, and letters on the dip must agree.
+    strike = (strike + 270) % 360;
+    const int d = ParseDip(strike, dip, tokens.dip());
+    if (d != 1) return d;
+    if (!m_dipAgreed) return -2;
+    data.setStrike(strike);
+    data.setDip(dip);
+    tokens.setTokenValue(TokenStruct::Dip_Token, dip);
+    tokens.setTokenValue(TokenStruct::Strike_Token, strike);
+    return 1;
+}
+
+int qzParser::AutoConvertLine(TokenStruct& tokens, DataStruct& data) {
+    int trend = -1, plunge = -1;
+    if (ParseStrike(trend, tokens.trend()) < 1) return -20;
+    if (ParsePlunge(trend, plunge, tokens.plunge()) < 1) return -20;
+    data.setTrend(trend);
+    data.setPlunge(plunge);
+    return 1;
+}
+
+int qzParser::AutoConvertSpecial(TokenStruct& tokens, DataStruct& data) {
+    int a = -1, b = -1;
+    int r = ParseStrike(a, tokens.strike());
+    if (r < 0) return r;
+    r = ParsePlunge(a, b, tokens.dip());
+    if (r < 0) return r;
+    data.setStrike(a);
+    data.setDip(b);
+    if (!tokens.hasToken(TokenStruct::Trend_Token) && !tokens.hasToken(TokenStruct::Plunge_Token)) return 1;
+    int t = -1, p = -1;
+    r = ParseStrike(t, tokens.trend());
+    if (r < 0) return r;
+    r = ParsePlunge(t, p, tokens.plunge());
+    if (r < 0) return r;
+    data.setTrend(t);
+    data.setPlunge(p);
+    return 1;
+}
+
+int qzParser::convertRake(TokenStruct& tokens, DataStruct& data) {
+    int trend = -1, plunge = -1;
+    const int rake = ParseRake(data.getStrike(), data.getDip(), trend, plunge, tokens.rake());
+    if (rake < 0) return rake;
+    data.setRake(rake);
+    data.setTrend(trend);
+    data.setPlunge(plunge);
+    return 1;
+}
+
+int qzParser::AutoConvertTP(TokenStruct& tokens, DataStruct& data) {
+    const int r = AutoConvertPlane(tokens, data);
+    if (r < 0) return r;
+    return convertRake(tokens, data);
+}
+
+// ---------------------------------------------------------------- records
+
+int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
+    using K = GDTypes;
+    const bool hasRake = tokens.hasToken(TokenStruct::Rake_Token);
+    const bool hasTrend = tokens.hasToken(TokenStruct::Trend_Token);
+    const bool hasSlip = tokens.hasToken(TokenStruct::Slip_Token);
+    int r = 0;
+    switch (lowerAscii(tokens.type()[0])) {
+        case 'm':
+        case 'w':
+        case 'p':
+            r = AutoConvertPlane(tokens, data);
+            if (r < 0) return r;
+            data.setGDType(lowerAscii(tokens.type()[0]) == 'm'
+                               ? K::GDType_ZolMarkerData
+                               : (lowerAscii(tokens.type()[0]) == 'w' ? K::GDType_ZolWellData : K::GDType_Plane));
+            return 1;
+        case 'l':
+            r = AutoConvertLine(tokens, data);
+            if (r < 0) return r;
+            data.setGDType(K::GDType_Line);
+            return 1;
+        case 's':
+        case 'u':
+            r = AutoConvertSpecial(tokens, data);
+            if (r < 0) return r;
+            data.setGDType(lowerAscii(tokens.type()[0]) == 'u' ? K::GDType_UStage : K::GDType_GenericSpecial);
+            return 1;
+        case 'f':
+            r = AutoConvertPlane(tokens, data);
+            if (r < 0) return r;
+            // The plane is converted once: in dip-direction mode a second
+            // pass would turn the rewritten strike again.
+            if (hasRake && hasTrend) return -35;
+            if (hasRake) {
+                r = convertRake(tokens, data);
+            } else if (hasTrend) {
+                r = AutoConvertLine(tokens, data);
+            }
+            if (r < 0) return r;
+            if (hasSlip) {
+                char slip = GDSlipTypes::GDSlipType_NoSlip;
+                r = ParseSlip(slip, tokens.slip());
+                if (r < 0) return r;
+                data.setSlipType(slip);
+            }
+            data.setGDType(K::GDType_Fault);
+            return 1;
+        default:
+            break;
+    }
+
+    // Recognition by the tokens present.
+    bool plane = false;
+    if (tokens.hasToken(TokenStruct::Strike_Token)) {
+        r = AutoConvertPlane(tokens, data);
+        if (r < 0) return r;
+        data.setGDType(K::GDType_Plane);
+        plane = true;
+    }
+    if (hasRake) {
+        if (hasTrend) return -35;
+        if (!plane) return -38;  // a rake means nothing without its plane
+        r = convertRake(tokens, data);
+        if (r < 0) return r;
+        data.setGDType(K::GDType_Fault);
+    } else if (hasTrend) {
+        r = AutoConvertLine(tokens, data);
+        if (r < 0) return r;
+        if (!plane) {
+            data.setGDType(K::GDType_Line);
+            return 1;
+        }
+        data.setGDType(K::GDType_Fault);
+    }
+    if (!hasSlip) return plane ? 1 : -18;
+    if (data.getGDType() != K::GDType_Fault) return -18;
+    char slip = GDSlipTypes::GDSlipType_NoSlip;
+    r = ParseSlip(slip, tokens.slip());
+    if (r == 1) data.setSlipType(slip);
+    return r;
+}
+
+int qzParser::VerifyTokens(const TokenStruct& tokens) const {
+    const bool planeTokens = tokens.hasToken(TokenStruct::Strike_Token) && tokens.hasToken(TokenStruct::Dip_Token);
+    switch (tokens.type()[0]) {
+        case 'f': return planeTokens ? 1 : -38;
+        case 'p': return planeTokens ? 1 : -40;
+        case 'l':
+            return tokens.hasToken(TokenStruct::Trend_Token) && tokens.hasToken(TokenStruct::Plunge_Token) ? 1 : -39;
+        case 's': return planeTokens ? 1 : -39;
+        default: return 1;
+    }
+}
+
+// ---------------------------------------------------------------- file rows
+
+int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes,
+                         std::string& stationId) {
+    const std::size_t capacity = tokenList->capacity();
+    auto column = [&](int type) -> const std::string* {
+        const int c = typeOrder->getOrderIndex(type);
+        if (c < 0 || static_cast<std::size_t>(c) >= capacity) return nullptr;
+        const std::string& s = (*tokenList)[static_cast<std::size_t>(c)].str();
+        return s.empty() ? nullptr : &s;
+    };
+    static const struct {
+        int type;
+        TokenStruct::Token_Id token;
+        int code;  // what a value too long for its token gives
+    } values[] = {{T::Type_Type, TokenStruct::Type_Token, -6},     {T::Strike_Type, TokenStruct::Strike_Token, -5},
+                  {T::Dip_Type, TokenStruct::Dip_Token, -1},       {T::Rake_Type, TokenStruct::Rake_Token, -3},
+                  {T::Trend_Type, TokenStruct::Trend_Token, -42},  {T::Plunge_Type, TokenStruct::Plunge_Token, -17},
+                  {T::Slip_Type, TokenStruct::Slip_Token, -43}};
+    for (const auto& v : values) {
+        if (const std::string* s = column(v.type)) {
+            if (s->size() > Max_Token_Length) return v.code;
+            tokens.setTokenValue(v.token, s->c_str());
+        }
+    }
+    if (const std::string* s = column(T::Comment_Type)) tokens.setComment(*s);
+    for (const int a : {T::Attr1_Type, T::Attr2_Type, T::Attr3_Type, T::Attr4_Type}) {
+        if (const std::string* s = column(a)) {
+            if (s->size() > Max_Attribute_Length) return -25;
+            attributes.push_back(*s);
+        }
+    }
+    if (const std::string* s = column(T::Well_Type)) {
+        if (s->size() > Max_Station_Length) return -6;
+        stationId = *s;
+    }
+    const std::string* loc[3] = {column(T::XLoc_Type), column(T::YLoc_Type), column(T::ZLoc_Type)};
+    if (loc[0] || loc[1] || loc[2]) {
+        for (const std::string* s : loc) {
+            if (s && s->size() > Max_Location_Length) return -51;
+        }
+        const int r = ParseLocation(loc[0] ? loc[0]->c_str() : nullptr, loc[1] ? loc[1]->c_str() : nullptr,
+                                    loc[2] ? loc[2]->c_str() : nullptr, data);
+        if (r < 0) return r;
+    }
+    if (const std::string* s = column(T::MD_Type)) {
+        if (s->size() > Max_Location_Length || ParseMD(s->c_str(), data) < 0) return -59;
+    }
+    return 1;
+}
+
+int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream& in,
+                            std::list<std::string>& attributes, std::string& stationId, bool binary,
+                            unsigned int& line, std::string& lineText) {
+    if (!columnOptions || !fileParser || !typeOrder) return -11;
+    if (in.eof()) return -13;
+    if (in.fail()) return -14;
+    tokenList->reset();
+    if (binary) return fileParser->readBinary(in, tokens, data);
+
+    using O = qzIEColumnOptions;
+    if (columnOptions->getIEOption(O::IE_DXF_Text)) {
+        fileParser->tokenizeDXF(in, *tokenList);
+        lineText.clear();
+        return -18;
+    }
+    bool gotLine = true;
+    if (columnOptions->getIEOption(O::IE_FaultKin_File)) {
+        fileParser->tokenizeFaultKin(in, *tokenList);
+    } else if (columnOptions->getIEOption(O::IE_Stereonet_File)) {
+        fileParser->tokenizeStereonet(in, *tokenList);
+    } else {
+        gotLine = fileParser->tokenizeLine(in, *tokenList);
+    }
+    lineText = fileParser->getLineBuffer();
+    line = fileParser->getLineNumber();
+    if (in.bad()) return -14;
+    if (!gotLine || lineText.empty()) return -18;
+    if (fileParser->lineTooLong()) return -19;
+    if (tokenList->numNonVoidTokens() == 0) return -18;  // blanks or delimiters only
+
+    const int r = distribute(data, tokens, attributes, stationId);
+    if (r < 0) return r;
+    return ParseSingle(tokens, data);
+}
+
+void qzParser::ParseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,
+                                 unsigned int& count) {
+    if (!fileParser) throw -11;
+    fileParser->parseBinaryHeader(in, header, attributes, stations, count);
+}
+
+}  // namespace qzCore
