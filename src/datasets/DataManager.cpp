@@ -1,0 +1,564 @@
+#include "qzCore/datasets/DataManager.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/errors/ErrorManager.h"
+#include "qzCore/parsing/IEOptions.h"
+#include "qzCore/shared/MyMath.h"
+#include "qzCore/shared/Token.h"
+
+namespace qzCore {
+
+namespace {
+using K = GDTypes;
+}
+
+GenerateDataParams::GenerateDataParams(const GenerateDistParams& dist, bool first, bool planes, int count, bool reseed,
+                                       GENERATEDATADIST kind)
+    : m_dist(dist), m_first(first), m_planes(planes), m_count(count < 1 ? 1 : count), m_reseed(reseed), m_kind(kind) {}
+
+DataManager::DataManager(ErrorManager* errors, FileManager* files) : m_files(files), m_errors(errors) {
+    for (int i = 0; i < MAXNUMOPENDATASETS; ++i) m_freeIds.push_back(static_cast<unsigned char>(i));
+}
+
+DataManager::~DataManager() = default;
+
+// ---------------------------------------------------------------- datasets
+
+std::string DataManager::generateDatasetName(const std::string& requested) {
+    if (!requested.empty()) return requested;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%s %d", "Untitled Dataset", m_untitledCount++);
+    return buf;
+}
+
+unsigned char DataManager::generateDatasetID() {
+    if (m_freeIds.empty()) return Data::Bad_Dataset_Id;
+    const unsigned char id = m_freeIds.back();
+    if (id == Data::Bad_Dataset_Id) return Data::Bad_Dataset_Id;  // 0 is never handed out
+    m_freeIds.pop_back();
+    return id;
+}
+
+int DataManager::createDataset(unsigned char& id, const std::string& name, bool derived, Data* source) {
+    if (tooManyDatasets()) return -23;
+    const unsigned char sourceId = id;
+    if (derived && !source) source = getDatasetFromID(sourceId);
+    if (derived && !source) {
+        id = Data::Bad_Dataset_Id;
+        return -16;
+    }
+    const std::string fullName = generateDatasetName(name);
+    const unsigned char newId = generateDatasetID();
+    if (newId == Data::Bad_Dataset_Id) {
+        id = Data::Bad_Dataset_Id;
+        return -16;
+    }
+    std::unique_ptr<Data> d;
+    if (derived) {
+        d = std::make_unique<Data>(source, ComplexFileName(fullName), newId, true, nullptr);
+    } else {
+        d = std::make_unique<Data>(ComplexFileName(fullName), m_errors, newId);
+    }
+    m_current = d.get();
+    m_datasets[newId] = std::move(d);
+    m_currentId = newId;
+    id = newId;
+    return 1;
+}
+
+int DataManager::deleteDataset(const unsigned char& id) {
+    const auto it = m_datasets.find(id);
+    if (it == m_datasets.end()) return -48;
+    const unsigned char gone = id;  // `id` may refer into the map's key
+    if (m_current == it->second.get()) {
+        m_current = nullptr;
+        m_currentId = Data::Bad_Dataset_Id;
+    }
+    m_datasets.erase(it);
+    m_freeIds.push_back(gone);
+    return 1;
+}
+
+int DataManager::mergeDatasets(unsigned char target, unsigned char source) {
+    Data* t = getDatasetFromID(target);
+    const Data* s = getDatasetFromID(source);
+    if (!t || !s) return -48;
+    return t->addData(s);
+}
+
+void DataManager::setCurrDataset(unsigned char id) {
+    m_currentId = id;
+    m_current = getDatasetFromID(id);
+}
+
+Data* DataManager::getDatasetFromID(unsigned char id) const {
+    const auto it = m_datasets.find(id);
+    return it == m_datasets.end() ? nullptr : it->second.get();
+}
+
+unsigned char DataManager::getDatasetIDFromIndex(int position) const {
+    if (position < 0 || position >= getDatasetCount()) return Data::Bad_Dataset_Id;
+    auto it = m_datasets.begin();
+    std::advance(it, position);
+    return it->first;
+}
+
+std::string DataManager::getDatasetName(unsigned char id) const {
+    const Data* d = getDatasetFromID(id);
+    return d ? d->getName().getName() : std::string();
+}
+
+bool DataManager::setDatasetName(unsigned char id, const std::string& name) {
+    Data* d = getDatasetFromID(id);
+    if (!d) return false;
+    d->getName().setName(name);
+    return true;
+}
+
+std::string DataManager::getDatasetShortName(unsigned char id) const {
+    const Data* d = getDatasetFromID(id);
+    return d ? d->getName().getShortName() : std::string();
+}
+
+void DataManager::getDatasetNames(std::list<std::string>& names, bool) const {
+    names.clear();
+    for (const auto& kv : m_datasets) names.push_back(kv.second->getName().getShortName());
+}
+
+Data* DataManager::getDatasetByName(const std::string& shortName) const {
+    for (const auto& kv : m_datasets) {
+        if (kv.second->getName().getShortName() == shortName) return kv.second.get();
+    }
+    return nullptr;
+}
+
+void DataManager::getDatasetInfoAsString(std::string& out, unsigned char id) const {
+    const Data* d = getDatasetFromID(id);
+    if (!d) {
+        out = "Warning : An error oocurred retrieving dataset information.\nInvalid dataset context.";
+        return;
+    }
+    char buf[512];
+    // Every record once: the data list already holds the result records.
+    std::snprintf(buf, sizeof buf,
+                  "TotalData: %d\nStations: %d\nLines: %d\nPlanes: %d\nFaults: %d\nMarkers: %d\nWell Data: %d\n"
+                  "Other: %d\n",
+                  d->getNumData(), d->getNumStations(), d->getNumLines(), d->getNumPlanes(), d->getNumFaults(),
+                  d->getNumZolMarkers(), d->getNumZolWells(), d->getNumSpecial());
+    out = d->getName().getShortName() + "\n" + buf;
+}
+
+// ---------------------------------------------------------------- adding and removing
+
+int DataManager::addData(unsigned char id, const GeoData& record) {
+    Data* d = getDatasetFromID(id);
+    return d ? d->addData(&record) : -48;
+}
+
+int DataManager::addSpecialData(unsigned char id, const std::list<SpecialData>& records) {
+    Data* d = getDatasetFromID(id);
+    return d ? d->addData(records) : -48;
+}
+
+int DataManager::addData(unsigned char id, const qzIEColumnOptions& options, const qzIEDataTypeOrder& order,
+                         std::istream& in) {
+    Data* d = getDatasetFromID(id);
+    return d ? d->addData(options, order, in) : -48;
+}
+
+int DataManager::addData(unsigned char id, const std::vector<OrientedPair>& pairs, bool planes) {
+    Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    for (const OrientedPair& p : pairs) {
+        const int a = FloatToInt_Global(p.az());
+        const int b = FloatToInt_Global(p.pl());
+        DataStruct data;
+        TokenStruct tokens;
+        if (planes) {
+            data.setGDType(K::GDType_Plane);
+            data.setStrike(a);
+            data.setDip(b);
+            tokens.setTokenValue(TokenStruct::Strike_Token, a);
+            tokens.setTokenValue(TokenStruct::Dip_Token, b);
+        } else {
+            data.setGDType(K::GDType_Line);
+            data.setTrend(a);
+            data.setPlunge(b);
+            tokens.setTokenValue(TokenStruct::Trend_Token, a);
+            tokens.setTokenValue(TokenStruct::Plunge_Token, b);
+        }
+        const int r = d->insertData(data, tokens);
+        if (r != 1) return r;
+    }
+    return 1;
+}
+
+int DataManager::addSelectedData(unsigned char id, const std::list<unsigned int>& refs, bool carry) {
+    Data* target = getDatasetFromID(id);
+    if (!target) return -48;
+    for (const unsigned int ref : refs) {
+        const Data* source = getDatasetFromID(computeDatasetID(ref));
+        const GeoData* g = source ? source->getDataFromReference(ref) : nullptr;
+        if (!g || !g->data()) continue;
+        DataStruct data;
+        TokenStruct tokens;
+        g->get(data);
+        g->get(tokens);
+        // Station indexes and attribute bits point into the source's
+        // tables: carried by id and label, or dropped.
+        std::uint32_t mask = 0;
+        if (carry) {
+            std::list<std::string> labels;
+            source->getAttributeStrings(labels, data.getAttributes());
+            for (const std::string& l : labels) {
+                if (target->getAttrList().getAttrIndexMask(l) == AttrList::Not_Found) target->createAttribute(l);
+                const std::uint32_t bit = target->getAttrList().getAttrIndexMask(l);
+                if (bit != AttrList::Not_Found) mask |= bit;
+            }
+        }
+        data.setAttributes(mask);
+        std::string station;
+        if (carry && data.hasStationIdAttached()) source->getStationIdFromIndex(data.getStationIndex(), station);
+        bool appended = false;
+        if (target->attachStation(station.c_str(), data, appended) < 0) continue;
+        target->insertData(data, tokens);
+    }
+    return 1;
+}
+
+int DataManager::deleteData(const unsigned char& id, const std::vector<int>& indexes) {
+    Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    std::list<unsigned int> refs;
+    getDataRefsFromIndexes(id, indexes, refs);
+    d->deleteData(refs);
+    return 1;
+}
+
+int DataManager::generateData(unsigned char id, GenerateDataParams& params) {
+    Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    MyMath math;
+    if (params.getRandomSeed() != 0) {
+        math.seedRandom(params.getRandomSeed());
+    } else {
+        math.seedRandom();
+    }
+    int seedTrend = 0, seedPlunge = 0;
+    params.getDistParams().getSeed(seedTrend, seedPlunge);
+    for (int i = 0; i < params.getCount(); ++i) {
+        int trend = 0, plunge = 0;
+        if (params.getDistribution() == Dist_Uniform) {
+            trend = math.random(360);
+            double u = math.random();
+            while (u < 0.0 || u > 1.0) u = math.random();
+            plunge = FloatToInt_Global(std::asin(1.0 - u) * MyMath::Rad_To_Deg);
+        } else {
+            math.generatePointInDist(seedTrend, seedPlunge, params.getDistParams().getDistParam(), trend, plunge);
+        }
+        DataStruct data;
+        TokenStruct tokens;
+        if (params.getPlanes()) {
+            math.computePlaneFromPole(trend, plunge);
+            data.setGDType(K::GDType_Plane);
+            data.setStrike(trend);
+            data.setDip(plunge);
+            tokens.setTokenValue(TokenStruct::Strike_Token, trend);
+            tokens.setTokenValue(TokenStruct::Dip_Token, plunge);
+        } else {
+            data.setGDType(K::GDType_Line);
+            data.setTrend(trend);
+            data.setPlunge(plunge);
+            tokens.setTokenValue(TokenStruct::Trend_Token, trend);
+            tokens.setTokenValue(TokenStruct::Plunge_Token, plunge);
+        }
+        const int r = d->insertData(data, tokens);
+        if (r != 1) return r;
+    }
+    return 1;
+}
+
+// ---------------------------------------------------------------- reading
+
+bool DataManager::getDataValue(DATAVALUETYPE type, const GeoData* record, int& a, int& b) const {
+    if (!record || !record->data()) return false;
+    const LightweightDataStruct* d = record->data();
+    switch (type) {
+        case Value_Strike_Dip:
+            a = d->getStrike();
+            b = d->getDip();
+            return true;
+        case Value_Trend_Plunge:
+            a = d->getTrend();
+            b = d->getPlunge();
+            return true;
+        case Value_Slip_Sense:
+            if (!d->hasSlip() || !(d->hasCWSlip() || d->hasCCWSlip())) return false;
+            a = d->hasSlipInStrikeDirection() ? 1 : 0;
+            b = d->hasCWSlip() ? 1 : 0;
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool DataManager::getDataValue(DATAVALUETYPE type, unsigned int ref, int& a, int& b) const {
+    const Data* d = getDatasetFromID(computeDatasetID(ref));
+    return d && getDataValue(type, d->getDataFromReference(ref), a, b);
+}
+
+bool DataManager::passes(const GeoData* g, bool specials, bool faults, bool lines, bool lineations, bool planes,
+                         bool wells, bool markers, bool specialsAlways, const std::vector<std::string>& stations,
+                         unsigned int attrIndex, int& mask) const {
+    if (!g || !g->data()) return false;
+    const char kind = g->getGDType();
+    bool wanted = false;
+    int bit = 0;
+    bool tested = true;
+    switch (kind) {
+        case K::GDType_Fault: wanted = faults || lineations; bit = Contains_Faults; break;
+        case K::GDType_Line: wanted = lines; bit = Contains_Lines; break;
+        case K::GDType_Plane: wanted = planes; bit = Contains_Planes; break;
+        case K::GDType_ZolMarkerData: wanted = markers; bit = Contains_Markers; break;
+        case K::GDType_ZolWellData: wanted = wells; bit = Contains_Wells; break;
+        case K::GDType_Null:
+        case K::GDType_UStage: return false;
+        default:
+            wanted = specialsAlways || specials;
+            tested = !specialsAlways;
+            bit = Contains_Special;
+            break;
+    }
+    if (!wanted) return false;
+    if (tested) {
+        if (!hasStationId(stations, g)) return false;
+        if (attrIndex != AttrList::Not_Found && !g->data()->hasAttribute_FromIndex(static_cast<int>(attrIndex))) {
+            return false;
+        }
+    }
+    mask |= bit;
+    return true;
+}
+
+int DataManager::getLimitedData(unsigned char id, std::deque<GeoData*>& out, bool specials, bool faults, bool lines,
+                                bool lineations, bool planes, bool wells, bool markers,
+                                const std::vector<std::string>& stations, unsigned int attrIndex, int& mask) const {
+    out.clear();
+    const Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    for (GeoData* g : d->getDataList()) {
+        if (passes(g, specials, faults, lines, lineations, planes, wells, markers, false, stations, attrIndex, mask)) {
+            out.push_back(g);
+        }
+    }
+    return out.empty() ? -49 : 1;
+}
+
+int DataManager::getLimitedData(const std::list<unsigned int>& refs, std::deque<GeoData*>& out, bool specials,
+                                bool faults, bool lines, bool lineations, bool planes, bool wells, bool markers,
+                                const std::vector<std::string>& stations, unsigned int attrIndex, int& mask) const {
+    out.clear();
+    for (const unsigned int ref : refs) {
+        const Data* d = getDatasetFromID(computeDatasetID(ref));
+        GeoData* g = d ? d->getDataFromReference(ref) : nullptr;
+        if (passes(g, specials, faults, lines, lineations, planes, wells, markers, true, stations, attrIndex, mask)) {
+            out.push_back(g);
+        }
+    }
+    return out.empty() ? -49 : 1;
+}
+
+int DataManager::getDataPtrList(unsigned char id, std::deque<GeoData*>& out) const {
+    const Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    out.assign(d->getDataList().begin(), d->getDataList().end());
+    return 1;
+}
+
+void DataManager::getDataPtrListFromRefList(const std::list<unsigned int>& refs, std::deque<GeoData*>& out) const {
+    out.clear();
+    for (const unsigned int ref : refs) {
+        const Data* d = getDatasetFromID(computeDatasetID(ref));
+        if (GeoData* g = d ? d->getDataFromReference(ref) : nullptr) out.push_back(g);
+    }
+}
+
+int DataManager::getDataRefsFromIndexes(unsigned char id, const std::vector<int>& indexes,
+                                        std::list<unsigned int>& refs) const {
+    const Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    for (const int i : indexes) {
+        if (i < 0) continue;
+        const unsigned int ref = d->getSpecificDataFromIndex(static_cast<unsigned int>(i));
+        if (ref != 0) refs.push_back(ref);
+    }
+    return 1;
+}
+
+bool DataManager::getAvailableDataTypes(const std::deque<GeoData*>& records, DatasetContains& mask) const {
+    for (const GeoData* g : records) {
+        if (!g || !g->data()) continue;
+        switch (g->getGDType()) {
+            case K::GDType_Fault:
+                mask |= Contains_Faults;
+                if (g->data()->hasTrend()) mask |= Contains_Lineations;
+                break;
+            case K::GDType_Line: mask |= Contains_Lines; break;
+            case K::GDType_Plane: mask |= Contains_Planes; break;
+            case K::GDType_ZolMarkerData: mask |= Contains_Markers; break;
+            case K::GDType_ZolWellData: mask |= Contains_Wells; break;
+            case K::GDType_Null: break;
+            default: mask |= Contains_Special; break;
+        }
+    }
+    return true;
+}
+
+bool DataManager::getAvailableDataTypes(unsigned char id, DatasetContains& mask) const {
+    const Data* d = getDatasetFromID(id);
+    if (!d) {
+        mask = 0;
+        return false;
+    }
+    return getAvailableDataTypes(d->getDataList(), mask);
+}
+
+bool DataManager::getAvailableDataTypes(const std::list<unsigned int>& refs, DatasetContains& mask) const {
+    std::deque<GeoData*> records;
+    getDataPtrListFromRefList(refs, records);
+    return getAvailableDataTypes(records, mask);
+}
+
+bool DataManager::getDataLocExtents(unsigned char id, ThreeDPoint<double>& min, ThreeDPoint<double>& max) const {
+    min.init(1e100, 1e100, 1e100);
+    max.init(-1e100, -1e100, -1e100);
+    const Data* d = getDatasetFromID(id);
+    if (!d) return false;
+    bool any = false;
+    for (const GeoData* g : d->getDataList()) {
+        if (!g->data() || !g->data()->hasLoc()) continue;
+        any = true;
+        const LightweightDataStruct* v = g->data();
+        if (v->hasX()) {
+            min.x() = std::min(min.x(), v->getX());
+            max.x() = std::max(max.x(), v->getX());
+        }
+        if (v->hasY()) {
+            min.y() = std::min(min.y(), v->getY());
+            max.y() = std::max(max.y(), v->getY());
+        }
+        if (v->hasZ()) {
+            min.z() = std::min(min.z(), v->getZ());
+            max.z() = std::max(max.z(), v->getZ());
+        }
+    }
+    return any;
+}
+
+bool DataManager::getDataMDExtents(unsigned char id, double& min, double& max) const {
+    min = 1e100;
+    max = -1e100;
+    const Data* d = getDatasetFromID(id);
+    if (!d) return false;
+    bool any = false;
+    for (const GeoData* g : d->getDataList()) {
+        if (!g->data() || !g->data()->hasMD()) continue;
+        any = true;
+        min = std::min(min, g->data()->md());
+        max = std::max(max, g->data()->md());
+    }
+    return any;
+}
+
+// ---------------------------------------------------------------- stations
+
+int DataManager::getNumStations(bool) const { return m_current ? m_current->getNumStations() : 0; }
+
+int DataManager::enumerateStations(std::vector<std::string>& ids) const {
+    if (!m_current) return -48;
+    m_current->getStationIds(ids);
+    return 1;
+}
+
+std::string DataManager::getStationIDFromIndex(char index) const {
+    std::string id;
+    if (m_current) m_current->getStationIdFromIndex(index, id);
+    return id;
+}
+
+int DataManager::getStations(unsigned char id, std::vector<std::string>& ids) const {
+    const Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    d->getStationIds(ids);
+    return 1;
+}
+
+bool DataManager::hasStationId(const std::vector<std::string>& stations, const GeoData* record) const {
+    if (stations.empty()) return true;
+    if (!record || !record->data() || !record->data()->hasStationIdAttached()) return false;
+    // The record's index points into its own dataset's station list.
+    const Data* d = getDatasetFromID(computeDatasetID(record->getDataReference()));
+    if (!d) d = m_current;
+    if (!d) return false;
+    std::string id;
+    d->getStationIdFromIndex(record->data()->getStationIndex(), id);
+    return !id.empty() && std::find(stations.begin(), stations.end(), id) != stations.end();
+}
+
+void DataManager::applyAttrToAllDatasets(const std::string& label, AttributeManager* manager) {
+    if (!manager) return;
+    for (auto& kv : m_datasets) {
+        manager->setCurrDataset(kv.second.get());
+        manager->createAttribute(label);
+    }
+}
+
+// ---------------------------------------------------------------- ranges
+
+bool DataManager::convertNumberInRange(const char* lowText, const char* highText, int& low, int& high, int min,
+                                       int max) {
+    low = high = -1;
+    if (!lowText || !highText || !*lowText || !*highText) return false;
+    // atoi's reading (leading number, rest ignored) without its undefined
+    // overflow: a value beyond int is out of any range.
+    auto read = [](const char* t) {
+        const long v = std::strtol(t, nullptr, 10);
+        return v > INT_MAX ? static_cast<long long>(INT_MAX) + 1 : (v < INT_MIN ? static_cast<long long>(INT_MIN) - 1 : v);
+    };
+    long long a = read(lowText), b = read(highText);
+    if (a > b) std::swap(a, b);
+    if (a < min || b > max) return false;
+    low = static_cast<int>(a);
+    high = static_cast<int>(b);
+    return true;
+}
+
+bool DataManager::convertNumberInRange(const char* lowText, const char* highText, double& low, double& high,
+                                       double min, double max) {
+    const Token lt(lowText ? lowText : ""), ht(highText ? highText : "");
+    if (lt.isVoid() || ht.isVoid() || !lt.couldBeNumber() || !ht.couldBeNumber()) {
+        low = std::numeric_limits<double>::min();
+        high = std::numeric_limits<double>::max();
+        return false;
+    }
+    double a = 0.0, b = 0.0;
+    lt.get(a);
+    ht.get(b);
+    if (a > b) std::swap(a, b);
+    if (a < min || b > max) {
+        low = high = -1.0;
+        return false;
+    }
+    low = a;
+    high = b;
+    return true;
+}
+
+}  // namespace qzCore
