@@ -55,7 +55,9 @@ void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
         const char* first = getLineBuffer();
         if (!std::strstr(first, "MomentFormat") && !std::strstr(first, "FaultKin")) throw -60;
         m_faultKin = true;
+        return;
     }
+    if (options.getColumnOption(ieColumnOptions::Column_Option_Header_Row)) grabLine(in);
 }
 
 bool qzFileParser::parseStereonetType(const char* line) {

@@ -46,6 +46,9 @@ public:
 
     /// Column option bits.
     static constexpr unsigned int Column_Option_Trim_Blanks = 16;  ///< blanks around a field are dropped
+    /// The first line names the columns and holds no data: it is passed over
+    /// (and counted in the line numbers).
+    static constexpr unsigned int Column_Option_Header_Row = 0x100;
 
     ieColumnOptions();
     virtual ~ieColumnOptions() = default;
