@@ -1,0 +1,26 @@
+# Runs qz with arguments and optional standard input, then checks its exit
+# status and that its output matches a regular expression.
+#   QZ        the program
+#   ARGS      arguments, separated by ';'
+#   INPUT     text fed to standard input (\n for line ends)
+#   RC        expected exit status
+#   EXPECT    regular expression the standard output (or, with ON_STDERR,
+#             the standard error) must match
+set(stdin_file "${CMAKE_CURRENT_BINARY_DIR}/qz_stdin_${NAME}.txt")
+string(REPLACE "\\n" "\n" input "${INPUT}")
+string(REPLACE "\\t" "\t" input "${input}")
+file(WRITE "${stdin_file}" "${input}")
+execute_process(COMMAND "${QZ}" ${ARGS}
+  INPUT_FILE "${stdin_file}"
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL RC)
+  message(FATAL_ERROR "exit status ${rc}, expected ${RC}\nstdout:\n${out}\nstderr:\n${err}")
+endif()
+if(ON_STDERR)
+  set(checked "${err}")
+else()
+  set(checked "${out}")
+endif()
+if(NOT checked MATCHES "${EXPECT}")
+  message(FATAL_ERROR "output does not match '${EXPECT}'\nstdout:\n${out}\nstderr:\n${err}")
+endif()
