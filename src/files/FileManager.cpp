@@ -53,8 +53,9 @@ bool FileManager::openOutputFileStream(const std::string& name, std::ofstream& o
 void FileManager::openScratchFile(std::ofstream& out) {
     const char* dir = std::getenv("TEMP");
     if (!dir) dir = std::getenv("TMP");
-    m_scratchFileName = dir ? std::string(dir) + Path_Separator + Default_Scratch_File_Name
-                            : std::string(Default_Scratch_File_Name);
+    std::string path = dir ? dir : "";
+    if (!path.empty() && path.back() != Path_Separator) path += Path_Separator;
+    m_scratchFileName = path + Default_Scratch_File_Name;
     out.open(m_scratchFileName, std::ios::out | std::ios::trunc | std::ios::binary);
     m_scratchOpen = out.is_open() && out.good();
 }

@@ -1,0 +1,323 @@
+#include "qzCore/files/qzFileParser.h"
+
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "qzCore/datasets/Data.h"
+#include "qzCore/errors/ErrorManager.h"
+#include "qzCore/records/GDTypes.h"
+#include "tests/support/ScriptedMessages.h"
+
+namespace qzCore {
+namespace {
+
+using O = qzIEColumnOptions;
+using T = qzIEDataTypeOptions;
+using K = GDTypes;
+
+class Import : public ::testing::Test {
+protected:
+    /// Reads `text` with the options `setup` makes (error reports on).
+    int load(const std::string& text, const std::function<void(O&)>& setup) {
+        O o;
+        o.setDefaultColumnOptions();
+        o.setIEOption(O::IE_Report_Errors);
+        setup(o);
+        std::istringstream in(text);
+        return data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
+    }
+    int loadColumns(const std::string& text, std::initializer_list<int> columns, unsigned int delim = 1) {
+        return load(text, [&](O& o) {
+            o.resetColumnChoices();
+            int i = 0;
+            for (const int c : columns) o.setColumnChoice(i++, c);
+            o.setColumnDelim(delim);
+        });
+    }
+    const GeoData& at(int i) const { return *data.getSpecificData(static_cast<unsigned int>(i)); }
+    const std::string& report() const { return errors.getErrorReportBuffer(); }
+
+    ScriptedMessages script{{}};
+    ScopedMessageHandler scope{&script};
+    ErrorManager errors;
+    Data data{ComplexFileName("import.txt"), &errors, 1};
+};
+
+TEST_F(Import, DefaultLayoutWithLineEndsMarksAndBlankLines) {
+    const std::string text = "\xEF\xBB\xBF" "045\t30\r\n\r\n\n120\t40SW\t\t\t\tW-1\tBedding\r\n300\t20\t\t\t\t\t";
+    ASSERT_EQ(load(text, [](O& o) {
+                  o.setDefaultColumnChoices();
+                  o.setIEOption(O::IE_Read_Attributes);
+              }),
+              1);
+    ASSERT_EQ(data.getNumData(), 3);
+    EXPECT_EQ(at(0).data()->getStrike(), 45);
+    EXPECT_EQ(at(1).data()->getStrike(), 120);
+    std::string id;
+    data.getStationIdFromIndex(at(1).data()->getStationIndex(), id);
+    EXPECT_EQ(id, "W-1");
+    EXPECT_EQ(at(1).data()->getAttributes(), 0x1u);
+    EXPECT_EQ(data.getAttrList().getAttrLabel(0), "Bedding");
+    EXPECT_EQ(at(2).data()->getStrike(), 300);
+    EXPECT_TRUE(report().empty());  // blank lines are not errors
+}
+
+TEST_F(Import, RejectedRowsAreReportedWithTheirLineNumbers) {
+    const std::string text = "045\t30\n046\t95\n\n047\t31\nN95E\t20\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type}), 1);
+    EXPECT_EQ(data.getNumData(), 2);
+    EXPECT_EQ(report(),
+              "046\t95\r\n%<Line 2> Error on input value\nInvalid dip value\r\n"
+              "N95E\t20\r\n%<Line 5> Error on input value\nInvalid strike value\r\n");
+}
+
+TEST_F(Import, WithoutOption512NothingIsReported) {
+    O o;
+    o.setDefaultColumnChoices();
+    std::istringstream in("046\t95\n045\t30\n");
+    ASSERT_EQ(data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+    EXPECT_EQ(data.getNumData(), 1);
+    EXPECT_FALSE(errors.errorsOccurred());
+}
+
+TEST_F(Import, OverlongLinesAreRejectedAndReadingGoesOn) {
+    const std::string longComment(300, 'c');
+    const std::string text = "045\t30\tok\n046\t31\t" + longComment + "\n047\t32\tok\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Comment_Type}), 1);
+    ASSERT_EQ(data.getNumData(), 2);
+    EXPECT_EQ(at(1).data()->getStrike(), 47);
+    EXPECT_NE(report().find("%<Line 2> Error on input value\nToo many input parameters"), std::string::npos);
+    // The report holds the line as read: its first 255 characters.
+    EXPECT_EQ(report().find("\r\n"), 255u);
+}
+
+TEST_F(Import, FieldsTooLongForTheirColumnAreNeverCut) {
+    // "45.25SE" cut to five characters would read as 45 without its letters.
+    const std::string text = "045\t45.25SE\n"
+                             "045\t30\tBorehole-2024-001\n"
+                             "045\t30\t\t" + std::string(32, 'a') + "\n"
+                             "045\t30\tW-7\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Well_Type, T::Attr1_Type}), 1);
+    EXPECT_EQ(data.getNumData(), 1);
+    EXPECT_NE(report().find("%<Line 1> Error on input value\nInvalid dip value"), std::string::npos);
+    EXPECT_NE(report().find("%<Line 2> Error on input value\nError interpreting input value"), std::string::npos);
+    EXPECT_NE(report().find("%<Line 3> Error creating new data attribute\nAttribute label too long"), std::string::npos);
+}
+
+TEST_F(Import, LocationsAndDepthsMustBeReadable) {
+    const std::string text = "045\t30\t512345.67\t4000000\t-20\t1523.5\n"
+                             "045\t30\tabc\t\t\t\n"
+                             "045\t30\t\t\t\tdeep\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::XLoc_Type, T::YLoc_Type, T::ZLoc_Type, T::MD_Type}), 1);
+    ASSERT_EQ(data.getNumData(), 1);
+    EXPECT_EQ(at(0).data()->getX(), 512345.67);
+    EXPECT_EQ(at(0).data()->getZ(), -20.0);
+    EXPECT_EQ(at(0).data()->md(), 1523.5);
+    EXPECT_NE(report().find("%<Line 2> Error parsing location"), std::string::npos);
+    EXPECT_NE(report().find("%<Line 3> Error on input value\nError interpreting md value"), std::string::npos);
+}
+
+TEST_F(Import, TypeColumnCommentsAndQuotedCommas) {
+    const std::string text = "Type,Strike,Dip,Rake,Trend,Plunge,Slip,Comment\n"
+                             "f,N20E,60SE,85N,,,Norm,\"main fault, north block\"\n"
+                             "l,,,,042,12,,fold axis\n"
+                             "p,010,20,,,,,\n";
+    ASSERT_EQ(load(text,
+                   [](O& o) {
+                       o.resetColumnChoices();
+                       int i = 0;
+                       for (const int c : {T::Type_Type, T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type,
+                                           T::Plunge_Type, T::Slip_Type, T::Comment_Type}) {
+                           o.setColumnChoice(i++, c);
+                       }
+                       o.setColumnDelim(krtIEConstants::Comma_Delim);
+                       o.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
+                   }),
+              1);
+    ASSERT_EQ(data.getNumData(), 3);
+    EXPECT_EQ(data.getNumFaults(), 1);
+    EXPECT_STREQ(at(0).tokens()->getComment(), "main fault, north block");
+    EXPECT_EQ(at(0).data()->getRake(), 85);
+    EXPECT_TRUE(at(0).data()->hasSlip());
+    EXPECT_EQ(data.getNumLines(), 1);
+    EXPECT_TRUE(report().empty()) << report();
+}
+
+TEST_F(Import, StationsBeyondWhatRecordsCanAddressAreReported) {
+    std::string text;
+    for (int i = 0; i < 130; ++i) text += "045\t30\tS" + std::to_string(i) + "\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Well_Type}), 1);
+    EXPECT_EQ(data.getNumData(), 128);
+    EXPECT_EQ(data.getNumStations(), 128);
+    EXPECT_NE(report().find("%<Line 129> Error creating dataset\nError inserting new data"), std::string::npos);
+    EXPECT_NE(report().find("%<Line 130>"), std::string::npos);
+    for (int i = 0; i < 128; ++i) {
+        std::string id;
+        data.getStationIdFromIndex(at(i).data()->getStationIndex(), id);
+        ASSERT_EQ(id, "S" + std::to_string(i));
+    }
+}
+
+TEST_F(Import, UStageRowsWithSkewAxesAreRejectedNotFatal) {
+    const std::string text = "u\t10\t20\t100\t0\nu\t0\t0\t120\t0\nu\t0\t0\t90\t0\n";
+    ASSERT_EQ(loadColumns(text, {T::Type_Type, T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type}), 1);
+    EXPECT_EQ(data.getNumSpecial(), 2);
+    EXPECT_NE(report().find("%<Line 2> Error creating UStage data"), std::string::npos);
+}
+
+TEST_F(Import, AttributesAskedAboutWhenTheOptionsSaySo) {
+    ScriptedMessages answers({0});
+    ScopedMessageHandler inner(&answers);
+    const std::string text = "045\t30\tGranite\n046\t31\tGranite\n047\t32\tBasalt\n";
+    ASSERT_EQ(load(text,
+                   [](O& o) {
+                       o.resetColumnChoices();
+                       o.setColumnChoice(0, T::Strike_Type);
+                       o.setColumnChoice(1, T::Dip_Type);
+                       o.setColumnChoice(2, T::Attr1_Type);
+                       o.setIEOption(O::IE_Read_Attributes);
+                       o.setIEOption(O::IE_Attribute_Link_1);
+                   }),
+              1);
+    EXPECT_EQ(answers.questions.size(), 2u);  // Granite refused once, Basalt accepted
+    EXPECT_EQ(data.getAttributeCount(), 1u);
+    EXPECT_EQ(at(0).data()->getAttributes(), 0u);
+    EXPECT_EQ(at(2).data()->getAttributes(), 0x1u);
+}
+
+TEST_F(Import, StereonetLayouts) {
+    struct Case {
+        const char* text;
+        char kind;
+        int a, b;
+    } cases[] = {{"AZ\n120 35\n", K::GDType_Plane, 120, 35},
+                 {"QD  bedding\nN 30 E 45 SE\n", K::GDType_Plane, 30, 45},
+                 {"AD\n210 40 NW\n", K::GDType_Plane, 210, 40},
+                 {"TP\n310 25\n", K::GDType_Line, 310, 25},
+                 {"PT\n25 310\n", K::GDType_Line, 310, 25},
+                 {"PQ\n25 N 50 W\n", K::GDType_Line, 310, 25},
+                 {"TP and DD\n310 25\n", K::GDType_Line, 310, 25}};
+    for (const Case& c : cases) {
+        Data d(ComplexFileName("s"), &errors, 2);
+        O o;
+        o.setIEOption(O::IE_Stereonet_File);
+        o.setDefaultStereonetInputColumnChoices();
+        o.setColumnDelim(krtIEConstants::Space_Delim);
+        std::istringstream in(c.text);
+        ASSERT_EQ(d.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1) << c.text;
+        ASSERT_EQ(d.getNumData(), 1) << c.text;
+        const GeoData* g = d.getSpecificData(0);
+        EXPECT_EQ(g->getGDType(), c.kind) << c.text;
+        if (c.kind == K::GDType_Plane) {
+            EXPECT_EQ(g->data()->getStrike(), c.a) << c.text;
+            EXPECT_EQ(g->data()->getDip(), c.b) << c.text;
+        } else {
+            EXPECT_EQ(g->data()->getTrend(), c.a) << c.text;
+            EXPECT_EQ(g->data()->getPlunge(), c.b) << c.text;
+        }
+    }
+}
+
+TEST_F(Import, StereonetDipDirectionLayoutAndUnknownCode) {
+    ASSERT_EQ(load("DD\n30 120\n",
+                   [](O& o) {
+                       o.setIEOption(O::IE_Stereonet_File);
+                       o.setIEOption(O::IE_Strike_Is_Dip_Direction);
+                       o.setDefaultStereonetInputColumnChoices();
+                       o.setColumnDelim(krtIEConstants::Space_Delim);
+                   }),
+              1);
+    ASSERT_EQ(data.getNumData(), 1);
+    EXPECT_EQ(at(0).data()->getStrike(), 30);
+    EXPECT_EQ(at(0).data()->getDip(), 30);
+    Data none(ComplexFileName("n"), &errors, 3);
+    O o;
+    o.setIEOption(O::IE_Stereonet_File);
+    o.setDefaultStereonetInputColumnChoices();
+    std::istringstream in("no code here\n120 35\n");
+    EXPECT_EQ(none.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+    EXPECT_EQ(none.getNumData(), 0);
+}
+
+O faultKinOptions() {
+    O o;
+    o.setIEOption(O::IE_FaultKin_File);
+    o.setIEOption(O::IE_Report_Errors);
+    o.setDefaultFaultKinInputColumnChoices();
+    o.setColumnDelim(krtIEConstants::Space_Delim | krtIEConstants::Tab_Delim);
+    return o;
+}
+
+TEST_F(Import, FaultKinMarkersGiveTheSense) {
+    const O o = faultKinOptions();
+    std::istringstream in("MomentFormat 2\nTL\n 300  35  020  34  1\nheading to skip\nNR\n020\t60\t108\t60\n");
+    ASSERT_EQ(data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+    ASSERT_EQ(data.getNumFaults(), 2);
+    EXPECT_EQ(at(0).data()->getSlip(), GDSlipTypes::GDSlipType_ReverseSlip);
+    EXPECT_EQ(at(0).data()->getTrend(), 20);
+    EXPECT_EQ(at(1).data()->getSlip(), GDSlipTypes::GDSlipType_NormalSlip);
+    EXPECT_TRUE(at(1).data()->hasCCWSlip());  // normal slip straight down dip
+}
+
+TEST_F(Import, FaultKinFirstLineIsChecked) {
+    const O o = faultKinOptions();
+    const qzIEDataTypeOrder order(qzIEDataTypeOptions(), o);
+    std::istringstream wrong("Fault data\nTL\n300 35 020 34\n");
+    int code = 0;
+    try {
+        data.addData(o, order, wrong);
+    } catch (int c) {
+        code = c;
+    }
+    EXPECT_EQ(code, -60);
+    std::istringstream empty("");
+    code = 0;
+    try {
+        data.addData(o, order, empty);
+    } catch (int c) {
+        code = c;
+    }
+    EXPECT_EQ(code, -31);
+    std::istringstream truncated("FaultKin\nTR\n");
+    EXPECT_EQ(data.addData(o, order, truncated), 1);
+    EXPECT_EQ(data.getNumData(), 0);
+}
+
+TEST_F(Import, DxfTextEndsWithNoRecords) {
+    O o;
+    o.setIEOption(O::IE_DXF_Text);
+    o.setDXFColumnChoices();
+    std::istringstream in("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
+    EXPECT_EQ(data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+    EXPECT_EQ(data.getNumData(), 0);
+}
+
+TEST_F(Import, HostileBytesAreRejectedRowByRow) {
+    std::string text = "045\t30\n";
+    text += std::string("\xff\xfe\x80\t\x01\x02\n", 7);
+    text += std::string("0\0" "45\t30\n", 7);  // an embedded NUL
+    text += "\t\t\t\n";
+    text += "046\t31";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type}), 1);
+    EXPECT_EQ(data.getNumData(), 2);
+    EXPECT_NE(report().find("%<Line 2>"), std::string::npos);
+}
+
+TEST_F(Import, BinaryFilesAreNotReadYet) {
+    O o;
+    o.setIEOption(O::IE_Binary_File);
+    std::istringstream in("anything");
+    int code = 0;
+    try {
+        data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
+    } catch (int c) {
+        code = c;
+    }
+    EXPECT_EQ(code, -31);
+}
+
+}  // namespace
+}  // namespace qzCore
