@@ -17,7 +17,25 @@ namespace qzCore {
 
 namespace {
 using K = GDTypes;
+
+/// The transfer records of a plane (strike, dip) or a line (trend, plunge)
+/// with the values as their texts too.
+void orientationRecord(bool plane, int a, int b, DataStruct& data, TokenStruct& tokens) {
+    if (plane) {
+        data.setGDType(K::GDType_Plane);
+        data.setStrike(a);
+        data.setDip(b);
+        tokens.setTokenValue(TokenStruct::Strike_Token, a);
+        tokens.setTokenValue(TokenStruct::Dip_Token, b);
+    } else {
+        data.setGDType(K::GDType_Line);
+        data.setTrend(a);
+        data.setPlunge(b);
+        tokens.setTokenValue(TokenStruct::Trend_Token, a);
+        tokens.setTokenValue(TokenStruct::Plunge_Token, b);
+    }
 }
+}  // namespace
 
 GenerateDataParams::GenerateDataParams(const GenerateDistParams& dist, bool first, bool planes, int count, bool reseed,
                                        GENERATEDATADIST kind)
@@ -181,19 +199,7 @@ int DataManager::addData(unsigned char id, const std::vector<OrientedPair>& pair
         const int b = FloatToInt_Global(p.pl());
         DataStruct data;
         TokenStruct tokens;
-        if (planes) {
-            data.setGDType(K::GDType_Plane);
-            data.setStrike(a);
-            data.setDip(b);
-            tokens.setTokenValue(TokenStruct::Strike_Token, a);
-            tokens.setTokenValue(TokenStruct::Dip_Token, b);
-        } else {
-            data.setGDType(K::GDType_Line);
-            data.setTrend(a);
-            data.setPlunge(b);
-            tokens.setTokenValue(TokenStruct::Trend_Token, a);
-            tokens.setTokenValue(TokenStruct::Plunge_Token, b);
-        }
+        orientationRecord(planes, a, b, data, tokens);
         const int r = d->insertData(data, tokens);
         if (r != 1) return r;
     }
@@ -263,22 +269,10 @@ int DataManager::generateData(unsigned char id, GenerateDataParams& params) {
         } else {
             math.generatePointInDist(seedTrend, seedPlunge, params.getDistParams().getDistParam(), trend, plunge);
         }
+        if (params.getPlanes()) math.computePlaneFromPole(trend, plunge);
         DataStruct data;
         TokenStruct tokens;
-        if (params.getPlanes()) {
-            math.computePlaneFromPole(trend, plunge);
-            data.setGDType(K::GDType_Plane);
-            data.setStrike(trend);
-            data.setDip(plunge);
-            tokens.setTokenValue(TokenStruct::Strike_Token, trend);
-            tokens.setTokenValue(TokenStruct::Dip_Token, plunge);
-        } else {
-            data.setGDType(K::GDType_Line);
-            data.setTrend(trend);
-            data.setPlunge(plunge);
-            tokens.setTokenValue(TokenStruct::Trend_Token, trend);
-            tokens.setTokenValue(TokenStruct::Plunge_Token, plunge);
-        }
+        orientationRecord(params.getPlanes(), trend, plunge, data, tokens);
         const int r = d->insertData(data, tokens);
         if (r != 1) return r;
     }
