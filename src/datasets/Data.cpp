@@ -1,6 +1,7 @@
 #include "qzCore/datasets/Data.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -305,10 +306,52 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
     int r = m_parser->Initialize(options, order, in);
     if (r < 0) return r;
     const bool binary = options.getIEOption(O::IE_Binary_File);
+    // A binary file's own attribute table and station list, and where its
+    // bits and indexes land in this dataset (which may hold data already).
+    AttrList fileAttributes;
+    std::array<std::uint32_t, AttrList::Max_Num_Attributes> bitMap{};
+    std::vector<char> stationMap;
     if (binary) {
         FileHeader header;
-        unsigned int count = 0;
-        m_parser->ParseBinaryHeader(in, header, m_attributes, m_stations, count);
+        StationList fileStations;
+        unsigned int contentFlags = 0;
+        m_parser->ParseBinaryHeader(in, header, fileAttributes, fileStations, contentFlags);
+        for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
+            const std::string label = fileAttributes.getAttrLabel(i);
+            if (label.empty()) continue;
+            if (m_attributes.getAttrIndexMask(label) == AttrList::Not_Found) {
+                try {
+                    m_attributes.createAttr(label);
+                } catch (int) {
+                    tell("Attribute merging warning",
+                         "Check to see if there are too many attributes.\nNote: You may also see this message if "
+                         "there are duplicates.");
+                }
+            }
+            const std::uint32_t here = m_attributes.getAttrIndexMask(label);
+            bitMap[i] = here == AttrList::Not_Found ? 0u : here;
+        }
+        std::list<std::string> groups;
+        fileAttributes.getAttrStrings(groups, true);
+        for (const std::string& g : groups) {
+            if (g == AttrList::All_Group_Name || m_attributes.isDuplicateLabel(g, true)) continue;
+            std::list<std::string> members;
+            fileAttributes.getAttrStringsInGroup(members, g);
+            std::uint32_t mask = 0;
+            for (const std::string& m : members) {
+                const std::uint32_t bit = m_attributes.getAttrIndexMask(m);
+                if (bit != AttrList::Not_Found) mask |= bit;
+            }
+            try {
+                m_attributes.createAttrGroup(g, mask);
+            } catch (int) {
+                tell("Attribute merging warning", "Too many attribute groups.\nSome group information may have been lost.");
+            }
+        }
+        for (int i = 0; i < fileStations.getNumStations() && i < StationList::Max_Addressable_Stations; ++i) {
+            const std::string id = fileStations.getStationId_FromIndex(i);
+            stationMap.push_back(id.empty() ? char(-1) : static_cast<char>(initStationId(id, true)));
+        }
     }
     const bool report = options.getIEOption(O::IE_Report_Errors) && m_errors;
     const bool readAttributes = options.getIEOption(O::IE_Read_Attributes);
@@ -331,6 +374,26 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
         r = m_parser->AutoFileParse(data, tokens, in, labels, station, binary, line, lineText);
         if (r == -13) return 1;
         if (r == -14 || r == -11) return r;
+        if (r > 0 && binary) {
+            std::uint32_t mask = 0;
+            for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
+                if (data.getAttributes() & AttrList::Attr_Index_Masks[i]) mask |= bitMap[i];
+            }
+            data.setAttributes(mask);
+            const int fileIndex = data.getStationIndex();
+            if (fileIndex >= 0) {
+                // A station the file does not list, or one this dataset cannot
+                // address: the record is refused rather than linked wrongly.
+                const char here = fileIndex < int(stationMap.size()) ? stationMap[std::size_t(fileIndex)] : char(-1);
+                if (here < 0) {
+                    r = -37;
+                } else {
+                    data.linkStation_FromIndex(here);
+                }
+            } else {
+                data.linkStation_FromIndex(-1);
+            }
+        }
         if (r > 0) {
             bool appended = false;
             if (!binary) r = attachStation(station.c_str(), data, appended);

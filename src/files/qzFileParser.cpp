@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "qzCore/files/BinaryInput.h"
+#include "qzCore/files/FileHeader.h"
 #include "qzCore/records/GDTypes.h"
 
 namespace qzCore {
@@ -39,6 +41,12 @@ std::string trimmed(const char* line) {
 }  // namespace
 
 qzFileParser::qzFileParser(const qzIEColumnOptions& options) : FileParser(options) {}
+
+qzFileParser::~qzFileParser() = default;
+
+// A copy reads nothing binary until it has read a header itself.
+qzFileParser::qzFileParser(const qzFileParser& o)
+    : FileParser(o), m_stereonetType(o.m_stereonetType), m_stereonet(o.m_stereonet), m_faultKin(o.m_faultKin) {}
 
 void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
     FileParser::init(options);
@@ -124,11 +132,41 @@ int qzFileParser::tokenizeDXF(std::istream& in, TokenList& tokens) {
     return 1;
 }
 
-void qzFileParser::parseBinaryHeader(std::istream&, FileHeader&, AttrList&, StationList&, unsigned int&) {
-    // Binary dataset files are not read by this build.
-    throw -31;
+void qzFileParser::parseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes,
+                                     StationList& stations, unsigned int& count) {
+    m_reader.reset();
+    unsigned char b[4];
+    in.read(reinterpret_cast<char*>(b), 4);
+    if (in.gcount() != 4) throw -9;
+    const std::uint32_t length =
+        std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) | (std::uint32_t(b[2]) << 16) | (std::uint32_t(b[3]) << 24);
+    if (length > Max_Tag_Length) throw -31;
+    std::string tag(length, '\0');
+    if (length > 0) {
+        in.read(&tag[0], static_cast<std::streamsize>(length));
+        if (static_cast<std::uint32_t>(in.gcount()) != length) throw -9;
+    }
+    header.setTag(tag);
+    std::unique_ptr<BinaryInput> reader;
+    switch (header.getBinaryFileVersion()) {
+        case FileHeader::Torsel_1_1: throw -50;
+        case FileHeader::Quarzel_2_0: reader = std::make_unique<BinaryInput_v2>(in); break;
+        case FileHeader::Quarzel_3_0: reader = std::make_unique<BinaryInput_v3>(in); break;
+        case FileHeader::Quarzel_3_1: reader = std::make_unique<BinaryInput_v3_1>(in); break;
+        case FileHeader::Vimbrel_1_0: reader = std::make_unique<BinaryInput_v3_2>(in); break;
+        case FileHeader::Vimbrel_1_1: reader = std::make_unique<BinaryInput_v3_3>(in); break;
+        default: throw -31;
+    }
+    reader->readContentFlags(count);
+    reader->readAttributes(attributes);
+    reader->readStations(stations);
+    m_reader = std::move(reader);
 }
 
-int qzFileParser::readBinary(std::istream&, TokenStruct&, DataStruct&) { return -14; }
+int qzFileParser::readBinary(std::istream& in, TokenStruct& tokens, DataStruct& data) {
+    if (!m_reader) return -14;
+    if (in.eof()) return -13;
+    return m_reader->readRecord(tokens, data);
+}
 
 }  // namespace qzCore

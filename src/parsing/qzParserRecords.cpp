@@ -316,7 +316,10 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     if (in.eof()) return -13;
     if (in.fail()) return -14;
     tokenList->reset();
-    if (binary) return fileParser->readBinary(in, tokens, data);
+    if (binary) {
+        ++line;  // records are numbered in a binary file
+        return fileParser->readBinary(in, tokens, data);
+    }
 
     using O = qzIEColumnOptions;
     if (columnOptions->getIEOption(O::IE_DXF_Text)) {

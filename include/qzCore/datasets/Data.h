@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "qzCore/attributes/AttrList.h"
+#include "qzCore/datasets/Reshape.h"
+#include "qzCore/parsing/GeoDataParams.h"
 #include "qzCore/datasets/StationList.h"
 #include "qzCore/parsing/DataStruct.h"
 #include "qzCore/records/GeoData.h"
@@ -120,6 +122,27 @@ public:
     ///   stay), or the code of Initialize.  @throw the codes the header
     ///   readers raise (-31, -60, ...).
     int addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& order, std::istream& in);
+
+    /// Enters one record typed by a user.  @return 1; -21 when nothing was
+    ///   typed; the parser's codes; -51, -59 for a location or depth that
+    ///   cannot be read; -37, -55 from entering.
+    int addData(const GeoDataParams& params);
+
+    // ---- reshaping --------------------------------------------------------------
+    /// Sorts the data list by one column; records lacking the key follow
+    /// all others in their old order.  The kind lists keep entry order.
+    void sortData(SortByField by);
+    /// With `out`, appends the references of the records that meet the
+    /// criteria; with null, keeps only those (planes, lines, faults, markers
+    /// and well dips, entered anew with new references).
+    void subset(const SubsetParams& params, std::list<unsigned int>* out);
+    /// Rotates every record (null list) or the listed ones in place.
+    void rotate(const RotateParams& params, const std::list<unsigned int>* refs);
+    /// Replaces the values of a record by typed values.  @return the record
+    ///   now holding them (a new one when the kind changed).  @throw the
+    ///   parser's code, -51, -59, -37, or -41 for a kind that cannot replace it.
+    GeoData* modifyData(GeoData* record, GeoDataParams& params, const GeoDataChanged& changed, bool merge,
+                        bool replaceAttributes);
 
     // ---- removing -------------------------------------------------------------
     /// Removes (and destroys) every record whose reference is listed; the

@@ -16,7 +16,9 @@
 #ifndef QZCORE_FILES_QZFILEPARSER_H
 #define QZCORE_FILES_QZFILEPARSER_H
 
+#include <cstdint>
 #include <iosfwd>
+#include <memory>
 
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/shared/FileParser.h"
@@ -25,6 +27,7 @@
 namespace qzCore {
 
 class AttrList;
+class BinaryInput;
 class DataStruct;
 class FileHeader;
 class StationList;
@@ -45,6 +48,9 @@ public:
     };
 
     explicit qzFileParser(const qzIEColumnOptions& options);
+    ~qzFileParser() override;
+    qzFileParser(const qzFileParser& o);
+    qzFileParser& operator=(const qzFileParser&) = delete;
 
     /// Prepares reading: for a Stereonet file the first line is read and
     /// its layout noted; for a FaultKin file the first line is checked.
@@ -69,17 +75,24 @@ public:
     /// is passed over, so the import ends.  Returns 1.
     int tokenizeDXF(std::istream& in, TokenList& tokens);
 
-    /// Reads the header of a binary dataset file.  @throw the error code.
+    /// Reads the header of a binary dataset file and picks the reader of
+    /// its version.  @throw -31 (tag longer than 128 or unknown), -50
+    ///   ("Torsel_1.1"), -9 (a part cut short or out of bounds).
     void parseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,
                            unsigned int& count);
     /// Reads one record of a binary dataset file.  @return 1, -13 at the
-    /// end, -14 for a damaged record.
+    /// end, -14 for a record cut short or damaged (and without a header),
+    /// -6 for a record whose values are out of range.
     int readBinary(std::istream& in, TokenStruct& tokens, DataStruct& data);
 
     /// Line number (from 1, blank lines included) of the last line read.
     unsigned int getLineNumber() const { return getLinesRead(); }
 
+    /// Longest version tag.
+    static constexpr std::uint32_t Max_Tag_Length = 128;
+
 private:
+    std::unique_ptr<BinaryInput> m_reader;
     int m_stereonetType = Stereonet_None;
     bool m_stereonet = false;
     bool m_faultKin = false;

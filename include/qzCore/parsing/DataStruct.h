@@ -19,6 +19,9 @@
 
 namespace qzCore {
 
+class GeoDataChanged;
+class GeoDataParams;
+
 /// The value that marks an absent coordinate or measured depth
 /// (2.2250738585072014e-308).
 inline constexpr double No_Value_Double = std::numeric_limits<double>::min();
@@ -182,6 +185,19 @@ public:
     };
 
     TokenStruct() = default;
+    /// The texts of a typed entry (see init).
+    explicit TokenStruct(const GeoDataParams& p) { init(p); }
+
+    /// Takes a typed entry: its comment (when not empty), its strike, dip,
+    /// rake, trend, plunge and confidence texts, the type letter of its kind
+    /// (f fault, l line, p plane, m marker, w well dip, s special; none for
+    /// other kinds) and the keyword of a non-zero slip type.
+    void init(const GeoDataParams& p);
+    /// With a change mask, copies from `other` the tokens whose bits are set
+    /// (0x40 type, 0x1 strike, 0x2 dip, 0x4 rake, 0x8 trend, 0x10 plunge);
+    /// without one, fills each empty token (type, strike, dip, rake, trend,
+    /// plunge, confidence) from `other`.
+    void merge(const TokenStruct& other, const GeoDataChanged* changed);
 
     /// All tokens cleared and the comment removed.
     void reset();

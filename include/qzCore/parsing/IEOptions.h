@@ -121,12 +121,12 @@ public:
 /// Base of the writers; init sets the state word to -1.
 class qzIEHandler : public IEHandler {
 public:
-    explicit qzIEHandler(qzIEColumnOptions& options) : m_options(options) { init(); }
+    explicit qzIEHandler(const qzIEColumnOptions& options) : m_options(options) { init(); }
     void init() override { m_state = -1; }
-    qzIEColumnOptions& getColumnOptions() { return m_options; }
+    const qzIEColumnOptions& getColumnOptions() const { return m_options; }
 
-private:
-    qzIEColumnOptions& m_options;
+protected:
+    qzIEColumnOptions m_options;
 };
 
 }  // namespace qzCore

@@ -1,0 +1,220 @@
+#include "qzCore/files/BinaryInput.h"
+
+#include <cmath>
+#include <cstring>
+#include <istream>
+#include <string>
+
+#include "qzCore/attributes/AttrList.h"
+#include "qzCore/datasets/StationList.h"
+#include "qzCore/parsing/DataStruct.h"
+
+namespace qzCore {
+
+namespace {
+
+/// Reads exactly n bytes; false when the stream ends first.
+bool readBytes(std::istream& in, void* to, std::size_t n) {
+    in.read(static_cast<char*>(to), static_cast<std::streamsize>(n));
+    return static_cast<std::size_t>(in.gcount()) == n;
+}
+
+bool readU16(std::istream& in, std::uint16_t& v) {
+    unsigned char b[2];
+    if (!readBytes(in, b, 2)) return false;
+    v = static_cast<std::uint16_t>(b[0] | (b[1] << 8));
+    return true;
+}
+
+bool readU32(std::istream& in, std::uint32_t& v) {
+    unsigned char b[4];
+    if (!readBytes(in, b, 4)) return false;
+    v = std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) | (std::uint32_t(b[2]) << 16) | (std::uint32_t(b[3]) << 24);
+    return true;
+}
+
+bool readI32(std::istream& in, std::int32_t& v) {
+    std::uint32_t u = 0;
+    if (!readU32(in, u)) return false;
+    v = static_cast<std::int32_t>(u);
+    return true;
+}
+
+bool readF64(std::istream& in, double& v) {
+    unsigned char b[8];
+    if (!readBytes(in, b, 8)) return false;
+    std::uint64_t u = 0;
+    for (int i = 7; i >= 0; --i) u = (u << 8) | b[i];
+    std::memcpy(&v, &u, sizeof v);
+    return true;
+}
+
+bool skip(std::istream& in, std::size_t n) {
+    char b[8];
+    while (n > 0) {
+        const std::size_t k = n < sizeof b ? n : sizeof b;
+        if (!readBytes(in, b, k)) return false;
+        n -= k;
+    }
+    return true;
+}
+
+/// A length-prefixed text of at most max bytes.
+bool readText(std::istream& in, std::string& out, std::uint32_t max) {
+    std::uint32_t n = 0;
+    if (!readU32(in, n) || n > max) return false;
+    out.assign(n, '\0');
+    return n == 0 || readBytes(in, &out[0], n);
+}
+
+/// Angles of a whole record: absent (-1) or within their range.
+bool anglesInRange(const DataStruct& d) {
+    auto ok = [](int v, int max) { return v == -1 || (v >= 0 && v <= max); };
+    return ok(d.getStrike(), 360) && ok(d.getDip(), 90) && ok(d.getRake(), 180) && ok(d.getTrend(), 360) &&
+           ok(d.getPlunge(), 90);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- header
+
+void BinaryInput_v2::readContentFlags(unsigned int& flags) {
+    std::uint32_t f = 0;
+    if (!readU32(m_in, f)) throw -9;
+    flags = f;
+}
+
+void BinaryInput_v2::readAttributes(AttrList& attributes) {
+    std::uint32_t groups = 0;
+    if (!readU32(m_in, groups) || groups > AttrList::Max_Num_Groups - 1) throw -9;
+    for (std::uint32_t i = 0; i < groups; ++i) {
+        std::uint32_t mask = 0;
+        std::string name;
+        if (!readU32(m_in, mask) || !readText(m_in, name, Max_Label_Length)) throw -9;
+        try {
+            attributes.createAttrGroup(name, mask);
+        } catch (int) {
+            throw -9;
+        }
+    }
+    std::uint32_t count = 0;
+    if (!readU32(m_in, count) || count > AttrList::Max_Num_Attributes) throw -9;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t slot = 0;
+        std::string label;
+        if (!readU32(m_in, slot) || !readText(m_in, label, Max_Label_Length)) throw -9;
+        try {
+            attributes.insertAttr(slot, label, true);
+        } catch (int) {
+            throw -9;
+        }
+    }
+    std::uint32_t closing = 1;
+    if (!readU32(m_in, closing) || closing != 0) throw -9;
+}
+
+void BinaryInput_v2::readStations(StationList& stations) {
+    std::uint32_t count = 0;
+    if (!readU32(m_in, count) || count > std::uint32_t(StationList::Max_Num_Stations)) throw -9;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        char id[Station_Id_Size + 1] = {};
+        if (!readBytes(m_in, id, Station_Id_Size)) throw -9;
+        id[Station_Id_Size - 1] = '\0';  // at most 15 characters
+        if (stations.insertStation(std::string(id)) < 0) throw -9;
+    }
+}
+
+// ---------------------------------------------------------------- records
+
+int BinaryInput_v2::readRecordWith(TokenStruct& tokens, DataStruct& data, const Layout& layout) {
+    if (m_in.peek() == std::char_traits<char>::eof()) return -13;
+    std::uint16_t flags = 0;
+    if (!readU16(m_in, flags)) return -14;
+    if (flags & GDFlags::GDFlag_Has_Comment) {
+        const std::uint32_t length = std::uint32_t(flags) >> layout.commentShift;
+        if (length > layout.maxComment) return -14;
+        if (length > 0) {
+            if (!readBytes(m_in, m_comment.data(), length)) return -14;
+            m_comment[length] = '\0';
+            // A comment holding a NUL ends there.
+            if (m_comment[0] != '\0') tokens.setComment(std::string(m_comment.data()));
+        }
+    }
+    static constexpr TokenStruct::Token_Id order[] = {TokenStruct::Type_Token,   TokenStruct::Strike_Token,
+                                                      TokenStruct::Dip_Token,    TokenStruct::Rake_Token,
+                                                      TokenStruct::Trend_Token,  TokenStruct::Plunge_Token,
+                                                      TokenStruct::Slip_Token,   TokenStruct::Confidence_Token};
+    for (const TokenStruct::Token_Id id : order) {
+        char t[TokenStruct::Token_Size] = {};
+        if (!readBytes(m_in, t, TokenStruct::Token_Size - 1)) return -14;
+        tokens.setTokenValue(id, t);
+    }
+    if (layout.reservedAfterTokens && !skip(m_in, 8)) return -14;
+    if (layout.secondFlags && !readU16(m_in, flags)) return -14;
+
+    std::uint32_t attributes = 0, confidence = 0, type = 0;
+    std::uint16_t station = 0, slip = 0;
+    std::int32_t strike = 0, dip = 0, rake = 0, trend = 0, plunge = 0;
+    if (!readU32(m_in, attributes) || !readU16(m_in, station) || !readI32(m_in, strike) || !readI32(m_in, dip) ||
+        !readI32(m_in, rake) || !readI32(m_in, trend) || !readI32(m_in, plunge) || !readU16(m_in, slip) ||
+        !readU32(m_in, confidence) || !readU32(m_in, type)) {
+        return -14;
+    }
+    double loc[3] = {No_Value_Double, No_Value_Double, No_Value_Double};
+    for (double& c : loc) {
+        if (layout.locationKind == 0) {
+            std::int32_t v = 0;
+            if (!readI32(m_in, v)) return -14;
+            c = v == -1 ? No_Value_Double : double(v);
+        } else {
+            double v = 0.0;
+            if (!readF64(m_in, v)) return -14;
+            c = (layout.locationKind == 1 && v == -1.0) ? No_Value_Double : v;
+        }
+    }
+    if (layout.reservedAfterLocation && !skip(m_in, 8)) return -14;
+    double md = No_Value_Double;
+    if (layout.measuredDepth && !readF64(m_in, md)) return -14;
+
+    // The old versions kept the comment length in other bits: the flags
+    // carry the length of the comment actually read.
+    data.setSlipType(static_cast<char>(slip & 0xFF));
+    data.setGDFlags(static_cast<unsigned short>(flags & 0x7F));
+    data.setCommentSize(tokens.hasComment() ? tokens.getComment().size() : 0);
+    data.setAttributes(attributes);
+    data.setStationIndex(static_cast<char>(station & 0xFF));
+    data.setStrike(strike);
+    data.setDip(dip);
+    data.setRake(rake);
+    data.setTrend(trend);
+    data.setPlunge(plunge);
+    data.setConfidence(static_cast<CONFIDENCE>(confidence));
+    data.setGDType(static_cast<char>(type & 0xFF));
+    data.setX(loc[0]);
+    data.setY(loc[1]);
+    data.setZ(loc[2]);
+    data.setMD(md);
+    // Bad values in a well-formed record: the record is refused, the file
+    // read on.
+    const std::int16_t stationIndex = static_cast<std::int16_t>(station);
+    if (!anglesInRange(data) || stationIndex < -1 || stationIndex > 127 || std::isnan(md)) return -6;
+    return 1;
+}
+
+int BinaryInput_v2::readRecord(TokenStruct& tokens, DataStruct& data) {
+    return readRecordWith(tokens, data, Layout{3, 128, true, true, 0, true, false});
+}
+
+int BinaryInput_v3::readRecord(TokenStruct& tokens, DataStruct& data) {
+    return readRecordWith(tokens, data, Layout{3, 128, false, true, 1, false, false});
+}
+
+int BinaryInput_v3_1::readRecord(TokenStruct& tokens, DataStruct& data) {
+    return readRecordWith(tokens, data, Layout{7, 127, false, false, 2, false, false});
+}
+
+int BinaryInput_v3_3::readRecord(TokenStruct& tokens, DataStruct& data) {
+    return readRecordWith(tokens, data, Layout{7, 255, false, false, 2, false, true});
+}
+
+}  // namespace qzCore

@@ -1,0 +1,273 @@
+#include "qzCore/files/Emitter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+#include <string>
+
+#include "qzCore/datasets/Data.h"
+#include "qzCore/files/FileHeader.h"
+#include "qzCore/records/GDTypes.h"
+#include "qzCore/records/GeoData.h"
+
+namespace qzCore {
+
+namespace {
+
+using O = qzIEColumnOptions;
+using K = GDTypes;
+
+// ---------------------------------------------------------------- little-endian output
+
+void putU16(std::ostream& out, std::uint16_t v) {
+    const char b[2] = {char(v & 0xFF), char(v >> 8)};
+    out.write(b, 2);
+}
+
+void putU32(std::ostream& out, std::uint32_t v) {
+    const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+    out.write(b, 4);
+}
+
+void putF64(std::ostream& out, double v) {
+    std::uint64_t u = 0;
+    std::memcpy(&u, &v, sizeof u);
+    char b[8];
+    for (int i = 0; i < 8; ++i) b[i] = char((u >> (8 * i)) & 0xFF);
+    out.write(b, 8);
+}
+
+void putText(std::ostream& out, const std::string& s) {
+    putU32(out, static_cast<std::uint32_t>(s.size()));
+    out.write(s.data(), static_cast<std::streamsize>(s.size()));
+}
+
+/// Whether a text field must be quoted to be read back as written.
+bool needsQuotes(const std::string& s, const std::string& delimiter) {
+    if (s.empty()) return false;
+    if (s.find_first_of(delimiter + "\"") != std::string::npos) return true;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    return blank(s.front()) || blank(s.back());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- TextOutput
+
+TextOutput::TextOutput(std::ostream& out, const qzIEColumnOptions& options, int columns)
+    : OutputBase(out), m_columns(columns) {
+    const unsigned int d = options.getColumnDelim();
+    using C = krtIEConstants;
+    if (d & C::Tab_Delim) {
+        m_delimiter = C::Tab_Delim_Char_Pointer;
+    } else if (d & C::Comma_Delim) {
+        m_delimiter = C::Comma_Delim_Char_Pointer;
+    } else if (d & C::Space_Delim) {
+        m_delimiter = C::Space_Delim_Char_Pointer;
+    } else if (d & C::Semi_Colon_Delim) {
+        m_delimiter = C::Semi_Colon_Delim_Char_Pointer;
+    } else if (d & C::Colon_Delim) {
+        m_delimiter = C::Colon_Delim_Char_Pointer;
+    } else if (d & C::Period_Delim) {
+        m_delimiter = C::Period_Delim_Char_Pointer;
+    } else {
+        m_delimiter = C::Tab_Delim_Char_Pointer;
+    }
+}
+
+void TextOutput::output(const qzTokenList& row) {
+    const std::size_t filled = row.numNonVoidTokens();
+    std::size_t written = 0;
+    for (int c = 0; c < m_columns && written < filled && std::size_t(c) < row.capacity(); ++c) {
+        if (c > 0) m_out << m_delimiter;
+        const std::string& s = row[std::size_t(c)].str();
+        if (s.empty()) continue;
+        ++written;
+        const std::string text = s.substr(0, 255);
+        if (needsQuotes(text, m_delimiter)) {
+            std::string q = "\"";
+            for (const char ch : text) {
+                q += ch;
+                if (ch == '"') q += '"';
+            }
+            m_out << q << '"';
+        } else {
+            m_out << text;
+        }
+    }
+    m_out << "\r\n";
+}
+
+// ---------------------------------------------------------------- Emitter
+
+Emitter::Emitter(const Data& data, const std::deque<GeoData*>& records, const qzIEDataTypeOrder& order,
+                 const qzIEColumnOptions& options, const qzIEDataTypeOptions& types, bool flag)
+    : qzIEHandler(options), m_data(data), m_records(records), m_order(order), m_types(types), m_flag(flag) {}
+
+int Emitter::emit(std::ostream& out) {
+    if (m_options.getIEOption(O::IE_Option_0x1000000)) return emitBrute3(out);
+    if (m_options.getIEOption(O::IE_FaultKin_File)) return emitFaultKin(out);
+    if (m_options.getIEOption(O::IE_Stereonet_File)) return emitStereonet(out);
+    if (m_options.getIEOption(O::IE_Binary_File)) return emitBinary(out);
+    if (m_options.getIEOption(O::IE_Option_16)) return emitText(out);
+    return -7;
+}
+
+int Emitter::emitText(std::ostream& out) {
+    // Columns up to the last one that holds a data type (the count of typed
+    // columns when, as usual, they have no gaps).
+    int columns = 0;
+    for (int t = 0; t < m_types.getMaxNumDataTypes(); ++t) columns = std::max(columns, m_order.getOrderIndex(t) + 1);
+    TextOutput text(out, m_options, columns);
+    qzTokenList row(25);
+    for (int t = 0; t < m_types.getMaxNumDataTypes(); ++t) {
+        const int c = m_order.getOrderIndex(t);
+        if (c < 0) continue;
+        std::string keyword;
+        m_types.getDataTypeString(t, keyword);
+        row[std::size_t(c)].set(keyword);
+    }
+    text.output(row);
+    int number = 0;
+    for (const GeoData* g : m_records) {
+        if (!g || !g->data() || !g->tokens()) continue;
+        ++number;
+        std::string station;
+        if (g->data()->hasStationIdAttached()) m_data.getStationIdFromIndex(g->data()->getStationIndex(), station);
+        DataStruct values;
+        g->get(values);
+        row.init(m_options, values, *g->tokens(), m_order, station, number);
+        text.output(row);
+    }
+    return out.good() ? 1 : -7;
+}
+
+int Emitter::emitBinary(std::ostream& out) {
+    const AttrList& attrs = m_data.getAttrList();
+    // Header: everything must fit the file's fields, or nothing is written.
+    std::list<std::string> groups;
+    attrs.getAttrStrings(groups, true);
+    for (const std::string& g : groups) {
+        if (g.size() > AttrList::Max_Label_Length) return -7;
+    }
+    const StationList& stations = m_data.getStationList();
+    for (const std::string& id : stations.ids()) {
+        if (id.size() > Max_Binary_Station_Length) return -7;
+    }
+
+    putText(out, FileHeader::Current_Tag);
+    putU32(out, m_data.getNumSpecial() > 0 ? 0x1000000u : 0u);
+    putU32(out, static_cast<std::uint32_t>(groups.size() - 1));
+    for (const std::string& g : groups) {
+        if (g == AttrList::All_Group_Name) continue;
+        putU32(out, attrs.getAttrGroupIndexMask(g));
+        putText(out, g);
+    }
+    putU32(out, attrs.getAttrCount());
+    for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
+        const std::string label = attrs.getAttrLabel(i);
+        if (label.empty()) continue;
+        putU32(out, i);
+        putText(out, label);
+    }
+    putU32(out, 0);
+    putU32(out, static_cast<std::uint32_t>(stations.getNumStations()));
+    for (const std::string& id : stations.ids()) {
+        char padded[16] = {};
+        std::memcpy(padded, id.data(), id.size());
+        out.write(padded, 16);
+    }
+    if (!out.good()) return -7;
+
+    for (const GeoData* g : m_records) {
+        if (!g || !g->data()) continue;
+        TokenStruct tokens;
+        DataStruct values;
+        g->get(tokens);
+        g->get(values);
+        // The comment as the flag word can describe it: at most 255
+        // characters, its length in bits 7 to 14.
+        std::string comment = tokens.hasComment() ? tokens.getComment() : std::string();
+        if (comment.size() > Max_Binary_Comment_Length) comment.resize(Max_Binary_Comment_Length);
+        const unsigned short flags = GDFlags::withCommentSize(values.getGDFlags(), comment.size());
+        putU16(out, flags);
+        if (flags & GDFlags::GDFlag_Has_Comment) out.write(comment.data(), static_cast<std::streamsize>(comment.size()));
+        for (const TokenStruct::Token_Id id :
+             {TokenStruct::Type_Token, TokenStruct::Strike_Token, TokenStruct::Dip_Token, TokenStruct::Rake_Token,
+              TokenStruct::Trend_Token, TokenStruct::Plunge_Token, TokenStruct::Slip_Token,
+              TokenStruct::Confidence_Token}) {
+            // The token's five characters, NUL-padded.
+            char t[5] = {};
+            const char* text = tokens.get(id);
+            std::memcpy(t, text, ::strnlen(text, sizeof t));
+            out.write(t, sizeof t);
+        }
+        putU32(out, values.getAttributes());
+        putU16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(values.getStationIndex())));
+        for (const int v : {values.getStrike(), values.getDip(), values.getRake(), values.getTrend(),
+                            values.getPlunge()}) {
+            putU32(out, static_cast<std::uint32_t>(v));
+        }
+        putU16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(values.getSlipType())));
+        putU32(out, static_cast<std::uint32_t>(values.getConfidence()));
+        putU32(out, static_cast<unsigned char>(values.getGDType()));
+        putF64(out, values.getX());
+        putF64(out, values.getY());
+        putF64(out, values.getZ());
+        putF64(out, values.md());
+    }
+    return out.good() ? 1 : -7;
+}
+
+int Emitter::emitStereonet(std::ostream& out) {
+    out << "AD\n";
+    for (const GeoData* g : m_records) {
+        if (g && g->data() && g->data()->isPlanar()) out << ' ' << g->data()->getStrike() << ' ' << g->data()->getDip() << '\n';
+    }
+    out << "TP\n";
+    for (const GeoData* g : m_records) {
+        if (!g || !g->data()) continue;
+        if (!g->data()->isPlanar() || g->getGDType() == K::GDType_Fault) {
+            out << ' ' << g->data()->getTrend() << ' ' << g->data()->getPlunge() << '\n';
+        }
+    }
+    return out.good() ? 1 : -7;
+}
+
+int Emitter::emitFaultKin(std::ostream& out) {
+    out << "MomentFormat\n";
+    for (const GeoData* g : m_records) {
+        if (!g || !g->data() || g->getGDType() != K::GDType_Fault || !g->data()->hasSlip()) continue;
+        const LightweightDataStruct* d = g->data();
+        out << "\n 0  0    0\n\n\n0 0 0 0 0 0\n\n\n\n";
+        const bool inStrike = d->hasSlipInStrikeDirection(), cw = d->hasCWSlip();
+        out << (inStrike ? (cw ? "TR\n" : "NL\n") : (cw ? "NR\n" : "TL\n"));
+        out << ' ' << d->getStrike() << ' ' << d->getDip() << ' ' << d->getTrend() << ' ' << d->getPlunge()
+            << " 0 0 0 0\n";
+    }
+    return out.good() ? 1 : -7;
+}
+
+int Emitter::emitBrute3(std::ostream& out) {
+    for (const GeoData* g : m_records) {
+        if (!g || !g->data() || g->getGDType() != K::GDType_Fault || !g->data()->hasSlip()) continue;
+        const LightweightDataStruct* d = g->data();
+        int code = 0;
+        switch (d->getConf()) {
+            case 0:
+            case 1: code = 4; break;
+            case 2: code = 3; break;
+            case 3: code = 2; break;
+            case 4: code = 1; break;
+            default: code = 0; break;
+        }
+        char line[128];
+        std::snprintf(line, sizeof line, "%d  %d  %d  %d  %d  %d\n", d->getStrike(), d->getDip(), d->getTrend(),
+                      d->getPlunge(), d->hasCWSlip() ? 1 : 2, code);
+        out << line;
+    }
+    return out.good() ? 1 : -7;
+}
+
+}  // namespace qzCore
