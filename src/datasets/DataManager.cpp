@@ -9,6 +9,8 @@
 
 #include "qzCore/attributes/AttributeManager.h"
 #include "qzCore/errors/ErrorManager.h"
+#include "qzCore/files/Emitter.h"
+#include "qzCore/parsing/qzTokenList.h"
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/shared/MyMath.h"
 #include "qzCore/shared/Token.h"
@@ -277,6 +279,92 @@ int DataManager::generateData(unsigned char id, GenerateDataParams& params) {
         if (r != 1) return r;
     }
     return 1;
+}
+
+// ---------------------------------------------------------------- typed entries, reshaping, export
+
+int DataManager::addData(const InteractiveDataParams& params) {
+    Data* d = getDatasetByName(params.getDataset());
+    if (!d) return -48;
+    GeoDataParams p;
+    p.setComment(params.getComment().substr(0, GeoDataParams::Comment_Field - 1).c_str());
+    const std::string a = std::to_string(params.getFirst());
+    const std::string b = std::to_string(params.getSecond());
+    if (params.getIsPlane()) {
+        p.setGDType(K::GDType_Plane);
+        p.setStrike(a.c_str());
+        p.setDip(b.c_str());
+    } else {
+        p.setGDType(K::GDType_Line);
+        p.setTrend(a.c_str());
+        p.setPlunge(b.c_str());
+    }
+    return d->addData(p);
+}
+
+int DataManager::addData(unsigned char id, const GeoDataParams& params) {
+    Data* d = getDatasetFromID(id);
+    return d ? d->addData(params) : -48;
+}
+
+void DataManager::sortData(unsigned char id, const SortByField& by) {
+    if (Data* d = getDatasetFromID(id)) d->sortData(by);
+}
+
+bool DataManager::subsetData(const SubsetParams& params, std::list<unsigned int>& refs) {
+    if (!m_current) return false;
+    m_current->subset(params, &refs);
+    return true;
+}
+
+unsigned char DataManager::subsetData(SubsetParams& params) {
+    if (!m_current || tooManyDatasets()) return Data::Bad_Dataset_Id;
+    const unsigned char id = generateDatasetID();
+    if (id == Data::Bad_Dataset_Id) return id;
+    auto d = std::make_unique<Data>(m_current, ComplexFileName("Subset : " + m_current->getName().getShortName()), id,
+                                    true, nullptr);
+    d->subset(params, nullptr);
+    if (d->getNumData() == 0) {
+        m_freeIds.push_back(id);
+        return Data::Bad_Dataset_Id;
+    }
+    m_datasets[id] = std::move(d);
+    return id;
+}
+
+int DataManager::applyRotation(unsigned char id, unsigned char& newId, const RotateParams& params,
+                               const std::list<unsigned int>* refs) {
+    Data* source = getDatasetFromID(id);
+    if (!source) return -48;
+    if (params.createNew()) {
+        if (tooManyDatasets()) return -16;
+        const unsigned char fresh = generateDatasetID();
+        if (fresh == Data::Bad_Dataset_Id) return -16;
+        auto d = std::make_unique<Data>(source, ComplexFileName(source->getName().getShortName() + " : Rotated"),
+                                        fresh, true, refs);
+        d->rotate(params, nullptr);
+        m_datasets[fresh] = std::move(d);
+        newId = fresh;
+        return 1;
+    }
+    newId = id;
+    source->rotate(params, refs && !refs->empty() ? refs : nullptr);
+    return 1;
+}
+
+int DataManager::exportDataset(const unsigned char& id, qzIEColumnOptions& options, qzIEDataTypeOrder& order,
+                               const qzIEDataTypeOptions& types, std::ostream& out) {
+    const Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    return exportData(id, d->getDataList(), options, order, types, out);
+}
+
+int DataManager::exportData(unsigned char id, const std::deque<GeoData*>& records, qzIEColumnOptions& options,
+                            qzIEDataTypeOrder& order, const qzIEDataTypeOptions& types, std::ostream& out) {
+    const Data* d = getDatasetFromID(id);
+    if (!d) return -48;
+    Emitter emitter(*d, records, order, options, types, true);
+    return emitter.emit(out);
 }
 
 // ---------------------------------------------------------------- reading

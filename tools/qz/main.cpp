@@ -3,9 +3,16 @@
 //   qz                      summary of the bundled sample data
 //   qz info FILE...         load each file and print its summary and the
 //                           report of rejected lines ("-" reads standard input)
+//   qz convert IN OUT       write IN in the format OUT's extension names
+//   qz rotate IN OUT        rotate every record about an axis
+//   qz subset IN OUT        keep the records that meet criteria
+//   qz sort IN OUT          order the records by a column
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <list>
 #include <cctype>
 #include <fstream>
 #include <iostream>
@@ -167,40 +174,52 @@ std::string crlfToLf(std::string s) {
     return out;
 }
 
-/// Loads one file and prints its summary.  0 on success, 1 when the file
-/// cannot be read at all, 3 when rows were rejected and --strict is on.
-int infoOne(const std::string& name, const LoadOptions& opts) {
-    std::string content;
+/// A loaded file: its dataset in a manager, and the report of rejected lines.
+struct Loaded {
+    qzCore::ErrorManager errors;
+    qzCore::FileManager files;
+    qzCore::DataManager manager{&errors, &files};
+    unsigned char id = 0;
+    Format format = Format::Auto;
+    std::string layout;
+};
+
+bool readAll(const std::string& name, std::string& content) {
+    std::ostringstream all;
     if (name == "-") {
-        std::ostringstream all;
         all << std::cin.rdbuf();
-        content = all.str();
     } else {
         std::ifstream in(name, std::ios::binary);
-        if (!in) {
-            std::cerr << "qz: cannot open '" << name << "'\n";
-            return 1;
-        }
-        std::ostringstream all;
+        if (!in) return false;
         all << in.rdbuf();
-        content = all.str();
+    }
+    content = all.str();
+    return true;
+}
+
+/// Loads one file.  False (after a message) when it cannot be read at all.
+bool load(const std::string& name, const LoadOptions& opts, Loaded& out) {
+    std::string content;
+    if (!readAll(name, content)) {
+        std::cerr << "qz: cannot open '" << name << "'\n";
+        return false;
     }
 
     Format format = parseFormat(opts.format);
     if (format == Format::Auto) format = guessFormat(name, content);
-    if (format == Format::Binary) {
-        std::cerr << "qz: '" << name << "': binary dataset files are not supported yet\n";
-        return 1;
-    }
+    out.format = format;
 
     qzIEColumnOptions options;
     options.setDefaultColumnOptions();
     options.setIEOption(qzIEColumnOptions::IE_Report_Errors);
-    options.setIEOption(qzIEColumnOptions::IE_Read_Attributes);
     // Attribute labels from the file are taken without asking.
+    options.setIEOption(qzIEColumnOptions::IE_Read_Attributes);
     unsigned int delim = krtIEConstants::Tab_Delim;
-    std::string layout;
     switch (format) {
+        case Format::Binary:
+            options.setIEOption(qzIEColumnOptions::IE_Binary_File);
+            options.setDefaultBinaryColumnChoices();
+            break;
         case Format::Stereonet:
             options.setIEOption(qzIEColumnOptions::IE_Stereonet_File);
             options.setDefaultStereonetInputColumnChoices();
@@ -217,7 +236,7 @@ int infoOne(const std::string& name, const LoadOptions& opts) {
             break;
         default: {
             delim = parseDelimiter(opts.delimiter, name, content);
-            layout = std::string(", ") + delimiterName(delim);
+            out.layout = std::string(", ") + delimiterName(delim);
             if (!opts.columns.empty()) {
                 options.resetColumnChoices();
                 const std::vector<std::string> cols = splitList(opts.columns, ',');
@@ -225,12 +244,12 @@ int infoOne(const std::string& name, const LoadOptions& opts) {
                     const int t = keywordType(cols[i]);
                     if (t < 0 || i >= std::size_t(qzIEColumnOptions::Max_Num_Columns)) {
                         std::cerr << "qz: unknown or surplus column '" << cols[i] << "'\n";
-                        return 1;
+                        return false;
                     }
                     options.setColumnChoice(int(i), t);
                 }
             } else if (headerLayout(firstLine(content), delim, options)) {
-                layout += ", columns from the header row";
+                out.layout += ", columns from the header row";
             } else {
                 options.setDefaultColumnChoices();
             }
@@ -240,44 +259,256 @@ int infoOne(const std::string& name, const LoadOptions& opts) {
     options.setColumnDelim(delim);
     if (opts.dipDirection) options.setIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction);
 
-    qzCore::ErrorManager errors;
-    qzCore::FileManager files;
-    qzCore::DataManager manager(&errors, &files);
-    unsigned char id = 0;
     const std::string datasetName = name == "-" ? std::string("stdin") : name;
-    if (manager.createDataset(id, datasetName, false, nullptr) != 1) {
+    if (out.manager.createDataset(out.id, datasetName, false, nullptr) != 1) {
         std::cerr << "qz: cannot create a dataset\n";
-        return 1;
+        return false;
     }
     const qzIEDataTypeOptions types;
     const qzCore::qzIEDataTypeOrder order(types, options);
     std::istringstream in(content);
     int r = 0;
     try {
-        r = manager.addData(id, options, order, in);
+        r = out.manager.addData(out.id, options, order, in);
     } catch (int code) {
         r = code;
     }
     if (r < 0) {
-        std::cerr << "qz: '" << name << "': " << crlfToLf(errors.getMessage(r)) << '\n';
-        return 1;
+        std::cerr << "qz: '" << name << "': " << crlfToLf(out.errors.getMessage(r)) << '\n';
+        return false;
     }
+    return true;
+}
 
+void printRejected(const Loaded& l) {
+    if (!l.errors.errorsOccurred()) return;
+    const std::string report = crlfToLf(l.errors.getErrorReportBuffer());
+    std::cout << "Rejected lines:\n" << report;
+    if (!report.empty() && report.back() != '\n') std::cout << '\n';
+}
+
+/// Loads one file and prints its summary.  0 on success, 1 when the file
+/// cannot be read at all, 3 when rows were rejected and --strict is on.
+int infoOne(const std::string& name, const LoadOptions& opts) {
+    Loaded l;
+    if (!load(name, opts, l)) return 1;
     std::string info;
-    manager.getDatasetInfoAsString(info, id);
-    std::cout << "== " << name << " (" << formatName(format) << layout << ") ==\n" << info;
-    if (errors.errorsOccurred()) {
-        std::cout << "Rejected lines:\n" << crlfToLf(errors.getErrorReportBuffer());
-        if (errors.getErrorReportBuffer().back() != '\n') std::cout << '\n';
+    l.manager.getDatasetInfoAsString(info, l.id);
+    std::cout << "== " << name << " (" << formatName(l.format) << l.layout << ") ==\n" << info;
+    std::list<std::string> labels;
+    l.manager.getDatasetFromID(l.id)->getAttributeStrings(labels, false);
+    if (!labels.empty()) {
+        std::cout << "Attributes:";
+        for (const std::string& a : labels) std::cout << ' ' << a;
+        std::cout << '\n';
     }
+    printRejected(l);
     std::cout << '\n';
-    return opts.strict && errors.errorsOccurred() ? 3 : 0;
+    return opts.strict && l.errors.errorsOccurred() ? 3 : 0;
 }
 
 int info(const std::vector<std::string>& names, const LoadOptions& opts) {
     int status = 0;
     for (const std::string& n : names) status = std::max(status, infoOne(n, opts));
     return status;
+}
+
+
+// ---------------------------------------------------------------- writing
+
+enum class OutFormat { Text, Binary, Stereonet, FaultKin, Brute };
+
+bool outFormatOf(const std::string& to, const std::string& name, OutFormat& f) {
+    std::string key = to;
+    if (key == "auto") {
+        const std::string ext = extensionOf(name);
+        if (ext == "gdf" || ext == "oaf") key = "binary";
+        else if (ext == "net" || ext == "stereonet") key = "stereonet";
+        else if (ext == "fkn" || ext == "fk" || ext == "faultkin") key = "faultkin";
+        else if (ext == "brute" || ext == "lst") key = "brute";
+        else key = "text";
+    }
+    if (key == "text") f = OutFormat::Text;
+    else if (key == "binary") f = OutFormat::Binary;
+    else if (key == "stereonet") f = OutFormat::Stereonet;
+    else if (key == "faultkin") f = OutFormat::FaultKin;
+    else if (key == "brute") f = OutFormat::Brute;
+    else return false;
+    return true;
+}
+
+/// Writes a dataset.  0 on success, 1 after a message otherwise.
+int write(Loaded& l, unsigned char id, const std::string& name, const std::string& to) {
+    OutFormat f = OutFormat::Text;
+    if (!outFormatOf(to, name, f)) {
+        std::cerr << "qz: unknown output format '" << to << "'\n";
+        return 1;
+    }
+    qzIEColumnOptions options;
+    options.setDefaultColumnOptions();
+    switch (f) {
+        case OutFormat::Binary: options.setIEOption(qzIEColumnOptions::IE_Binary_File); break;
+        case OutFormat::Stereonet: options.setIEOption(qzIEColumnOptions::IE_Stereonet_File); break;
+        case OutFormat::FaultKin: options.setIEOption(qzIEColumnOptions::IE_FaultKin_File); break;
+        case OutFormat::Brute: options.setIEOption(qzIEColumnOptions::IE_Option_0x1000000); break;
+        case OutFormat::Text: {
+            // Every value, with right-hand-rule angles written as numbers.
+            options.setIEOption(qzIEColumnOptions::IE_Option_16);
+            options.setIEOption(qzIEColumnOptions::IE_Angles_From_Values);
+            options.setIEOption(qzIEColumnOptions::IE_Rake_From_Value);
+            using T = qzIEDataTypeOptions;
+            int c = 0;
+            for (const int t : {T::Type_Type, T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type, T::Plunge_Type,
+                                T::Slip_Type, T::Well_Type, T::XLoc_Type, T::YLoc_Type, T::ZLoc_Type, T::MD_Type,
+                                T::Comment_Type}) {
+                options.setColumnChoice(c++, t);
+            }
+            options.setColumnDelim(extensionOf(name) == "csv" ? krtIEConstants::Comma_Delim : krtIEConstants::Tab_Delim);
+            break;
+        }
+    }
+    const qzIEDataTypeOptions types;
+    qzCore::qzIEDataTypeOrder order(types, options);
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        std::cerr << "qz: cannot write '" << name << "'\n";
+        return 1;
+    }
+    const int r = l.manager.exportDataset(id, options, order, types, out);
+    out.close();
+    if (r != 1 || !out) {
+        std::cerr << "qz: '" << name << "': " << crlfToLf(l.errors.getMessage(r == 1 ? -7 : r)) << '\n';
+        return 1;
+    }
+    std::cout << "qz: wrote " << l.manager.getDatasetFromID(id)->getNumData() << " records to " << name << '\n';
+    return 0;
+}
+
+/// Loads IN, lets `change` produce the dataset to write, writes OUT.
+int transformFile(const std::string& in, const std::string& outName, const LoadOptions& opts, const std::string& to,
+              const std::function<int(Loaded&, unsigned char&)>& change) {
+    Loaded l;
+    if (!load(in, opts, l)) return 1;
+    printRejected(l);
+    unsigned char id = l.id;
+    if (const int r = change(l, id); r != 0) return r;
+    const int w = write(l, id, outName, to);
+    if (w != 0) return w;
+    return opts.strict && l.errors.errorsOccurred() ? 3 : 0;
+}
+
+bool parseRange(const std::string& text, double& low, double& high) {
+    const auto colon = text.find(':');
+    if (colon == std::string::npos) return false;
+    const qzCore::Token a(text.substr(0, colon)), b(text.substr(colon + 1));
+    return a.get(low) && b.get(high);
+}
+
+bool parseRange(const std::string& text, int& low, int& high) {
+    double a = 0, b = 0;
+    if (!parseRange(text, a, b) || a != std::floor(a) || b != std::floor(b) || std::fabs(a) > 1e6 ||
+        std::fabs(b) > 1e6) {
+        return false;
+    }
+    low = int(a);
+    high = int(b);
+    return true;
+}
+
+struct SubsetOptions {
+    std::string planeStrike, planeDip, lineTrend, linePlunge, faultStrike, faultDip, faultRake, x, y, z, md;
+    std::vector<std::string> slips, stations, attributes;
+};
+
+/// Builds the subset request; false (after a message) for a bad option.
+bool subsetParams(const SubsetOptions& o, qzCore::Data& data, qzCore::SubsetParams& p) {
+    using S = qzCore::SubsetParams;
+    auto intRange = [](const std::string& text, S::IntRange& r, const char* what) {
+        if (text.empty()) return true;
+        if (!parseRange(text, r.low, r.high)) {
+            std::cerr << "qz: --" << what << " takes LOW:HIGH in whole degrees, not '" << text << "'\n";
+            return false;
+        }
+        return true;
+    };
+    auto doubleRange = [](const std::string& text, S::DoubleRange& r, const char* what) {
+        if (text.empty()) return true;
+        if (!parseRange(text, r.low, r.high)) {
+            std::cerr << "qz: --" << what << " takes LOW:HIGH, not '" << text << "'\n";
+            return false;
+        }
+        return true;
+    };
+    if (!intRange(o.planeStrike, p.m_planeStrike, "strike") || !intRange(o.planeDip, p.m_planeDip, "dip") ||
+        !intRange(o.lineTrend, p.m_lineTrend, "trend") || !intRange(o.linePlunge, p.m_linePlunge, "plunge") ||
+        !intRange(o.faultStrike, p.m_faultStrike, "fault-strike") || !intRange(o.faultDip, p.m_faultDip, "fault-dip") ||
+        !intRange(o.faultRake, p.m_faultRake, "rake") || !doubleRange(o.x, p.m_x, "x") || !doubleRange(o.y, p.m_y, "y") ||
+        !doubleRange(o.z, p.m_z, "z") || !doubleRange(o.md, p.m_md, "md")) {
+        return false;
+    }
+    auto use = [&p](const std::string& text, S::Subset_Criteria c, bool& sw) {
+        if (text.empty()) return;
+        p.setCriteria(c);
+        sw = true;
+    };
+    use(o.planeStrike, S::Subset_PlaneStrike, p.m_usePlaneRanges);
+    use(o.planeDip, S::Subset_PlaneDip, p.m_usePlaneRanges);
+    use(o.lineTrend, S::Subset_LineTrend, p.m_useLineRanges);
+    use(o.linePlunge, S::Subset_LinePlunge, p.m_useLineRanges);
+    use(o.faultStrike, S::Subset_FaultStrike, p.m_useFaultRanges);
+    use(o.faultDip, S::Subset_FaultDip, p.m_useFaultRanges);
+    use(o.faultRake, S::Subset_FaultRake, p.m_useFaultRanges);
+    use(o.x, S::Subset_X, p.m_useX);
+    use(o.y, S::Subset_Y, p.m_useY);
+    use(o.z, S::Subset_Z, p.m_useZ);
+    use(o.md, S::Subset_MD, p.m_useMD);
+    if (!o.slips.empty()) {
+        unsigned char mask = 0;
+        qzCore::qzParser parser;
+        for (const std::string& sense : o.slips) {
+            char code = 0;
+            if (!qzCore::GDSlipTypes::instance().get(sense, code)) {
+                if (lower(sense) == "ll") code = qzCore::GDSlipTypes::GDSlipType_LeftLatSlip;
+                else if (lower(sense) == "rl") code = qzCore::GDSlipTypes::GDSlipType_RightLatSlip;
+                else {
+                    std::cerr << "qz: unknown slip sense '" << sense << "' (Norm, Rev, RLat, LLat, Ambig)\n";
+                    return false;
+                }
+            }
+            mask = static_cast<unsigned char>(mask | static_cast<unsigned char>(code));
+        }
+        p.m_slipMask = mask;
+        p.setCriteria(S::Subset_FaultSlip);
+        p.m_useFaultRanges = true;
+    }
+    if (!o.stations.empty()) {
+        p.m_stationIds = o.stations;
+        p.m_useStations = true;
+    }
+    if (!o.attributes.empty()) {
+        std::uint32_t mask = 0;
+        for (const std::string& a : o.attributes) {
+            const std::uint32_t bit = data.getAttrList().getAttrIndexMask(a);
+            if (bit == qzCore::AttrList::Not_Found) {
+                std::cerr << "qz: the data have no attribute '" << a << "'\n";
+                return false;
+            }
+            mask |= bit;
+        }
+        p.m_attributeMask = mask;
+        p.m_useAttributes = true;
+    }
+    return true;
+}
+
+int sortField(const std::string& by) {
+    static const std::pair<const char*, int> fields[] = {
+        {"type", 6}, {"dip", 7}, {"plunge", 8}, {"rake", 9}, {"slip", 10}, {"station", 11}, {"strike", 12},
+        {"trend", 13}, {"x", 14}, {"y", 15}, {"z", 16}, {"md", 17}, {"entry", 18}};
+    for (const auto& f : fields) {
+        if (by == f.first) return f.second;
+    }
+    return -1;
 }
 
 std::vector<std::string> sampleFiles() {
@@ -295,21 +526,97 @@ int main(int argc, char** argv) {
     app.require_subcommand(0, 1);
 
     LoadOptions opts;
+    auto inputOptions = [&opts](CLI::App* cmd) {
+        cmd->add_option("-f,--format", opts.format, "Input format: auto, text, stereonet, faultkin, dxf or binary")
+            ->check(CLI::IsMember({"auto", "text", "stereonet", "faultkin", "dxf", "binary"}));
+        cmd->add_option("-c,--columns", opts.columns,
+                        "Column layout of delimited text, e.g. Strike,Dip,Rake,Well,Comment ('-' skips a column)");
+        cmd->add_option("-d,--delimiter", opts.delimiter, "auto, tab, comma, space, semicolon or colon")
+            ->check(CLI::IsMember({"auto", "tab", "comma", "space", "semicolon", "colon"}));
+        cmd->add_flag("--dip-direction", opts.dipDirection, "The Strike column holds the dip direction");
+        cmd->add_flag("--strict", opts.strict, "Exit with status 3 when any line was rejected");
+    };
     std::vector<std::string> files;
     CLI::App* infoCmd = app.add_subcommand("info", "Load data files and print a summary of each");
     infoCmd->add_option("files", files, "Data files (\"-\" for standard input)")->required();
-    infoCmd->add_option("-f,--format", opts.format, "auto, text, stereonet, faultkin or dxf")
-        ->check(CLI::IsMember({"auto", "text", "stereonet", "faultkin", "dxf", "binary"}));
-    infoCmd->add_option("-c,--columns", opts.columns,
-                        "Column layout of delimited text, e.g. Strike,Dip,Rake,Well,Comment ('-' skips a column)");
-    infoCmd->add_option("-d,--delimiter", opts.delimiter, "auto, tab, comma, space, semicolon or colon")
-        ->check(CLI::IsMember({"auto", "tab", "comma", "space", "semicolon", "colon"}));
-    infoCmd->add_flag("--dip-direction", opts.dipDirection, "The Strike column holds the dip direction");
-    infoCmd->add_flag("--strict", opts.strict, "Exit with status 3 when any line was rejected");
+    inputOptions(infoCmd);
+
+    std::string in, out, to = "auto";
+    auto transformCmd = [&](const char* name, const char* help) {
+        CLI::App* cmd = app.add_subcommand(name, help);
+        cmd->add_option("input", in, "Data file (\"-\" for standard input)")->required();
+        cmd->add_option("output", out, "File to write; its extension chooses the format (.txt, .csv, .gdf, .net, .fkn, .brute)")
+            ->required();
+        cmd->add_option("-t,--to", to, "Output format: auto, text, binary, stereonet, faultkin or brute")
+            ->check(CLI::IsMember({"auto", "text", "binary", "stereonet", "faultkin", "brute"}));
+        inputOptions(cmd);
+        return cmd;
+    };
+    CLI::App* convertCmd = transformCmd("convert", "Write a data file in another format");
+
+    CLI::App* rotateCmd = transformCmd("rotate", "Rotate every record about an axis (clockwise looking along it)");
+    int axisTrend = 0, axisPlunge = 0, angle = 0;
+    std::string axis = "given";
+    rotateCmd->add_option("--axis-trend", axisTrend, "Trend of the rotation axis, degrees")->check(CLI::Range(0, 360));
+    rotateCmd->add_option("--axis-plunge", axisPlunge, "Plunge of the rotation axis, degrees")->check(CLI::Range(-90, 90));
+    rotateCmd->add_option("--angle", angle, "Rotation angle, degrees")->required();
+    rotateCmd->add_option("--axis", axis, "given (by trend and plunge), north-south, east-west or vertical")
+        ->check(CLI::IsMember({"given", "north-south", "east-west", "vertical"}));
+
+    CLI::App* subsetCmd = transformCmd("subset", "Keep the records that meet every criterion given");
+    SubsetOptions sub;
+    subsetCmd->add_option("--strike", sub.planeStrike, "Strike range LOW:HIGH");
+    subsetCmd->add_option("--dip", sub.planeDip, "Dip range LOW:HIGH");
+    subsetCmd->add_option("--trend", sub.lineTrend, "Trend range LOW:HIGH");
+    subsetCmd->add_option("--plunge", sub.linePlunge, "Plunge range LOW:HIGH");
+    subsetCmd->add_option("--fault-strike", sub.faultStrike, "Fault strike range LOW:HIGH");
+    subsetCmd->add_option("--fault-dip", sub.faultDip, "Fault dip range LOW:HIGH");
+    subsetCmd->add_option("--rake", sub.faultRake, "Rake range LOW:HIGH");
+    subsetCmd->add_option("--slip", sub.slips, "Slip senses to keep (Norm, Rev, RLat, LLat, Ambig)");
+    subsetCmd->add_option("--station", sub.stations, "Station ids to keep");
+    subsetCmd->add_option("--attribute", sub.attributes, "Attributes to keep");
+    subsetCmd->add_option("--x", sub.x, "X range LOW:HIGH");
+    subsetCmd->add_option("--y", sub.y, "Y range LOW:HIGH");
+    subsetCmd->add_option("--z", sub.z, "Z range LOW:HIGH");
+    subsetCmd->add_option("--md", sub.md, "Measured-depth range LOW:HIGH");
+
+    CLI::App* sortCmd = transformCmd("sort", "Order the records by a column");
+    std::string by = "entry";
+    bool descending = false;
+    sortCmd->add_option("--by", by, "strike, dip, rake, trend, plunge, slip, station, type, x, y, z, md or entry")
+        ->check(CLI::IsMember({"strike", "dip", "rake", "trend", "plunge", "slip", "station", "type", "x", "y", "z",
+                               "md", "entry"}));
+    sortCmd->add_flag("--descending", descending, "Largest first");
 
     CLI11_PARSE(app, argc, argv);
 
     if (infoCmd->parsed()) return info(files, opts);
+    if (convertCmd->parsed()) return transformFile(in, out, opts, to, [](Loaded&, unsigned char&) { return 0; });
+    if (rotateCmd->parsed()) {
+        return transformFile(in, out, opts, to, [&](Loaded& l, unsigned char& id) {
+            qzCore::ThreeD_Rotation_Axis a = qzCore::Rotation_Axis_Trend_Plunge;
+            if (axis == "north-south") a = qzCore::Rotation_Axis_North_South;
+            if (axis == "east-west") a = qzCore::Rotation_Axis_East_West;
+            if (axis == "vertical") a = qzCore::Rotation_Axis_Vertical;
+            const qzCore::RotateParams p(true, a, angle, axisTrend, axisPlunge, false);
+            unsigned char fresh = 0;
+            return l.manager.applyRotation(id, fresh, p, nullptr) == 1 ? 0 : 1;
+        });
+    }
+    if (subsetCmd->parsed()) {
+        return transformFile(in, out, opts, to, [&](Loaded& l, unsigned char& id) {
+            qzCore::SubsetParams p;
+            if (!subsetParams(sub, *l.manager.getDatasetFromID(id), p)) return 1;
+            l.manager.getDatasetFromID(id)->subset(p, nullptr);
+            return 0;
+        });
+    }
+    if (sortCmd->parsed()) {
+        return transformFile(in, out, opts, to, [&](Loaded& l, unsigned char& id) {
+            l.manager.sortData(id, qzCore::SortByField(sortField(by), !descending, true));
+            return 0;
+        });
+    }
     std::cout << "qz: no command given; showing the bundled sample data (see qz --help)\n\n";
     return info(sampleFiles(), opts);
 }

@@ -23,6 +23,8 @@ namespace qzCore {
 class AttributeManager;
 class ErrorManager;
 class FileManager;
+class InteractiveDataParams;
+class qzIEDataTypeOptions;
 class qzIEColumnOptions;
 class qzIEDataTypeOrder;
 
@@ -174,6 +176,33 @@ public:
     /// Adds `count` generated lines or planes.  @return 1, -48 or the code
     ///   of the first record that could not be added.
     int generateData(unsigned char id, GenerateDataParams& params);
+
+    // ---- typed entries, reshaping, export ---------------------------------------
+    /// A plane or line typed as two whole numbers, into the dataset named
+    /// by the parameters.  @return Data::addData's result, or -48.
+    int addData(const InteractiveDataParams& params);
+    /// A record typed as text.  @return Data::addData's result, or -48.
+    int addData(unsigned char id, const GeoDataParams& params);
+    void sortData(unsigned char id, const SortByField& by);
+    /// The references of the current dataset's records that meet the
+    /// criteria, appended to `refs`.  False without a current dataset.
+    bool subsetData(const SubsetParams& params, std::list<unsigned int>& refs);
+    /// A new dataset "Subset : <name>" holding the current dataset's records
+    /// that meet the criteria.  @return its id; 0 when there is no current
+    ///   dataset, no id is free, or no record qualified (no dataset is made).
+    unsigned char subsetData(SubsetParams& params);
+    /// Rotates records of a dataset in place, or (RotateParams::createNew)
+    /// into a new dataset "<name> : Rotated" whose id is put in `newId`.
+    /// @return 1, -48 or -16.
+    int applyRotation(unsigned char id, unsigned char& newId, const RotateParams& params,
+                      const std::list<unsigned int>* refs);
+    /// Writes the whole dataset in the format the options choose.
+    /// @return Emitter::emit's result, or -48.
+    int exportDataset(const unsigned char& id, qzIEColumnOptions& options, qzIEDataTypeOrder& order,
+                      const qzIEDataTypeOptions& types, std::ostream& out);
+    /// Writes the given records of the dataset.
+    int exportData(unsigned char id, const std::deque<GeoData*>& records, qzIEColumnOptions& options,
+                   qzIEDataTypeOrder& order, const qzIEDataTypeOptions& types, std::ostream& out);
 
     // ---- reading ----------------------------------------------------------------
     /// Values of a record (see DATAVALUETYPE); false for a null record,
