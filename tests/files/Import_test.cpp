@@ -306,7 +306,7 @@ TEST_F(Import, HostileBytesAreRejectedRowByRow) {
     EXPECT_NE(report().find("%<Line 2>"), std::string::npos);
 }
 
-TEST_F(Import, BinaryFilesAreNotReadYet) {
+TEST_F(Import, GarbageWithTheBinaryOptionIsAnUnknownFormat) {
     O o;
     o.setIEOption(O::IE_Binary_File);
     std::istringstream in("anything");
