@@ -10,6 +10,7 @@
 #include "qzCore/files/FileHeader.h"
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
+#include "qzCore/shared/MyMath.h"
 
 namespace qzCore {
 
@@ -242,7 +243,17 @@ int Emitter::emitFaultKin(std::ostream& out) {
         const LightweightDataStruct* d = g->data();
         out << "\n 0  0    0\n\n\n0 0 0 0 0 0\n\n\n\n";
         const bool inStrike = d->hasSlipInStrikeDirection(), cw = d->hasCWSlip();
-        out << (inStrike ? (cw ? "TR\n" : "NL\n") : (cw ? "NR\n" : "TL\n"));
+        std::string marker = inStrike ? (cw ? "TR" : "NL") : (cw ? "NR" : "TL");
+        // Pure dip slip (slip line at right angles to the strike): the
+        // table above would call a normal fault T and a reverse fault N.
+        // The sense itself names the letter there.
+        const Matrix_1 strikeLine(double(d->getStrike()), 0.0);
+        const Matrix_1 slipLine(double(d->getTrend()), double(d->getPlunge()));
+        if (FloatToInt_Global(strikeLine.vectorAngle(slipLine)) == 90) {
+            if (d->getSlip() == GDSlipTypes::GDSlipType_NormalSlip) marker[0] = 'N';
+            if (d->getSlip() == GDSlipTypes::GDSlipType_ReverseSlip) marker[0] = 'T';
+        }
+        out << marker << '\n';
         out << ' ' << d->getStrike() << ' ' << d->getDip() << ' ' << d->getTrend() << ' ' << d->getPlunge()
             << " 0 0 0 0\n";
     }
