@@ -119,18 +119,35 @@ void Data::sortData(SortByField by) {
     auto end = m_dataList.end();
     if (field == 11) {
         // No station sorts before any station; stations by their ids.
-        auto idOf = [this](const GeoData* g) {
+        std::vector<std::pair<std::pair<bool, std::string>, GeoData*>> keyed;
+        keyed.reserve(m_dataList.size());
+        for (GeoData* g : m_dataList) {
             std::string id;
-            if (g->data()->hasStationIdAttached()) getStationIdFromIndex(g->data()->getStationIndex(), id);
-            return std::make_pair(g->data()->hasStationIdAttached(), id);
-        };
-        std::stable_sort(m_dataList.begin(), m_dataList.end(),
-                         [&](const GeoData* a, const GeoData* b) { return idOf(a) < idOf(b); });
+            const bool has = g->data() && g->data()->hasStationIdAttached();
+            if (has) getStationIdFromIndex(g->data()->getStationIndex(), id);
+            keyed.emplace_back(std::make_pair(has, std::move(id)), g);
+        }
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::transform(keyed.begin(), keyed.end(), m_dataList.begin(), [](const auto& k) { return k.second; });
     } else if (key) {
-        // Records lacking the key go after all others, in their old order.
-        end = std::stable_partition(m_dataList.begin(), m_dataList.end(),
-                                    [&](const GeoData* g) { return g->data() && key(g).has_value(); });
-        std::stable_sort(present, end, [&](const GeoData* a, const GeoData* b) { return *key(a) < *key(b); });
+        // Keys are worked out once; records lacking the key go after all
+        // others, in their old order.
+        std::vector<std::pair<double, GeoData*>> keyed;
+        std::vector<GeoData*> lacking;
+        keyed.reserve(m_dataList.size());
+        for (GeoData* g : m_dataList) {
+            const Key k = g->data() ? key(g) : Key();
+            if (k) {
+                keyed.emplace_back(*k, g);
+            } else {
+                lacking.push_back(g);
+            }
+        }
+        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        auto it = std::transform(keyed.begin(), keyed.end(), m_dataList.begin(), [](const auto& k) { return k.second; });
+        end = it;
+        std::copy(lacking.begin(), lacking.end(), it);
     }
     if (reverseFor(sw, by)) std::reverse(present, end);
 }
@@ -186,18 +203,33 @@ void Data::subset(const SubsetParams& p, std::list<unsigned int>* out) {
         return;
     }
     // In place: the kept records (results and universal-stage records are
-    // not kept) are entered anew; the others are destroyed.
-    std::vector<std::unique_ptr<GeoData>> kept;
+    // not kept) are entered anew under new references; the others are
+    // destroyed.
+    std::unordered_set<const GeoData*> kept;
     for (const GeoData* g : work) {
         const char k = g->getGDType();
         if (k == K::GDType_Fault || k == K::GDType_Line || k == K::GDType_Plane || k == K::GDType_ZolMarkerData ||
             k == K::GDType_ZolWellData) {
-            kept.push_back(g->clone());
+            kept.insert(g);
         }
     }
-    for (GeoData* g : m_dataList) delete g;
+    RecordList old;
+    old.swap(m_dataList);
     initStorage();
-    for (const auto& g : kept) addData(g.get());
+    for (GeoData* g : old) {
+        if (kept.count(g) == 0) {
+            delete g;
+            continue;
+        }
+        const unsigned int ref = generateDataReference();
+        if (ref == 0) {
+            delete g;  // no reference left: the record cannot stay
+            continue;
+        }
+        g->setDataReference(ref);
+        m_dataList.push_back(g);
+    }
+    rebuildDataLists();
 }
 
 // ---------------------------------------------------------------- rotation

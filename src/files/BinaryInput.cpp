@@ -33,32 +33,6 @@ bool readU32(std::istream& in, std::uint32_t& v) {
     return true;
 }
 
-bool readI32(std::istream& in, std::int32_t& v) {
-    std::uint32_t u = 0;
-    if (!readU32(in, u)) return false;
-    v = static_cast<std::int32_t>(u);
-    return true;
-}
-
-bool readF64(std::istream& in, double& v) {
-    unsigned char b[8];
-    if (!readBytes(in, b, 8)) return false;
-    std::uint64_t u = 0;
-    for (int i = 7; i >= 0; --i) u = (u << 8) | b[i];
-    std::memcpy(&v, &u, sizeof v);
-    return true;
-}
-
-bool skip(std::istream& in, std::size_t n) {
-    char b[8];
-    while (n > 0) {
-        const std::size_t k = n < sizeof b ? n : sizeof b;
-        if (!readBytes(in, b, k)) return false;
-        n -= k;
-    }
-    return true;
-}
-
 /// A length-prefixed text of at most max bytes.
 bool readText(std::istream& in, std::string& out, std::uint32_t max) {
     std::uint32_t n = 0;
@@ -140,41 +114,66 @@ int BinaryInput_v2::readRecordWith(TokenStruct& tokens, DataStruct& data, const 
             if (m_comment[0] != '\0') tokens.setComment(std::string(m_comment.data()));
         }
     }
+    // The rest of the record has a fixed size: read it at once.
+    const std::size_t fixed = 40 + (layout.reservedAfterTokens ? 8 : 0) + (layout.secondFlags ? 2 : 0) + 36 +
+                              (layout.locationKind == 0 ? 12 : 24) + (layout.reservedAfterLocation ? 8 : 0) +
+                              (layout.measuredDepth ? 8 : 0);
+    unsigned char block[160];
+    if (!readBytes(m_in, block, fixed)) return -14;
+    const unsigned char* p = block;
+    auto u16 = [&p]() {
+        const std::uint16_t v = static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+        p += 2;
+        return v;
+    };
+    auto u32 = [&p]() {
+        const std::uint32_t v = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+                                (std::uint32_t(p[3]) << 24);
+        p += 4;
+        return v;
+    };
+    auto f64 = [&p]() {
+        std::uint64_t u = 0;
+        for (int i = 7; i >= 0; --i) u = (u << 8) | p[i];
+        p += 8;
+        double v = 0.0;
+        std::memcpy(&v, &u, sizeof v);
+        return v;
+    };
     static constexpr TokenStruct::Token_Id order[] = {TokenStruct::Type_Token,   TokenStruct::Strike_Token,
                                                       TokenStruct::Dip_Token,    TokenStruct::Rake_Token,
                                                       TokenStruct::Trend_Token,  TokenStruct::Plunge_Token,
                                                       TokenStruct::Slip_Token,   TokenStruct::Confidence_Token};
     for (const TokenStruct::Token_Id id : order) {
         char t[TokenStruct::Token_Size] = {};
-        if (!readBytes(m_in, t, TokenStruct::Token_Size - 1)) return -14;
+        std::memcpy(t, p, TokenStruct::Token_Size - 1);
+        p += TokenStruct::Token_Size - 1;
         tokens.setTokenValue(id, t);
     }
-    if (layout.reservedAfterTokens && !skip(m_in, 8)) return -14;
-    if (layout.secondFlags && !readU16(m_in, flags)) return -14;
-
-    std::uint32_t attributes = 0, confidence = 0, type = 0;
-    std::uint16_t station = 0, slip = 0;
-    std::int32_t strike = 0, dip = 0, rake = 0, trend = 0, plunge = 0;
-    if (!readU32(m_in, attributes) || !readU16(m_in, station) || !readI32(m_in, strike) || !readI32(m_in, dip) ||
-        !readI32(m_in, rake) || !readI32(m_in, trend) || !readI32(m_in, plunge) || !readU16(m_in, slip) ||
-        !readU32(m_in, confidence) || !readU32(m_in, type)) {
-        return -14;
-    }
+    if (layout.reservedAfterTokens) p += 8;
+    if (layout.secondFlags) flags = u16();
+    const std::uint32_t attributes = u32();
+    const std::uint16_t station = u16();
+    const std::int32_t strike = static_cast<std::int32_t>(u32());
+    const std::int32_t dip = static_cast<std::int32_t>(u32());
+    const std::int32_t rake = static_cast<std::int32_t>(u32());
+    const std::int32_t trend = static_cast<std::int32_t>(u32());
+    const std::int32_t plunge = static_cast<std::int32_t>(u32());
+    const std::uint16_t slip = u16();
+    const std::uint32_t confidence = u32();
+    const std::uint32_t type = u32();
     double loc[3] = {No_Value_Double, No_Value_Double, No_Value_Double};
     for (double& c : loc) {
         if (layout.locationKind == 0) {
-            std::int32_t v = 0;
-            if (!readI32(m_in, v)) return -14;
+            const std::int32_t v = static_cast<std::int32_t>(u32());
             c = v == -1 ? No_Value_Double : double(v);
         } else {
-            double v = 0.0;
-            if (!readF64(m_in, v)) return -14;
+            const double v = f64();
             c = (layout.locationKind == 1 && v == -1.0) ? No_Value_Double : v;
         }
     }
-    if (layout.reservedAfterLocation && !skip(m_in, 8)) return -14;
-    double md = No_Value_Double;
-    if (layout.measuredDepth && !readF64(m_in, md)) return -14;
+    if (layout.reservedAfterLocation) p += 8;
+    const double md = layout.measuredDepth ? f64() : No_Value_Double;
 
     // The old versions kept the comment length in other bits: the flags
     // carry the length of the comment actually read.

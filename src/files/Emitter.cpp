@@ -21,22 +21,9 @@ using K = GDTypes;
 
 // ---------------------------------------------------------------- little-endian output
 
-void putU16(std::ostream& out, std::uint16_t v) {
-    const char b[2] = {char(v & 0xFF), char(v >> 8)};
-    out.write(b, 2);
-}
-
 void putU32(std::ostream& out, std::uint32_t v) {
     const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
     out.write(b, 4);
-}
-
-void putF64(std::ostream& out, double v) {
-    std::uint64_t u = 0;
-    std::memcpy(&u, &v, sizeof u);
-    char b[8];
-    for (int i = 0; i < 8; ++i) b[i] = char((u >> (8 * i)) & 0xFF);
-    out.write(b, 8);
 }
 
 void putText(std::ostream& out, const std::string& s) {
@@ -181,42 +168,56 @@ int Emitter::emitBinary(std::ostream& out) {
     }
     if (!out.good()) return -7;
 
+    // Each record is put together in one buffer and written at once.
+    std::string buf;
+    buf.reserve(512);
+    auto u16 = [&buf](std::uint16_t v) {
+        buf += char(v & 0xFF);
+        buf += char(v >> 8);
+    };
+    auto u32 = [&buf](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) buf += char((v >> (8 * i)) & 0xFF);
+    };
+    auto f64 = [&buf](double v) {
+        std::uint64_t u = 0;
+        std::memcpy(&u, &v, sizeof u);
+        for (int i = 0; i < 8; ++i) buf += char((u >> (8 * i)) & 0xFF);
+    };
     for (const GeoData* g : m_records) {
         if (!g || !g->data()) continue;
-        TokenStruct tokens;
-        DataStruct values;
-        g->get(tokens);
-        g->get(values);
+        const LightweightDataStruct& d = *g->data();
+        const LightweightTokenStruct* t = g->tokens();
+        buf.clear();
         // The comment as the flag word can describe it: at most 255
         // characters, its length in bits 7 to 14.
-        std::string comment = tokens.hasComment() ? tokens.getComment() : std::string();
-        if (comment.size() > Max_Binary_Comment_Length) comment.resize(Max_Binary_Comment_Length);
-        const unsigned short flags = GDFlags::withCommentSize(values.getGDFlags(), comment.size());
-        putU16(out, flags);
-        if (flags & GDFlags::GDFlag_Has_Comment) out.write(comment.data(), static_cast<std::streamsize>(comment.size()));
+        const std::size_t length =
+            t && t->hasComment() ? std::min(t->getCommentLength(), Max_Binary_Comment_Length) : 0;
+        const unsigned short flags = GDFlags::withCommentSize(d.getGDFlags(), length);
+        u16(flags);
+        if (flags & GDFlags::GDFlag_Has_Comment) buf.append(t->getComment(), length);
         for (const TokenStruct::Token_Id id :
              {TokenStruct::Type_Token, TokenStruct::Strike_Token, TokenStruct::Dip_Token, TokenStruct::Rake_Token,
               TokenStruct::Trend_Token, TokenStruct::Plunge_Token, TokenStruct::Slip_Token,
               TokenStruct::Confidence_Token}) {
             // The token's five characters, NUL-padded.
-            char t[5] = {};
-            const char* text = tokens.get(id);
-            std::memcpy(t, text, ::strnlen(text, sizeof t));
-            out.write(t, sizeof t);
+            const char* text = t ? t->getToken(id) : "";
+            const std::size_t n = ::strnlen(text, 5);
+            buf.append(text, n);
+            buf.append(5 - n, '\0');
         }
-        putU32(out, values.getAttributes());
-        putU16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(values.getStationIndex())));
-        for (const int v : {values.getStrike(), values.getDip(), values.getRake(), values.getTrend(),
-                            values.getPlunge()}) {
-            putU32(out, static_cast<std::uint32_t>(v));
+        u32(d.getAttributes());
+        u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(d.getStationIndex())));
+        for (const int v : {d.getStrike(), d.getDip(), d.getRake(), d.getTrend(), d.getPlunge()}) {
+            u32(static_cast<std::uint32_t>(v));
         }
-        putU16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(values.getSlipType())));
-        putU32(out, static_cast<std::uint32_t>(values.getConfidence()));
-        putU32(out, static_cast<unsigned char>(values.getGDType()));
-        putF64(out, values.getX());
-        putF64(out, values.getY());
-        putF64(out, values.getZ());
-        putF64(out, values.md());
+        u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(d.getSlip())));
+        u32(static_cast<std::uint32_t>(d.getConf()));
+        u32(static_cast<unsigned char>(d.getGDType()));
+        f64(d.getX());
+        f64(d.getY());
+        f64(d.getZ());
+        f64(d.md());
+        out.write(buf.data(), static_cast<std::streamsize>(buf.size()));
     }
     return out.good() ? 1 : -7;
 }

@@ -102,30 +102,46 @@ std::unique_ptr<LightweightDataStruct> CompositeDataStruct::clone() const {
 
 // ------------------------------------------------------------ token forms
 
-LightweightTokenStruct::LightweightTokenStruct(const LightweightTokenStruct& o) { setComment(o.m_comment.get()); }
+LightweightTokenStruct::LightweightTokenStruct(const LightweightTokenStruct& o) {
+    setComment(o.hasComment() ? o.getComment() : nullptr);
+}
 
 LightweightTokenStruct& LightweightTokenStruct::operator=(const LightweightTokenStruct& o) {
-    if (this != &o) setComment(o.m_comment.get());
+    if (this != &o) setComment(o.hasComment() ? o.getComment() : nullptr);
     return *this;
 }
 
 void LightweightTokenStruct::setComment(const char* text) {
     if (!text) {
         m_comment.reset();
+        m_where = No_Comment;
         return;
     }
     const std::size_t n = std::strlen(text);
+    if (n <= Inline_Comment_Length) {
+        std::memcpy(m_inline.data(), text, n + 1);
+        m_comment.reset();
+        m_where = Inline_Comment;
+        return;
+    }
     auto buf = std::make_unique<char[]>(n + 1);
     std::memcpy(buf.get(), text, n + 1);
     m_comment = std::move(buf);
+    m_where = Heap_Comment;
 }
 
-std::size_t LightweightTokenStruct::getCommentLength() const {
-    return m_comment ? std::strlen(m_comment.get()) : 0;
+const char* LightweightTokenStruct::getComment() const {
+    switch (m_where) {
+        case Inline_Comment: return m_inline.data();
+        case Heap_Comment: return m_comment.get();
+        default: return "";
+    }
 }
+
+std::size_t LightweightTokenStruct::getCommentLength() const { return std::strlen(getComment()); }
 
 void LightweightTokenStruct::get(TokenStruct& t) const {
-    if (m_comment) t.setComment(m_comment.get());
+    if (hasComment()) t.setComment(getComment());
 }
 
 void LightweightTokenStruct::set(const TokenStruct& t) {
@@ -192,6 +208,19 @@ void LinearTokenStruct::reset() {
 
 std::unique_ptr<LightweightTokenStruct> LinearTokenStruct::clone() const {
     return std::make_unique<LinearTokenStruct>(*this);
+}
+
+const char* CompositeTokenStruct::getToken(TokenStruct::Token_Id id) const {
+    switch (id) {
+        case TokenStruct::Confidence_Token: return m_conf.data();
+        case TokenStruct::Dip_Token: return m_dip.data();
+        case TokenStruct::Plunge_Token: return m_plunge.data();
+        case TokenStruct::Rake_Token: return m_rake.data();
+        case TokenStruct::Slip_Token: return m_slip.data();
+        case TokenStruct::Strike_Token: return m_strike.data();
+        case TokenStruct::Trend_Token: return m_trend.data();
+        default: return "";
+    }
 }
 
 void CompositeTokenStruct::get(TokenStruct& t) const {

@@ -315,11 +315,11 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     if (!columnOptions || !fileParser || !typeOrder) return -11;
     if (in.eof()) return -13;
     if (in.fail()) return -14;
-    tokenList->reset();
     if (binary) {
         ++line;  // records are numbered in a binary file
         return fileParser->readBinary(in, tokens, data);
     }
+    tokenList->reset();
 
     using O = qzIEColumnOptions;
     if (columnOptions->getIEOption(O::IE_DXF_Text)) {

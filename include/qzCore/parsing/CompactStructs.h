@@ -4,6 +4,7 @@
 #ifndef QZCORE_PARSING_COMPACTSTRUCTS_H
 #define QZCORE_PARSING_COMPACTSTRUCTS_H
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -128,8 +129,9 @@ private:
     int m_trend = -1;
 };
 
-/// Base of the compact token forms: the comment only.  The comment is held
-/// in a buffer of exactly its length.
+/// Base of the compact token forms: the comment only.  A short comment
+/// (up to Inline_Comment_Length characters, the common case of field notes)
+/// is held inside the object; a longer one in a buffer of exactly its length.
 class LightweightTokenStruct {
 public:
     LightweightTokenStruct() = default;
@@ -137,19 +139,23 @@ public:
     LightweightTokenStruct(const LightweightTokenStruct& o);
     LightweightTokenStruct& operator=(const LightweightTokenStruct& o);
 
+    static constexpr std::size_t Inline_Comment_Length = 14;
+
     /// Sets the comment; null removes it.
     void setComment(const char* text);
-    bool hasComment() const { return static_cast<bool>(m_comment); }
+    bool hasComment() const { return m_where != No_Comment; }
     /// The comment, or the empty text.
-    const char* getComment() const { return m_comment ? m_comment.get() : ""; }
+    const char* getComment() const;
     std::size_t getCommentLength() const;
 
+    /// The text of one token this form holds; "" for any other.
+    virtual const char* getToken(TokenStruct::Token_Id) const { return ""; }
     /// Writes the present tokens (and the comment) into `t`.
     virtual void get(TokenStruct& t) const;
     /// Takes the tokens this form holds (and the comment) from `t`.
     virtual void set(const TokenStruct& t);
     /// Clears every token and the comment.
-    virtual void reset() { m_comment.reset(); }
+    virtual void reset() { setComment(nullptr); }
 
     /// A deep copy of the same dynamic type.
     virtual std::unique_ptr<LightweightTokenStruct> clone() const = 0;
@@ -161,7 +167,10 @@ protected:
     static void putToken(TokenStruct& t, TokenStruct::Token_Id id, const TokenBuffer& from);
 
 private:
+    enum Where : unsigned char { No_Comment = 0, Inline_Comment = 1, Heap_Comment = 2 };
     std::unique_ptr<char[]> m_comment;
+    std::array<char, Inline_Comment_Length + 1> m_inline{};
+    Where m_where = No_Comment;
 };
 
 /// Strike and dip tokens.
@@ -173,6 +182,9 @@ public:
     void setStrike(int v) { copyToken(m_strike, v); }
     void setDip(const char* t) { copyToken(m_dip, t); }
     void setDip(int v) { copyToken(m_dip, v); }
+    const char* getToken(TokenStruct::Token_Id id) const override {
+        return id == TokenStruct::Strike_Token ? m_strike.data() : (id == TokenStruct::Dip_Token ? m_dip.data() : "");
+    }
     void get(TokenStruct& t) const override;
     void set(const TokenStruct& t) override;
     void reset() override;
@@ -192,6 +204,9 @@ public:
     void setTrend(int v) { copyToken(m_trend, v); }
     void setPlunge(const char* t) { copyToken(m_plunge, t); }
     void setPlunge(int v) { copyToken(m_plunge, v); }
+    const char* getToken(TokenStruct::Token_Id id) const override {
+        return id == TokenStruct::Trend_Token ? m_trend.data() : (id == TokenStruct::Plunge_Token ? m_plunge.data() : "");
+    }
     void get(TokenStruct& t) const override;
     void set(const TokenStruct& t) override;
     void reset() override;
@@ -225,6 +240,7 @@ public:
     void setStrike(int v) { copyToken(m_strike, v); }
     void setTrend(const char* t) { copyToken(m_trend, t); }
     void setTrend(int v) { copyToken(m_trend, v); }
+    const char* getToken(TokenStruct::Token_Id id) const override;
     void get(TokenStruct& t) const override;
     void set(const TokenStruct& t) override;
     void reset() override;
