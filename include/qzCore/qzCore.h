@@ -2,6 +2,7 @@
 #ifndef QZCORE_QZCORE_H
 #define QZCORE_QZCORE_H
 
+#include "qzCore/analysis/Analyzer.h"
 #include "qzCore/attributes/AttrList.h"
 #include "qzCore/attributes/AttributeManager.h"
 #include "qzCore/datasets/Data.h"
@@ -20,6 +21,7 @@
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/parsing/qzParser.h"
 #include "qzCore/parsing/qzTokenList.h"
+#include "qzCore/plot/PlotStyles.h"
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
 #include "qzCore/records/zolWellData.h"
