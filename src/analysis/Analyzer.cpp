@@ -419,6 +419,9 @@ void Analyzer::computeTensor(TensorParams*) {
     }
     std::string text;
     for (std::size_t i = 0; i < 3; ++i) {
+        // A sum of outer products has no negative eigenvalue: a tiny
+        // negative one is rounding noise.
+        if (values[i] < 0.0 && values[i] > -1e-9) values[i] = 0.0;
         double t = 0, p = 0;
         vectors.getColumn(i).convertFromDC(t, p);
         const int ti = FloatToInt_Global(t) % 360, pi = FloatToInt_Global(p);

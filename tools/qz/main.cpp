@@ -7,12 +7,15 @@
 //   qz rotate IN OUT        rotate every record about an axis
 //   qz subset IN OUT        keep the records that meet criteria
 //   qz sort IN OUT          order the records by a column
+//   qz analyse METHOD FILE  Fisher statistics, eigen analysis, best fit,
+//                           T/L or P/T axes, least squares, intersection, angle
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <list>
+#include <memory>
 #include <cctype>
 #include <fstream>
 #include <iostream>
@@ -197,8 +200,9 @@ bool readAll(const std::string& name, std::string& content) {
     return true;
 }
 
-/// Loads one file.  False (after a message) when it cannot be read at all.
-bool load(const std::string& name, const LoadOptions& opts, Loaded& out) {
+/// Loads one file into a new dataset of `out` (its id in `id`).  False
+/// (after a message) when it cannot be read at all.
+bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, unsigned char& id) {
     std::string content;
     if (!readAll(name, content)) {
         std::cerr << "qz: cannot open '" << name << "'\n";
@@ -260,7 +264,7 @@ bool load(const std::string& name, const LoadOptions& opts, Loaded& out) {
     if (opts.dipDirection) options.setIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction);
 
     const std::string datasetName = name == "-" ? std::string("stdin") : name;
-    if (out.manager.createDataset(out.id, datasetName, false, nullptr) != 1) {
+    if (out.manager.createDataset(id, datasetName, false, nullptr) != 1) {
         std::cerr << "qz: cannot create a dataset\n";
         return false;
     }
@@ -269,7 +273,7 @@ bool load(const std::string& name, const LoadOptions& opts, Loaded& out) {
     std::istringstream in(content);
     int r = 0;
     try {
-        r = out.manager.addData(out.id, options, order, in);
+        r = out.manager.addData(id, options, order, in);
     } catch (int code) {
         r = code;
     }
@@ -279,6 +283,9 @@ bool load(const std::string& name, const LoadOptions& opts, Loaded& out) {
     }
     return true;
 }
+
+/// Loads one file.  False (after a message) when it cannot be read at all.
+bool load(const std::string& name, const LoadOptions& opts, Loaded& out) { return loadInto(name, opts, out, out.id); }
 
 void printRejected(const Loaded& l) {
     if (!l.errors.errorsOccurred()) return;
@@ -511,6 +518,111 @@ int sortField(const std::string& by) {
     return -1;
 }
 
+// ---------------------------------------------------------------- analyses
+
+struct AnalyseOptions {
+    std::string method;
+    bool faults = false;
+    bool lineations = false;
+    std::string compensate;
+    std::string label;
+    std::string report;
+    std::string addResults;
+    long seed = 0;
+    int generations = 1000;
+};
+
+int analyse(const std::vector<std::string>& files, const LoadOptions& opts, const AnalyseOptions& a) {
+    Loaded l;
+    if (!load(files.front(), opts, l)) return 1;
+    for (std::size_t i = 1; i < files.size(); ++i) {
+        unsigned char more = 0;
+        if (!loadInto(files[i], opts, l, more)) return 1;
+        l.manager.mergeDatasets(l.id, more);
+        l.manager.deleteDataset(more);
+    }
+    l.manager.setCurrDataset(l.id);
+    printRejected(l);
+    qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
+    std::deque<qzCore::GeoData*> records(data.getDataList().begin(), data.getDataList().end());
+    std::list<qzCore::SpecialData> out;
+    qzCore::AnalyzeResults results(out);
+    std::unique_ptr<qzCore::AnalyzeParams> params;
+    if (a.method == "pt") {
+        params = std::make_unique<qzCore::AnalyzeFaultParams>(records);
+    } else {
+        params = std::make_unique<qzCore::AnalyzeParams>(records, a.faults, a.lineations);
+    }
+    params->setAnalyzeLines(true);
+    params->setAnalyzePlanes(true);
+    params->setResultLabel(a.label);
+    if (!a.report.empty()) {
+        params->setExportToFile(true);
+        params->setExportFileName(a.report.c_str());
+    }
+    qzCore::Analyzer analyzer(*params, results);
+    const std::string& m = a.method;
+    if (m == "fisher") {
+        qzCore::FisherStatsParams f;
+        if (!a.compensate.empty()) {
+            const std::vector<std::string> parts = splitList(a.compensate, ',');
+            if (parts.size() != 2 || !f.setParams(parts[0], parts[1], 85, true)) {
+                std::cerr << "qz: --compensate takes AZIMUTH,PLUNGE of the line of observation, not '" << a.compensate
+                          << "'\n";
+                return 1;
+            }
+        }
+        analyzer.computeFisher(&f);
+    } else if (m == "tensor") {
+        analyzer.computeTensor(nullptr);
+    } else if (m == "bestfit") {
+        analyzer.computeBestFit(true);
+    } else if (m == "tl") {
+        analyzer.computeTAndL();
+    } else if (m == "pt") {
+        analyzer.computePTAxes();
+    } else if (m == "lsq" || m == "de") {
+        qzCore::LeastSquaresParams ls;
+        ls.setUseDESearch(m == "de");
+        ls.setUseBruteForce(m == "lsq");
+        ls.getDESolverParams().setSeed(a.seed);
+        ls.getDESolverParams().setGenerations(a.generations);
+        analyzer.computeLeastSquares(&ls);
+    } else if (m == "intersect") {
+        analyzer.computeIntersection();
+    } else if (m == "angle") {
+        analyzer.computeAngleBetweenObjects();
+    }
+    if (results.isError()) {
+        std::cerr << "qz: " << crlfToLf(l.errors.getMessage(results.getError())) << '\n';
+        return 2;
+    }
+    std::string text = results.getResultString();
+    if (m == "angle") text = "Angle between the objects : " + std::to_string(results.getResult().x()) + " degrees\n";
+    if (m == "intersect") {
+        text = "Line of intersection (az, pl) : (" + std::to_string(results.getResult().x()) + ", " +
+               std::to_string(results.getResult().y()) + ")\n";
+    }
+    if (m == "pt") {
+        for (const qzCore::SpecialData& s : out) {
+            std::string kind;
+            qzCore::GDTypes::instance().get(s.getGDType(), kind);
+            text += kind + " (az, pl) : (" + std::to_string(s.getAz()) + ", " + std::to_string(s.getPl()) + ")\n";
+        }
+        if (out.empty()) text = "No fault with a usable sense of slip\n";
+    }
+    std::cout << text;
+    if (!text.empty() && text.back() != '\n') std::cout << '\n';
+    if (!a.addResults.empty()) {
+        if (data.addData(out) != 1) {
+            std::cerr << "qz: the result records could not be added\n";
+            return 1;
+        }
+        return write(l, l.id, a.addResults, "auto");
+    }
+    return 0;
+}
+
 std::vector<std::string> sampleFiles() {
     std::vector<std::string> out;
     for (const char* f : {"planes.txt", "lines.csv", "faults.txt", "bedding.net", "faults.fkn"}) {
@@ -588,7 +700,28 @@ int main(int argc, char** argv) {
                                "md", "entry"}));
     sortCmd->add_flag("--descending", descending, "Largest first");
 
+    CLI::App* analyseCmd = app.add_subcommand("analyse", "Analyse the records of data files");
+    analyseCmd->alias("analyze");
+    AnalyseOptions an;
+    std::vector<std::string> analyseFiles;
+    analyseCmd->add_option("method", an.method, "fisher, tensor, bestfit, tl, pt, lsq, de, intersect or angle")
+        ->required()
+        ->check(CLI::IsMember({"fisher", "tensor", "bestfit", "tl", "pt", "lsq", "de", "intersect", "angle"}));
+    analyseCmd->add_option("files", analyseFiles, "Data files (\"-\" for standard input)")->required();
+    inputOptions(analyseCmd);
+    analyseCmd->add_flag("--faults", an.faults, "Use the planes of faults");
+    analyseCmd->add_flag("--lineations", an.lineations, "Use the slip lines of faults");
+    analyseCmd->add_option("--compensate", an.compensate,
+                           "Fisher: weight for a line of observation AZIMUTH,PLUNGE (scanline or borehole)");
+    analyseCmd->add_option("--label", an.label, "Label for the results");
+    analyseCmd->add_option("--report", an.report, "Write the tab-separated report to this file");
+    analyseCmd->add_option("--add-results", an.addResults, "Save the input with the result records added");
+    analyseCmd->add_option("--seed", an.seed, "Seed of the DE search (repeatable runs; 0 uses the clock)");
+    analyseCmd->add_option("--generations", an.generations, "Generations of the DE search")->check(CLI::Range(1, 100000));
+
     CLI11_PARSE(app, argc, argv);
+
+    if (analyseCmd->parsed()) return analyse(analyseFiles, opts, an);
 
     if (infoCmd->parsed()) return info(files, opts);
     if (convertCmd->parsed()) return transformFile(in, out, opts, to, [](Loaded&, unsigned char&) { return 0; });
