@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <iostream>
 
 #include <newmat/newmatap.h>
@@ -46,19 +47,17 @@ bool direction(const GeoData* g, const AnalyzeParams& p, const Selection& s, int
     const LightweightDataStruct& d = *g->data();
     const char kind = g->getGDType();
     auto pole = [&]() {
-        if (!d.hasStrike() || !d.hasDip()) return false;
-        trend = d.getStrike();
-        plunge = d.getDip();
+        const int strike = d.getStrike(), dip = d.getDip();
+        if (strike == -1 || dip == -1) return false;
         // Lower-hemisphere pole: strike + 270, 90 - dip.
-        trend = (trend + 270) % 360;
-        plunge = 90 - plunge;
+        trend = (strike + 270) % 360;
+        plunge = 90 - dip;
         return true;
     };
     auto line = [&]() {
-        if (!d.hasTrend() || !d.hasPlunge()) return false;
         trend = d.getTrend();
         plunge = d.getPlunge();
-        return true;
+        return trend != -1 && plunge != -1;
     };
     if (kind == K::GDType_Fault) {
         if (p.getAnalyzeFaults()) return pole();
@@ -207,38 +206,66 @@ double Analyzer::compensationCosine(double trend, double plunge, double lineAzim
     return c < Perpendicular_Cosine ? 1.0 : c;
 }
 
-void Analyzer::computeAveValue(long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
-    const bool compensate = params && params->getCompensateFisher();
+namespace {
+
+/// The directions the averaging takes, with the trend and plunge of each.
+struct Directions {
+    std::vector<const Matrix_1*> vectors;
+    std::vector<std::pair<int, int>> angles;
+    std::deque<Matrix_1> scratch;  // directions outside the whole-degree table
+};
+
+void collect(const AnalyzeParams& params, Directions& out) {
     Selection s;
-    s.special = m_params.getAnalyzeSpecial();
+    s.special = params.getAnalyzeSpecial();
+    out.vectors.reserve(params.getAnalyzeData().size());
+    out.angles.reserve(params.getAnalyzeData().size());
+    Matrix_1 scratch;
+    for (const GeoData* g : params.getAnalyzeData()) {
+        int t = 0, p = 0;
+        if (!direction(g, params, s, t, p)) continue;
+        const Matrix_1& v = unitVector(t, p, scratch);
+        if (&v == &scratch) {
+            out.scratch.push_back(v);
+            out.vectors.push_back(&out.scratch.back());
+        } else {
+            out.vectors.push_back(&v);
+        }
+        out.angles.emplace_back(t, p);
+    }
+}
+
+}  // namespace
+
+void Analyzer::computeAveValue(long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
+    Directions dirs;
+    collect(m_params, dirs);
+    averageOf(dirs.vectors, dirs.angles, r, mean, params);
+}
+
+void Analyzer::averageOf(const std::vector<const Matrix_1*>& vectors, const std::vector<std::pair<int, int>>& angles,
+                         long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
+    const bool compensate = params && params->getCompensateFisher();
     double sumInverse = 0.0;
-    int n = 0;
+    std::vector<double> cosines;
     if (compensate) {
-        for (const GeoData* g : m_params.getAnalyzeData()) {
-            int t = 0, p = 0;
-            if (!direction(g, m_params, s, t, p)) continue;
-            sumInverse += 1.0 / compensationCosine(t, p, params->getCompensateStrike(), params->getCompensateDip());
-            ++n;
+        cosines.reserve(angles.size());
+        for (const auto& a : angles) {
+            cosines.push_back(
+                compensationCosine(a.first, a.second, params->getCompensateStrike(), params->getCompensateDip()));
+            sumInverse += 1.0 / cosines.back();
         }
     }
+    const double n = double(vectors.size());
     long double x = 0, y = 0, z = 0;
-    int count = 0;
-    Matrix_1 scratch;
-    for (const GeoData* g : m_params.getAnalyzeData()) {
-        int t = 0, p = 0;
-        if (!direction(g, m_params, s, t, p)) continue;
-        const Matrix_1& v = unitVector(t, p, scratch);
-        double w = 1.0;
-        if (compensate) {
-            const double c = compensationCosine(t, p, params->getCompensateStrike(), params->getCompensateDip());
-            w = double(n) / (c * sumInverse);
-        }
+    for (std::size_t i = 0; i < vectors.size(); ++i) {
+        const Matrix_1& v = *vectors[i];
+        const double w = compensate ? n / (cosines[i] * sumInverse) : 1.0;
         x += w * v[0];
         y += w * v[1];
         z += w * v[2];
-        ++count;
     }
-    if (count == 0) {
+    if (vectors.empty()) {
         m_results.setError(-32);
         return;
     }
@@ -248,7 +275,7 @@ void Analyzer::computeAveValue(long double& r, TwoDPoint<double>& mean, FisherSt
     sum.convertFromDC(mt, mp);
     mean.init(mt, mp);
     m_results.setResult(FloatToInt_Global(mt) % 360, FloatToInt_Global(mp));
-    m_results.setNumDataAnalyzed(count);
+    m_results.setNumDataAnalyzed(int(vectors.size()));
     m_results.setResultType(Result_Average);
     m_results.setError(1);
 }
@@ -258,7 +285,9 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     const bool open = openReport(report);
     long double r = 0;
     TwoDPoint<double> mean;
-    computeAveValue(r, mean, params);
+    Directions dirs;
+    collect(m_params, dirs);
+    averageOf(dirs.vectors, dirs.angles, r, mean, params);
     if (m_results.isError()) return;
 
     const double n = m_results.getNumDataAnalyzed();
@@ -267,16 +296,10 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     const double delta = n <= 0 ? -1.0 : std::acos(std::min(1.0, R / n)) * MyMath::Rad_To_Deg;
 
     const Matrix_1 m(mean.x(), mean.y());
-    Selection s;
-    s.special = m_params.getAnalyzeSpecial();
     double sumSquares = 0.0;
     int walked = 0;
-    Matrix_1 scratch;
-    for (const GeoData* g : m_params.getAnalyzeData()) {
-        int t = 0, p = 0;
-        if (!direction(g, m_params, s, t, p)) continue;
-        const double theta =
-            std::acos(std::max(-1.0, std::min(1.0, unitVector(t, p, scratch).dotProduct(m)))) * MyMath::Rad_To_Deg;
+    for (const Matrix_1* v : dirs.vectors) {
+        const double theta = std::acos(std::max(-1.0, std::min(1.0, v->dotProduct(m)))) * MyMath::Rad_To_Deg;
         sumSquares += theta * theta;
         ++walked;
     }

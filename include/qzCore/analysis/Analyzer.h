@@ -16,6 +16,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "qzCore/plot/PlotStyles.h"
@@ -341,6 +342,9 @@ private:
     void computeDirCosList(std::vector<Matrix_1>& out) const;
     void buildValidFaultList(std::vector<FaultData*>& out) const;
     bool openReport(std::ofstream& out) const;
+    /// The mean of collected directions (see computeAveValue).
+    void averageOf(const std::vector<const Matrix_1*>& vectors, const std::vector<std::pair<int, int>>& angles,
+                   long double& r, TwoDPoint<double>& mean, FisherStatsParams* params);
 
     AnalyzeParams& m_params;
     AnalyzeResults& m_results;
