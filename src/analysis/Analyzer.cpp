@@ -666,22 +666,26 @@ void Analyzer::computePTAxes() {
 
 // ---------------------------------------------------------------- two records
 
-void Analyzer::computeIntersection() {
+bool Analyzer::twoRecords(const GeoData*& a, const GeoData*& b) {
     const auto& data = m_params.getAnalyzeData();
-    if (data.size() > 2) {
-        m_results.setError(-33);
-        return;
+    const int code = data.size() > 2 ? -33 : (data.size() < 2 ? -32 : 1);
+    if (code != 1) {
+        m_results.setError(code);
+        return false;
     }
-    if (data.size() < 2) {
-        m_results.setError(-32);
-        return;
-    }
-    const GeoData* a = data[0];
-    const GeoData* b = data[1];
+    a = data[0];
+    b = data[1];
     if (!a || !b || !a->data() || !b->data()) {
         m_results.setError(-34);
-        return;
+        return false;
     }
+    return true;
+}
+
+void Analyzer::computeIntersection() {
+    const GeoData* a = nullptr;
+    const GeoData* b = nullptr;
+    if (!twoRecords(a, b)) return;
     if (a->data()->isLinear()) {
         m_results.setError(-53);
         return;
@@ -712,19 +716,10 @@ void Analyzer::computeIntersection() {
 }
 
 void Analyzer::computeAngleBetweenObjects() {
-    const auto& data = m_params.getAnalyzeData();
-    if (data.size() > 2) {
-        m_results.setError(-33);
-        return;
-    }
-    if (data.size() < 2) {
-        m_results.setError(-32);
-        return;
-    }
-    const GeoData* a = data[0];
-    const GeoData* b = data[1];
-    if (!a || !b || !a->data() || !b->data() || a->getGDType() == K::GDType_Null ||
-        b->getGDType() == K::GDType_Null) {
+    const GeoData* a = nullptr;
+    const GeoData* b = nullptr;
+    if (!twoRecords(a, b)) return;
+    if (a->getGDType() == K::GDType_Null || b->getGDType() == K::GDType_Null) {
         m_results.setError(-34);
         return;
     }

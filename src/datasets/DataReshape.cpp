@@ -244,19 +244,24 @@ void Data::rotate(const RotateParams& params, const std::list<unsigned int>* ref
     MyMath math;
     math.initRotate(params.axis(), params.trend(), params.plunge(), double(a));
 
-    auto turn = [&math](GeoData* g) {
+    // A plane turns with its pole; false when it has no strike or dip.
+    auto turnPlane = [&math](GeoData* g, LightweightDataStruct* d) {
+        if (!d->hasStrike() || !d->hasDip()) return false;
+        int t = d->getStrike(), p = d->getDip();
+        math.computePole(t, p);
+        math.threeDRotate(t, p);
+        math.computePlaneFromPole(t, p);
+        d->setStrike(t);
+        d->setDip(p);
+        g->generateTokenValues();
+        return true;
+    };
+    auto turn = [&math, &turnPlane](GeoData* g) {
         LightweightDataStruct* d = g->data();
         if (!d) return;
         const char kind = g->getGDType();
         if (kind == K::GDType_Fault) {
-            if (!d->hasStrike() || !d->hasDip()) return;
-            int t = d->getStrike(), p = d->getDip();
-            math.computePole(t, p);
-            math.threeDRotate(t, p);
-            math.computePlaneFromPole(t, p);
-            d->setStrike(t);
-            d->setDip(p);
-            g->generateTokenValues();
+            if (!turnPlane(g, d)) return;
             if (d->hasTrend() && d->hasPlunge()) {
                 int lt = d->getTrend(), lp = d->getPlunge();
                 math.threeDRotate(lt, lp);
@@ -275,14 +280,7 @@ void Data::rotate(const RotateParams& params, const std::list<unsigned int>* ref
             return;
         }
         if (g->isPlanar()) {
-            if (!d->hasStrike() || !d->hasDip()) return;
-            int t = d->getStrike(), p = d->getDip();
-            math.computePole(t, p);
-            math.threeDRotate(t, p);
-            math.computePlaneFromPole(t, p);
-            d->setStrike(t);
-            d->setDip(p);
-            g->generateTokenValues();
+            turnPlane(g, d);
             return;
         }
         if (kind == K::GDType_Joint || kind == K::GDType_Null) return;

@@ -342,6 +342,8 @@ private:
     void computeDirCosList(std::vector<Matrix_1>& out) const;
     void buildValidFaultList(std::vector<FaultData*>& out) const;
     bool openReport(std::ofstream& out) const;
+    /// The two records of a two-record analysis; false (error set) otherwise.
+    bool twoRecords(const GeoData*& a, const GeoData*& b);
     /// The mean of collected directions (see computeAveValue).
     void averageOf(const std::vector<const Matrix_1*>& vectors, const std::vector<std::pair<int, int>>& angles,
                    long double& r, TwoDPoint<double>& mean, FisherStatsParams* params);
