@@ -530,6 +530,7 @@ struct AnalyseOptions {
     std::string addResults;
     long seed = 0;
     int generations = 1000;
+    bool progress = false;
 };
 
 int analyse(const std::vector<std::string>& files, const LoadOptions& opts, const AnalyseOptions& a) {
@@ -587,7 +588,12 @@ int analyse(const std::vector<std::string>& files, const LoadOptions& opts, cons
         ls.setUseBruteForce(m == "lsq");
         ls.getDESolverParams().setSeed(a.seed);
         ls.getDESolverParams().setGenerations(a.generations);
+        // The solver reports every generation on standard error; shown only
+        // when asked for.
+        std::ostringstream quiet;
+        std::streambuf* saved = a.progress ? nullptr : std::cerr.rdbuf(quiet.rdbuf());
         analyzer.computeLeastSquares(&ls);
+        if (saved) std::cerr.rdbuf(saved);
     } else if (m == "intersect") {
         analyzer.computeIntersection();
     } else if (m == "angle") {
@@ -718,6 +724,7 @@ int main(int argc, char** argv) {
     analyseCmd->add_option("--add-results", an.addResults, "Save the input with the result records added");
     analyseCmd->add_option("--seed", an.seed, "Seed of the DE search (repeatable runs; 0 uses the clock)");
     analyseCmd->add_option("--generations", an.generations, "Generations of the DE search")->check(CLI::Range(1, 100000));
+    analyseCmd->add_flag("--progress", an.progress, "Show the DE search's progress on standard error");
 
     CLI11_PARSE(app, argc, argv);
 
