@@ -1,5 +1,6 @@
 #include "qzCore/files/BinaryInput.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <istream>
@@ -17,13 +18,6 @@ namespace {
 bool readBytes(std::istream& in, void* to, std::size_t n) {
     in.read(static_cast<char*>(to), static_cast<std::streamsize>(n));
     return static_cast<std::size_t>(in.gcount()) == n;
-}
-
-bool readU16(std::istream& in, std::uint16_t& v) {
-    unsigned char b[2];
-    if (!readBytes(in, b, 2)) return false;
-    v = static_cast<std::uint16_t>(b[0] | (b[1] << 8));
-    return true;
 }
 
 bool readU32(std::istream& in, std::uint32_t& v) {
@@ -100,15 +94,38 @@ void BinaryInput_v2::readStations(StationList& stations) {
 
 // ---------------------------------------------------------------- records
 
+bool BinaryInput_v2::take(void* to, std::size_t n) {
+    constexpr std::size_t chunk = 1 << 16;
+    if (m_buffer.size() - m_pos < n) {
+        // Keep what is left and read on.
+        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + std::ptrdiff_t(m_pos));
+        m_pos = 0;
+        const std::size_t have = m_buffer.size();
+        m_buffer.resize(have + std::max(chunk, n));
+        m_in.read(m_buffer.data() + have, std::streamsize(m_buffer.size() - have));
+        m_buffer.resize(have + std::size_t(m_in.gcount()));
+        if (m_buffer.size() < n) return false;
+    }
+    std::memcpy(to, m_buffer.data() + m_pos, n);
+    m_pos += n;
+    return true;
+}
+
+bool BinaryInput_v2::atEnd() {
+    if (m_pos < m_buffer.size()) return false;
+    return m_in.peek() == std::char_traits<char>::eof();
+}
+
 int BinaryInput_v2::readRecordWith(TokenStruct& tokens, DataStruct& data, const Layout& layout) {
-    if (m_in.peek() == std::char_traits<char>::eof()) return -13;
-    std::uint16_t flags = 0;
-    if (!readU16(m_in, flags)) return -14;
+    if (atEnd()) return -13;
+    unsigned char f[2];
+    if (!take(f, 2)) return -14;
+    std::uint16_t flags = static_cast<std::uint16_t>(f[0] | (f[1] << 8));
     if (flags & GDFlags::GDFlag_Has_Comment) {
         const std::uint32_t length = std::uint32_t(flags) >> layout.commentShift;
         if (length > layout.maxComment) return -14;
         if (length > 0) {
-            if (!readBytes(m_in, m_comment.data(), length)) return -14;
+            if (!take(m_comment.data(), length)) return -14;
             m_comment[length] = '\0';
             // A comment holding a NUL ends there.
             if (m_comment[0] != '\0') tokens.setComment(std::string(m_comment.data()));
@@ -119,7 +136,7 @@ int BinaryInput_v2::readRecordWith(TokenStruct& tokens, DataStruct& data, const 
                               (layout.locationKind == 0 ? 12 : 24) + (layout.reservedAfterLocation ? 8 : 0) +
                               (layout.measuredDepth ? 8 : 0);
     unsigned char block[160];
-    if (!readBytes(m_in, block, fixed)) return -14;
+    if (!take(block, fixed)) return -14;
     const unsigned char* p = block;
     auto u16 = [&p]() {
         const std::uint16_t v = static_cast<std::uint16_t>(p[0] | (p[1] << 8));

@@ -201,7 +201,7 @@ int Emitter::emitBinary(std::ostream& out) {
               TokenStruct::Confidence_Token}) {
             // The token's five characters, NUL-padded.
             const char* text = t ? t->getToken(id) : "";
-            const std::size_t n = ::strnlen(text, 5);
+            const std::size_t n = boundedLength(text, 5);
             buf.append(text, n);
             buf.append(5 - n, '\0');
         }

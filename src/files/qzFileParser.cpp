@@ -163,9 +163,9 @@ void qzFileParser::parseBinaryHeader(std::istream& in, FileHeader& header, AttrL
     m_reader = std::move(reader);
 }
 
-int qzFileParser::readBinary(std::istream& in, TokenStruct& tokens, DataStruct& data) {
+// The reader holds the stream it was made on (and reads ahead of this call).
+int qzFileParser::readBinary(std::istream&, TokenStruct& tokens, DataStruct& data) {
     if (!m_reader) return -14;
-    if (in.eof()) return -13;
     return m_reader->readRecord(tokens, data);
 }
 

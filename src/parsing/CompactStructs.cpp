@@ -150,7 +150,7 @@ void LightweightTokenStruct::set(const TokenStruct& t) {
 
 void LightweightTokenStruct::copyToken(TokenBuffer& to, const char* from) {
     if (!from) return;
-    const std::size_t n = ::strnlen(from, TokenStruct::Token_Size);
+    const std::size_t n = boundedLength(from, TokenStruct::Token_Size);
     if (n >= TokenStruct::Token_Size) return;
     to.fill('\0');
     std::memcpy(to.data(), from, n);

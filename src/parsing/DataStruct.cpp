@@ -157,7 +157,7 @@ bool TokenStruct::setTokenValue(Token_Id id, int value) {
 
 bool TokenStruct::setTokenValue(Token_Id id, const char* text) {
     if (!text) return false;
-    const std::size_t n = ::strnlen(text, Token_Size);
+    const std::size_t n = boundedLength(text, Token_Size);
     if (n >= Token_Size) return false;
     TokenBuffer& t = m_tokens[std::size_t(id)];
     t.fill('\0');

@@ -313,12 +313,14 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
                             std::list<std::string>& attributes, std::string& stationId, bool binary,
                             unsigned int& line, std::string& lineText) {
     if (!columnOptions || !fileParser || !typeOrder) return -11;
-    if (in.eof()) return -13;
-    if (in.fail()) return -14;
     if (binary) {
+        // The binary reader reads ahead of the records it hands out: it
+        // alone knows where the file ends.
         ++line;  // records are numbered in a binary file
         return fileParser->readBinary(in, tokens, data);
     }
+    if (in.eof()) return -13;
+    if (in.fail()) return -14;
     tokenList->reset();
 
     using O = qzIEColumnOptions;

@@ -257,8 +257,8 @@ void FaultData::computeSlipRotationValue() {
     if (tokens()->getSlip()[0] == '\0') return;
     if (!data()->hasTrend() || !data()->hasPlunge() || !data()->hasStrike()) return;
 
-    const Matrix_1 strikeLine(static_cast<double>(data()->getStrike()), 0.0);
-    const Matrix_1 slipLine(static_cast<double>(data()->getTrend()), static_cast<double>(data()->getPlunge()));
+    const Matrix_1 strikeLine = Matrix_1::wholeDegrees(data()->getStrike(), 0);
+    const Matrix_1 slipLine = Matrix_1::wholeDegrees(data()->getTrend(), data()->getPlunge());
     const double cosA = std::max(-1.0, std::min(1.0, strikeLine.dotProduct(slipLine)));
     const int a = FloatToInt_Global(std::acos(cosA) * MyMath::Rad_To_Deg);
 

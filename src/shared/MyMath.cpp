@@ -4,6 +4,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <vector>
 
 #include <newmat/newmatap.h>
 
@@ -52,6 +53,19 @@ Matrix_1::Matrix_1(double trend, double plunge) {
     const double t = trend * MyMath::Deg_To_Rad;
     const double p = plunge * MyMath::Deg_To_Rad;
     m_v = {std::cos(p) * std::cos(t), std::cos(p) * std::sin(t), std::sin(p)};
+}
+
+Matrix_1 Matrix_1::wholeDegrees(int trend, int plunge) {
+    static const std::vector<Matrix_1> table = [] {
+        std::vector<Matrix_1> t;
+        t.reserve(361 * 91);
+        for (int tr = 0; tr <= 360; ++tr) {
+            for (int pl = 0; pl <= 90; ++pl) t.emplace_back(double(tr), double(pl));
+        }
+        return t;
+    }();
+    if (trend >= 0 && trend <= 360 && plunge >= 0 && plunge <= 90) return table[std::size_t(trend * 91 + plunge)];
+    return Matrix_1(double(trend), double(plunge));
 }
 
 void Matrix_1::convertFromDC(double& trend, double& plunge) const {

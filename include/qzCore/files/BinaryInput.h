@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace qzCore {
 
@@ -76,8 +77,15 @@ protected:
         bool measuredDepth;         ///< a measured depth ends the record
     };
     int readRecordWith(TokenStruct& tokens, DataStruct& data, const Layout& layout);
+    /// Takes n bytes of the records from a buffer filled in large reads;
+    /// false when the file ends first.
+    bool take(void* to, std::size_t n);
+    /// True when no byte of the file is left.
+    bool atEnd();
 
     std::array<char, 512> m_comment{};
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
 };
 
 /// "Quarzel_3.0": as 2.0 without the reserved bytes; X, Y, Z as doubles

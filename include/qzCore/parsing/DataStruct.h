@@ -26,6 +26,14 @@ class GeoDataParams;
 /// (2.2250738585072014e-308).
 inline constexpr double No_Value_Double = std::numeric_limits<double>::min();
 
+/// Length of a text, reading at most `max` characters (token texts are a
+/// few characters long: a plain loop beats a library call here).
+inline std::size_t boundedLength(const char* text, std::size_t max) {
+    std::size_t n = 0;
+    while (n < max && text[n] != '\0') ++n;
+    return n;
+}
+
 /// Number of attribute slots of a dataset (bits of the attribute mask).
 inline constexpr int Max_Num_Attributes = 32;
 

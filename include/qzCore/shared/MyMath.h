@@ -48,6 +48,9 @@ public:
     Matrix_1(double trend, double plunge);
     /// A vector from its three components.
     Matrix_1(double x, double y, double z) : m_v{x, y, z} {}
+    /// The unit vector of a line in whole degrees (trend 0..360, plunge
+    /// 0..90), from a table worked out once; other values are computed.
+    static Matrix_1 wholeDegrees(int trend, int plunge);
 
     /// Replaces the vector by its trend and plunge (degrees) in elements 0
     /// and 1, element 2 becoming 0.  The vector is first turned downward
