@@ -215,11 +215,12 @@ struct Directions {
     std::deque<Matrix_1> scratch;  // directions outside the whole-degree table
 };
 
-void collect(const AnalyzeParams& params, Directions& out) {
+/// @param angles also keep the trend and plunge of each (for weighting).
+void collect(const AnalyzeParams& params, Directions& out, bool angles) {
     Selection s;
     s.special = params.getAnalyzeSpecial();
     out.vectors.reserve(params.getAnalyzeData().size());
-    out.angles.reserve(params.getAnalyzeData().size());
+    if (angles) out.angles.reserve(params.getAnalyzeData().size());
     Matrix_1 scratch;
     for (const GeoData* g : params.getAnalyzeData()) {
         int t = 0, p = 0;
@@ -231,7 +232,7 @@ void collect(const AnalyzeParams& params, Directions& out) {
         } else {
             out.vectors.push_back(&v);
         }
-        out.angles.emplace_back(t, p);
+        if (angles) out.angles.emplace_back(t, p);
     }
 }
 
@@ -239,7 +240,7 @@ void collect(const AnalyzeParams& params, Directions& out) {
 
 void Analyzer::computeAveValue(long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
     Directions dirs;
-    collect(m_params, dirs);
+    collect(m_params, dirs, params && params->getCompensateFisher());
     averageOf(dirs.vectors, dirs.angles, r, mean, params);
 }
 
@@ -286,7 +287,7 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     long double r = 0;
     TwoDPoint<double> mean;
     Directions dirs;
-    collect(m_params, dirs);
+    collect(m_params, dirs, params && params->getCompensateFisher());
     averageOf(dirs.vectors, dirs.angles, r, mean, params);
     if (m_results.isError()) return;
 
