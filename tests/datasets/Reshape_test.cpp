@@ -13,6 +13,7 @@
 #include "qzCore/files/FileManager.h"
 #include "qzCore/parsing/qzTokenList.h"
 #include "qzCore/records/GDTypes.h"
+#include "tests/support/FaultValues.h"
 #include "tests/support/ScriptedMessages.h"
 
 namespace qzCore {
@@ -48,17 +49,7 @@ protected:
         data.insertData(d, TokenStruct());
     }
     void fault(int strike, int dip, int rake, char slip) {
-        DataStruct d;
-        d.setGDType(K::GDType_Fault);
-        d.setStrike(strike);
-        d.setDip(dip);
-        d.setRake(rake);
-        int t = 0, p = 0;
-        MyMath().computeTrendPlunge(strike, dip, rake, t, p);
-        d.setTrend(t);
-        d.setPlunge(p);
-        d.setSlipType(slip);
-        data.insertData(d, TokenStruct());
+        data.insertData(faultValues(strike, dip, rake, slip), TokenStruct());
     }
     std::vector<int> strikes() const {
         std::vector<int> v;

@@ -7,6 +7,7 @@
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/zolWellData.h"
 #include "qzCore/shared/MyMath.h"
+#include "tests/support/FaultValues.h"
 
 namespace qzCore {
 namespace {
@@ -16,16 +17,7 @@ using S = GDSlipTypes;
 /// A fault on the plane (strike, dip) whose slip line has the given rake,
 /// with its trend and plunge worked out as the parser does.
 FaultData fault(int strike, int dip, int rake, char slip) {
-    DataStruct d;
-    d.setStrike(strike);
-    d.setDip(dip);
-    d.setRake(rake);
-    int t = 0, p = 0;
-    MyMath().computeTrendPlunge(strike, dip, rake, t, p);
-    d.setTrend(t);
-    d.setPlunge(p);
-    d.setSlipType(slip);
-    return FaultData(TokenStruct(), d);
+    return FaultData(TokenStruct(), faultValues(strike, dip, rake, slip));
 }
 
 struct Flags {
