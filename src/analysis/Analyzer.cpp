@@ -17,18 +17,10 @@ namespace {
 
 using K = GDTypes;
 
-/// Unit vectors of every whole-degree line, worked out once: analyses of a
-/// million records then cost a lookup per record, not two sines and cosines.
+/// The unit vector of a whole-degree line: from the table when it is in
+/// range (a lookup per record, not two sines and cosines), else in `scratch`.
 const Matrix_1& unitVector(int trend, int plunge, Matrix_1& scratch) {
-    static const std::vector<Matrix_1> table = [] {
-        std::vector<Matrix_1> t;
-        t.reserve(361 * 91);
-        for (int tr = 0; tr <= 360; ++tr) {
-            for (int pl = 0; pl <= 90; ++pl) t.emplace_back(double(tr), double(pl));
-        }
-        return t;
-    }();
-    if (trend >= 0 && trend <= 360 && plunge >= 0 && plunge <= 90) return table[std::size_t(trend * 91 + plunge)];
+    if (const Matrix_1* entry = Matrix_1::wholeDegreesEntry(trend, plunge)) return *entry;
     scratch = Matrix_1(double(trend), double(plunge));
     return scratch;
 }
@@ -604,27 +596,14 @@ void Analyzer::computePTAxes() {
         if (!m_params.getResultLabel().empty()) report << "User label : " << m_params.getResultLabel() << "\n";
         report << "Trend\tPlunge\tType\n";
     }
-    using S = GDSlipTypes;
     for (const GeoData* g : m_params.getAnalyzeData()) {
         if (!g || g->getGDType() != K::GDType_Fault || !g->data()) continue;
         const LightweightDataStruct& d = *g->data();
         if (!d.hasStrike() || !d.hasDip() || !d.hasTrend() || !d.hasPlunge()) continue;
-        const char slip = d.getSlip();
-        const Matrix_1 strikeLine(double(d.getStrike()), 0.0);
+        // Class 1 where the slip turns counter-clockwise, 0 clockwise.
+        const int cls =
+            FaultData::rotationSense(FaultData::slipAngle(d.getStrike(), d.getTrend(), d.getPlunge()), d.getSlip());
         const Matrix_1 slipLine(double(d.getTrend()), double(d.getPlunge()));
-        const int r = FloatToInt_Global(strikeLine.vectorAngle(slipLine));
-        int cls = -1;
-        if (r == 0 || r == 180) {
-            cls = slip == S::GDSlipType_LeftLatSlip ? 1 : (slip == S::GDSlipType_RightLatSlip ? 0 : -1);
-        } else if (r == 90) {
-            cls = slip == S::GDSlipType_NormalSlip ? 1 : (slip == S::GDSlipType_ReverseSlip ? 0 : -1);
-        } else if (r < 90) {
-            if (slip == S::GDSlipType_LeftLatSlip || slip == S::GDSlipType_NormalSlip) cls = 1;
-            if (slip == S::GDSlipType_RightLatSlip || slip == S::GDSlipType_ReverseSlip) cls = 0;
-        } else {
-            if (slip == S::GDSlipType_LeftLatSlip || slip == S::GDSlipType_ReverseSlip) cls = 1;
-            if (slip == S::GDSlipType_RightLatSlip || slip == S::GDSlipType_NormalSlip) cls = 0;
-        }
         if (cls < 0) {
             if (open) report << "Error computing PT axis : invalid slip direction\n\n";
             continue;

@@ -207,34 +207,33 @@ int Data::addData(const std::list<SpecialData>& records) {
     return 1;
 }
 
-int Data::addData(const Data* other) {
-    if (!other) return -37;
-    if (other == this) return -62;
-
-    // 1. Attributes, by label.
+Data::TableMap Data::importTables(const AttrList& attributes, const StationList& stations) {
+    TableMap map;
+    // Attributes, by label.
     bool attributeTrouble = false;
-    std::list<std::string> labels;
-    other->m_attributes.getAttrStrings(labels, false);
-    for (const std::string& l : labels) {
+    for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
+        const std::string label = attributes.getAttrLabel(i);
+        if (label.empty()) continue;
         try {
-            m_attributes.createAttr(l);
+            m_attributes.createAttr(label);
         } catch (int code) {
             if (code != -29) attributeTrouble = true;
         }
+        const std::uint32_t here = m_attributes.getAttrIndexMask(label);
+        map.bits[i] = here == AttrList::Not_Found ? 0u : here;
     }
     if (attributeTrouble) {
         tell("Attribute merging warning",
              "Check to see if there are too many attributes.\nNote: You may also see this message if there are "
              "duplicates.");
     }
-
-    // 2. Groups other than "All", with this table's mask of their labels.
+    // Groups other than "All", with this table's mask of their labels.
     std::list<std::string> groups;
-    other->m_attributes.getAttrStrings(groups, true);
+    attributes.getAttrStrings(groups, true);
     for (const std::string& g : groups) {
         if (g == AttrList::All_Group_Name) continue;
         std::list<std::string> members;
-        other->m_attributes.getAttrStringsInGroup(members, g);
+        attributes.getAttrStringsInGroup(members, g);
         std::uint32_t mask = 0;
         for (const std::string& m : members) {
             const std::uint32_t bit = m_attributes.getAttrIndexMask(m);
@@ -250,23 +249,37 @@ int Data::addData(const Data* other) {
             }
         }
     }
-
-    // 3. Stations: the other dataset's indexes mapped to this one's.
-    std::map<int, unsigned char> stationMap;
-    for (int i = 0; i < other->m_stations.getNumStations() && i < StationList::Max_Addressable_Stations; ++i) {
-        const std::string id = other->m_stations.getStationId_FromIndex(i);
-        stationMap[i] = id.empty() ? No_Station : initStationId(id, true);
+    // Stations: their indexes there mapped to this list's.
+    for (int i = 0; i < stations.getNumStations() && i < StationList::Max_Addressable_Stations; ++i) {
+        const std::string id = stations.getStationId_FromIndex(i);
+        map.stations.push_back(id.empty() ? char(-1) : static_cast<char>(initStationId(id, true)));
     }
+    return map;
+}
 
-    // Attribute bits of the other table, translated by label.
-    std::array<std::uint32_t, AttrList::Max_Num_Attributes> bitMap{};
+bool Data::translate(const TableMap& map, DataStruct& d) const {
+    std::uint32_t mask = 0;
     for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
-        const std::string label = other->m_attributes.getAttrLabel(i);
-        const std::uint32_t here = label.empty() ? AttrList::Not_Found : m_attributes.getAttrIndexMask(label);
-        bitMap[i] = here == AttrList::Not_Found ? 0u : here;
+        if (d.getAttributes() & AttrList::Attr_Index_Masks[i]) mask |= map.bits[i];
     }
+    d.setAttributes(mask);
+    const int index = d.getStationIndex();
+    if (index < 0) {
+        d.linkStation_FromIndex(-1);
+        return true;
+    }
+    // A station the other list does not hold, or one this dataset cannot
+    // address: never link the record to another station.
+    const char here = index < int(map.stations.size()) ? map.stations[std::size_t(index)] : char(-1);
+    if (here < 0) return false;
+    d.linkStation_FromIndex(here);
+    return true;
+}
 
-    // 4. Copies of the records.
+int Data::addData(const Data* other) {
+    if (!other) return -37;
+    if (other == this) return -62;
+    const TableMap map = importTables(other->m_attributes, other->m_stations);
     bool stationTrouble = false;
     for (const GeoData* g : other->m_dataList) {
         if (!g->data()) continue;
@@ -274,22 +287,9 @@ int Data::addData(const Data* other) {
         TokenStruct t;
         g->get(d);
         g->get(t);
-        std::uint32_t mask = 0;
-        for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
-            if (d.getAttributes() & AttrList::Attr_Index_Masks[i]) mask |= bitMap[i];
-        }
-        d.setAttributes(mask);
-        if (d.hasStationIdAttached()) {
-            const auto it = stationMap.find(d.getStationIndex());
-            const unsigned char here = it == stationMap.end() ? No_Station : it->second;
-            if (here == No_Station) {
-                // Never link a record to another station: leave it out.
-                stationTrouble = true;
-                continue;
-            }
-            d.linkStation_FromIndex(static_cast<char>(here));
-        } else {
-            d.linkStation_FromIndex(-1);
+        if (!translate(map, d)) {
+            stationTrouble = true;
+            continue;
         }
         insertData(d, t);
     }
@@ -308,50 +308,14 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
     const bool binary = options.getIEOption(O::IE_Binary_File);
     // A binary file's own attribute table and station list, and where its
     // bits and indexes land in this dataset (which may hold data already).
-    AttrList fileAttributes;
-    std::array<std::uint32_t, AttrList::Max_Num_Attributes> bitMap{};
-    std::vector<char> stationMap;
+    TableMap map;
     if (binary) {
         FileHeader header;
+        AttrList fileAttributes;
         StationList fileStations;
         unsigned int contentFlags = 0;
         m_parser->ParseBinaryHeader(in, header, fileAttributes, fileStations, contentFlags);
-        for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
-            const std::string label = fileAttributes.getAttrLabel(i);
-            if (label.empty()) continue;
-            if (m_attributes.getAttrIndexMask(label) == AttrList::Not_Found) {
-                try {
-                    m_attributes.createAttr(label);
-                } catch (int) {
-                    tell("Attribute merging warning",
-                         "Check to see if there are too many attributes.\nNote: You may also see this message if "
-                         "there are duplicates.");
-                }
-            }
-            const std::uint32_t here = m_attributes.getAttrIndexMask(label);
-            bitMap[i] = here == AttrList::Not_Found ? 0u : here;
-        }
-        std::list<std::string> groups;
-        fileAttributes.getAttrStrings(groups, true);
-        for (const std::string& g : groups) {
-            if (g == AttrList::All_Group_Name || m_attributes.isDuplicateLabel(g, true)) continue;
-            std::list<std::string> members;
-            fileAttributes.getAttrStringsInGroup(members, g);
-            std::uint32_t mask = 0;
-            for (const std::string& m : members) {
-                const std::uint32_t bit = m_attributes.getAttrIndexMask(m);
-                if (bit != AttrList::Not_Found) mask |= bit;
-            }
-            try {
-                m_attributes.createAttrGroup(g, mask);
-            } catch (int) {
-                tell("Attribute merging warning", "Too many attribute groups.\nSome group information may have been lost.");
-            }
-        }
-        for (int i = 0; i < fileStations.getNumStations() && i < StationList::Max_Addressable_Stations; ++i) {
-            const std::string id = fileStations.getStationId_FromIndex(i);
-            stationMap.push_back(id.empty() ? char(-1) : static_cast<char>(initStationId(id, true)));
-        }
+        map = importTables(fileAttributes, fileStations);
     }
     const bool report = options.getIEOption(O::IE_Report_Errors) && m_errors;
     const bool readAttributes = options.getIEOption(O::IE_Read_Attributes);
@@ -374,26 +338,7 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
         r = m_parser->AutoFileParse(data, tokens, in, labels, station, binary, line, lineText);
         if (r == -13) return 1;
         if (r == -14 || r == -11) return r;
-        if (r > 0 && binary) {
-            std::uint32_t mask = 0;
-            for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
-                if (data.getAttributes() & AttrList::Attr_Index_Masks[i]) mask |= bitMap[i];
-            }
-            data.setAttributes(mask);
-            const int fileIndex = data.getStationIndex();
-            if (fileIndex >= 0) {
-                // A station the file does not list, or one this dataset cannot
-                // address: the record is refused rather than linked wrongly.
-                const char here = fileIndex < int(stationMap.size()) ? stationMap[std::size_t(fileIndex)] : char(-1);
-                if (here < 0) {
-                    r = -37;
-                } else {
-                    data.linkStation_FromIndex(here);
-                }
-            } else {
-                data.linkStation_FromIndex(-1);
-            }
-        }
+        if (r > 0 && binary && !translate(map, data)) r = -37;
         if (r > 0) {
             bool appended = false;
             if (!binary) r = attachStation(station.c_str(), data, appended);

@@ -10,7 +10,6 @@
 #include "qzCore/files/FileHeader.h"
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
-#include "qzCore/shared/MyMath.h"
 
 namespace qzCore {
 
@@ -248,9 +247,7 @@ int Emitter::emitFaultKin(std::ostream& out) {
         // Pure dip slip (slip line at right angles to the strike): the
         // table above would call a normal fault T and a reverse fault N.
         // The sense itself names the letter there.
-        const Matrix_1 strikeLine(double(d->getStrike()), 0.0);
-        const Matrix_1 slipLine(double(d->getTrend()), double(d->getPlunge()));
-        if (FloatToInt_Global(strikeLine.vectorAngle(slipLine)) == 90) {
+        if (FaultData::slipAngle(d->getStrike(), d->getTrend(), d->getPlunge()) == 90) {
             if (d->getSlip() == GDSlipTypes::GDSlipType_NormalSlip) marker[0] = 'N';
             if (d->getSlip() == GDSlipTypes::GDSlipType_ReverseSlip) marker[0] = 'T';
         }

@@ -257,32 +257,41 @@ void FaultData::computeSlipRotationValue() {
     if (tokens()->getSlip()[0] == '\0') return;
     if (!data()->hasTrend() || !data()->hasPlunge() || !data()->hasStrike()) return;
 
-    const Matrix_1 strikeLine = Matrix_1::wholeDegrees(data()->getStrike(), 0);
-    const Matrix_1 slipLine = Matrix_1::wholeDegrees(data()->getTrend(), data()->getPlunge());
-    const double cosA = std::max(-1.0, std::min(1.0, strikeLine.dotProduct(slipLine)));
-    const int a = FloatToInt_Global(std::acos(cosA) * MyMath::Rad_To_Deg);
-
+    const int a = slipAngle(data()->getStrike(), data()->getTrend(), data()->getPlunge());
     unsigned short f = data()->getGDFlags();
     if (a < 90) f = static_cast<unsigned short>(f | GDFlags::GDFlag_SlipInStrikeDir);
-    const char slip = data()->getSlip();
+    const int sense = rotationSense(a, data()->getSlip());
+    if (sense == 1) f = static_cast<unsigned short>(f | GDFlags::GDFlag_Has_CCWSlip);
+    if (sense == 0) f = static_cast<unsigned short>(f | GDFlags::GDFlag_Has_CWSlip);
+    data()->setGDFlags(f);
+}
+
+int FaultData::slipAngle(int strike, int trend, int plunge) {
+    const Matrix_1 strikeLine = Matrix_1::wholeDegrees(strike, 0);
+    const Matrix_1 slipLine = Matrix_1::wholeDegrees(trend, plunge);
+    const double cosA = std::max(-1.0, std::min(1.0, strikeLine.dotProduct(slipLine)));
+    return FloatToInt_Global(std::acos(cosA) * MyMath::Rad_To_Deg);
+}
+
+int FaultData::rotationSense(int a, char slip) {
     using S = GDSlipTypes;
+    const bool ll = slip == S::GDSlipType_LeftLatSlip, rl = slip == S::GDSlipType_RightLatSlip;
+    const bool normal = slip == S::GDSlipType_NormalSlip, reverse = slip == S::GDSlipType_ReverseSlip;
     bool ccw = false, cw = false;
     if (a == 0 || a == 180) {
-        ccw = slip == S::GDSlipType_LeftLatSlip;
-        cw = slip == S::GDSlipType_RightLatSlip;
+        ccw = ll;
+        cw = rl;
     } else if (a == 90) {
-        ccw = slip == S::GDSlipType_NormalSlip;
-        cw = slip == S::GDSlipType_ReverseSlip;
+        ccw = normal;
+        cw = reverse;
     } else if (a < 90) {
-        ccw = slip == S::GDSlipType_LeftLatSlip || slip == S::GDSlipType_NormalSlip;
-        cw = slip == S::GDSlipType_RightLatSlip || slip == S::GDSlipType_ReverseSlip;
+        ccw = ll || normal;
+        cw = rl || reverse;
     } else {
-        ccw = slip == S::GDSlipType_LeftLatSlip || slip == S::GDSlipType_ReverseSlip;
-        cw = slip == S::GDSlipType_RightLatSlip || slip == S::GDSlipType_NormalSlip;
+        ccw = ll || reverse;
+        cw = rl || normal;
     }
-    if (ccw) f = static_cast<unsigned short>(f | GDFlags::GDFlag_Has_CCWSlip);
-    if (cw) f = static_cast<unsigned short>(f | GDFlags::GDFlag_Has_CWSlip);
-    data()->setGDFlags(f);
+    return ccw ? 1 : (cw ? 0 : -1);
 }
 
 // ---------------------------------------------------------------- SpecialData

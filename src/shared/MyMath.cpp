@@ -55,7 +55,7 @@ Matrix_1::Matrix_1(double trend, double plunge) {
     m_v = {std::cos(p) * std::cos(t), std::cos(p) * std::sin(t), std::sin(p)};
 }
 
-Matrix_1 Matrix_1::wholeDegrees(int trend, int plunge) {
+const Matrix_1* Matrix_1::wholeDegreesEntry(int trend, int plunge) {
     static const std::vector<Matrix_1> table = [] {
         std::vector<Matrix_1> t;
         t.reserve(361 * 91);
@@ -64,8 +64,13 @@ Matrix_1 Matrix_1::wholeDegrees(int trend, int plunge) {
         }
         return t;
     }();
-    if (trend >= 0 && trend <= 360 && plunge >= 0 && plunge <= 90) return table[std::size_t(trend * 91 + plunge)];
-    return Matrix_1(double(trend), double(plunge));
+    if (trend < 0 || trend > 360 || plunge < 0 || plunge > 90) return nullptr;
+    return &table[std::size_t(trend * 91 + plunge)];
+}
+
+Matrix_1 Matrix_1::wholeDegrees(int trend, int plunge) {
+    const Matrix_1* entry = wholeDegreesEntry(trend, plunge);
+    return entry ? *entry : Matrix_1(double(trend), double(plunge));
 }
 
 void Matrix_1::convertFromDC(double& trend, double& plunge) const {

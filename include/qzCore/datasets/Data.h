@@ -7,6 +7,7 @@
 #ifndef QZCORE_DATASETS_DATA_H
 #define QZCORE_DATASETS_DATA_H
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <iosfwd>
@@ -234,6 +235,17 @@ protected:
     void uninitializeStationId(const char* id);
 
 private:
+    /// Where the attribute bits and station indexes of another table land here.
+    struct TableMap {
+        std::array<std::uint32_t, AttrList::Max_Num_Attributes> bits{};
+        std::vector<char> stations;  // -1: cannot be linked here
+    };
+    /// Creates here the attributes, groups and stations of another table
+    /// (duplicates kept as they are; trouble shown through the messages).
+    TableMap importTables(const AttrList& attributes, const StationList& stations);
+    /// Carries a record's attribute bits and station over by the map; false
+    /// when its station cannot be linked here.
+    bool translate(const TableMap& map, DataStruct& d) const;
     /// Enters a new record: reference, data list, kind list.  @return 1 or -37.
     int enter(std::unique_ptr<GeoData> record);
     RecordList* kindList(char kind);

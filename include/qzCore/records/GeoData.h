@@ -169,6 +169,13 @@ public:
     /// Clears the three geometry flags and sets the has-slip flag to `hasSlip`.
     void resetSlipFlags(bool hasSlip);
 
+    /// The angle A, whole degrees 0..180, between the horizontal line along
+    /// the strike and the slip line (trend, plunge).
+    static int slipAngle(int strike, int trend, int plunge);
+    /// The sense of rotation of slip code `slip` on a slip line at angle A
+    /// (table above): 1 counter-clockwise, 0 clockwise, -1 neither.
+    static int rotationSense(int angle, char slip);
+
 protected:
     void copyValuesFrom(const FaultData& o);
 };

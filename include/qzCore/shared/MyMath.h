@@ -51,6 +51,8 @@ public:
     /// The unit vector of a line in whole degrees (trend 0..360, plunge
     /// 0..90), from a table worked out once; other values are computed.
     static Matrix_1 wholeDegrees(int trend, int plunge);
+    /// The table entry of wholeDegrees; null outside the table.
+    static const Matrix_1* wholeDegreesEntry(int trend, int plunge);
 
     /// Replaces the vector by its trend and plunge (degrees) in elements 0
     /// and 1, element 2 becoming 0.  The vector is first turned downward
