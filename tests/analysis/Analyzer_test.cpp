@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Values.h"
+
 #include "qzCore/records/GDTypes.h"
 
 namespace qzCore {
@@ -33,39 +35,12 @@ double axialAngle(int t1, int p1, int t2, int p2) {
 /// Owns the records of an analysis.
 class Records {
 public:
-    GeoData* line(int t, int p) {
-        DataStruct d;
-        d.setGDType(K::GDType_Line);
-        d.setTrend(t);
-        d.setPlunge(p);
-        return add(std::make_unique<LineData>(TokenStruct(), d));
-    }
-    GeoData* plane(int s, int dip) {
-        DataStruct d;
-        d.setGDType(K::GDType_Plane);
-        d.setStrike(s);
-        d.setDip(dip);
-        return add(std::make_unique<PlaneData>(TokenStruct(), d));
-    }
+    GeoData* line(int t, int p) { return add(std::make_unique<LineData>(TokenStruct(), lineValues(t, p))); }
+    GeoData* plane(int s, int dip) { return add(std::make_unique<PlaneData>(TokenStruct(), planeValues(s, dip))); }
     GeoData* fault(int s, int dip, int t, int p, char slip) {
-        DataStruct d;
-        d.setGDType(K::GDType_Fault);
-        d.setStrike(s);
-        d.setDip(dip);
-        d.setTrend(t);
-        d.setPlunge(p);
-        d.setSlipType(slip);
-        TokenStruct tk;
-        return add(std::make_unique<FaultData>(tk, d));
+        return add(std::make_unique<FaultData>(TokenStruct(), faultValues(s, dip, t, p, slip)));
     }
-    GeoData* ustage() {
-        DataStruct d;
-        d.setTrend(0);
-        d.setPlunge(0);
-        d.setStrike(90);
-        d.setDip(0);
-        return add(std::make_unique<UStageData>(d, TokenStruct()));
-    }
+    GeoData* ustage() { return add(std::make_unique<UStageData>(ustageValues(0, 0, 90, 0), TokenStruct())); }
     std::deque<GeoData*> list;
 
 private:
@@ -205,18 +180,6 @@ TEST_F(Analysis, CompensatedMeanWeightsByTheInverseCosine) {
     EXPECT_EQ(std::string(out.back().tokens()->getComment()).rfind("Comp, ", 0), 0u);
 }
 
-TEST(FisherStatsParams, TypedLineOfObservation) {
-    FisherStatsParams f;
-    EXPECT_TRUE(f.setParams("N45E", "30", 90, true));
-    EXPECT_EQ(f.getCompensateStrike(), 45);
-    EXPECT_EQ(f.getCompensateDip(), 30);
-    EXPECT_EQ(f.getCompensateAngle(), 85);
-    EXPECT_TRUE(f.setParams("10", "5", -5, true));
-    EXPECT_EQ(f.getCompensateAngle(), 0);
-    EXPECT_FALSE(f.setParams("N95E", "5", 10, true));
-    EXPECT_FALSE(f.getCompensateFisher());
-}
-
 TEST_F(Analysis, FisherReportFile) {
     r.line(10, 20);
     AnalyzeParams p(r.list);
@@ -233,20 +196,6 @@ TEST_F(Analysis, FisherReportFile) {
               "Results of Fisher analysis\nNumber of analysed data : 1\nUser label : Set A\n"
               "Azimuth\tPlunge\tAttribute\tComment\n10\t20\tFisher_Pole\tCone Size : 0 K: 999\n");
     EXPECT_STREQ(out.back().tokens()->getComment(), "Set A, NoComp, ASD:0, Co:0, K: 999");
-}
-
-TEST(ZolAverageOrientation, PlanesByDipDirectionAndLines) {
-    TwoDPoint<float> mean(-1, -1);
-    EXPECT_FALSE(Analyzer::zolAverageOrientation({}, {}, mean));
-    EXPECT_EQ(mean, TwoDPoint<float>(-1, -1));
-    // Dip direction 090, dip 30: strike 000, pole 270/60.
-    ASSERT_TRUE(Analyzer::zolAverageOrientation({OrientedPair(90, 30)}, {}, mean));
-    EXPECT_NEAR(mean.x(), 270.0f, 1e-4f);
-    EXPECT_NEAR(mean.y(), 60.0f, 1e-4f);
-    ASSERT_TRUE(Analyzer::zolAverageOrientation({}, {OrientedPair(0, 0), OrientedPair(90, 0)}, mean));
-    EXPECT_NEAR(mean.x(), 45.0f, 1e-4f);
-    ASSERT_TRUE(Analyzer::zolAverageOrientation({OrientedPair(90, 30)}, {}, TwoDPoint<float>(0, 0), mean));
-    EXPECT_NEAR(mean.y(), 60.0f, 1e-4f);
 }
 
 TEST_F(Analysis, TensorOfLines) {
@@ -269,20 +218,6 @@ TEST_F(Analysis, TensorOfLines) {
     EXPECT_EQ(it->getPl(), 90);
     EXPECT_NE(results.getResultString().find("Vector 1 (az, pl) : ("), std::string::npos);
     EXPECT_NE(results.getResultString().find("Eigenvalue : 0.00\n"), std::string::npos);
-}
-
-TEST_F(Analysis, TensorOfOneLineAndLabelledComments) {
-    r.line(130, 35);
-    AnalyzeParams p(r.list);
-    p.setResultLabel("bedding");
-    Analyzer a(p, results);
-    a.computeTensor(nullptr);
-    ASSERT_EQ(out.size(), 3u);
-    EXPECT_EQ(out.front().getAz(), 130);
-    EXPECT_EQ(out.front().getPl(), 35);
-    for (const SpecialData& s : out) EXPECT_STREQ(s.tokens()->getComment(), "bedding");
-    auto second = std::next(out.begin());
-    EXPECT_NEAR(Matrix_1(130.0, 35.0).vectorAngle(Matrix_1(double(second->getAz()), double(second->getPl()))), 90.0, 1.0);
 }
 
 TEST_F(Analysis, BestFitOfPolesOnAGirdleIsItsAxis) {
@@ -403,22 +338,6 @@ TEST_F(Analysis, PTReportSkipsSensesThatDoNotFitAndHonoursSigmaFlags) {
     EXPECT_EQ(text.str(),
               "Results of PT fault analysis\nNumber of data in dataset : 2\nTrend\tPlunge\tType\n"
               "Error computing PT axis : invalid slip direction\n\n270\t75\tP_Axis\n");
-}
-
-TEST(AnalyzeFaultParams, SettersKeepSaneValues) {
-    std::deque<GeoData*> none;
-    AnalyzeFaultParams p(none);
-    EXPECT_TRUE(p.getAnalyzeFaults());
-    EXPECT_TRUE(p.getAnalyzeLineations());
-    p.setMinPercentFit(0);
-    EXPECT_EQ(p.getMinPercentFit(), 80);
-    p.setSearchIncrement(-3);
-    EXPECT_EQ(p.getSearchIncrement(), 10);
-    p.setSig1Range(100, 50);
-    EXPECT_EQ(p.getSig1StartAz(), 0);
-    EXPECT_EQ(p.getSig1EndAz(), 360);
-    EXPECT_FLOAT_EQ(p.getFriction(), 0.4f);
-    EXPECT_EQ(p.getPlotSymbols().fault.getSymbol(), 2);
 }
 
 TEST_F(Analysis, LeastSquaresGrid) {

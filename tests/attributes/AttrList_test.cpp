@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Values.h"
+
 #include "qzCore/attributes/AttributeManager.h"
 #include "qzCore/datasets/Data.h"
 #include "qzCore/errors/ErrorManager.h"
@@ -100,15 +102,6 @@ TEST(AttrList, GroupsAndTheProtectedAll) {
     EXPECT_EQ(inGroup, Labels{"B"});
 }
 
-TEST(AttrList, MasksOfLabelLists) {
-    AttrList a;
-    a.createAttr("A");
-    EXPECT_EQ(thrown([&] { a.getAttrIndexMask(Labels{"A", "B"}, false); }), -36);
-    EXPECT_EQ(a.getAttrIndexMask(Labels{"A", "B"}, true), 0x3u);
-    EXPECT_TRUE(a.isDuplicateLabel("B", false));
-    EXPECT_FALSE(a.isDuplicateLabel("B", true));
-}
-
 TEST(AttrList, RenameKeepsTheSlot) {
     AttrList a;
     a.createAttr("A");
@@ -118,38 +111,6 @@ TEST(AttrList, RenameKeepsTheSlot) {
     EXPECT_EQ(thrown([&] { a.modifyAttr("A", "Basalt"); }), -29);
     EXPECT_EQ(thrown([&] { a.modifyAttr("Q", "R"); }), -36);
     EXPECT_EQ(thrown([&] { a.modifyAttr("A", ""); }), -45);
-}
-
-TEST(AttrList, AssignmentKeepsItsOwnAllAndSlots) {
-    AttrList a;
-    a.createAttr("A");
-    a.createAttr("B");
-    a.destroyAttr("A");  // B stays in slot 1
-    a.createAttrGroup("G", 0x2);
-    AttrList b;
-    b.createAttr("X");
-    b = a;
-    EXPECT_EQ(b.getAttrIndexMask("B"), 0x2u);
-    EXPECT_EQ(b.getAttrIndexMask("X"), 666u);
-    EXPECT_EQ(b.getAttrCount(), 1u);
-    EXPECT_EQ(b.getAttrGroupIndexMask("G"), 0x2u);
-    EXPECT_EQ(b.getAttrGroupCount(), 2u);
-    // "All" is the target's own: it still holds the bit of the dropped X.
-    EXPECT_EQ(b.getAttrGroupIndexMask("All"), 0x3u);
-    const AttrList c(a);
-    EXPECT_EQ(c.getAttrIndexMask("B"), 0x2u);
-}
-
-TEST(AttrList, InsertAtASlot) {
-    AttrList a;
-    a.insertAttr(5, "Five", true);
-    EXPECT_EQ(a.getAttrIndexMask("Five"), 0x20u);
-    EXPECT_EQ(thrown([&] { a.insertAttr(32, "X", true); }), -28);
-    EXPECT_EQ(thrown([&] { a.insertAttr(3, "", true); }), -28);
-    EXPECT_EQ(thrown([&] { a.insertAttr(3, "Five", true); }), -29);
-    a.insertAttr(40, "X", false);
-    EXPECT_EQ(a.getAttrCount(), 1u);
-    EXPECT_EQ(a.createAttr("First"), 0u);
 }
 
 class AttributeManagerTest : public ::testing::Test {
@@ -166,14 +127,6 @@ protected:
     AttributeManager manager;
 };
 
-TEST_F(AttributeManagerTest, WithoutADatasetNothingHappens) {
-    AttributeManager empty;
-    EXPECT_FALSE(empty.createAttribute("A"));
-    EXPECT_EQ(empty.getAttributeCount(false), 0u);
-    EXPECT_EQ(empty.getAttributeIndexMask(Labels{"A"}), 666u);
-    EXPECT_FALSE(empty.attributesAreSelected());
-}
-
 TEST_F(AttributeManagerTest, ControlsFollowTheDataset) {
     EXPECT_TRUE(manager.createAttributes({"Granite", "Basalt", "Shale"}));
     EXPECT_FALSE(manager.createAttribute(""));
@@ -189,10 +142,7 @@ TEST_F(AttributeManagerTest, ControlsFollowTheDataset) {
     EXPECT_EQ(manager.getAttributeCount(true), 2u);
     EXPECT_EQ(manager.getAttributeCount(false), 3u);
 
-    DataStruct d;
-    d.setGDType(GDTypes::GDType_Line);
-    d.setTrend(10);
-    d.setPlunge(5);
+    DataStruct d = lineValues(10, 5);
     data.insertData(d, TokenStruct());
     GeoData* rec = data.getLastDataListMember();
     EXPECT_TRUE(manager.linkAttributesToSingle(rec));
@@ -210,22 +160,6 @@ TEST_F(AttributeManagerTest, ControlsFollowTheDataset) {
     EXPECT_EQ(rec->data()->getAttributes(), 0u);
     EXPECT_EQ(data.getAttributeCount(), 1u);
     EXPECT_EQ(attrs.items().size(), 1u);
-}
-
-TEST_F(AttributeManagerTest, GroupSelectionBecomesAttributeSelection) {
-    manager.createAttributes({"A", "B", "C"});
-    data.createAttributeGroup("Pair", 0x5);
-    manager.updateControls();
-    groups.select(1, true);  // "Pair"
-    EXPECT_EQ(manager.getSelectedAttrGroupLabel(), "Pair");
-    EXPECT_TRUE(manager.setCurrAttrAsSelGroup());
-    Labels selected;
-    manager.enumerateAttributes(selected, true);
-    EXPECT_EQ(selected, (Labels{"A", "C"}));
-    EXPECT_TRUE(manager.modifyAttrGroupLabel("Pair", "Couple", true));
-    EXPECT_FALSE(manager.modifyAttrGroupLabel(nullptr, "X", true));
-    manager.updateControls();
-    EXPECT_EQ(groups.items()[1], "Couple");
 }
 
 }  // namespace

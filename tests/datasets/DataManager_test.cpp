@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Values.h"
+
 #include "qzCore/attributes/AttributeManager.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/FileManager.h"
@@ -23,7 +25,6 @@ using Refs = std::list<unsigned int>;
 
 class Manager : public DataManager {
 public:
-    using DataManager::convertNumberInRange;
     using DataManager::DataManager;
     using DataManager::getDatasetByName;
 };
@@ -103,21 +104,6 @@ TEST_F(DataManagerTest, ReferencesKeepAll24Bits) {
     EXPECT_EQ(DataManager::generateDataReference(3, 70000u), big);
 }
 
-TEST_F(DataManagerTest, PairsBecomeRoundedLinesOrPlanes) {
-    const unsigned char id = create();
-    addLines(id, {{10.4f, 20.5f}, {359.6f, 0.2f}});
-    std::vector<OrientedPair> planes{OrientedPair(45.0f, 30.0f)};
-    ASSERT_EQ(manager.addData(id, planes, true), 1);
-    const Data* d = manager.getDatasetFromID(id);
-    ASSERT_EQ(d->getNumLines(), 2);
-    EXPECT_EQ(d->getLineList()[0]->data()->getTrend(), 10);
-    EXPECT_EQ(d->getLineList()[0]->data()->getPlunge(), 21);
-    EXPECT_EQ(d->getLineList()[1]->data()->getTrend(), 360);
-    EXPECT_STREQ(static_cast<const LineData*>(d->getLineList()[0])->tokens()->getTrend(), "10");
-    EXPECT_EQ(d->getPlaneList()[0]->data()->getStrike(), 45);
-    EXPECT_EQ(manager.addData(99, planes, true), -48);
-}
-
 TEST_F(DataManagerTest, InfoStringCountsEveryRecordOnce) {
     const unsigned char id = create("north.txt");
     addLines(id, {{10, 20}, {30, 40}});
@@ -169,55 +155,16 @@ TEST_F(DataManagerTest, ClusteredPlanesCentreOnTheSeedPole) {
     EXPECT_GT(near, 390);
 }
 
-TEST_F(DataManagerTest, CountBelowOneGeneratesOne) {
-    const unsigned char id = create();
-    GenerateDataParams params(GenerateDistParams(), true, false, 0, true, Dist_Uniform);
-    ASSERT_EQ(manager.generateData(id, params), 1);
-    EXPECT_EQ(manager.getDatasetFromID(id)->getNumData(), 1);
-    EXPECT_EQ(manager.generateData(200, params), -48);
-}
-
-TEST_F(DataManagerTest, DataValues) {
-    const unsigned char id = create();
-    DataStruct f;
-    f.setGDType(K::GDType_Fault);
-    f.setStrike(0);
-    f.setDip(60);
-    f.setTrend(90);
-    f.setPlunge(60);
-    f.setSlipType(GDSlipTypes::GDSlipType_NormalSlip);
-    manager.getDatasetFromID(id)->insertData(f, TokenStruct());
-    const unsigned int ref = manager.getDatasetFromID(id)->getSpecificDataFromIndex(0);
-    int a = -9, b = -9;
-    ASSERT_TRUE(manager.getDataValue(Value_Strike_Dip, ref, a, b));
-    EXPECT_EQ(a, 0);
-    EXPECT_EQ(b, 60);
-    ASSERT_TRUE(manager.getDataValue(Value_Slip_Sense, ref, a, b));
-    EXPECT_EQ(a, 0);  // straight down dip: not in the strike direction
-    EXPECT_EQ(b, 0);  // normal slip is counter-clockwise
-    EXPECT_FALSE(manager.getDataValue(static_cast<DATAVALUETYPE>(7), ref, a, b));
-    EXPECT_FALSE(manager.getDataValue(Value_Trend_Plunge, nullptr, a, b));
-    addLines(id, {{10, 20}});
-    const unsigned int lineRef = manager.getDatasetFromID(id)->getSpecificDataFromIndex(1);
-    EXPECT_FALSE(manager.getDataValue(Value_Slip_Sense, lineRef, a, b));
-}
-
 TEST_F(DataManagerTest, LimitedDataByKindStationAndAttribute) {
     const unsigned char id = create();
     Data* d = manager.getDatasetFromID(id);
     d->createAttribute("A");
     d->createAttribute("B");
-    DataStruct p;
-    p.setGDType(K::GDType_Plane);
-    p.setStrike(1);
-    p.setDip(2);
+    DataStruct p = planeValues(1, 2);
     d->initStationId("W-1", p);
     p.setAttributes(0x2);
     d->insertData(p, TokenStruct());
-    DataStruct l;
-    l.setGDType(K::GDType_Line);
-    l.setTrend(3);
-    l.setPlunge(4);
+    DataStruct l = lineValues(3, 4);
     d->insertData(l, TokenStruct());
     d->addData(std::list<SpecialData>{SpecialData(5, 6, K::GDType_Fisher, nullptr)});
 
@@ -249,10 +196,7 @@ TEST_F(DataManagerTest, StationTestUsesTheRecordsOwnDataset) {
     const unsigned char b = create();
     Data* da = manager.getDatasetFromID(a);
     manager.getDatasetFromID(b)->initStationId("Other", true);
-    DataStruct p;
-    p.setGDType(K::GDType_Plane);
-    p.setStrike(1);
-    p.setDip(2);
+    DataStruct p = planeValues(1, 2);
     da->initStationId("Mine", p);
     da->insertData(p, TokenStruct());
     manager.setCurrDataset(b);
@@ -267,10 +211,7 @@ TEST_F(DataManagerTest, SelectedDataCarryStationsAndAttributesByName) {
     s->createAttribute("Dummy");
     s->createAttribute("Granite");
     s->initStationId("Zero", true);
-    DataStruct p;
-    p.setGDType(K::GDType_Plane);
-    p.setStrike(10);
-    p.setDip(20);
+    DataStruct p = planeValues(10, 20);
     s->initStationId("W-5", p);
     p.setAttributes(0x2);
     s->insertData(p, TokenStruct());
@@ -308,104 +249,6 @@ TEST_F(DataManagerTest, DeleteByIndexAndMergeAndDerive) {
     EXPECT_EQ(manager.createDataset(bad, "copy", true, nullptr), -16);
 }
 
-TEST_F(DataManagerTest, KindsExtentsAndStations) {
-    const unsigned char id = create();
-    Data* d = manager.getDatasetFromID(id);
-    DataStruct f;
-    f.setGDType(K::GDType_Fault);
-    f.setStrike(0);
-    f.setDip(60);
-    f.setTrend(90);
-    f.setPlunge(60);
-    f.setX(100.0);
-    f.setZ(-5.0);
-    f.setMD(30.0);
-    d->initStationId("W-1", f);
-    d->insertData(f, TokenStruct());
-    DataStruct g = f;
-    g.setX(50.0);
-    g.setMD(12.5);
-    d->insertData(g, TokenStruct());
-    DatasetContains mask = 0x4;
-    ASSERT_TRUE(manager.getAvailableDataTypes(id, mask));
-    EXPECT_EQ(mask, 0x4u | Contains_Faults | Contains_Lineations);
-    EXPECT_FALSE(manager.getAvailableDataTypes(99, mask));
-    EXPECT_EQ(mask, 0u);
-    ThreeDPoint<double> lo, hi;
-    ASSERT_TRUE(manager.getDataLocExtents(id, lo, hi));
-    EXPECT_EQ(lo.x(), 50.0);
-    EXPECT_EQ(hi.x(), 100.0);
-    EXPECT_EQ(lo.y(), 1e100);  // no record has a Y
-    double mdLo = 0, mdHi = 0;
-    ASSERT_TRUE(manager.getDataMDExtents(id, mdLo, mdHi));
-    EXPECT_EQ(mdLo, 12.5);
-    EXPECT_EQ(mdHi, 30.0);
-    EXPECT_EQ(manager.getNumStations(), 1);
-    EXPECT_EQ(manager.getStationIDFromIndex(0), "W-1");
-    std::vector<std::string> ids;
-    EXPECT_EQ(manager.enumerateStations(ids), 1);
-    EXPECT_EQ(ids, std::vector<std::string>{"W-1"});
-    EXPECT_TRUE(manager.faultsAreLoaded());
-}
-
-TEST_F(DataManagerTest, AttributeForEveryDataset) {
-    const unsigned char a = create();
-    const unsigned char b = create();
-    manager.getDatasetFromID(b)->createAttribute("Shale");
-    AttributeManager am;
-    manager.applyAttrToAllDatasets("Shale", &am);
-    EXPECT_EQ(manager.getDatasetFromID(a)->getAttributeCount(), 1u);
-    EXPECT_EQ(manager.getDatasetFromID(b)->getAttributeCount(), 1u);
-}
-
-TEST_F(DataManagerTest, ReadsAFileThroughTheManager) {
-    const unsigned char id = create();
-    qzIEColumnOptions o;
-    o.setDefaultColumnChoices();
-    std::istringstream in("045\t30\n");
-    EXPECT_EQ(manager.addData(id, o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
-    EXPECT_EQ(manager.getNumPlanes(), 1);
-    std::istringstream again("045\t30\n");
-    EXPECT_EQ(manager.addData(99, o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), again), -48);
-}
-
-TEST(ConvertNumberInRange, IntegersAndDecimals) {
-    int lo = 0, hi = 0;
-    EXPECT_TRUE(Manager::convertNumberInRange("50", "10", lo, hi, 0, 90));
-    EXPECT_EQ(lo, 10);
-    EXPECT_EQ(hi, 50);
-    EXPECT_FALSE(Manager::convertNumberInRange("10", "95", lo, hi, 0, 90));
-    EXPECT_EQ(lo, -1);
-    EXPECT_EQ(hi, -1);
-    EXPECT_FALSE(Manager::convertNumberInRange("", "5", lo, hi, 0, 90));
-    EXPECT_FALSE(Manager::convertNumberInRange("99999999999999", "5", lo, hi, 0, 90));
-    double dl = 0, dh = 0;
-    EXPECT_TRUE(Manager::convertNumberInRange("2.5", "-1", dl, dh, -10.0, 10.0));
-    EXPECT_EQ(dl, -1.0);
-    EXPECT_EQ(dh, 2.5);
-    EXPECT_FALSE(Manager::convertNumberInRange("abc", "1", dl, dh, 0.0, 10.0));
-    EXPECT_EQ(dl, std::numeric_limits<double>::min());
-    EXPECT_FALSE(Manager::convertNumberInRange("1", "11", dl, dh, 0.0, 10.0));
-    EXPECT_EQ(dl, -1.0);
-}
-
-TEST(FileManager, ClassifiesNames) {
-    const FileManager f;
-    Window_Type t = Window_Graphics;
-    EXPECT_TRUE(f.determineInputFileType("data/site.GDF", t));
-    EXPECT_EQ(t, Window_Data);
-    EXPECT_FALSE(f.isTextFile("data/site.GDF"));
-    EXPECT_TRUE(f.isTextFile("a.txt"));
-    f.determineInputFileType("map.dxf", t);
-    EXPECT_EQ(t, Window_Graphics);
-    EXPECT_TRUE(f.isDXFImport("map.dxf"));
-    EXPECT_TRUE(f.isTextFile("map.dxf"));
-    f.determineInputFileType("notes.doc", t);
-    EXPECT_EQ(t, Window_Data);
-    EXPECT_TRUE(f.isTextFile("notes.doc"));
-    EXPECT_FALSE(f.isTextFile("old.gdf.bak"));
-}
-
 TEST(FileManager, ScratchFileInTemp) {
     const std::string dir = ::testing::TempDir();
     ASSERT_EQ(setenv("TEMP", dir.c_str(), 1), 0);
@@ -425,19 +268,6 @@ TEST(FileManager, ScratchFileInTemp) {
     std::ifstream none;
     EXPECT_FALSE(fresh.getScratchFileHandle(none));
     unsetenv("TEMP");
-}
-
-TEST(FileManager, OpensStreams) {
-    const FileManager f;
-    const std::string name = ::testing::TempDir() + "qz_stream_test.txt";
-    std::ofstream out;
-    ASSERT_TRUE(f.openOutputFileStream(name, out));
-    out << "1 2\n";
-    out.close();
-    std::ifstream in;
-    ASSERT_TRUE(f.openInputFileStream(name, in));
-    std::ifstream missing;
-    EXPECT_FALSE(f.openInputFileStream(::testing::TempDir() + "no/such/file.txt", missing));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/records/GDTypes.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/Values.h"
 
 namespace qzCore {
 namespace {
@@ -15,38 +16,6 @@ namespace {
 using K = GDTypes;
 using Refs = std::list<unsigned int>;
 using Labels = std::list<std::string>;
-
-DataStruct plane(int strike, int dip) {
-    DataStruct d;
-    d.setGDType(K::GDType_Plane);
-    d.setStrike(strike);
-    d.setDip(dip);
-    return d;
-}
-
-DataStruct line(int trend, int plunge, char kind = K::GDType_Line) {
-    DataStruct d;
-    d.setGDType(kind);
-    d.setTrend(trend);
-    d.setPlunge(plunge);
-    return d;
-}
-
-DataStruct fault(int strike, int dip, int trend, int plunge) {
-    DataStruct d = plane(strike, dip);
-    d.setGDType(K::GDType_Fault);
-    d.setTrend(trend);
-    d.setPlunge(plunge);
-    d.setSlipType(GDSlipTypes::GDSlipType_NormalSlip);
-    return d;
-}
-
-DataStruct ustage(int t1, int p1, int t2, int p2) {
-    DataStruct d = line(t1, p1, K::GDType_UStage);
-    d.setStrike(t2);
-    d.setDip(p2);
-    return d;
-}
 
 /// Opens the protected reference counter, for the limit test.
 class DataNearLimit : public Data {
@@ -67,12 +36,12 @@ protected:
 };
 
 TEST_F(DataTest, ReferencesCarryTheIdAndNeverGoBack) {
-    ASSERT_EQ(data.insertData(plane(10, 20), noTokens), 1);
-    ASSERT_EQ(data.insertData(plane(30, 40), noTokens), 1);
+    ASSERT_EQ(data.insertData(planeValues(10, 20), noTokens), 1);
+    ASSERT_EQ(data.insertData(planeValues(30, 40), noTokens), 1);
     EXPECT_EQ(data.getSpecificDataFromIndex(0), 50331649u);  // 3 * 2^24 + 1
     EXPECT_EQ(data.getSpecificDataFromIndex(1), 50331650u);
     data.deleteData(Refs{50331649u});
-    ASSERT_EQ(data.insertData(plane(50, 60), noTokens), 1);
+    ASSERT_EQ(data.insertData(planeValues(50, 60), noTokens), 1);
     EXPECT_EQ(data.getLastDataListMember()->getDataReference(), 50331651u);
     EXPECT_EQ(data.getNumData(), 2);
     EXPECT_EQ(data.getDataFromReference(50331651u)->data()->getStrike(), 50);
@@ -85,18 +54,18 @@ TEST_F(DataTest, ReferencesCarryTheIdAndNeverGoBack) {
 TEST_F(DataTest, NoReferenceLeftRefusesRecords) {
     DataNearLimit full(ComplexFileName("x"), &errors, 1);
     full.useReferencesUpTo(Data::Max_Data_Reference - 1);
-    EXPECT_EQ(full.insertData(plane(1, 2), noTokens), 1);
+    EXPECT_EQ(full.insertData(planeValues(1, 2), noTokens), 1);
     EXPECT_EQ(full.getLastDataListMember()->getDataReference(), (1u << 24) + 16777213u);
-    EXPECT_EQ(full.insertData(plane(1, 2), noTokens), -37);
+    EXPECT_EQ(full.insertData(planeValues(1, 2), noTokens), -37);
     EXPECT_EQ(full.getNumData(), 1);
     EXPECT_EQ(full.getNumPlanes(), 1);
 }
 
 TEST_F(DataTest, KindListsFollowEveryKindOfEntry) {
-    EXPECT_EQ(data.insertData(plane(10, 20), noTokens), 1);
-    EXPECT_EQ(data.insertData(fault(0, 60, 90, 60), noTokens), 1);
-    EXPECT_EQ(data.insertData(line(120, 30, K::GDType_Fisher), noTokens), 1);
-    EXPECT_EQ(data.insertData(ustage(0, 0, 90, 0), noTokens), 1);
+    EXPECT_EQ(data.insertData(planeValues(10, 20), noTokens), 1);
+    EXPECT_EQ(data.insertData(faultValues(0, 60, 90, 60, GDSlipTypes::GDSlipType_NormalSlip), noTokens), 1);
+    EXPECT_EQ(data.insertData(lineValues(120, 30, K::GDType_Fisher), noTokens), 1);
+    EXPECT_EQ(data.insertData(ustageValues(0, 0, 90, 0), noTokens), 1);
     EXPECT_EQ(data.getNumData(), 4);
     EXPECT_EQ(data.getNumPlanes(), 1);
     EXPECT_EQ(data.getNumFaults(), 1);
@@ -104,17 +73,17 @@ TEST_F(DataTest, KindListsFollowEveryKindOfEntry) {
     EXPECT_EQ(data.getNumLines(), 0);
     EXPECT_TRUE(data.getSpecialDataList()[0]->isSpecial());
 
-    EXPECT_EQ(data.insertData(ustage(0, 0, 100, 0), noTokens), -55);
+    EXPECT_EQ(data.insertData(ustageValues(0, 0, 100, 0), noTokens), -55);
     EXPECT_EQ(data.getNumData(), 4);
     EXPECT_EQ(data.getNumSpecial(), 2);
 
-    DataStruct well = plane(5, 6);
+    DataStruct well = planeValues(5, 6);
     well.setGDType(K::GDType_ZolWellData);
-    DataStruct marker = plane(5, 6);
+    DataStruct marker = planeValues(5, 6);
     marker.setGDType(K::GDType_ZolMarkerData);
     EXPECT_EQ(data.insertData(well, noTokens), 1);
     EXPECT_EQ(data.insertData(marker, noTokens), 1);
-    EXPECT_EQ(data.insertData(line(1, 2), noTokens), 1);
+    EXPECT_EQ(data.insertData(lineValues(1, 2), noTokens), 1);
     EXPECT_EQ(data.getNumZolWells(), 1);
     EXPECT_EQ(data.getNumZolMarkers(), 1);
     EXPECT_EQ(data.getNumLines(), 1);
@@ -124,23 +93,14 @@ TEST_F(DataTest, KindListsFollowEveryKindOfEntry) {
 
 TEST_F(DataTest, KindsThatDescribeNoRecordAreRefused) {
     for (const char kind : {K::GDType_Joint, K::GDType_Null, K::GDType_Auto, K::GDType_BadValue}) {
-        EXPECT_EQ(data.insertData(line(1, 2, kind), noTokens), -37) << int(kind);
+        EXPECT_EQ(data.insertData(lineValues(1, 2, kind), noTokens), -37) << int(kind);
     }
     EXPECT_EQ(data.getNumData(), 0);
     EXPECT_EQ(data.addData(static_cast<const GeoData*>(nullptr)), -37);
 }
 
-TEST_F(DataTest, LineationsAreFaultsWithATrend) {
-    data.insertData(fault(0, 60, 90, 60), noTokens);
-    DataStruct noSlipLine = plane(0, 60);
-    noSlipLine.setGDType(K::GDType_Fault);
-    data.insertData(noSlipLine, noTokens);
-    EXPECT_EQ(data.getNumFaults(), 2);
-    EXPECT_EQ(data.getNumLineations(), 1);
-}
-
 TEST_F(DataTest, DeleteKeepsOrderAndRebuildsKindLists) {
-    for (int i = 0; i < 5; ++i) data.insertData(i % 2 ? line(i, i) : plane(i, i), noTokens);
+    for (int i = 0; i < 5; ++i) data.insertData(i % 2 ? lineValues(i, i) : planeValues(i, i), noTokens);
     const unsigned int second = data.getSpecificDataFromIndex(1);
     const unsigned int fourth = data.getSpecificDataFromIndex(3);
     data.deleteData(Refs{second, 12345u});
@@ -156,7 +116,7 @@ TEST_F(DataTest, DeleteKeepsOrderAndRebuildsKindLists) {
 TEST_F(DataTest, CopiesOfRecordsAreIndependent) {
     TokenStruct t;
     t.setComment("bedding");
-    data.insertData(plane(10, 20), t);
+    data.insertData(planeValues(10, 20), t);
     GeoData* original = data.getLastDataListMember();
     EXPECT_EQ(data.addData(original), 1);
     GeoData* copy = data.getLastDataListMember();
@@ -170,55 +130,19 @@ TEST_F(DataTest, CopiesOfRecordsAreIndependent) {
 }
 
 TEST_F(DataTest, UStageCopiesAreEnteredWithTheirAxesChecked) {
-    data.insertData(ustage(0, 0, 90, 0), noTokens);
+    data.insertData(ustageValues(0, 0, 90, 0), noTokens);
     EXPECT_EQ(data.addData(data.getLastDataListMember()), 1);
     EXPECT_EQ(data.getNumSpecial(), 2);
     EXPECT_EQ(data.getLastDataListMember()->getGDType(), K::GDType_UStage);
-    const UStageData skew(ustage(0, 0, 120, 0), noTokens);
+    const UStageData skew(ustageValues(0, 0, 120, 0), noTokens);
     EXPECT_EQ(data.addData(&skew), -55);
     EXPECT_EQ(data.getNumSpecial(), 2);
-}
-
-TEST_F(DataTest, ListsOfResultRecords) {
-    std::list<SpecialData> results{SpecialData(10, 20, K::GDType_PAxis, nullptr),
-                                   SpecialData(30, 40, K::GDType_TAxis, "T")};
-    EXPECT_EQ(data.addData(results), 1);
-    EXPECT_EQ(data.getNumSpecial(), 2);
-    PlaneData p;
-    SpecialData s(1, 2, K::GDType_Fisher, nullptr);
-    EXPECT_EQ(data.addData(std::deque<GeoData*>{&s, &p, &s}), -37);
-    EXPECT_EQ(data.getNumSpecial(), 3);  // stopped at the plane
-}
-
-TEST_F(DataTest, Stations) {
-    EXPECT_EQ(data.initStationId("", true), Data::No_Station);
-    EXPECT_EQ(data.initStationId("W-1", false), Data::No_Station);
-    EXPECT_EQ(data.initStationId("W-1", true), 0);
-    EXPECT_EQ(data.initStationId("W-1", true), 0);
-    EXPECT_EQ(data.initStationId("W-2", true), 1);
-    EXPECT_EQ(data.initStationId("W-3", true), 2);
-    DataStruct d = plane(1, 2);
-    EXPECT_FALSE(data.initStationId("W-2", d));
-    EXPECT_EQ(d.getStationIndex(), 1);
-    EXPECT_TRUE(d.hasStationIdAttached());
-    EXPECT_TRUE(data.initStationId("W-4", d));
-    EXPECT_EQ(d.getStationIndex(), 3);
-    EXPECT_FALSE(data.initStationId(nullptr, d));
-    EXPECT_FALSE(d.hasStationIdAttached());
-    std::string id;
-    data.getStationIdFromIndex(2, id);
-    EXPECT_EQ(id, "W-3");
-    data.getStationIdFromIndex(char(-1), id);
-    EXPECT_EQ(id, "");
-    char small[3];
-    data.getStationIdFromIndex(0, small, sizeof small);
-    EXPECT_STREQ(small, "W-");
 }
 
 TEST_F(DataTest, StationBeyondWhatARecordCanAddressIsRefused) {
     // Station indexes are signed bytes: 128 stations can be referred to.
     for (int i = 0; i < 128; ++i) ASSERT_EQ(data.initStationId("S" + std::to_string(i), true), i);
-    DataStruct d = plane(1, 2);
+    DataStruct d = planeValues(1, 2);
     bool appended = true;
     EXPECT_EQ(data.attachStation("S127", d, appended), 1);
     EXPECT_EQ(d.getStationIndex(), 127);
@@ -233,7 +157,7 @@ TEST_F(DataTest, StationBeyondWhatARecordCanAddressIsRefused) {
 TEST_F(DataTest, AttributesDestroyedAreClearedFromRecords) {
     ASSERT_TRUE(data.createAttribute("Granite"));
     ASSERT_TRUE(data.createAttribute("Basalt"));
-    data.insertData(plane(1, 2), noTokens);
+    data.insertData(planeValues(1, 2), noTokens);
     ASSERT_TRUE(data.assignAttributesToCurrent({"Granite", "Basalt"}));
     GeoData* g = data.getLastDataListMember();
     EXPECT_EQ(g->data()->getAttributes(), 0x3u);
@@ -255,7 +179,7 @@ TEST_F(DataTest, RenamingOntoAUsedLabelAsksFirst) {
     ScopedMessageHandler inner(&answers);
     data.createAttribute("A");
     data.createAttribute("B");
-    data.insertData(plane(1, 2), noTokens);
+    data.insertData(planeValues(1, 2), noTokens);
     data.assignAttributesToCurrent({"A"});
     GeoData* g = data.getLastDataListMember();
     EXPECT_FALSE(data.modifyAttribute("A", "B", false));  // answered no
@@ -279,7 +203,7 @@ TEST_F(DataTest, LabelsFromAFileAskOnceAndStopWhenFull) {
     ScriptedMessages answers({1, 0});
     ScopedMessageHandler inner(&answers);
     data.createAttribute("Known");
-    data.insertData(plane(1, 2), noTokens);
+    data.insertData(planeValues(1, 2), noTokens);
     Labels rejected;
     std::uint32_t mask = data.linkAttributesToCurrent({"Known", "New", "Refused"}, rejected, true, true);
     EXPECT_EQ(mask, 0x3u);
@@ -301,7 +225,7 @@ TEST_F(DataTest, LabelsFromAFileAskOnceAndStopWhenFull) {
 TEST_F(DataTest, DerivedDatasetContinuesTheNumbering) {
     data.createAttribute("A");
     data.initStationId("W-1", true);
-    for (int i = 0; i < 4; ++i) data.insertData(plane(i, i), noTokens);
+    for (int i = 0; i < 4; ++i) data.insertData(planeValues(i, i), noTokens);
     const Refs pick{data.getSpecificDataFromIndex(3), data.getSpecificDataFromIndex(1), 42u};
     Data derived(&data, ComplexFileName("derived"), 4, true, &pick);
     ASSERT_EQ(derived.getNumData(), 2);
@@ -336,11 +260,11 @@ TEST_F(DataTest, MergeTranslatesAttributesAndStations) {
     other.initStationId("W-9", true);
     other.createAttributeGroup("Mine", 0x3);
     other.createAttributeGroup("Theirs", 0x2);
-    DataStruct d = plane(10, 20);
+    DataStruct d = planeValues(10, 20);
     d.setAttributes(0x3);  // C and B
     d.linkStation_FromIndex(1);  // W-9
     other.insertData(d, noTokens);
-    DataStruct e = line(5, 6);
+    DataStruct e = lineValues(5, 6);
     e.linkStation_FromIndex(0);  // W-2
     other.insertData(e, noTokens);
 
@@ -362,28 +286,18 @@ TEST_F(DataTest, MergeTranslatesAttributesAndStations) {
     EXPECT_EQ(data.addData(&data), -62);
 }
 
-TEST_F(DataTest, MergeWarnsWhenTablesOverflow) {
-    for (int i = 0; i < 32; ++i) data.createAttribute("H" + std::to_string(i));
-    Data other(ComplexFileName("other"), &errors, 7);
-    other.createAttribute("Extra");
-    EXPECT_EQ(data.addData(&other), 1);
-    EXPECT_EQ(script.notes.back(),
-              "Attribute merging warning|Check to see if there are too many attributes.\nNote: You may also see "
-              "this message if there are duplicates.");
-}
-
 TEST_F(DataTest, MergeNeverLinksARecordToAnotherStation) {
     for (int i = 0; i < 128; ++i) data.initStationId("S" + std::to_string(i), true);
     Data other(ComplexFileName("other"), &errors, 7);
     other.initStationId("Far", true);
     other.initStationId("S5", true);
-    DataStruct far = plane(1, 1);
+    DataStruct far = planeValues(1, 1);
     far.linkStation_FromIndex(0);
-    DataStruct near = plane(2, 2);
+    DataStruct near = planeValues(2, 2);
     near.linkStation_FromIndex(1);
     other.insertData(far, noTokens);
     other.insertData(near, noTokens);
-    other.insertData(plane(3, 3), noTokens);
+    other.insertData(planeValues(3, 3), noTokens);
     EXPECT_EQ(data.addData(&other), 1);
     ASSERT_EQ(data.getNumData(), 2);
     EXPECT_EQ(data.getSpecificData(0)->data()->getStationIndex(), 5);

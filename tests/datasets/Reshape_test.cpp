@@ -13,7 +13,7 @@
 #include "qzCore/files/FileManager.h"
 #include "qzCore/parsing/qzTokenList.h"
 #include "qzCore/records/GDTypes.h"
-#include "tests/support/FaultValues.h"
+#include "tests/support/Values.h"
 #include "tests/support/ScriptedMessages.h"
 
 namespace qzCore {
@@ -34,20 +34,10 @@ double axialAngle(int t1, int p1, int t2, int p2) {
 class ReshapeTest : public ::testing::Test {
 protected:
     void plane(int strike, int dip) {
-        DataStruct d;
-        d.setGDType(K::GDType_Plane);
-        d.setStrike(strike);
-        d.setDip(dip);
-        data.insertData(d, TokenStruct());
+        data.insertData(planeValues(strike, dip), TokenStruct());
         data.getLastDataListMember()->generateTokenValues();
     }
-    void line(int trend, int plunge) {
-        DataStruct d;
-        d.setGDType(K::GDType_Line);
-        d.setTrend(trend);
-        d.setPlunge(plunge);
-        data.insertData(d, TokenStruct());
-    }
+    void line(int trend, int plunge) { data.insertData(lineValues(trend, plunge), TokenStruct()); }
     void fault(int strike, int dip, int rake, char slip) {
         data.insertData(faultValues(strike, dip, rake, slip), TokenStruct());
     }
@@ -90,25 +80,6 @@ TEST_F(ReshapeTest, SortAlternatesUnlessADirectionIsGiven) {
     EXPECT_EQ(strikes(), (std::vector<int>{30, 10, 20, -1}));
 }
 
-TEST_F(ReshapeTest, SortByStationPutsRecordsWithoutOneFirst) {
-    for (const char* id : {"W-2", "", "W-1"}) {
-        DataStruct d;
-        d.setGDType(K::GDType_Line);
-        d.setTrend(1);
-        d.setPlunge(1);
-        data.initStationId(id, d);
-        data.insertData(d, TokenStruct());
-    }
-    data.sortData(SortByField(11, true, true));
-    std::vector<std::string> ids;
-    for (const GeoData* g : data.getDataList()) {
-        std::string id;
-        if (g->data()->hasStationIdAttached()) data.getStationIdFromIndex(g->data()->getStationIndex(), id);
-        ids.push_back(id);
-    }
-    EXPECT_EQ(ids, (std::vector<std::string>{"", "W-1", "W-2"}));
-}
-
 TEST_F(ReshapeTest, SubsetRangesAreOrderedAndInclusive) {
     for (int s : {5, 10, 180, 350, 355}) plane(s, 40);
     S p;
@@ -146,10 +117,7 @@ TEST_F(ReshapeTest, FilterRemovesRecordsLackingTheValue) {
 }
 
 TEST_F(ReshapeTest, StationAndLocationFilters) {
-    DataStruct a;
-    a.setGDType(K::GDType_Line);
-    a.setTrend(1);
-    a.setPlunge(1);
+    DataStruct a = lineValues(1, 1);
     a.setX(0.0);
     data.initStationId("W-1", a);
     data.insertData(a, TokenStruct());
@@ -338,22 +306,6 @@ TEST_F(ReshapeTest, ModifyingAWellDipKeepsItsKind) {
     GeoData* g = data.modifyData(data.getLastDataListMember(), p, GeoDataChanged(3), false, false);
     EXPECT_EQ(g->getGDType(), K::GDType_ZolWellData);
     EXPECT_EQ(g->data()->getStrike(), 15);
-}
-
-TEST_F(ReshapeTest, TokenMerge) {
-    TokenStruct mine, theirs;
-    mine.setTokenValue(TokenStruct::Strike_Token, "10");
-    theirs.setTokenValue(TokenStruct::Strike_Token, "20");
-    theirs.setTokenValue(TokenStruct::Dip_Token, "30");
-    TokenStruct filled = mine;
-    filled.merge(theirs, nullptr);
-    EXPECT_STREQ(filled.strike(), "10");
-    EXPECT_STREQ(filled.dip(), "30");
-    TokenStruct masked = mine;
-    const GeoDataChanged strikeOnly(GeoDataChanged::Strike);
-    masked.merge(theirs, &strikeOnly);
-    EXPECT_STREQ(masked.strike(), "20");
-    EXPECT_STREQ(masked.dip(), "");
 }
 
 class ManagerReshape : public ::testing::Test {

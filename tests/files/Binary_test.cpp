@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Values.h"
+
 #include "qzCore/datasets/Data.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/Emitter.h"
@@ -272,10 +274,7 @@ TEST_F(BinaryFile, RoundTripKeepsEveryField) {
     ft.setComment(std::string(200, 'x'));  // beyond 127: written and read back whole
     ASSERT_EQ(src.insertData(f, ft), 1);
     src.addData(std::list<SpecialData>{SpecialData(130, 25, K::GDType_Fisher, "mean")});
-    DataStruct l;
-    l.setGDType(K::GDType_Line);
-    l.setTrend(42);
-    l.setPlunge(12);
+    DataStruct l = lineValues(42, 12);
     src.insertData(l, TokenStruct());
 
     ASSERT_EQ(read(write(src), data), 1);
@@ -301,10 +300,7 @@ TEST_F(BinaryFile, RoundTripKeepsEveryField) {
 
 TEST_F(BinaryFile, LongCommentsAreCutToWhatTheFlagsCanSay) {
     Data src(ComplexFileName("src"), &errors, 9);
-    DataStruct l;
-    l.setGDType(K::GDType_Line);
-    l.setTrend(42);
-    l.setPlunge(12);
+    DataStruct l = lineValues(42, 12);
     src.insertData(l, TokenStruct());
     src.getSpecificData(0)->setComment(std::string(300, 'y').c_str());
     ASSERT_EQ(read(write(src), data), 1);
@@ -314,10 +310,7 @@ TEST_F(BinaryFile, LongCommentsAreCutToWhatTheFlagsCanSay) {
 TEST_F(BinaryFile, ReadingIntoADatasetWithDataKeepsLinksRight) {
     Data src(ComplexFileName("src"), &errors, 9);
     src.createAttribute("A");
-    DataStruct l;
-    l.setGDType(K::GDType_Line);
-    l.setTrend(42);
-    l.setPlunge(12);
+    DataStruct l = lineValues(42, 12);
     l.setAttributes(0x1);
     src.initStationId("S-1", l);
     src.insertData(l, TokenStruct());

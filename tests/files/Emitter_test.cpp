@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Values.h"
+
 #include "qzCore/datasets/Data.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/records/GDTypes.h"
@@ -20,32 +22,19 @@ using K = GDTypes;
 class EmitterTest : public ::testing::Test {
 protected:
     EmitterTest() {
-        DataStruct p;
-        p.setGDType(K::GDType_Plane);
-        p.setStrike(120);
-        p.setDip(35);
+        DataStruct p = planeValues(120, 35);
         TokenStruct pt;
         pt.setTokenValue(TokenStruct::Strike_Token, "120");
         pt.setTokenValue(TokenStruct::Dip_Token, "35");
         pt.setComment("bedding, top");
         data.insertData(p, pt);
-        DataStruct f;
-        f.setGDType(K::GDType_Fault);
-        f.setStrike(0);
-        f.setDip(60);
-        f.setRake(90);
-        f.setTrend(90);
-        f.setPlunge(60);
-        f.setSlipType(GDSlipTypes::GDSlipType_NormalSlip);
+        DataStruct f = faultValues(0, 60, 90, GDSlipTypes::GDSlipType_NormalSlip);
         f.setConfidence(Confidence_Certain);
         data.insertData(f, TokenStruct());
         DataStruct noSlip = f;
         noSlip.setSlipType(GDSlipTypes::GDSlipType_NoSlip);
         data.insertData(noSlip, TokenStruct());
-        DataStruct l;
-        l.setGDType(K::GDType_Line);
-        l.setTrend(42);
-        l.setPlunge(12);
+        DataStruct l = lineValues(42, 12);
         data.initStationId("W-1", l);
         data.insertData(l, TokenStruct());
     }

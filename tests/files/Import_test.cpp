@@ -74,15 +74,6 @@ TEST_F(Import, RejectedRowsAreReportedWithTheirLineNumbers) {
               "N95E\t20\r\n%<Line 5> Error on input value\nInvalid strike value\r\n");
 }
 
-TEST_F(Import, WithoutOption512NothingIsReported) {
-    O o;
-    o.setDefaultColumnChoices();
-    std::istringstream in("046\t95\n045\t30\n");
-    ASSERT_EQ(data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
-    EXPECT_EQ(data.getNumData(), 1);
-    EXPECT_FALSE(errors.errorsOccurred());
-}
-
 TEST_F(Import, OverlongLinesAreRejectedAndReadingGoesOn) {
     const std::string longComment(300, 'c');
     const std::string text = "045\t30\tok\n046\t31\t" + longComment + "\n047\t32\tok\n";
@@ -304,19 +295,6 @@ TEST_F(Import, HostileBytesAreRejectedRowByRow) {
     ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type}), 1);
     EXPECT_EQ(data.getNumData(), 2);
     EXPECT_NE(report().find("%<Line 2>"), std::string::npos);
-}
-
-TEST_F(Import, GarbageWithTheBinaryOptionIsAnUnknownFormat) {
-    O o;
-    o.setIEOption(O::IE_Binary_File);
-    std::istringstream in("anything");
-    int code = 0;
-    try {
-        data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
-    } catch (int c) {
-        code = c;
-    }
-    EXPECT_EQ(code, -31);
 }
 
 }  // namespace

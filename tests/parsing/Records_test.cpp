@@ -187,27 +187,5 @@ TEST(ParseLocation, NumbersAndTheZeroRule) {
     EXPECT_EQ(p.ParseLocation("inf", "", "", e), -51);
 }
 
-TEST(VerifyTokens, RequiredTokensByType) {
-    const qzParser p;
-    EXPECT_EQ(p.VerifyTokens(tokens("f", "1", "")), -38);
-    EXPECT_EQ(p.VerifyTokens(tokens("f", "1", "2")), 1);
-    EXPECT_EQ(p.VerifyTokens(tokens("p", "", "2")), -40);
-    EXPECT_EQ(p.VerifyTokens(tokens("l", "", "", "", "1", "")), -39);
-    EXPECT_EQ(p.VerifyTokens(tokens("s", "1", "")), -39);
-    EXPECT_EQ(p.VerifyTokens(tokens("x", "", "")), 1);
-    EXPECT_EQ(p.VerifyTokens(tokens("P", "", "")), 1);  // only lower-case letters are checked
-}
-
-TEST(AutoFileParse, NeedsInitialize) {
-    qzParser p;
-    DataStruct d;
-    Tok t;
-    std::list<std::string> attrs;
-    std::string station, text;
-    unsigned int line = 0;
-    std::istringstream in("1\t2\n");
-    EXPECT_EQ(p.AutoFileParse(d, t, in, attrs, station, false, line, text), -11);
-}
-
 }  // namespace
 }  // namespace qzCore

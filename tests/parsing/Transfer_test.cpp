@@ -14,29 +14,6 @@ namespace {
 using T = qzIEDataTypeOptions;
 using O = qzIEColumnOptions;
 
-TEST(DataStruct, DefaultsMeanNoValue) {
-    const DataStruct d;
-    EXPECT_FALSE(d.hasStrike() || d.hasDip() || d.hasRake() || d.hasTrend() || d.hasPlunge());
-    EXPECT_EQ(d.getGDType(), GDTypes::GDType_Null);
-    EXPECT_EQ(d.getStationIndex(), -1);
-    EXPECT_FALSE(d.hasLoc());
-    EXPECT_FALSE(d.hasMD());
-    EXPECT_EQ(d.md(), 2.2250738585072014e-308);
-    EXPECT_EQ(d.getX(), No_Value_Double);
-    EXPECT_EQ(d.getConfidence(), Confidence_None);
-    EXPECT_EQ(d.getSlipType(), GDSlipTypes::GDSlipType_NoSlip);
-}
-
-TEST(DataStruct, AnyAngleButMinusOneIsPresent) {
-    DataStruct d;
-    d.setStrike(-2);
-    EXPECT_TRUE(d.hasStrike());
-    d.setStrike(0);
-    EXPECT_TRUE(d.hasStrike());
-    d.setStrike(-1);
-    EXPECT_FALSE(d.hasStrike());
-}
-
 TEST(DataStruct, LocationIsCreatedByTheFirstRealCoordinate) {
     DataStruct d;
     d.setX(No_Value_Double);
@@ -88,38 +65,6 @@ TEST(DataStruct, SlipCodeDrivesTheSlipFlags) {
     EXPECT_TRUE(d.hasSlipInStrikeDirection());
 }
 
-TEST(DataStruct, AttributesAndStations) {
-    DataStruct d;
-    EXPECT_TRUE(d.linkAttribute_FromIndex(31));
-    EXPECT_TRUE(d.linkAttribute_FromIndex(0));
-    EXPECT_FALSE(d.linkAttribute_FromIndex(32));
-    EXPECT_FALSE(d.linkAttribute_FromIndex(-1));
-    EXPECT_EQ(d.getAttributes(), 0x80000001u);
-    EXPECT_TRUE(d.getGDFlags() & GDFlags::GDFlag_Has_Attribute);
-    EXPECT_TRUE(d.hasAttribute_FromMask(0x80000000u));
-    EXPECT_FALSE(d.hasAttribute_FromIndex(5));
-    d.unlinkAttribute_FromIndex(31);
-    d.unlinkAttribute_FromIndex(0);
-    EXPECT_FALSE(d.hasAttributesLinked());
-    EXPECT_FALSE(d.getGDFlags() & GDFlags::GDFlag_Has_Attribute);
-
-    d.linkStation_FromIndex(127);
-    EXPECT_TRUE(d.hasStationIdAttached());
-    EXPECT_EQ(d.getStationIndex(), 127);
-    d.linkStation_FromIndex(-1);
-    EXPECT_FALSE(d.hasStationIdAttached());
-    EXPECT_EQ(static_cast<unsigned char>(d.getStationIndex()), 255);
-}
-
-TEST(DataStruct, CommentSizeIsCappedAt255) {
-    DataStruct d;
-    d.setGDFlags(static_cast<unsigned short>(300u << 7));
-    EXPECT_EQ(d.getCommentSize(), 255u);
-    d.setCommentSize(42);
-    EXPECT_EQ(d.getCommentSize(), 42u);
-    EXPECT_TRUE(d.getGDFlags() & GDFlags::GDFlag_Has_Comment);
-}
-
 TEST(TokenStruct, TokensHoldAtMostFiveCharacters) {
     TokenStruct t;
     EXPECT_TRUE(t.isEmpty());
@@ -137,55 +82,6 @@ TEST(TokenStruct, TokensHoldAtMostFiveCharacters) {
     EXPECT_FALSE(t.isEmpty());
     t.reset();
     EXPECT_TRUE(t.isEmpty());
-}
-
-TEST(TokenStruct, SlipAloneDoesNotMakeARecord) {
-    TokenStruct t;
-    t.setTokenValue(TokenStruct::Slip_Token, "Norm");
-    t.setComment("only a comment");
-    EXPECT_TRUE(t.isEmpty());
-    t.setTokenValue(TokenStruct::Confidence_Token, "3");
-    EXPECT_FALSE(t.isEmpty());
-}
-
-TEST(TokenStruct, Comments) {
-    TokenStruct t;
-    EXPECT_FALSE(t.hasComment());
-    EXPECT_EQ(t.getComment(), "");
-    t.initComment("");
-    EXPECT_FALSE(t.hasComment());
-    t.initComment("bedding");
-    EXPECT_EQ(t.getComment(), "bedding");
-    TokenStruct copy = t;
-    t.setComment(nullptr);
-    EXPECT_FALSE(t.hasComment());
-    EXPECT_EQ(copy.getComment(), "bedding");
-    EXPECT_NE(t, copy);
-}
-
-TEST(CompactForms, PlaneKeepsOnlyItsValues) {
-    DataStruct in;
-    in.setStrike(120);
-    in.setDip(35);
-    in.setTrend(10);
-    in.setGDType(GDTypes::GDType_Plane);
-    in.setZ(-12.5);
-    in.linkStation_FromIndex(3);
-    PlanarDataStruct p;
-    p.set(in);
-    EXPECT_TRUE(p.isPlanar());
-    EXPECT_FALSE(p.isLinear());
-    EXPECT_EQ(p.getTrend(), -1);
-    EXPECT_FALSE(p.hasRake());
-    DataStruct out;
-    out.setTrend(77);  // absent values of the form leave the target alone
-    p.get(out);
-    EXPECT_EQ(out.getStrike(), 120);
-    EXPECT_EQ(out.getDip(), 35);
-    EXPECT_EQ(out.getTrend(), 77);
-    EXPECT_EQ(out.getZ(), -12.5);
-    EXPECT_EQ(out.getStationIndex(), 3);
-    EXPECT_EQ(out.getGDType(), GDTypes::GDType_Plane);
 }
 
 TEST(CompactForms, CompositeCarriesSlipAndConfidence) {
@@ -212,18 +108,6 @@ TEST(CompactForms, CompositeCarriesSlipAndConfidence) {
     c.reset();
     EXPECT_EQ(c.getStrike(), -1);
     EXPECT_EQ(c.getGDType(), GDTypes::GDType_Null);
-}
-
-TEST(CompactForms, ClonesAreDeep) {
-    LinearDataStruct l;
-    l.setTrend(10);
-    l.setX(5.0);
-    const std::unique_ptr<LightweightDataStruct> c = l.clone();
-    l.setX(6.0);
-    l.setTrend(11);
-    EXPECT_EQ(c->getX(), 5.0);
-    EXPECT_EQ(c->getTrend(), 10);
-    EXPECT_TRUE(c->isLinear());
 }
 
 TEST(CompactTokens, RoundTripThroughTheTransferRecord) {
@@ -270,51 +154,6 @@ TEST(IEOptions, OnlyListedBitsAreValid) {
     EXPECT_FALSE(o.getIEOption(8));
     EXPECT_TRUE(o.unsetIEOption(512));
     EXPECT_FALSE(o.getIEOption(512));
-    for (const std::uint32_t bit : {0x1u, 0x2u, 0x4u, 0x10u, 0x20u, 0x40u, 0x100u, 0x200u, 0x400u, 0x1000u,
-                                    0x2000u, 0x4000u, 0x10000u, 0x20000u, 0x40000u, 0x100000u, 0x200000u,
-                                    0x400000u, 0x1000000u, 0x2000000u, 0x4000000u, 0x10000000u, 0x20000000u}) {
-        EXPECT_TRUE(O::isValidIEOption(bit)) << bit;
-    }
-}
-
-TEST(IEOptions, PresetLayouts) {
-    O o;
-    const qzIEDataTypeOptions types;
-    EXPECT_EQ(types.getMaxNumDataTypes(), 19);
-    o.setDefaultColumnChoices();
-    EXPECT_EQ(o.getColumnChoice(0), T::Strike_Type);
-    EXPECT_EQ(o.getColumnChoice(5), T::Well_Type);
-    EXPECT_EQ(o.getColumnChoice(6), T::Attr1_Type);
-    EXPECT_EQ(o.getColumnChoice(11), T::Null_Type);
-    EXPECT_EQ(o.getColumnChoice(12), ieDataTypeOptions::Bad_Data_Type_Index);
-    o.setDefaultClipboardColumnChoices();
-    std::string kw;
-    types.getDataTypeString(o.getColumnChoice(0), kw);
-    EXPECT_EQ(kw, "#");
-    types.getDataTypeString(o.getColumnChoice(13), kw);
-    EXPECT_EQ(kw, "Comment");
-    o.setDefaultFaultKinInputColumnChoices();  // no reset: column 13 stays
-    EXPECT_EQ(o.getColumnChoice(4), T::Slip_Type);
-    EXPECT_EQ(o.getColumnChoice(13), T::Comment_Type);
-    o.setDXFColumnChoices();
-    EXPECT_EQ(o.getColumnChoice(3), T::Comment_Type);
-    EXPECT_EQ(o.getColumnChoice(4), ieDataTypeOptions::Bad_Data_Type_Index);
-    o.setDefaultBinaryColumnChoices();
-    EXPECT_EQ(qzIEDataTypeOrder(types, o).getValidOrderCount(), 0);
-    o.setIEOption(O::IE_Strike_Is_Dip_Direction);
-    o.setColumnDelim(krtIEConstants::Comma_Delim);
-    o.setDefaultColumnOptions();
-    EXPECT_FALSE(o.getIEOption(O::IE_Strike_Is_Dip_Direction));
-    EXPECT_EQ(o.getColumnDelim(), krtIEConstants::Tab_Delim);
-    EXPECT_TRUE(o.getColumnOption(ieColumnOptions::Column_Option_Trim_Blanks));
-    o.init();
-    EXPECT_EQ(o.getIEOptionWord(), 0u);
-}
-
-TEST(IEOptions, HandlerStartsInStateMinusOne) {
-    O o;
-    qzIEHandler h(o);
-    EXPECT_EQ(h.getState(), -1);
 }
 
 class OutputRow : public ::testing::Test {
@@ -391,26 +230,6 @@ TEST_F(OutputRow, AnglesFromValuesRatherThanTokens) {
     EXPECT_EQ(at(row, T::Rake_Type), "");  // neither rake option set
     EXPECT_EQ(at(row, T::Trend_Type), "120");
     EXPECT_EQ(at(row, T::Comment_Type), "");  // no comment flagged on the record
-}
-
-TEST_F(OutputRow, NothingForAbsentValuesOrRowZero) {
-    DataStruct empty;
-    LinearTokenStruct none;
-    qzTokenList row;
-    row.init(options, empty, none, qzIEDataTypeOrder(types, options), "", 0);
-    EXPECT_EQ(row.numNonVoidTokens(), 0u);
-}
-
-TEST(InteractiveDataParams, EqualityIgnoresTheAngles) {
-    InteractiveDataParams a, b;
-    EXPECT_EQ(a.getFirst(), -1);
-    a.setFirst(10);
-    EXPECT_TRUE(a == b);
-    a.setIsPlane(true);
-    EXPECT_FALSE(a == b);
-    b.setIsPlane(true);
-    b.setComment("c");
-    EXPECT_TRUE(a != b);
 }
 
 }  // namespace

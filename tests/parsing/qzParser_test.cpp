@@ -41,16 +41,6 @@ TEST(ParseStrike, AzimuthsIncluding360) {
     EXPECT_EQ(strikeOf("45."), 45);
 }
 
-TEST(ParseStrike, OutOfRangeWritesTheCodeIntoTheStrike) {
-    qzParser p;
-    int s = 10;
-    EXPECT_EQ(p.ParseStrike(s, "361"), -5);
-    EXPECT_EQ(s, -5);
-    s = 10;
-    EXPECT_EQ(p.ParseStrike(s, "360.5"), -5);
-    EXPECT_EQ(s, -5);
-}
-
 TEST(ParseStrike, QuadrantBearings) {
     EXPECT_EQ(strikeOf("N30E"), 30);
     EXPECT_EQ(strikeOf("S30E"), 150);
@@ -62,11 +52,6 @@ TEST(ParseStrike, QuadrantBearings) {
     EXPECT_EQ(strikeOf("N90W"), 270);
     EXPECT_EQ(strikeOf("S90E"), 90);
     EXPECT_EQ(strikeOf("N30EX"), 30);  // nothing after the closing letter is read
-}
-
-TEST(ParseStrike, QuadrantBearingWestOfSouth) {
-    EXPECT_EQ(strikeOf("S10W"), 190);
-    EXPECT_EQ(strikeOf("S89W"), 269);
 }
 
 TEST(ParseStrike, MalformedTextIsRejectedWithoutTouchingTheStrike) {
@@ -154,19 +139,6 @@ TEST(ParseDip, BadValues) {
     EXPECT_EQ(A::ParseDip(p, strike, dip, "90.5"), -1);
     const std::string longDip(5000, '1');
     EXPECT_EQ(A::ParseDip(p, strike, dip, longDip.c_str()), -1);
-}
-
-TEST(ParseStrikeDip, FirstFailureWins) {
-    qzParser p;
-    int s = 0, d = 0;
-    EXPECT_EQ(p.ParseStrikeDip(s, d, "N30E", "40SE"), 1);
-    EXPECT_EQ(s, 30);
-    EXPECT_EQ(d, 40);
-    EXPECT_EQ(p.ParseStrikeDip(s, d, "N30E", "40NW"), 1);
-    EXPECT_EQ(s, 210);
-    EXPECT_EQ(p.ParseStrikeDip(s, d, "400", "40NW"), -5);
-    EXPECT_EQ(p.ParseStrikeDip(s, d, "30", "95"), -1);
-    EXPECT_EQ(p.ParseStrikeDip(s, d, "30", "40NE"), -2);
 }
 
 int rakeOf(int strike, int dip, const char* dipText, const char* rakeText, int* trend = nullptr,
@@ -347,22 +319,6 @@ TEST(ParseNumberGeneric, RejectsAndLeavesTheValue) {
     const std::string longButFine = std::string(300, '0') + "7";
     EXPECT_EQ(p.ParseNumberGeneric(longButFine.c_str(), d), 1);
     EXPECT_DOUBLE_EQ(d, 7);
-}
-
-TEST(QzParser, CopiesAreIndependent) {
-    qzParser a;
-    int s = 45, d = 0;
-    A::ParseDip(a, s, d, "30NW");
-    qzParser b = a;
-    EXPECT_FALSE(b.getDipAgreed());
-    A::ParseDip(a, s, d, "30");
-    EXPECT_TRUE(a.getDipAgreed());
-    EXPECT_FALSE(b.getDipAgreed());
-    b = a;
-    EXPECT_TRUE(b.getDipAgreed());
-    int t = 0, p = 0;
-    EXPECT_EQ(A::ParseRake(b, 0, 60, t, p, "90"), 90);
-    EXPECT_EQ(t, 90);
 }
 
 }  // namespace

@@ -26,34 +26,6 @@ TEST(GDTypes, EveryCodeAndLabelBothWays) {
     EXPECT_EQ(t.size(), 23u);
 }
 
-TEST(GDTypes, LabelsMatchExactly) {
-    const GDTypes& t = GDTypes::instance();
-    char code = 42;
-    EXPECT_TRUE(t.get(std::string("Sig 1"), code));
-    EXPECT_EQ(code, GDTypes::GDType_Sig1);
-    code = 42;
-    EXPECT_FALSE(t.get(std::string("sig 1"), code));
-    EXPECT_FALSE(t.get(std::string("Sig1"), code));
-    EXPECT_FALSE(t.get(std::string("Sig 1 "), code));
-    EXPECT_FALSE(t.get(std::string(""), code));
-    EXPECT_EQ(code, 42);
-}
-
-TEST(GDTypes, NullAndBadValueHaveNoLabel) {
-    std::string label = "kept";
-    EXPECT_FALSE(GDTypes::instance().get(GDTypes::GDType_Null, label));
-    EXPECT_FALSE(GDTypes::instance().get(GDTypes::GDType_BadValue, label));
-    EXPECT_FALSE(GDTypes::instance().get(char(22), label));
-    EXPECT_EQ(label, "kept");
-}
-
-TEST(GDTypes, SpecialKinds) {
-    for (int c = 0; c < 256; ++c) {
-        const bool expected = (c >= 4 && c <= 14) || (c >= 16 && c <= 19);
-        EXPECT_EQ(GDTypes::isSpecialType(char(c)), expected) << c;
-    }
-}
-
 TEST(GDTypes, DestroyThenInstanceRebuildsTheRegistry) {
     GDTypes::instance();
     GDTypes::destroy();
@@ -102,18 +74,6 @@ TEST(GDFlags, CommentLengthSitsInBits7To14) {
     EXPECT_EQ(f, GDFlags::GDFlag_Has_Station);
     f = GDFlags::withCommentSize(GDFlags::GDFlag_HasSlip, 0);
     EXPECT_EQ(f, GDFlags::GDFlag_HasSlip);
-}
-
-TEST(OrientedPair, LexicalOrder) {
-    EXPECT_TRUE(OrientedPair(10, 20) < OrientedPair(10, 30));
-    EXPECT_FALSE(OrientedPair(10, 30) < OrientedPair(10, 20));
-    EXPECT_FALSE(OrientedPair(10, 20) < OrientedPair(10, 20));
-    EXPECT_TRUE(OrientedPair(9, 80) < OrientedPair(10, 0));
-    OrientedPair p;
-    p.az() = 5.5f;
-    p.pl() = 6.5f;
-    EXPECT_EQ(p, OrientedPair(5.5f, 6.5f));
-    EXPECT_NE(p, OrientedPair());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/zolWellData.h"
 #include "qzCore/shared/MyMath.h"
-#include "tests/support/FaultValues.h"
+#include "tests/support/Values.h"
 
 namespace qzCore {
 namespace {
@@ -95,30 +95,6 @@ TEST(FaultSlipToken, LabelOfTheSlipCode) {
     EXPECT_FALSE(f.data()->hasSlipFlag());
 }
 
-TEST(FaultData, GenerateTokenValues) {
-    FaultData f;
-    f.data()->setStrike(200);
-    f.data()->setRake(-1);
-    f.data()->setTrend(7);
-    f.generateTokenValues();
-    EXPECT_STREQ(f.tokens()->getStrike(), "200");
-    EXPECT_STREQ(f.tokens()->getDip(), "-1");
-    EXPECT_STREQ(f.tokens()->getRake(), "");
-    EXPECT_STREQ(f.tokens()->getTrend(), "");  // not touched
-    f.generateTPTokenValues();
-    EXPECT_STREQ(f.tokens()->getTrend(), "7");
-    EXPECT_STREQ(f.tokens()->getPlunge(), "");
-}
-
-TEST(LineData, GenerateTokenValuesWithAbsentPlunge) {
-    LineData l;
-    l.tokens()->setPlunge("33");
-    l.data()->setTrend(123);
-    l.generateTokenValues();
-    EXPECT_STREQ(l.tokens()->getTrend(), "123");
-    EXPECT_STREQ(l.tokens()->getPlunge(), "");
-}
-
 TEST(GeoDataCopies, AreDeepAndIndependent) {
     DataStruct d;
     d.setStrike(10);
@@ -171,27 +147,9 @@ TEST(GeoDataComment, LengthFollowsTheComment) {
     EXPECT_EQ(l.data()->getCommentSize(), 0u);
 }
 
-TEST(GeoDataGet, WritesOnlyPresentValues) {
-    DataStruct d;
-    d.setTrend(50);
-    d.setPlunge(-1);
-    TokenStruct t;
-    LineData l(t, d);
-    DataStruct out;
-    out.setPlunge(9);
-    out.setStrike(3);
-    l.get(out);
-    EXPECT_EQ(out.getTrend(), 50);
-    EXPECT_EQ(out.getPlunge(), 9);
-    EXPECT_EQ(out.getStrike(), 3);
-    EXPECT_EQ(out.getGDType(), GDTypes::GDType_Line);
-}
-
 TEST(SpecialData, KindsAndResultRecords) {
     SpecialData s;
     EXPECT_EQ(s.getGDType(), GDTypes::GDType_GenericSpecial);
-    EXPECT_TRUE(s.isSpecial());
-    EXPECT_TRUE(s.isLinear());
     s.setSpecialType("Fish");
     EXPECT_EQ(s.getGDType(), GDTypes::GDType_Fisher);
     s.setSpecialType("Fisher");
@@ -204,12 +162,7 @@ TEST(SpecialData, KindsAndResultRecords) {
     EXPECT_EQ(r.getPl(), 35);
     EXPECT_STREQ(r.tokens()->getTrend(), "120");
     EXPECT_STREQ(r.tokens()->getComment(), "P axis");
-    EXPECT_TRUE(SpecialData(10, 0, 13, nullptr) < SpecialData(11, 0, 13, nullptr));
-
-    DataStruct d;
-    d.setGDType(GDTypes::GDType_Eigen2);
-    EXPECT_EQ(SpecialData(d, TokenStruct()).getGDType(), GDTypes::GDType_Eigen2);
-    EXPECT_EQ(SpecialData(r).getGDType(), GDTypes::GDType_PAxis);
+    EXPECT_EQ(SpecialData(lineValues(1, 2, GDTypes::GDType_Eigen2), TokenStruct()).getGDType(), GDTypes::GDType_Eigen2);
 }
 
 UStageData ustage(int t1, int p1, int t2, int p2) {

@@ -44,13 +44,6 @@ TEST(FloatToIntGlobal, ClampsWhatAnIntCannotHold) {
     EXPECT_EQ(FloatToInt_Global(std::numeric_limits<double>::infinity()), INT_MAX);
 }
 
-TEST(Matrix1, DirectionCosinesAreNorthEastDown) {
-    const Matrix_1 north(0.0, 0.0), east(90.0, 0.0), down(123.0, 90.0);
-    EXPECT_NEAR(north[0], 1.0, 1e-15);
-    EXPECT_NEAR(east[1], 1.0, 1e-15);
-    EXPECT_NEAR(down[2], 1.0, 1e-15);
-}
-
 TEST(Matrix1, UpwardVectorIsReportedAsTheDownwardLine) {
     double t = 0, p = 0;
     Matrix_1(0.0, 0.0, -1.0).convertFromDC(t, p);
@@ -68,24 +61,6 @@ TEST(Matrix1, NearlyHorizontalVectorKeepsItsAzimuth) {
     EXPECT_NEAR(p, 0.0, kExactDeg);
 }
 
-TEST(Matrix1, VectorAlgebra) {
-    const Matrix_1 x(1, 0, 0), y(0, 1, 0);
-    const Matrix_1 z = x.crossProduct(y);
-    EXPECT_DOUBLE_EQ(z[2], 1.0);
-    EXPECT_DOUBLE_EQ(x.dotProduct(y), 0.0);
-    EXPECT_NEAR(x.vectorAngle(y), 90.0, kExactDeg);
-    Matrix_1 v(3, 4, 0);
-    ASSERT_TRUE(v.normalize());
-    EXPECT_DOUBLE_EQ(v[0], 0.6);
-    Matrix_1 zero;
-    EXPECT_FALSE(zero.normalize());
-    EXPECT_DOUBLE_EQ(zero.vectorAngle(x), 0.0);
-    Matrix_1 in(10.0, 20.0);
-    in.convertFromDC();
-    EXPECT_NEAR(in[0], 10.0, kExactDeg);
-    EXPECT_NEAR(in[1], 20.0, kExactDeg);
-}
-
 TEST(ComputePole, PlaneDippingEastHasPoleWestPlunging60) {
     const MyMath m;
     int a = 0, b = 30;  // strike 000, dips 30 towards 090
@@ -96,19 +71,6 @@ TEST(ComputePole, PlaneDippingEastHasPoleWestPlunging60) {
     m.computePole(da, db);
     EXPECT_NEAR(da, 270.0, kExactDeg);
     EXPECT_NEAR(db, 0.0, kExactDeg);
-}
-
-TEST(ComputePole, PoleIsNormalToEveryLineInThePlane) {
-    const MyMath m;
-    for (int strike = 0; strike < 360; strike += 13) {
-        for (int dip = 0; dip <= 90; dip += 10) {
-            double t = strike, p = dip;
-            m.computePole(t, p);
-            const Matrix_1 pole(t, p);
-            EXPECT_NEAR(pole.dotProduct(Matrix_1(double(strike), 0.0)), 0.0, 1e-12);
-            EXPECT_NEAR(pole.dotProduct(Matrix_1(strike + 90.0, double(dip))), 0.0, 1e-12);
-        }
-    }
 }
 
 TEST(ComputePole, RoundTripOverEveryWholeStrikeAndDip) {
@@ -126,24 +88,6 @@ TEST(ComputePole, RoundTripOverEveryWholeStrikeAndDip) {
             ASSERT_EQ(b, dip);
         }
     }
-}
-
-TEST(Azimuths, DipDirectionStrikeAndUpperHemisphere) {
-    const MyMath m;
-    int a = 300;
-    m.computeDipDir(a);
-    EXPECT_EQ(a, 30);
-    m.computeStrikeFromDipDir(a);
-    EXPECT_EQ(a, 300);
-    a = 10;
-    m.computeStrikeFromDipDir(a);
-    EXPECT_EQ(a, 280);
-    a = 270;
-    m.computeUpperHem(a);
-    EXPECT_EQ(a, 90);
-    double d = 359.5;
-    m.computeUpperHem(d);
-    EXPECT_NEAR(d, 179.5, kExactDeg);
 }
 
 TEST(ComputeTrendPlunge, KnownSlipLines) {
@@ -192,15 +136,6 @@ TEST(ComputeRakeFromTP, LineOnTheWrongSideOfTheStrikeHasNoRake) {
     EXPECT_EQ(m.computeRakeFromTP(0, 90, 30, rake), 90);
 }
 
-TEST(Rotation, AboutTheVerticalAddsToTheTrend) {
-    MyMath m;
-    m.initRotate(Rotation_Axis_Vertical, 0, 0, 30.0);
-    int t = 10, p = 20;
-    m.threeDRotate(t, p);
-    EXPECT_EQ(t, 40);
-    EXPECT_EQ(p, 20);
-}
-
 TEST(Rotation, PositiveTurnIsClockwiseLookingAlongTheAxis) {
     MyMath m;
     // Looking north along 000/00, clockwise carries east to down.
@@ -241,15 +176,6 @@ TEST(Rotation, PlaneTurnedAboutItsStrikeByMinusItsDipIsHorizontal) {
     EXPECT_NEAR(p, 90.0, 1e-6);
 }
 
-TEST(Rotation, VectorAboutAnAxisKeepsItsSense) {
-    const MyMath m;
-    Matrix_1 v(0.0, 0.0, -1.0);  // straight up
-    m.threeDRotate(v, 90.0, 0.0, 0.0);
-    // Up (-z) about north by +90: -z goes to +y (east).
-    EXPECT_NEAR(v[1], 1.0, 1e-12);
-    EXPECT_NEAR(v[2], 0.0, 1e-12);
-}
-
 TEST(ComputeAngleBetweenObjects, LinesAndPlanes) {
     const MyMath m;
     EXPECT_EQ(m.computeAngleBetweenObjects(0, 0, 90, 0, false), 90);
@@ -257,18 +183,6 @@ TEST(ComputeAngleBetweenObjects, LinesAndPlanes) {
     EXPECT_EQ(m.computeAngleBetweenObjects(10, 20, 10, 20, false), 0);
     // Poles 270/60 and 090/60 are 60 degrees apart.
     EXPECT_EQ(m.computeAngleBetweenObjects(0, 30, 180, 30, true), 60);
-}
-
-TEST(AddToCharMatrix, FillsTheUpperTriangleOnly) {
-    const MyMath m;
-    Matrix_3 a;
-    m.addToCharMatrix(a, Matrix_1(1, 2, 3));
-    m.addToCharMatrix(a, Matrix_1(1, 0, 0));
-    EXPECT_DOUBLE_EQ(a.getMat(0, 0), 2.0);
-    EXPECT_DOUBLE_EQ(a.getMat(0, 1), 2.0);
-    EXPECT_DOUBLE_EQ(a.getMat(1, 2), 6.0);
-    EXPECT_DOUBLE_EQ(a.getMat(1, 0), 0.0);
-    EXPECT_DOUBLE_EQ(a.getMat(2, 1), 0.0);
 }
 
 TEST(ComputeEigen, ValuesDescendAndVectorsMatchAKnownMatrix) {
@@ -291,45 +205,6 @@ TEST(ComputeEigen, ValuesDescendAndVectorsMatchAKnownMatrix) {
     EXPECT_NEAR(std::fabs(vec.getColumn(2).dotProduct(Matrix_1(1, -1, 0))), std::sqrt(2.0), 1e-12);
 }
 
-TEST(ComputeEigen, NewmatFormAgreesAndBadInputFails) {
-    const MyMath m;
-    NEWMAT::SymmetricMatrix s(3);
-    s = 0.0;
-    s(1, 1) = 1.0;
-    s(2, 2) = 3.0;
-    s(3, 3) = 2.0;
-    Matrix_3 vec;
-    Matrix_1 val;
-    ASSERT_TRUE(m.computeEigen(s, vec, val));
-    EXPECT_NEAR(val[0], 3.0, 1e-12);
-    EXPECT_NEAR(std::fabs(vec.getColumn(0)[1]), 1.0, 1e-12);
-    EXPECT_NEAR(std::fabs(vec.getColumn(2)[0]), 1.0, 1e-12);
-
-    NEWMAT::SymmetricMatrix wrong(2);
-    wrong = 1.0;
-    EXPECT_FALSE(m.computeEigen(wrong, vec, val));
-    Matrix_3 nan;
-    nan.setMat(0, 0, std::numeric_limits<double>::quiet_NaN());
-    EXPECT_FALSE(m.computeEigen(nan, vec, val));
-}
-
-TEST(Random, RangesAndRepeatableSeeds) {
-    MyMath a, b;
-    a.seedRandom(42u);
-    b.seedRandom(42u);
-    for (int i = 0; i < 1000; ++i) {
-        const double u = a.random();
-        ASSERT_GE(u, 0.0);
-        ASSERT_LE(u, 1.0);
-        ASSERT_EQ(u, b.random());
-        const int k = a.random(360);
-        ASSERT_GE(k, 0);
-        ASSERT_LT(k, 360);
-        b.random(360);
-    }
-    EXPECT_EQ(a.random(0), 0);
-}
-
 TEST(GeneratePointInDist, FisherMeanCosineMatchesTheory) {
     // For the Fisher distribution E[cos theta] = coth(kappa) - 1/kappa
     // (Fisher 1953).  With 20000 draws the standard error of the sample
@@ -350,31 +225,6 @@ TEST(GeneratePointInDist, FisherMeanCosineMatchesTheory) {
     }
     const double expected = 1.0 / std::tanh(kappa) - 1.0 / kappa;
     EXPECT_NEAR(sum / n, expected, 0.005);
-}
-
-TEST(GeneratePointInDist, HighConcentrationStaysOnTheSeed) {
-    MyMath m;
-    m.seedRandom(11u);
-    for (int i = 0; i < 200; ++i) {
-        int t = 0, p = 0;
-        m.generatePointInDist(135, 40, 1e7, t, p);
-        ASSERT_LE(angleBetween(t, p, 135, 40), 1.5);
-    }
-}
-
-TEST(GeneratePointInDist, NoConcentrationIsUniformOverTheSphere) {
-    // Folded to the lower hemisphere, sin(plunge) of uniform lines is
-    // uniform on [0, 1]: mean 0.5, standard error 0.002 for 20000 draws.
-    MyMath m;
-    m.seedRandom(3u);
-    double sum = 0.0;
-    const int n = 20000;
-    for (int i = 0; i < n; ++i) {
-        int t = 0, p = 0;
-        m.generatePointInDist(0, 90, 0.0, t, p);
-        sum += std::sin(p * MyMath::Deg_To_Rad);
-    }
-    EXPECT_NEAR(sum / n, 0.5, 0.01);
 }
 
 TEST(ProjectionRadius, KnownPlunges) {
@@ -452,38 +302,6 @@ TEST(GridInterpolate, CrossingsOnEdgesAndSharedEdgesAgree) {
     m.gridInterpolate(cell, {0.0, 0.3, 0.9, 0.0}, 0.5, x);
     m.gridInterpolate(right, {0.3, 0.0, 0.0, 0.9}, 0.5, y);
     EXPECT_EQ(x[1], y[3]);
-}
-
-TEST(PlotHelpers, AngleFromNorthAndRotate) {
-    const MyMath m;
-    EXPECT_NEAR(m.angleFromNorth(TwoDPoint<double>(1, 0)), 90.0, kExactDeg);
-    EXPECT_NEAR(m.angleFromNorth(TwoDPoint<double>(0, -1)), 180.0, kExactDeg);
-    EXPECT_NEAR(m.angleFromNorth(TwoDPoint<float>(-1, 0)), 270.0, 1e-5);
-    EXPECT_NEAR(m.angleFromNorth(TwoDPoint<double>(0, 0)), 0.0, kExactDeg);
-    // A north-pointing vector turned by minus the trend points along the trend.
-    TwoDPoint<double> v(0, 1);
-    m.rotate(v, -90.0 * MyMath::Deg_To_Rad);
-    EXPECT_NEAR(v.x(), 1.0, 1e-15);
-    EXPECT_NEAR(v.y(), 0.0, 1e-15);
-    EXPECT_NEAR(m.distance(TwoDPoint<double>(0, 0), TwoDPoint<double>(3, 4)), 5.0, 1e-15);
-}
-
-TEST(TwoDPoint, WholeNumberPointsRoundTheirTurns) {
-    TwoDPoint<int> p(10, 0);
-    p.rotateCCW(90);
-    EXPECT_EQ(p, TwoDPoint<int>(0, 10));
-    p.rotateCW(45);
-    EXPECT_EQ(p, TwoDPoint<int>(7, 7));
-    p.translate(1, -1);
-    EXPECT_EQ(p, TwoDPoint<int>(8, 6));
-    EXPECT_DOUBLE_EQ(p.distance(TwoDPoint<int>(0, 0)), 10.0);
-    EXPECT_DOUBLE_EQ(p.distanceSquared(TwoDPoint<int>(0, 0)), 100.0);
-    p.scale(0.5);
-    EXPECT_EQ(p, TwoDPoint<int>(4, 3));
-    p.setToZero();
-    EXPECT_EQ(p, TwoDPoint<int>());
-    EXPECT_TRUE(TwoDPointLess()(TwoDPoint<int>(1, 9), TwoDPoint<int>(2, 0)));
-    EXPECT_TRUE(TwoDPointLess()(TwoDPoint<int>(1, 0), TwoDPoint<int>(1, 1)));
 }
 
 }  // namespace

@@ -30,20 +30,6 @@ std::vector<std::string> split(const FileParser& p, const char* text, int* count
 
 using Fields = std::vector<std::string>;
 
-TEST(Token, NumbersAndTheirText) {
-    Token t;
-    t.set(512345.67, Token::Exact);
-    EXPECT_EQ(t.str(), "512345.67");
-    t.set(0.1, Token::Exact);
-    EXPECT_EQ(t.str(), "0.1");
-    t.set(1523.5, Token::Whole_Number);
-    EXPECT_EQ(t.str(), "1524");
-    t.set(-12);
-    EXPECT_EQ(t.str(), "-12");
-    t.set(std::numeric_limits<double>::quiet_NaN(), Token::Exact);
-    EXPECT_TRUE(t.isVoid());
-}
-
 TEST(Token, ExactTextReadsBackTheSameDouble) {
     for (const double v : {512345.67, 1e-5, 6378137.0, -0.000123456789, 2.2250738585072014e-308}) {
         Token t;
@@ -72,16 +58,6 @@ TEST(Token, OnlyPlainDecimalNumbersAreNumbers) {
     EXPECT_FALSE(Token("1e999").get(d));
 }
 
-TEST(TokenList, BoundsAndCounts) {
-    TokenList t(3);
-    EXPECT_TRUE(t.set(2, "x"));
-    EXPECT_FALSE(t.set(3, "y"));
-    EXPECT_EQ(t.numNonVoidTokens(), 1u);
-    EXPECT_THROW(t[3], std::out_of_range);
-    t.reset();
-    EXPECT_EQ(t.numNonVoidTokens(), 0u);
-}
-
 TEST(FileParserTokenize, TabAndCommaKeepEmptyColumnsInPlace) {
     const FileParser tab(options(krtIEConstants::Tab_Delim));
     EXPECT_EQ(split(tab, "45\t30\t\t120\t"), (Fields{"45", "30", "", "120", ""}));
@@ -108,21 +84,11 @@ TEST(FileParserTokenize, SpacesAsDelimiterFoldRuns) {
     EXPECT_EQ(split(several, "1;2\t3"), (Fields{"1", "2", "3"}));
 }
 
-TEST(FileParserTokenize, WithoutTrimmingBlanksStay) {
-    const FileParser keep(options(krtIEConstants::Comma_Delim, false));
-    EXPECT_EQ(split(keep, " a , b"), (Fields{" a ", " b"}));
-}
-
 TEST(FileParserTokenize, FieldsBeyondTheListAreCountedButDropped) {
     const FileParser tab(options(krtIEConstants::Tab_Delim));
     TokenList t(2);
     EXPECT_EQ(tab.tokenize("a\tb\tc\td", t), 4);
     EXPECT_EQ(t[1].str(), "b");
-}
-
-TEST(FileParserTokenize, HighBytesAreOrdinaryCharacters) {
-    const FileParser tab(options(krtIEConstants::Tab_Delim));
-    EXPECT_EQ(split(tab, "Gneiß\t\xff\xfe"), (Fields{"Gneiß", "\xff\xfe"}));
 }
 
 TEST(FileParserGrabLine, LineEndsMarkAndLastLine) {
@@ -168,18 +134,6 @@ TEST(FileParserGrabLine, OverlongLinesAreFlaggedAndSkippedWhole) {
     EXPECT_FALSE(p.grabLine(in));
 }
 
-TEST(FileParserGrabLine, TokenizeLineReadsRowAfterRow) {
-    std::istringstream in("10\t20\n30\t40");
-    FileParser p(options(krtIEConstants::Tab_Delim));
-    TokenList t(4);
-    ASSERT_TRUE(p.tokenizeLine(in, t));
-    EXPECT_EQ(t[1].str(), "20");
-    ASSERT_TRUE(p.tokenizeLine(in, t));
-    EXPECT_EQ(t[0].str(), "30");
-    EXPECT_FALSE(p.tokenizeLine(in, t));
-    EXPECT_EQ(t.numNonVoidTokens(), 0u);
-}
-
 TEST(ComplexFileName, Parts) {
     const ComplexFileName f("field/2026/site 4.data.txt");
     EXPECT_EQ(f.getShortName(), "site 4.data");
@@ -202,19 +156,12 @@ TEST(IeDataTypeOrder, FirstColumnOfEachTypeAndTheCount) {
     cols.setColumnChoice(2, 2);
     cols.setColumnChoice(4, 99);  // not a type of this table
     EXPECT_FALSE(cols.setColumnChoice(19, 1));
-    EXPECT_EQ(cols.getColumnChoice(-1), ieDataTypeOptions::Bad_Data_Type_Index);
     const ieDataTypeOrder order(types, cols);
     EXPECT_EQ(order.getOrderIndex(2), 0);
     EXPECT_EQ(order.getOrderIndex(3), 1);
     EXPECT_FALSE(order.hasValidOrder(1));
     EXPECT_FALSE(order.hasValidOrder(99));
     EXPECT_EQ(order.getValidOrderCount(), 3);
-    std::string s;
-    EXPECT_TRUE(types.getDataTypeString(3, s));
-    EXPECT_EQ(s, "C");
-    EXPECT_FALSE(types.getDataTypeString(4, s));
-    EXPECT_EQ(types.getDataTypeIndex("B"), 2);
-    EXPECT_EQ(types.getDataTypeIndex("b"), ieDataTypeOptions::Bad_Data_Type_Index);
 }
 
 }  // namespace
