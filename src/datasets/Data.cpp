@@ -4,7 +4,6 @@
 #include <array>
 #include <cstring>
 #include <iostream>
-#include <map>
 #include <unordered_set>
 
 #include "qzCore/errors/ErrorManager.h"
@@ -150,14 +149,9 @@ int Data::insertSpecialData(const DataStruct& d, const TokenStruct& t) {
     return enter(std::make_unique<SpecialData>(d, t));
 }
 int Data::insertSpecialData(const SpecialData& s) {
-    if (!GDTypes::isSpecialType(s.getGDType()) && s.getGDType() != K::GDType_UStage) {
-        DataStruct d;
-        TokenStruct t;
-        s.get(d);
-        s.get(t);
-        return insertData(d, t);
-    }
-    return enter(std::make_unique<SpecialData>(s));
+    // A result kind enters as it is; any other kind as its own class would.
+    if (GDTypes::isSpecialType(s.getGDType())) return enter(std::make_unique<SpecialData>(s));
+    return addData(static_cast<const GeoData*>(&s));
 }
 
 int Data::insertUStageData(const DataStruct& d, const TokenStruct& t) {

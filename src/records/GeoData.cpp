@@ -83,11 +83,6 @@ void GeoData::assignParts(const GeoData& o) {
     m_tokens = o.m_tokens ? o.m_tokens->clone() : nullptr;
 }
 
-void GeoData::setParts(std::unique_ptr<LightweightDataStruct> d, std::unique_ptr<LightweightTokenStruct> t) {
-    m_data = std::move(d);
-    m_tokens = std::move(t);
-}
-
 void GeoData::setKind(char kind) {
     if (m_data) m_data->setGDType(kind);
 }

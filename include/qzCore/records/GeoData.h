@@ -72,7 +72,6 @@ protected:
     void assignParts(const GeoData& o);
     /// Sets the comment length of the flag word from the token part.
     void syncCommentSize();
-    void setParts(std::unique_ptr<LightweightDataStruct> d, std::unique_ptr<LightweightTokenStruct> t);
     void setKind(char kind);
 
     std::unique_ptr<LightweightDataStruct> m_data;
