@@ -9,9 +9,14 @@
 #include <iostream>
 #include <vector>
 
+#include "AnalysisSupport.h"
 #include "qzCore/analysis/Analyzer.h"
 
 namespace qzCore {
+
+LeastSquaresParams::LeastSquaresParams()
+    : m_solver(std::make_unique<DESolverParams>(std::vector<float>{0.0f, 0.0f}, std::vector<float>{360.0f, 90.0f}, 2,
+                                                1000, 40, 0.6, 0.3)) {}
 
 namespace {
 
@@ -146,10 +151,6 @@ private:
     RandomGenerator m_random;
 };
 
-std::string labelled(const std::string& label, const char* text) {
-    return label.empty() ? std::string(text) : label + ", " + text;
-}
-
 }  // namespace
 
 void Analyzer::computeLeastSquares(LeastSquaresParams* params) {
@@ -184,13 +185,13 @@ void Analyzer::computeLeastSquares(LeastSquaresParams* params) {
     char buf[128];
     std::snprintf(buf, sizeof buf, "Least Squares (full)\n Azimuth, Plunge : %d, %d\n", az, pl);
     if (open) {
-        report << "Results of Least Squares analysis (full)\nNumber of analysed data : " << list.size() << "\n";
-        if (!m_params.getResultLabel().empty()) report << "User label : " << m_params.getResultLabel() << "\n";
+        analysis::writeReportHead(report, "Results of Least Squares analysis (full)", "Number of analysed data : ",
+                                  long(list.size()), m_params.getResultLabel());
         report << "Azimuth\tPlunge\tAttribute\tComment\n"
                << az << "\t" << pl << "\tLeast_Sq_Full\t" << m_params.getResultLabel() << "\n";
     }
-    m_results.addData(
-        SpecialData(az, pl, K::GDType_LSquares, labelled(m_params.getResultLabel(), "Least squares (full)").c_str()));
+    const std::string comment = analysis::labelled(m_params.getResultLabel(), "Least squares (full)");
+    m_results.addData(SpecialData(az, pl, K::GDType_LSquares, comment.c_str()));
     m_results.setResultString(buf);
     m_results.setError(1);
 }
@@ -214,14 +215,14 @@ void Analyzer::computeDE(DESolverParams& params) {
     std::snprintf(buf, sizeof buf, "Least squares (optimal)\n Azimuth, Plunge : %0.0f , %0.0f\n", az, pl);
     const int ra = FloatToInt_Global(az), rp = FloatToInt_Global(pl);
     m_results.setResult(ra, rp);
-    m_results.addData(
-        SpecialData(ra, rp, K::GDType_LSquares, labelled(m_params.getResultLabel(), "Least squares (optimal)").c_str()));
+    const std::string comment = analysis::labelled(m_params.getResultLabel(), "Least squares (optimal)");
+    m_results.addData(SpecialData(ra, rp, K::GDType_LSquares, comment.c_str()));
     m_results.setResultString(buf);
     m_results.setError(1);
     std::ofstream report;
     if (openReport(report)) {
-        report << "Results of Least Squares analysis (optimal)\nNumber of analysed data : " << list.size() << "\n";
-        if (!m_params.getResultLabel().empty()) report << "User label : " << m_params.getResultLabel() << "\n";
+        analysis::writeReportHead(report, "Results of Least Squares analysis (optimal)", "Number of analysed data : ",
+                                  long(list.size()), m_params.getResultLabel());
         report << "Azimuth\tPlunge\tAttribute\tComment\n"
                << ra << "\t" << rp << "\tLeast_Sq_Optimal\t" << m_params.getResultLabel() << "\n";
     }

@@ -176,6 +176,10 @@ Matrix_1 Matrix_3::operator*(const Matrix_1& v) const {
 
 MyMath::MyMath() { m_rotation.axisRotate(Matrix_1(0.0, 0.0, 1.0), 0.0); }
 
+double MyMath::wrapAzimuth(double azimuth) { return wrap360(azimuth); }
+int MyMath::wrapAzimuth(int azimuth) { return wrap360(azimuth); }
+int MyMath::wholeAzimuth(double azimuth) { return wrap360(FloatToInt_Global(azimuth)); }
+
 void MyMath::computePole(int& a, int& b) const {
     a = wrap360(a + 270);
     b = 90 - b;

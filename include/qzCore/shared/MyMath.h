@@ -157,6 +157,13 @@ public:
     void computeUpperHem(float& azimuth) const;
     void computeUpperHem(double& azimuth) const;
 
+    /// An azimuth (degrees, any value) turned into [0, 360).
+    static double wrapAzimuth(double azimuth);
+    static int wrapAzimuth(int azimuth);
+    /// An azimuth rounded to whole degrees (FloatToInt_Global) and turned
+    /// into 0..359: 359.6 gives 0, -0.4 gives 0.
+    static int wholeAzimuth(double azimuth);
+
     // ---- slip lines on planes ---------------------------------------------
 
     /// Trend and plunge of the line at `rake` on a plane.  The rake is

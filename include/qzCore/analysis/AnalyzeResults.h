@@ -1,0 +1,62 @@
+// Where an analysis leaves its results: the error code, the headline
+// value, the result text, the count of records analysed, and new result
+// records appended to the caller's list.
+#ifndef QZCORE_ANALYSIS_ANALYZERESULTS_H
+#define QZCORE_ANALYSIS_ANALYZERESULTS_H
+
+#include <cstdint>
+#include <list>
+#include <string>
+
+#include "qzCore/records/GeoData.h"
+#include "qzCore/shared/Points.h"
+
+namespace qzCore {
+
+/// What the headline result of an analysis is.
+enum RESULTTYPE : std::int32_t {
+    Result_Average = 0,  ///< an orientation from averaging
+    Result_Single = 1,   ///< one computed value (pole, line, angle)
+    Result_None = 2
+};
+
+class AnalyzeResults {
+public:
+    explicit AnalyzeResults(std::list<SpecialData>& results) : m_results(&results) {}
+
+    /// 1 for success, else a negative error code.
+    int getError() const { return m_error; }
+    void setError(int e) { m_error = e; }
+    bool isError() const { return m_error != 1; }
+    std::list<SpecialData>& getResultData() const { return *m_results; }
+    void addData(const SpecialData& s) { m_results->push_back(s); }
+    /// Whole degrees: (trend, plunge) of an orientation, or (angle, 0).
+    const TwoDPoint<int>& getResult() const { return m_result; }
+    void setResult(int x, int y) { m_result.init(x, y); }
+    void setResult(const TwoDPoint<int>& p) { m_result = p; }
+    const std::string& getResultString() const { return m_text; }
+    void setResultString(const std::string& s) { m_text = s; }
+    void addToResultString(const std::string& s) { m_text += s; }
+    RESULTTYPE getResultType() const { return m_type; }
+    void setResultType(RESULTTYPE t) { m_type = t; }
+    int getNumDataAnalyzed() const { return m_count; }
+    void setNumDataAnalyzed(int n) { m_count = n; }
+    /// Error 1, no headline result.
+    void reset() {
+        m_error = 1;
+        m_type = Result_None;
+    }
+    void resetResultData() { m_results->clear(); }
+
+private:
+    std::list<SpecialData>* m_results;
+    int m_error = 1;
+    TwoDPoint<int> m_result;
+    std::string m_text;
+    RESULTTYPE m_type = Result_None;
+    int m_count = 0;
+};
+
+}  // namespace qzCore
+
+#endif  // QZCORE_ANALYSIS_ANALYZERESULTS_H

@@ -1,0 +1,121 @@
+// P and T axes of faults: for each fault with a usable sense of slip, the
+// shortening (P) and extension (T) axes lie in the plane of the fault
+// normal and the slip line, at 45 degrees to the fault (the kinematic axes
+// of Marrett and Allmendinger 1990).
+#include <algorithm>
+#include <cmath>
+
+#include "AnalysisSupport.h"
+#include "qzCore/analysis/Analyzer.h"
+
+namespace qzCore {
+
+AnalyzeFaultParams::AnalyzeFaultParams(std::deque<GeoData*>& data) : AnalyzeParams(data, true, true) { init(); }
+
+void AnalyzeFaultParams::init() {
+    m_colors.reset();
+    m_symbols.reset();
+    m_sig1 = m_sig2 = m_sig3 = true;
+    m_normal = m_reverse = m_ll = m_rl = true;
+    m_graphical = true;
+    m_cohesion = 0.0f;
+    m_friction = 0.4f;
+    m_minFit = 60;
+    m_confidence = Confidence_Supposed;
+    m_maxAngle = 20;
+    m_increment = 10;
+    m_sig1Start = 0;
+    m_sig1End = 360;
+    setAnalyzeSelectedData(false);
+}
+
+void AnalyzeFaultParams::setSig1Range(int start, int end) {
+    if (start < 0 || end < 0 || end <= start) {
+        m_sig1Start = 0;
+        m_sig1End = 360;
+        return;
+    }
+    m_sig1Start = start;
+    m_sig1End = end;
+}
+
+void Analyzer::buildValidFaultList(std::vector<FaultData*>& out) const {
+    out.clear();
+    const auto* fp = dynamic_cast<const AnalyzeFaultParams*>(&m_params);
+    if (!fp) return;
+    for (GeoData* g : m_params.getAnalyzeData()) {
+        if (!g || g->getGDType() != GDTypes::GDType_Fault || !g->data() || !g->data()->hasSlip()) continue;
+        auto* f = dynamic_cast<FaultData*>(g);
+        if (!f) continue;
+        const char slip = g->data()->getSlip();
+        if (slip == GDSlipTypes::GDSlipType_LeftLatSlip && !fp->getLLSlip()) continue;
+        if (slip == GDSlipTypes::GDSlipType_RightLatSlip && !fp->getRLSlip()) continue;
+        if (slip == GDSlipTypes::GDSlipType_NormalSlip && !fp->getNormalSlip()) continue;
+        if (slip == GDSlipTypes::GDSlipType_ReverseSlip && !fp->getReverseSlip()) continue;
+        out.push_back(f);
+    }
+}
+
+void Analyzer::analyzeFaults() {
+    const auto* fp = dynamic_cast<const AnalyzeFaultParams*>(&m_params);
+    if (fp && fp->getIsGraphicalAnalysis()) computePTAxes();
+}
+
+void Analyzer::computePTAxes() {
+    std::ofstream report;
+    const bool open = openReport(report);
+    const bool sig1 = m_params.getComputeSig1(), sig3 = m_params.getComputeSig3();
+    if (open) {
+        analysis::writeReportHead(report, "Results of PT fault analysis", "Number of data in dataset : ",
+                                  long(m_params.getAnalyzeData().size()), m_params.getResultLabel());
+        report << "Trend\tPlunge\tType\n";
+    }
+    for (const GeoData* g : m_params.getAnalyzeData()) {
+        if (!g || g->getGDType() != GDTypes::GDType_Fault || !g->data()) continue;
+        const LightweightDataStruct& d = *g->data();
+        if (!d.hasStrike() || !d.hasDip() || !d.hasTrend() || !d.hasPlunge()) continue;
+        // Class 1 where the slip turns counter-clockwise, 0 clockwise.
+        const int cls =
+            FaultData::rotationSense(FaultData::slipAngle(d.getStrike(), d.getTrend(), d.getPlunge()), d.getSlip());
+        const Matrix_1 slipLine(double(d.getTrend()), double(d.getPlunge()));
+        if (cls < 0) {
+            if (open) report << "Error computing PT axis : invalid slip direction\n\n";
+            continue;
+        }
+        int nt = d.getStrike(), np = d.getDip();
+        m_math.computePole(nt, np);
+        Matrix_1 n(static_cast<double>(nt), static_cast<double>(np));
+        Matrix_1 s = slipLine;
+        // B = n x s, kept with its own sense (not turned downward): turning
+        // n by -45 degrees about it carries n away from s, so that the axis
+        // made from n is T for class 1 (a normal fault's T plunges less
+        // steeply than its P).
+        const Matrix_1 b = n.crossProduct(s);
+        const double bTrend = std::atan2(b[1], b[0]) * MyMath::Rad_To_Deg;
+        const double bPlunge = std::asin(std::max(-1.0, std::min(1.0, b[2] / std::max(b.length(), 1e-300)))) *
+                               MyMath::Rad_To_Deg;
+        m_math.threeDRotate(n, -45.0, bTrend, bPlunge);
+        m_math.threeDRotate(s, -45.0, bTrend, bPlunge);
+        double a1 = 0, a2 = 0, c1 = 0, c2 = 0;
+        n.convertFromDC(a1, a2);
+        s.convertFromDC(c1, c2);
+        const TwoDPoint<int> nPrime(MyMath::wholeAzimuth(a1), FloatToInt_Global(a2));
+        const TwoDPoint<int> sPrime(MyMath::wholeAzimuth(c1), FloatToInt_Global(c2));
+        const TwoDPoint<int> pAxis = cls == 1 ? sPrime : nPrime;
+        const TwoDPoint<int> tAxis = cls == 1 ? nPrime : sPrime;
+        // The record from n' first, then the one from s'.
+        if (cls == 1) {
+            if (sig3) m_results.addData(SpecialData(tAxis.x(), tAxis.y(), GDTypes::GDType_TAxis, nullptr));
+            if (sig1) m_results.addData(SpecialData(pAxis.x(), pAxis.y(), GDTypes::GDType_PAxis, nullptr));
+        } else {
+            if (sig1) m_results.addData(SpecialData(pAxis.x(), pAxis.y(), GDTypes::GDType_PAxis, nullptr));
+            if (sig3) m_results.addData(SpecialData(tAxis.x(), tAxis.y(), GDTypes::GDType_TAxis, nullptr));
+        }
+        if (open) {
+            if (sig1) report << pAxis.x() << "\t" << pAxis.y() << "\tP_Axis\n";
+            if (sig3) report << tAxis.x() << "\t" << tAxis.y() << "\tT_Axis\n\n";
+        }
+    }
+}
+
+}  // namespace qzCore

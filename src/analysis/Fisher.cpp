@@ -1,0 +1,236 @@
+// Fisher statistics (Fisher 1953) of planes (as poles) and lines: the mean
+// direction, the concentration K, the angular deviation, the variance and
+// the 95% confidence cone, with optional weights for the sampling bias of
+// a line of observation (Terzaghi 1965); and the plain mean of lists of
+// orientations.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <deque>
+#include <iostream>
+
+#include "AnalysisSupport.h"
+#include "qzCore/analysis/Analyzer.h"
+#include "qzCore/parsing/qzParser.h"
+
+namespace qzCore {
+
+using analysis::Selection;
+
+bool FisherStatsParams::setParams(const std::string& strike, const std::string& dip, int angle, bool compensate) {
+    qzParser parser;
+    int s = 0, d = 0;
+    if (parser.ParseStrike(s, strike.c_str()) != 1 || parser.ParsePlunge(s, d, dip.c_str()) != 1) {
+        m_compensate = false;
+        return false;
+    }
+    m_strike = s;
+    m_dip = d;
+    m_compensate = compensate;
+    m_angle = std::max(0, std::min(85, angle));
+    return true;
+}
+
+double Analyzer::compensationCosine(double trend, double plunge, double lineAzimuth, double linePlunge) {
+    const double t = trend * MyMath::Deg_To_Rad, p = plunge * MyMath::Deg_To_Rad;
+    const double s = lineAzimuth * MyMath::Deg_To_Rad, d = linePlunge * MyMath::Deg_To_Rad;
+    const double c = std::fabs(std::cos(t - s) * std::cos(p) * std::cos(d) + std::sin(p) * std::sin(d));
+    // A direction at right angles to the line has no weight of its own; in
+    // floating point its cosine is rounding noise (6e-17 for 90 degrees),
+    // which must not become a weight of 1e16.
+    return c < Perpendicular_Cosine ? 1.0 : c;
+}
+
+namespace {
+
+/// The directions the averaging takes, with the trend and plunge of each.
+struct Directions {
+    std::vector<const Matrix_1*> vectors;
+    std::vector<std::pair<int, int>> angles;
+    std::deque<Matrix_1> scratch;  // directions outside the whole-degree table
+};
+
+/// @param angles also keep the trend and plunge of each (for weighting).
+void collect(const AnalyzeParams& params, Directions& out, bool angles) {
+    Selection s;
+    s.special = params.getAnalyzeSpecial();
+    out.vectors.reserve(params.getAnalyzeData().size());
+    if (angles) out.angles.reserve(params.getAnalyzeData().size());
+    Matrix_1 scratch;
+    for (const GeoData* g : params.getAnalyzeData()) {
+        int t = 0, p = 0;
+        if (!analysis::direction(g, params, s, t, p)) continue;
+        const Matrix_1& v = analysis::unitVector(t, p, scratch);
+        if (&v == &scratch) {
+            out.scratch.push_back(v);
+            out.vectors.push_back(&out.scratch.back());
+        } else {
+            out.vectors.push_back(&v);
+        }
+        if (angles) out.angles.emplace_back(t, p);
+    }
+}
+
+}  // namespace
+
+void Analyzer::computeAveValue(long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
+    Directions dirs;
+    collect(m_params, dirs, params && params->getCompensateFisher());
+    averageOf(dirs.vectors, dirs.angles, r, mean, params);
+}
+
+void Analyzer::averageOf(const std::vector<const Matrix_1*>& vectors, const std::vector<std::pair<int, int>>& angles,
+                         long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
+    const bool compensate = params && params->getCompensateFisher();
+    double sumInverse = 0.0;
+    std::vector<double> cosines;
+    if (compensate) {
+        cosines.reserve(angles.size());
+        for (const auto& a : angles) {
+            cosines.push_back(
+                compensationCosine(a.first, a.second, params->getCompensateStrike(), params->getCompensateDip()));
+            sumInverse += 1.0 / cosines.back();
+        }
+    }
+    const double n = double(vectors.size());
+    long double x = 0, y = 0, z = 0;
+    for (std::size_t i = 0; i < vectors.size(); ++i) {
+        const Matrix_1& v = *vectors[i];
+        const double w = compensate ? n / (cosines[i] * sumInverse) : 1.0;
+        x += w * v[0];
+        y += w * v[1];
+        z += w * v[2];
+    }
+    if (vectors.empty()) {
+        m_results.setError(-32);
+        return;
+    }
+    r = std::sqrt(x * x + y * y + z * z);
+    Matrix_1 sum(double(x / r), double(y / r), double(z / r));
+    double mt = 0, mp = 0;
+    sum.convertFromDC(mt, mp);
+    mean.init(mt, mp);
+    m_results.setResult(MyMath::wholeAzimuth(mt), FloatToInt_Global(mp));
+    m_results.setNumDataAnalyzed(int(vectors.size()));
+    m_results.setResultType(Result_Average);
+    m_results.setError(1);
+}
+
+void Analyzer::computeFisher(FisherStatsParams* params) {
+    std::ofstream report;
+    const bool open = openReport(report);
+    long double r = 0;
+    TwoDPoint<double> mean;
+    Directions dirs;
+    collect(m_params, dirs, params && params->getCompensateFisher());
+    averageOf(dirs.vectors, dirs.angles, r, mean, params);
+    if (m_results.isError()) return;
+
+    const double n = m_results.getNumDataAnalyzed();
+    const double R = double(r);
+    const double k = (n - R) == 0.0 ? 999.0 : (n - 1.0) / (n - R);
+    const double delta = n <= 0 ? -1.0 : std::acos(std::min(1.0, R / n)) * MyMath::Rad_To_Deg;
+
+    const Matrix_1 m(mean.x(), mean.y());
+    double sumSquares = 0.0;
+    int walked = 0;
+    for (const Matrix_1* v : dirs.vectors) {
+        const double theta = std::acos(std::max(-1.0, std::min(1.0, v->dotProduct(m)))) * MyMath::Rad_To_Deg;
+        sumSquares += theta * theta;
+        ++walked;
+    }
+    if (walked != m_results.getNumDataAnalyzed()) {
+        m_results.setError(-54);
+        return;
+    }
+    const double sd = n <= 1 ? -1.0 : std::sqrt(sumSquares / (n - 1.0));
+    // The 95% confidence cone about the mean (Fisher 1953): the probability
+    // 1 - 0.95 = 0.05 enters as its inverse, 20.
+    double cone = 0.0;
+    if (n > 1) {
+        const double arg = 1.0 - ((n - R) / R) * (std::pow(1.0 / 0.05, 1.0 / (n - 1.0)) - 1.0);
+        cone = std::acos(std::max(-1.0, std::min(1.0, arg))) * MyMath::Rad_To_Deg;
+    }
+
+    int strike = m_results.getResult().x(), dip = m_results.getResult().y();
+    m_math.computePlaneFromPole(strike, dip);
+    char buf[1024];
+    std::snprintf(buf, sizeof buf,
+                  "Average orientation :\n -As linear (azimuth, plunge) : (%.5g , %.5g)\n -As planar (strike, dip) : "
+                  "(%.5g , %.5g)\n\nKValue :%.5g\n\nAngular standard dev. delta (degrees) : %.5g\n\nVariance s "
+                  "(degrees): %.5g\n\nConfidence limit (cone size - degrees) : %.5g\n",
+                  double(m_results.getResult().x()), double(m_results.getResult().y()), double(strike), double(dip),
+                  k, delta, sd, cone);
+    m_results.setResultString(buf);
+
+    const bool compensated = params && params->getCompensateFisher();
+    char comment[256];
+    std::snprintf(comment, sizeof comment, "%sASD:%.4g, Co:%.4g, K: %.4g", compensated ? "Comp, " : "NoComp, ", delta,
+                  cone, k);
+    m_results.addData(SpecialData(m_results.getResult().x(), m_results.getResult().y(), GDTypes::GDType_Fisher,
+                                  analysis::labelled(m_params.getResultLabel(), comment).c_str()));
+
+    if (open) {
+        analysis::writeReportHead(report, "Results of Fisher analysis", "Number of analysed data : ",
+                                  m_results.getNumDataAnalyzed(), m_params.getResultLabel());
+        report << "Azimuth\tPlunge\tAttribute\tComment\n"
+               << m_results.getResult().x() << "\t" << m_results.getResult().y() << "\tFisher_Pole\tCone Size : " << cone
+               << " K: " << k << "\n";
+    }
+}
+
+bool Analyzer::zolAverageOrientation(const std::vector<OrientedPair>& planes, const std::vector<OrientedPair>& lines,
+                                     TwoDPoint<float>& mean) {
+    if (planes.empty() && lines.empty()) {
+        std::cerr << "warning : no data to analyse.\n";
+        return false;
+    }
+    const MyMath m;
+    Matrix_1 sum;
+    for (const OrientedPair& p : planes) {
+        double a = p.az(), b = p.pl();
+        m.computeStrikeFromDipDir(a);
+        m.computePole(a, b);
+        sum += Matrix_1(a, b);
+    }
+    for (const OrientedPair& l : lines) sum += Matrix_1(double(l.az()), double(l.pl()));
+    if (!sum.normalize()) return false;
+    double t = 0, p = 0;
+    sum.convertFromDC(t, p);
+    mean.init(float(t), float(p));
+    return true;
+}
+
+bool Analyzer::zolAverageOrientation(const std::vector<OrientedPair>& planes, const std::vector<OrientedPair>& lines,
+                                     const TwoDPoint<float>& compensation, TwoDPoint<float>& mean) {
+    if (planes.empty() && lines.empty()) {
+        std::cerr << "warning : no data to analyse.\n";
+        return false;
+    }
+    const double s = std::fmod(double(compensation.x()), 360.0);
+    const double d = std::fmod(double(compensation.y()), 90.0);
+    const MyMath m;
+    std::vector<std::pair<double, double>> poles;
+    double sumInverse = 0.0;
+    for (const OrientedPair& p : planes) {
+        double a = p.az(), b = p.pl();
+        m.computeStrikeFromDipDir(a);
+        m.computePole(a, b);
+        poles.emplace_back(a, b);
+        sumInverse += 1.0 / compensationCosine(a, b, s, d);
+    }
+    Matrix_1 sum;
+    for (const auto& pole : poles) {
+        Matrix_1 v(pole.first, pole.second);
+        v.scale(double(poles.size()) / (compensationCosine(pole.first, pole.second, s, d) * sumInverse));
+        sum += v;
+    }
+    for (const OrientedPair& l : lines) sum += Matrix_1(double(l.az()), double(l.pl()));
+    if (!sum.normalize()) return false;
+    double t = 0, p = 0;
+    sum.convertFromDC(t, p);
+    mean.init(float(t), float(p));
+    return true;
+}
+
+}  // namespace qzCore
