@@ -57,10 +57,15 @@ void Analyzer::computeTensor(TensorParams*) {
     m.setMat(1, 0, sums[1]);
     m.setMat(2, 0, sums[2]);
     m.setMat(2, 1, sums[4]);
+    if (n == 0) {
+        // Three zero eigenvalues and arbitrary axes are no result.
+        m_results.setError(-32);
+        return;
+    }
     if (open) {
         analysis::writeReportHead(report, "Results of analysis", "Number of valid data: ", n,
                                   m_params.getResultLabel(), "Analysis label : ");
-        report << "Trend\tPlunge\tType\n";
+        report << "Trend\tPlunge\tType\tEigenvalue\n";
     }
     Matrix_3 vectors;
     Matrix_1 values;
@@ -87,7 +92,7 @@ void Analyzer::computeTensor(TensorParams*) {
         if (open) {
             std::string label;
             GDTypes::instance().get(kind, label);
-            report << ti << "\t" << pi << "\t" << label << "\n";
+            report << ti << "\t" << pi << "\t" << label << "\t" << values[i] << "\n";
         }
     }
     m_results.setResultString(text);
@@ -166,10 +171,16 @@ void Analyzer::computeTAndL() {
     s.lines = false;
     Matrix_3 m;
     Matrix_1 scratch;
+    long n = 0;
     for (const GeoData* g : m_params.getAnalyzeData()) {
         int t = 0, p = 0;
         if (!analysis::direction(g, m_params, s, t, p)) continue;
         m_math.addToCharMatrix(m, analysis::unitVector(t, p, scratch));
+        ++n;
+    }
+    if (n == 0) {
+        m_results.setError(-32);
+        return;
     }
     m.setMat(1, 0, m.getMat(0, 1));
     m.setMat(2, 0, m.getMat(0, 2));
@@ -194,6 +205,14 @@ void Analyzer::computeTAndL() {
                   tTrend, tPlunge, lTrend, lPlunge, strike, 90);
     m_results.setResultString(buf);
     m_results.setError(1);
+    std::ofstream report;
+    if (openReport(report)) {
+        analysis::writeReportHead(report, "Results of T and L analysis", "Number of analysed data : ", n,
+                                  m_params.getResultLabel());
+        report << "Trend\tPlunge\tType\n"
+               << tTrend << "\t" << tPlunge << "\tT_Axis\n"
+               << lTrend << "\t" << lPlunge << "\tL_Axis\n";
+    }
 }
 
 }  // namespace qzCore

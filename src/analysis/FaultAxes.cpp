@@ -39,6 +39,21 @@ void AnalyzeFaultParams::setSig1Range(int start, int end) {
     m_sig1End = end;
 }
 
+int Analyzer::slipClass(int strike, int trend, int plunge, char slip) {
+    // The rotation sense is that of the strike-slip component (sinistral
+    // counter-clockwise), with normal slip counter-clockwise on a pure
+    // dip-slip line.  Up to A = 90 the line as written points along the
+    // strike, so a counter-clockwise (sinistral or normal) hanging wall
+    // moves along it; beyond 90 the line points against the strike and the
+    // relation turns round.  So the same fault written with rake 0 or 180,
+    // or with its slip line either way along a horizontal, gets the same
+    // axes.
+    const int angle = FaultData::slipAngle(strike, trend, plunge);
+    const int sense = FaultData::rotationSense(angle, slip);
+    if (sense < 0) return -1;
+    return angle > 90 ? 1 - sense : sense;
+}
+
 void Analyzer::buildValidFaultList(std::vector<FaultData*>& out) const {
     out.clear();
     const auto* fp = dynamic_cast<const AnalyzeFaultParams*>(&m_params);
@@ -74,9 +89,7 @@ void Analyzer::computePTAxes() {
         if (!g || g->getGDType() != GDTypes::GDType_Fault || !g->data()) continue;
         const LightweightDataStruct& d = *g->data();
         if (!d.hasStrike() || !d.hasDip() || !d.hasTrend() || !d.hasPlunge()) continue;
-        // Class 1 where the slip turns counter-clockwise, 0 clockwise.
-        const int cls =
-            FaultData::rotationSense(FaultData::slipAngle(d.getStrike(), d.getTrend(), d.getPlunge()), d.getSlip());
+        const int cls = slipClass(d.getStrike(), d.getTrend(), d.getPlunge(), d.getSlip());
         const Matrix_1 slipLine(double(d.getTrend()), double(d.getPlunge()));
         if (cls < 0) {
             if (open) report << "Error computing PT axis : invalid slip direction\n\n";

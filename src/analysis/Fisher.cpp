@@ -71,16 +71,57 @@ void collect(const AnalyzeParams& params, Directions& out, bool angles) {
     }
 }
 
+/// Turns every direction into the hemisphere of the principal axis of the
+/// set (axial averaging).  A direction at right angles to the axis stays.
+void turnToPrincipalAxis(Directions& dirs, const MyMath& math) {
+    if (dirs.vectors.empty()) return;
+    Matrix_3 m;
+    for (const Matrix_1* v : dirs.vectors) math.addToCharMatrix(m, *v);
+    m.setMat(1, 0, m.getMat(0, 1));
+    m.setMat(2, 0, m.getMat(0, 2));
+    m.setMat(2, 1, m.getMat(1, 2));
+    Matrix_3 vectors;
+    Matrix_1 values;
+    if (!math.computeEigen(m, vectors, values)) return;
+    const Matrix_1 axis = vectors.getColumn(0);
+    for (const Matrix_1*& v : dirs.vectors) {
+        if (v->dotProduct(axis) >= 0.0) continue;
+        dirs.scratch.emplace_back(-(*v)[0], -(*v)[1], -(*v)[2]);
+        v = &dirs.scratch.back();
+    }
+}
+
+/// The Fisher (1953) 95% confidence cone, degrees, for n directions of
+/// resultant length r; -1 when it has no solution (a single direction, or
+/// directions too spread for the cosine to stay within -1..1).
+double confidenceCone(double n, double r) {
+    if (n <= 1.0 || r <= 0.0) return -1.0;
+    // The probability 1 - 0.95 = 0.05 enters as its inverse, 20.
+    const double arg = 1.0 - ((n - r) / r) * (std::pow(1.0 / 0.05, 1.0 / (n - 1.0)) - 1.0);
+    if (!(arg >= -1.0)) return -1.0;
+    return std::acos(std::min(1.0, arg)) * MyMath::Rad_To_Deg;
+}
+
+/// A cone for reports: its value, or "undefined".
+std::string coneText(double cone, const char* format) {
+    if (cone < 0.0) return "undefined";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, cone);
+    return buf;
+}
+
 }  // namespace
 
 void Analyzer::computeAveValue(long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
     Directions dirs;
     collect(m_params, dirs, params && params->getCompensateFisher());
-    averageOf(dirs.vectors, dirs.angles, r, mean, params);
+    if (params && params->getAxial()) turnToPrincipalAxis(dirs, m_math);
+    Matrix_1 meanVector;
+    averageOf(dirs.vectors, dirs.angles, r, mean, meanVector, params);
 }
 
 void Analyzer::averageOf(const std::vector<const Matrix_1*>& vectors, const std::vector<std::pair<int, int>>& angles,
-                         long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
+                         long double& r, TwoDPoint<double>& mean, Matrix_1& meanVector, FisherStatsParams* params) {
     const bool compensate = params && params->getCompensateFisher();
     double sumInverse = 0.0;
     std::vector<double> cosines;
@@ -106,9 +147,15 @@ void Analyzer::averageOf(const std::vector<const Matrix_1*>& vectors, const std:
         return;
     }
     r = std::sqrt(x * x + y * y + z * z);
-    Matrix_1 sum(double(x / r), double(y / r), double(z / r));
+    if (r == 0.0L) {
+        // Directions that cancel (possible only for axial averaging or
+        // weights) have no mean.
+        m_results.setError(-32);
+        return;
+    }
+    meanVector = Matrix_1(double(x / r), double(y / r), double(z / r));
     double mt = 0, mp = 0;
-    sum.convertFromDC(mt, mp);
+    meanVector.convertFromDC(mt, mp);
     mean.init(mt, mp);
     m_results.setResult(MyMath::wholeAzimuth(mt), FloatToInt_Global(mp));
     m_results.setNumDataAnalyzed(int(vectors.size()));
@@ -123,7 +170,9 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     TwoDPoint<double> mean;
     Directions dirs;
     collect(m_params, dirs, params && params->getCompensateFisher());
-    averageOf(dirs.vectors, dirs.angles, r, mean, params);
+    if (params && params->getAxial()) turnToPrincipalAxis(dirs, m_math);
+    Matrix_1 m;
+    averageOf(dirs.vectors, dirs.angles, r, mean, m, params);
     if (m_results.isError()) return;
 
     const double n = m_results.getNumDataAnalyzed();
@@ -131,7 +180,6 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     const double k = (n - R) == 0.0 ? 999.0 : (n - 1.0) / (n - R);
     const double delta = n <= 0 ? -1.0 : std::acos(std::min(1.0, R / n)) * MyMath::Rad_To_Deg;
 
-    const Matrix_1 m(mean.x(), mean.y());
     double sumSquares = 0.0;
     int walked = 0;
     for (const Matrix_1* v : dirs.vectors) {
@@ -144,13 +192,7 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
         return;
     }
     const double sd = n <= 1 ? -1.0 : std::sqrt(sumSquares / (n - 1.0));
-    // The 95% confidence cone about the mean (Fisher 1953): the probability
-    // 1 - 0.95 = 0.05 enters as its inverse, 20.
-    double cone = 0.0;
-    if (n > 1) {
-        const double arg = 1.0 - ((n - R) / R) * (std::pow(1.0 / 0.05, 1.0 / (n - 1.0)) - 1.0);
-        cone = std::acos(std::max(-1.0, std::min(1.0, arg))) * MyMath::Rad_To_Deg;
-    }
+    const double cone = confidenceCone(n, R);
 
     int strike = m_results.getResult().x(), dip = m_results.getResult().y();
     m_math.computePlaneFromPole(strike, dip);
@@ -158,15 +200,15 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     std::snprintf(buf, sizeof buf,
                   "Average orientation :\n -As linear (azimuth, plunge) : (%.5g , %.5g)\n -As planar (strike, dip) : "
                   "(%.5g , %.5g)\n\nKValue :%.5g\n\nAngular standard dev. delta (degrees) : %.5g\n\nVariance s "
-                  "(degrees): %.5g\n\nConfidence limit (cone size - degrees) : %.5g\n",
+                  "(degrees): %.5g\n\nConfidence limit (cone size - degrees) : %s\n",
                   double(m_results.getResult().x()), double(m_results.getResult().y()), double(strike), double(dip),
-                  k, delta, sd, cone);
+                  k, delta, sd, coneText(cone, "%.5g").c_str());
     m_results.setResultString(buf);
 
     const bool compensated = params && params->getCompensateFisher();
     char comment[256];
-    std::snprintf(comment, sizeof comment, "%sASD:%.4g, Co:%.4g, K: %.4g", compensated ? "Comp, " : "NoComp, ", delta,
-                  cone, k);
+    std::snprintf(comment, sizeof comment, "%sASD:%.4g, Co:%s, K: %.4g", compensated ? "Comp, " : "NoComp, ", delta,
+                  coneText(cone, "%.4g").c_str(), k);
     m_results.addData(SpecialData(m_results.getResult().x(), m_results.getResult().y(), GDTypes::GDType_Fisher,
                                   analysis::labelled(m_params.getResultLabel(), comment).c_str()));
 
@@ -174,8 +216,8 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
         analysis::writeReportHead(report, "Results of Fisher analysis", "Number of analysed data : ",
                                   m_results.getNumDataAnalyzed(), m_params.getResultLabel());
         report << "Azimuth\tPlunge\tAttribute\tComment\n"
-               << m_results.getResult().x() << "\t" << m_results.getResult().y() << "\tFisher_Pole\tCone Size : " << cone
-               << " K: " << k << "\n";
+               << m_results.getResult().x() << "\t" << m_results.getResult().y() << "\tFisher_Pole\tCone Size : "
+               << coneText(cone, "%g") << " K: " << k << "\n";
     }
 }
 

@@ -164,10 +164,15 @@ void Analyzer::computeLeastSquares(LeastSquaresParams* params) {
         m_results.setError(1);
         return;
     }
-    std::ofstream report;
-    const bool open = openReport(report);
     std::vector<Matrix_1> list;
     computeDirCosList(list);
+    if (list.empty()) {
+        // Every direction fits no data equally well: no axis.
+        m_results.setError(-32);
+        return;
+    }
+    std::ofstream report;
+    const bool open = openReport(report);
     const Vectors data(list);
     double best = -1.0;
     int az = 0, pl = 0;
@@ -199,6 +204,10 @@ void Analyzer::computeLeastSquares(LeastSquaresParams* params) {
 void Analyzer::computeDE(DESolverParams& params) {
     std::vector<Matrix_1> list;
     computeDirCosList(list);
+    if (list.empty()) {
+        m_results.setError(-32);
+        return;
+    }
     const Vectors data(list);
     params.setLogFlag(false);
     const long seed = params.getSeed() != 0 ? params.getSeed() : -static_cast<long>(std::time(nullptr));

@@ -85,8 +85,17 @@ public:
     /// Takes the line of observation as typed (an azimuth or bearing and a
     /// plunge).  True when both parse; otherwise compensation is turned off.
     bool setParams(const std::string& strike, const std::string& dip, int angle, bool compensate);
+    /// Axial averaging (off by default): every direction is first turned
+    /// into the hemisphere of the data's principal axis (the first
+    /// eigenvector of their orientation tensor), then the vectors are
+    /// averaged.  Lines and poles are axes, so lines that straddle the
+    /// horizontal (one at 300/02, its neighbour at 120/01) belong together;
+    /// as downward vectors they would nearly cancel.
+    bool getAxial() const { return m_axial; }
+    void setAxial(bool on) { m_axial = on; }
 
 private:
+    bool m_axial = false;
     bool m_compensate = false;
     int m_strike = 0;
     int m_dip = 0;

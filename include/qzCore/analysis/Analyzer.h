@@ -42,6 +42,8 @@ public:
     /// sum.  @param mean the unrounded mean (x trend, y plunge).
     void computeAveValue(long double& r, TwoDPoint<double>& mean, FisherStatsParams* params);
     /// Mean, K, angular deviation, variance and the 95% confidence cone.
+    /// A cone that has no solution (a single datum, or data too spread for
+    /// the 95% level) is reported as "undefined".
     void computeFisher(FisherStatsParams* params);
     /// Mean of planes (dip direction, dip) and lines (trend, plunge).
     static bool zolAverageOrientation(const std::vector<OrientedPair>& planes, const std::vector<OrientedPair>& lines,
@@ -66,9 +68,23 @@ public:
     /// observation: |cos(t - S) cos(p) cos(D) + sin(p) sin(D)|, the cosine of
     /// the angle between them (0 taken as 1).
     static double compensationCosine(double trend, double plunge, double lineAzimuth, double linePlunge);
+    /// How the P and T axes of a fault are made from its slip line (whole
+    /// degrees; the line's trend and plunge as written): 1 when the
+    /// hanging wall moves along the line as written (a normal component,
+    /// or for a horizontal line sinistral slip towards the line's trend),
+    /// 0 when it moves the other way, -1 when the slip sense does not fit
+    /// the line (no sense, ambiguous, normal or reverse on a strike-slip
+    /// line, lateral on a dip-slip line).  With n the fault's downward
+    /// normal and s the line: class 1 has P along n + s and T along n - s;
+    /// class 0 the other way round.
+    static int slipClass(int strike, int trend, int plunge, char slip);
     /// Cosines below this count as 0: far below the cosine of any angle a
     /// whole-degree reading can make with the line (cos 89.999 is 2e-5).
     static constexpr double Perpendicular_Cosine = 1e-12;
+    /// Planes whose poles' cross product is shorter than this are one plane
+    /// (no line of intersection): distinct whole-degree planes are at least
+    /// a degree apart, a sine of 0.017.
+    static constexpr double Parallel_Sine = 1e-9;
 
 private:
     /// One unit vector per accepted record (the common selection rule).
@@ -77,9 +93,11 @@ private:
     bool openReport(std::ofstream& out) const;
     /// The two records of a two-record analysis; false (error set) otherwise.
     bool twoRecords(const GeoData*& a, const GeoData*& b);
-    /// The mean of collected directions (see computeAveValue).
+    /// The mean of collected directions (see computeAveValue); `meanVector`
+    /// receives the unit vector of the sum, which for axial averaging may
+    /// point upward.
     void averageOf(const std::vector<const Matrix_1*>& vectors, const std::vector<std::pair<int, int>>& angles,
-                   long double& r, TwoDPoint<double>& mean, FisherStatsParams* params);
+                   long double& r, TwoDPoint<double>& mean, Matrix_1& meanVector, FisherStatsParams* params);
 
     AnalyzeParams& m_params;
     AnalyzeResults& m_results;

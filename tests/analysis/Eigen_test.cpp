@@ -1,0 +1,156 @@
+// The orientation tensor, best fit and T/L axes.
+#include <cmath>
+#include <cstdio>
+
+#include "tests/analysis/AnalysisFixture.h"
+
+namespace qzCore {
+namespace testing_analysis {
+namespace {
+
+TEST_F(Analysis, TensorOfLines) {
+    r.line(0, 0);
+    r.line(0, 0);
+    r.line(90, 0);
+    AnalyzeParams p(r.list);
+    p.setAnalyzeType(Analyze_Tensor);
+    Analyzer a(p, results);
+    a.Analyze();
+    ASSERT_FALSE(results.isError());
+    ASSERT_EQ(out.size(), 3u);
+    auto it = out.begin();
+    EXPECT_EQ(it->getGDType(), K::GDType_Eigen1);
+    EXPECT_DOUBLE_EQ(axialAngle(it->getAz(), it->getPl(), 0, 0), 0.0);
+    EXPECT_STREQ(it->tokens()->getComment(), "Eigenvalue : 2.00");
+    ++it;
+    EXPECT_DOUBLE_EQ(axialAngle(it->getAz(), it->getPl(), 90, 0), 0.0);
+    ++it;
+    EXPECT_EQ(it->getPl(), 90);
+    EXPECT_NE(results.getResultString().find("Vector 1 (az, pl) : ("), std::string::npos);
+    EXPECT_NE(results.getResultString().find("Eigenvalue : 0.00\n"), std::string::npos);
+}
+
+TEST_F(Analysis, BestFitOfPolesOnAGirdleIsItsAxis) {
+    // A cylindrical fold about a horizontal N-S axis: bedding striking N
+    // (dipping E) and S (dipping W); every pole lies in the vertical E-W
+    // plane, whose pole (the fold axis) is 000/00 or 180/00.
+    AnalyzeParams p(r.list);
+    p.setAnalyzePlanes(true);
+    Analyzer a(p, results);
+    for (const int dip : {10, 35, 60}) r.plane(0, dip);
+    a.computeBestFit(true);
+    EXPECT_EQ(results.getError(), -32);  // three records are not enough
+    r.plane(180, 50);
+    r.plane(180, 80);
+    results.setError(1);
+    a.computeBestFit(true);
+    ASSERT_FALSE(results.isError());
+    EXPECT_EQ(results.getResult().y(), 0);
+    EXPECT_EQ(results.getResult().x() % 180, 0);
+    EXPECT_EQ(results.getResultType(), Result_Single);
+    EXPECT_EQ(results.getNumDataAnalyzed(), 5);
+    const std::string first = results.getResultString();
+    a.computeBestFit(false);
+    EXPECT_EQ(results.getResultString(), first);
+    EXPECT_EQ(out.back().getGDType(), K::GDType_LSquares);
+}
+
+TEST_F(Analysis, BestFitTakesVerticalLinesAndOnlyTheKindsAsked) {
+    for (const auto& l : {std::pair<int, int>{90, 0}, {90, 30}, {90, 60}, {270, 30}, {0, 90}}) r.line(l.first, l.second);
+    r.plane(45, 45);  // not asked for
+    AnalyzeParams p(r.list);
+    p.setAnalyzeLines(true);
+    Analyzer a(p, results);
+    a.computeBestFit(true);
+    ASSERT_FALSE(results.isError());
+    EXPECT_EQ(results.getNumDataAnalyzed(), 5);
+    EXPECT_EQ(results.getResult().y(), 0);
+    EXPECT_EQ(results.getResult().x() % 180, 0);
+    EXPECT_NE(results.getResultString().find("Plane (strike, dip) : 90, 90"), std::string::npos);
+}
+
+TEST_F(Analysis, TAndLOfAFold) {
+    for (const int dip : {10, 35, 60}) r.plane(0, dip);
+    r.plane(180, 50);
+    r.line(33, 33);  // lines are not used
+    AnalyzeParams p(r.list);
+    p.setAnalyzeType(Analyze_TAndL);
+    Analyzer a(p, results);
+    a.Analyze();
+    ASSERT_FALSE(results.isError());
+    const std::string& s = results.getResultString();
+    // The L axis is the fold axis, horizontal N-S; the section is the
+    // vertical plane at right angles to it.
+    EXPECT_TRUE(s.find("Direction of least change (L Axis) : (0, 0)") != std::string::npos ||
+                s.find("Direction of least change (L Axis) : (180, 0)") != std::string::npos)
+        << s;
+    EXPECT_TRUE(s.find("Strike, Dip : (90, 90)") != std::string::npos ||
+                s.find("Strike, Dip : (270, 90)") != std::string::npos)
+        << s;
+    EXPECT_TRUE(out.empty());
+}
+
+TEST_F(Analysis, TensorAndTLWithNothingToWorkOnSayNoData) {
+    r.fault(0, 60, 90, 60, S::GDSlipType_NormalSlip);  // no fault flag: not taken
+    r.line(10, 20);                                     // T/L takes planes only
+    AnalyzeParams p(r.list);
+    Analyzer a(p, results);
+    a.computeTAndL();
+    EXPECT_EQ(results.getError(), -32);
+    results.setError(1);
+    Records faults;
+    faults.fault(0, 60, 90, 60, S::GDSlipType_NormalSlip);
+    AnalyzeParams pf(faults.list);
+    Analyzer b(pf, results);
+    b.computeTensor(nullptr);
+    EXPECT_EQ(results.getError(), -32);
+    EXPECT_TRUE(out.empty());
+    pf.setAnalyzeFaults(true);  // now its plane counts
+    b.computeTensor(nullptr);
+    EXPECT_FALSE(results.isError());
+    EXPECT_EQ(out.size(), 3u);
+}
+
+TEST_F(Analysis, TensorAndTLReports) {
+    r.line(0, 0);
+    r.line(0, 0);
+    r.line(90, 0);
+    r.line(90, 0);
+    r.line(90, 0);
+    r.line(90, 0);
+    AnalyzeParams p(r.list);
+    const std::string name = ::testing::TempDir() + "qz_tensor_report.txt";
+    p.setExportToFile(true);
+    p.setExportFileName(name.c_str());
+    Analyzer a(p, results);
+    a.computeTensor(nullptr);
+    // Eigenvalues are the counts along each axis: 4 east, 2 north, 0 down.
+    EXPECT_EQ(readFile(name), "Results of analysis\nNumber of valid data: 6\nTrend\tPlunge\tType\tEigenvalue\n"
+                              "90\t0\tEig 1\t4\n0\t0\tEig 2\t2\n0\t90\tEig 3\t0\n");
+
+    Records fold;
+    for (const int dip : {10, 35, 60}) fold.plane(0, dip);
+    fold.plane(180, 50);
+    AnalyzeParams pf(fold.list);
+    pf.setExportToFile(true);
+    pf.setExportFileName(name.c_str());
+    pf.setResultLabel("F1");
+    Analyzer b(pf, results);
+    b.computeTAndL();
+    const std::string text = readFile(name);
+    // T lies in the girdle of the poles (the vertical E-W plane), L is the
+    // fold axis.
+    EXPECT_EQ(text.rfind("Results of T and L analysis\nNumber of analysed data : 4\nUser label : F1\n"
+                         "Trend\tPlunge\tType\n",
+                         0),
+              0u)
+        << text;
+    EXPECT_TRUE(text.find("\n90\t") != std::string::npos || text.find("\n270\t") != std::string::npos) << text;
+    EXPECT_TRUE(text.find("\n0\t0\tL_Axis\n") != std::string::npos ||
+                text.find("\n180\t0\tL_Axis\n") != std::string::npos)
+        << text;
+}
+
+}  // namespace
+}  // namespace testing_analysis
+}  // namespace qzCore
