@@ -118,6 +118,7 @@ void ErrorManager::resetErrorHandler() {
     m_report.clear();
     m_errorsOccurred = false;
     m_numErrors = 0;
+    m_numRejected = 0;
 }
 
 std::string ErrorManager::getMessage(int code) const {
@@ -127,6 +128,8 @@ std::string ErrorManager::getMessage(int code) const {
 }
 
 void ErrorManager::reportError(const ErrorReport& report) {
+    ++m_numRejected;
+    m_errorsOccurred = true;
     try {
         if (m_numErrors < Max_Reported_Errors) {
             std::string entry = report.GetLineBuffer();

@@ -8,6 +8,7 @@
 #include "qzCore/files/BinaryInput.h"
 #include "qzCore/files/FileHeader.h"
 #include "qzCore/records/GDTypes.h"
+#include "qzCore/shared/AngleText.h"
 
 namespace qzCore {
 
@@ -46,13 +47,18 @@ qzFileParser::~qzFileParser() = default;
 
 // A copy reads nothing binary until it has read a header itself.
 qzFileParser::qzFileParser(const qzFileParser& o)
-    : FileParser(o), m_stereonetType(o.m_stereonetType), m_stereonet(o.m_stereonet), m_faultKin(o.m_faultKin) {}
+    : FileParser(o),
+      m_stereonetType(o.m_stereonetType),
+      m_stereonet(o.m_stereonet),
+      m_faultKin(o.m_faultKin),
+      m_headerPending(o.m_headerPending) {}
 
 void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
     FileParser::init(options);
     m_stereonetType = Stereonet_None;
     m_stereonet = false;
     m_faultKin = false;
+    m_headerPending = false;
     if (options.getIEOption(qzIEColumnOptions::IE_Stereonet_File)) {
         m_stereonet = true;
         if (grabLine(in)) parseStereonetType(getLineBuffer());
@@ -65,7 +71,13 @@ void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
         m_faultKin = true;
         return;
     }
-    if (options.getColumnOption(ieColumnOptions::Column_Option_Header_Row)) grabLine(in);
+    m_headerPending = options.getColumnOption(ieColumnOptions::Column_Option_Header_Row);
+}
+
+bool qzFileParser::takeHeaderRow() {
+    const bool pending = m_headerPending;
+    m_headerPending = false;
+    return pending;
 }
 
 bool qzFileParser::parseStereonetType(const char* line) {
@@ -90,9 +102,11 @@ void qzFileParser::tokenizeStereonet(std::istream& in, TokenList& tokens) {
     if (!grabLine(in)) return;
     std::vector<std::string> t = words(getLineBuffer());
     t.resize(5);
-    for (std::string& s : t) {
-        if (s.size() > Token_Length) s.resize(Token_Length);
-    }
+    // A word is never cut (a cut "0045.9" would read as 45): numbers are
+    // rounded to whole degrees before words are joined ("N 30.4 E" is
+    // N30E), and a word still too long for its column is refused when the
+    // row is converted.
+    for (std::string& w : t) roundAngleText(w, false, Token_Length);
     // Columns: 0 Strike, 1 Dip, 2 Rake, 3 Trend, 4 Plunge.
     switch (m_stereonetType) {
         case Stereonet_TP: tokens.set(3, t[0]); tokens.set(4, t[1]); break;

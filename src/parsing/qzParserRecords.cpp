@@ -5,9 +5,11 @@
 #include <new>
 
 #include "qzCore/files/qzFileParser.h"
+#include "qzCore/parsing/ColumnHeader.h"
 #include "qzCore/parsing/DataStruct.h"
 #include "qzCore/parsing/qzParser.h"
 #include "qzCore/records/GDTypes.h"
+#include "qzCore/shared/AngleText.h"
 
 namespace qzCore {
 
@@ -18,6 +20,12 @@ using T = qzIEDataTypeOptions;
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 bool empty(const char* s) { return !s || !*s; }
+
+/// A line whose first character other than a blank is '#'.
+bool isCommentLine(const std::string& line) {
+    const auto first = line.find_first_not_of(" \t");
+    return first != std::string::npos && line[first] == '#';
+}
 
 /// The leading decimal number of a text, as C's atof reads it (sign,
 /// digits, fraction, exponent; the rest ignored), but always with '.' as
@@ -277,10 +285,20 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
                   {T::Dip_Type, TokenStruct::Dip_Token, -1},       {T::Rake_Type, TokenStruct::Rake_Token, -3},
                   {T::Trend_Type, TokenStruct::Trend_Token, -42},  {T::Plunge_Type, TokenStruct::Plunge_Token, -17},
                   {T::Slip_Type, TokenStruct::Slip_Token, -43}};
+    const bool decimalComma = columnOptions->getColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
+    std::string text;
     for (const auto& v : values) {
         if (const std::string* s = column(v.type)) {
-            if (s->size() > Max_Token_Length) return v.code;
-            tokens.setTokenValue(v.token, s->c_str());
+            text = *s;
+            // Angles with decimals are rounded to whole degrees before they
+            // meet the five characters of a token; a text still too long is
+            // refused, never cut.
+            if (v.type != T::Type_Type && v.type != T::Slip_Type &&
+                !roundAngleText(text, decimalComma, Max_Token_Length)) {
+                return v.code;
+            }
+            if (text.size() > Max_Token_Length) return v.code;
+            tokens.setTokenValue(v.token, text.c_str());
         }
     }
     if (const std::string* s = column(T::Comment_Type)) tokens.setComment(*s);
@@ -294,17 +312,27 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
         if (s->size() > Max_Station_Length) return -6;
         stationId = *s;
     }
+    // Coordinates and depths with a decimal comma read with a point.
+    auto number = [decimalComma](const std::string* s) {
+        std::string n = s ? *s : std::string();
+        if (decimalComma) {
+            for (char& c : n) {
+                if (c == ',') c = '.';
+            }
+        }
+        return n;
+    };
     const std::string* loc[3] = {column(T::XLoc_Type), column(T::YLoc_Type), column(T::ZLoc_Type)};
     if (loc[0] || loc[1] || loc[2]) {
         for (const std::string* s : loc) {
             if (s && s->size() > Max_Location_Length) return -51;
         }
-        const int r = ParseLocation(loc[0] ? loc[0]->c_str() : nullptr, loc[1] ? loc[1]->c_str() : nullptr,
-                                    loc[2] ? loc[2]->c_str() : nullptr, data);
+        const std::string x = number(loc[0]), y = number(loc[1]), z = number(loc[2]);
+        const int r = ParseLocation(x.c_str(), y.c_str(), z.c_str(), data);
         if (r < 0) return r;
     }
     if (const std::string* s = column(T::MD_Type)) {
-        if (s->size() > Max_Location_Length || ParseMD(s->c_str(), data) < 0) return -59;
+        if (s->size() > Max_Location_Length || ParseMD(number(s).c_str(), data) < 0) return -59;
     }
     return 1;
 }
@@ -341,12 +369,27 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     line = fileParser->getLineNumber();
     if (in.bad()) return -14;
     if (!gotLine || lineText.empty()) return -18;
-    if (fileParser->lineTooLong()) return -19;
+    const bool delimited = !fileParser->isFaultKin() && !fileParser->isStereonet();
+    if (delimited && isCommentLine(lineText)) {
+        // A comment; a row of column keywords is the header the options
+        // announce, passed over like it.
+        if (fileParser->headerPending()) {
+            const HeaderRow header = readHeaderRow(lineText.substr(lineText.find('#')), columnOptions->getColumnDelim());
+            if (header.allUnderstood() && header.types.size() > 1) fileParser->takeHeaderRow();
+        }
+        return -18;
+    }
     if (tokenList->numNonVoidTokens() == 0) return -18;  // blanks or delimiters only
+    if (delimited && fileParser->takeHeaderRow()) return -18;
+    if (fileParser->lineTooLong()) return -19;
 
     const int r = distribute(data, tokens, attributes, stationId);
     if (r < 0) return r;
-    return ParseSingle(tokens, data);
+    // A row that holds something but no value that makes a record (an
+    // empty strike cell before its dip) is reported, never dropped as if
+    // it were blank.
+    const int converted = ParseSingle(tokens, data);
+    return converted == -18 ? -12 : converted;
 }
 
 void qzParser::ParseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,

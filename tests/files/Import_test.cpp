@@ -1,50 +1,10 @@
 #include "qzCore/files/qzFileParser.h"
 
-#include <functional>
-#include <sstream>
-#include <string>
-
-#include <gtest/gtest.h>
-
-#include "qzCore/datasets/Data.h"
-#include "qzCore/errors/ErrorManager.h"
-#include "qzCore/records/GDTypes.h"
-#include "tests/support/ScriptedMessages.h"
+#include "tests/files/ImportFixture.h"
 
 namespace qzCore {
+namespace testing_import {
 namespace {
-
-using O = qzIEColumnOptions;
-using T = qzIEDataTypeOptions;
-using K = GDTypes;
-
-class Import : public ::testing::Test {
-protected:
-    /// Reads `text` with the options `setup` makes (error reports on).
-    int load(const std::string& text, const std::function<void(O&)>& setup) {
-        O o;
-        o.setDefaultColumnOptions();
-        o.setIEOption(O::IE_Report_Errors);
-        setup(o);
-        std::istringstream in(text);
-        return data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
-    }
-    int loadColumns(const std::string& text, std::initializer_list<int> columns, unsigned int delim = 1) {
-        return load(text, [&](O& o) {
-            o.resetColumnChoices();
-            int i = 0;
-            for (const int c : columns) o.setColumnChoice(i++, c);
-            o.setColumnDelim(delim);
-        });
-    }
-    const GeoData& at(int i) const { return *data.getSpecificData(static_cast<unsigned int>(i)); }
-    const std::string& report() const { return errors.getErrorReportBuffer(); }
-
-    ScriptedMessages script{{}};
-    ScopedMessageHandler scope{&script};
-    ErrorManager errors;
-    Data data{ComplexFileName("import.txt"), &errors, 1};
-};
 
 TEST_F(Import, DefaultLayoutWithLineEndsMarksAndBlankLines) {
     const std::string text = "\xEF\xBB\xBF" "045\t30\r\n\r\n\n120\t40SW\t\t\t\tW-1\tBedding\r\n300\t20\t\t\t\t\t";
@@ -86,8 +46,8 @@ TEST_F(Import, OverlongLinesAreRejectedAndReadingGoesOn) {
 }
 
 TEST_F(Import, FieldsTooLongForTheirColumnAreNeverCut) {
-    // "45.25SE" cut to five characters would read as 45 without its letters.
-    const std::string text = "045\t45.25SE\n"
+    // "30NWXYZ" cut to five characters would read as a dip with letters.
+    const std::string text = "045\t30NWXYZ\n"
                              "045\t30\tBorehole-2024-001\n"
                              "045\t30\t\t" + std::string(32, 'a') + "\n"
                              "045\t30\tW-7\n";
@@ -298,4 +258,5 @@ TEST_F(Import, HostileBytesAreRejectedRowByRow) {
 }
 
 }  // namespace
+}  // namespace testing_import
 }  // namespace qzCore

@@ -61,6 +61,9 @@ public:
 
     bool errorsOccurred() const { return m_errorsOccurred; }
     unsigned int getNumErrors() const { return m_numErrors; }
+    /// Every line reported since the last reset, also those past the
+    /// Max_Reported_Errors the report text lists.
+    unsigned long getNumRejected() const { return m_numRejected; }
     const std::string& getErrorReportBuffer() const { return m_report; }
 
     /// True for codes below -63; no registered code is fatal.
@@ -77,6 +80,7 @@ private:
     std::string m_report;
     bool m_errorsOccurred = false;
     unsigned int m_numErrors = 0;
+    unsigned long m_numRejected = 0;
 };
 
 }  // namespace qzCore

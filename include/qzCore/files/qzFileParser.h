@@ -6,7 +6,7 @@
 // (plunge, quadrant trend in three tokens), "AD" (strike, dip, dip-
 // direction letters), "AZ" (strike, dip), "QD" (quadrant strike in three
 // tokens, dip, letters), "DD" (dip, dip direction).  Data lines are
-// blank-separated.
+// blank-separated; numbers with decimals are rounded to whole degrees.
 //
 // FaultKin files start with a line holding "MomentFormat" or "FaultKin";
 // each record is a marker line ("TR", "TL", "NR", "NL": T for reverse, N for
@@ -85,6 +85,11 @@ public:
     /// -6 for a record whose values are out of range.
     int readBinary(std::istream& in, TokenStruct& tokens, DataStruct& data);
 
+    /// True once, for the header row of a file whose options say it has
+    /// one (Column_Option_Header_Row); the reader passes that row over.
+    bool takeHeaderRow();
+    bool headerPending() const { return m_headerPending; }
+
     /// Line number (from 1, blank lines included) of the last line read.
     unsigned int getLineNumber() const { return getLinesRead(); }
 
@@ -96,6 +101,7 @@ private:
     int m_stereonetType = Stereonet_None;
     bool m_stereonet = false;
     bool m_faultKin = false;
+    bool m_headerPending = false;
 };
 
 }  // namespace qzCore

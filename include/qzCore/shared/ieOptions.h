@@ -46,9 +46,14 @@ public:
 
     /// Column option bits.
     static constexpr unsigned int Column_Option_Trim_Blanks = 16;  ///< blanks around a field are dropped
-    /// The first line names the columns and holds no data: it is passed over
-    /// (and counted in the line numbers).
+    /// The first line that is neither blank nor a comment names the columns
+    /// and holds no data: it is passed over (and counted in the line
+    /// numbers).  A comment line that is a row of column keywords ("#\tType\t
+    /// Strike...", as the text writer begins a file) is the header too.
     static constexpr unsigned int Column_Option_Header_Row = 0x100;
+    /// A comma in a number is the decimal point ("120,5"), as files with
+    /// semicolon-separated columns write them.
+    static constexpr unsigned int Column_Option_Decimal_Comma = 0x200;
 
     ieColumnOptions();
     virtual ~ieColumnOptions() = default;

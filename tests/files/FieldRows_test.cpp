@@ -1,0 +1,161 @@
+// Rows as field sheets and spreadsheets write them: decimals, empty cells,
+// comment lines, header rows, decimal commas.  Every row that holds
+// anything is loaded or reported with its line number.
+#include "tests/files/ImportFixture.h"
+
+namespace qzCore {
+namespace testing_import {
+namespace {
+
+TEST_F(Import, DecimalsAreRoundedToWholeDegrees) {
+    // {strike text, dip text, strike, dip}; halves go away from zero.
+    struct Case {
+        const char* strike;
+        const char* dip;
+        int s, d;
+    };
+    const Case cases[] = {{"129.86", "45.00", 130, 45}, {"045.00", "30", 45, 30},  {"359.99", "10", 360, 10},
+                          {"0045.9", "20", 46, 20},     {"045.9", "20", 46, 20},   {"12.5", "89.5", 13, 90},
+                          {"000045", "0.4", 45, 0},     {"45", "45.25SE", 45, 45}, {"300.4", "60.6NE", 300, 61}};
+    std::string text;
+    for (const Case& c : cases) text += std::string(c.strike) + "\t" + c.dip + "\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type}), 1);
+    EXPECT_TRUE(report().empty()) << report();
+    ASSERT_EQ(data.getNumData(), int(std::size(cases)));
+    for (int i = 0; i < data.getNumData(); ++i) {
+        EXPECT_EQ(at(i).data()->getStrike(), cases[i].s) << cases[i].strike;
+        EXPECT_EQ(at(i).data()->getDip(), cases[i].d) << cases[i].dip;
+    }
+}
+
+TEST_F(Import, RoundingKeepsTheRangeChecks) {
+    // A dip of 90.5 rounds to 91, past vertical; a dip direction of 364 is
+    // no azimuth; thirteen characters of number are not a reading.
+    const std::string text = "045\t90.5\n"
+                             "364\t30\n"
+                             "045.000000000\t30\n"
+                             "045\t30\t180.6\n"
+                             "045\t30\t85.4\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Rake_Type}), 1);
+    ASSERT_EQ(data.getNumData(), 1);
+    EXPECT_EQ(at(0).data()->getRake(), 85);
+    EXPECT_NE(report().find("%<Line 1> Error on input value\nInvalid dip value"), std::string::npos);
+    EXPECT_NE(report().find("%<Line 2> Error on input value\nInvalid strike value"), std::string::npos);
+    EXPECT_NE(report().find("%<Line 3> Error on input value\nInvalid strike value"), std::string::npos);
+    EXPECT_NE(report().find("%<Line 4> Error on input value\nInvalid rake value"), std::string::npos);
+    EXPECT_EQ(errors.getNumRejected(), 4u);
+}
+
+TEST_F(Import, RowsWithEmptyCellsAreReportedNotDropped) {
+    const std::string text = "045,30\n"
+                             ",40\n"
+                             "\n"
+                             ",,\n"
+                             "050,\n"
+                             ",,W-1\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Well_Type}, krtIEConstants::Comma_Delim), 1);
+    EXPECT_EQ(data.getNumData(), 1);
+    EXPECT_EQ(report(),
+              ",40\r\n%<Line 2> Error on input value\nMissing input value\r\n"
+              "050,\r\n%<Line 5> Error on input value\nInvalid dip value\r\n"
+              ",,W-1\r\n%<Line 6> Error on input value\nMissing input value\r\n");
+    // A tab before the dip is an empty strike too.
+    Data tabbed(ComplexFileName("t"), &errors, 2);
+    errors.resetErrorHandler();
+    O o;
+    o.setDefaultColumnOptions();
+    o.setIEOption(O::IE_Report_Errors);
+    o.setColumnChoice(0, T::Strike_Type);
+    o.setColumnChoice(1, T::Dip_Type);
+    std::istringstream in("\t40\n");
+    ASSERT_EQ(tabbed.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+    EXPECT_EQ(errors.getNumRejected(), 1u);
+}
+
+TEST_F(Import, CommentLinesAreSkippedAndHeadersFoundAfterThem) {
+    const std::string text = "# Field sheet, Big Creek\n"
+                             "   # measured with a compass-clinometer\n"
+                             "Strike,Dip\n"
+                             "045,30\n"
+                             "# second outcrop\n"
+                             "050,31\n";
+    ASSERT_EQ(load(text,
+                   [](O& o) {
+                       o.resetColumnChoices();
+                       o.setColumnChoice(0, T::Strike_Type);
+                       o.setColumnChoice(1, T::Dip_Type);
+                       o.setColumnDelim(krtIEConstants::Comma_Delim);
+                       o.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
+                   }),
+              1);
+    EXPECT_EQ(data.getNumData(), 2);
+    EXPECT_TRUE(report().empty()) << report();
+}
+
+TEST_F(Import, AKeywordRowAfterTheCommentSignIsTheHeader) {
+    // The text writer's own clipboard layout begins with "#", the record
+    // number column: that row is the header, the next one data.
+    const std::string text = "#\tType\tStrike\tDip\n1\tPlane\t045\t30\n2\tPlane\t050\t31\n";
+    ASSERT_EQ(load(text,
+                   [](O& o) {
+                       o.resetColumnChoices();
+                       int i = 0;
+                       for (const int c : {T::Row_Type, T::Type_Type, T::Strike_Type, T::Dip_Type}) {
+                           o.setColumnChoice(i++, c);
+                       }
+                       o.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
+                   }),
+              1);
+    EXPECT_EQ(data.getNumData(), 2);
+    EXPECT_TRUE(report().empty()) << report();
+}
+
+TEST_F(Import, SemicolonFilesWithDecimalCommas) {
+    const std::string text = "120,5;45,0;1234,5\n130;50,4;7\n";
+    ASSERT_EQ(load(text,
+                   [](O& o) {
+                       o.resetColumnChoices();
+                       o.setColumnChoice(0, T::Strike_Type);
+                       o.setColumnChoice(1, T::Dip_Type);
+                       o.setColumnChoice(2, T::MD_Type);
+                       o.setColumnDelim(krtIEConstants::Semi_Colon_Delim);
+                       o.setColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
+                   }),
+              1);
+    ASSERT_EQ(data.getNumData(), 2);
+    EXPECT_EQ(at(0).data()->getStrike(), 121);
+    EXPECT_EQ(at(0).data()->getDip(), 45);
+    EXPECT_EQ(at(0).data()->md(), 1234.5);
+    EXPECT_EQ(at(1).data()->getDip(), 50);
+}
+
+TEST_F(Import, StereonetWordsAreRoundedNeverCut) {
+    ASSERT_EQ(load("AZ\n0045.9 30\n045.9 30\n045.49 30.5\n0000000000045 30\n",
+                   [](O& o) {
+                       o.setIEOption(O::IE_Stereonet_File);
+                       o.setDefaultStereonetInputColumnChoices();
+                       o.setColumnDelim(krtIEConstants::Space_Delim);
+                   }),
+              1);
+    ASSERT_EQ(data.getNumData(), 3);
+    EXPECT_EQ(at(0).data()->getStrike(), 46);
+    EXPECT_EQ(at(1).data()->getStrike(), 46);
+    EXPECT_EQ(at(2).data()->getStrike(), 45);
+    EXPECT_EQ(at(2).data()->getDip(), 31);
+    EXPECT_NE(report().find("%<Line 5> Error on input value\nInvalid strike value"), std::string::npos);
+
+    Data quadrant(ComplexFileName("q"), &errors, 2);
+    O o;
+    o.setIEOption(O::IE_Stereonet_File);
+    o.setDefaultStereonetInputColumnChoices();
+    o.setColumnDelim(krtIEConstants::Space_Delim);
+    std::istringstream in("QD\nN 30.4 E 45.5 SE\n");
+    ASSERT_EQ(quadrant.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+    ASSERT_EQ(quadrant.getNumData(), 1);
+    EXPECT_EQ(quadrant.getSpecificData(0)->data()->getStrike(), 30);
+    EXPECT_EQ(quadrant.getSpecificData(0)->data()->getDip(), 46);
+}
+
+}  // namespace
+}  // namespace testing_import
+}  // namespace qzCore
