@@ -2,6 +2,9 @@
 #ifndef QZCORE_QZCORE_H
 #define QZCORE_QZCORE_H
 
+#include "qzCore/analysis/AnalyzeFaultParams.h"
+#include "qzCore/analysis/AnalyzeParams.h"
+#include "qzCore/analysis/AnalyzeResults.h"
 #include "qzCore/analysis/Analyzer.h"
 #include "qzCore/attributes/AttrList.h"
 #include "qzCore/attributes/AttributeManager.h"
@@ -13,8 +16,10 @@
 #include "qzCore/files/BinaryInput.h"
 #include "qzCore/files/Emitter.h"
 #include "qzCore/files/FileHeader.h"
+#include "qzCore/files/FileLayout.h"
 #include "qzCore/files/FileManager.h"
 #include "qzCore/files/qzFileParser.h"
+#include "qzCore/parsing/ColumnHeader.h"
 #include "qzCore/parsing/CompactStructs.h"
 #include "qzCore/parsing/DataStruct.h"
 #include "qzCore/parsing/GeoDataParams.h"
@@ -25,6 +30,7 @@
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
 #include "qzCore/records/zolWellData.h"
+#include "qzCore/shared/AngleText.h"
 #include "qzCore/shared/ComplexFileName.h"
 #include "qzCore/shared/DESolverParams.h"
 #include "qzCore/shared/FileParser.h"

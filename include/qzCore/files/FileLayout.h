@@ -1,0 +1,83 @@
+// How a data file is laid out, guessed from its name and its first lines
+// where the user did not say: the format, the column delimiter, a header
+// row and what its words say of the columns.
+//
+// Rules, in this order:
+//  * format: the extension (".fkn", ".net", ".dxf", ".gdf"/".oaf"), else
+//    the content: the tag of a binary dataset file, a first line holding
+//    "MomentFormat" or "FaultKin", a first word that is a Stereonet layout
+//    code (TP, PT, PQ, AD, AZ, QD, DD); anything else is delimited text.
+//    A Stereonet "DD" file holds dip directions.
+//  * delimiter, from the first Sample_Lines lines that are neither blank
+//    nor comments ('#'), outside double quotes: a tab if every line has
+//    one; else a semicolon if every line has one and every comma sits
+//    between two digits (a decimal comma, read as the decimal point); else
+//    a comma, a semicolon or a blank if every line has one, in that order;
+//    else a comma for ".csv" and a tab otherwise.
+//  * header: the first of those lines is a header when no field of it
+//    begins with a digit.  Its words say what the columns hold (see
+//    ColumnHeader.h); words not understood become ignored columns.  A
+//    header row given together with chosen columns is passed over.
+//  * without columns chosen or a header that names any, the default layout:
+//    Strike, Dip, Rake, Trend, Plunge, Well, Attr1.
+#ifndef QZCORE_FILES_FILELAYOUT_H
+#define QZCORE_FILES_FILELAYOUT_H
+
+#include <string>
+#include <vector>
+
+#include "qzCore/parsing/IEOptions.h"
+
+namespace qzCore {
+
+enum class FileFormat { Auto, Text, Stereonet, FaultKin, Dxf, Binary };
+
+/// What the user said of a file; what is left empty is guessed.
+struct LayoutChoices {
+    FileFormat format = FileFormat::Auto;
+    /// Delimiter bits (krtIEConstants); 0 to guess.
+    unsigned int delimiter = 0;
+    /// Data types of the columns (qzIEDataTypeOptions); empty to guess.
+    std::vector<int> columns;
+    /// The Strike column holds dip directions.
+    bool dipDirection = false;
+};
+
+struct FileLayout {
+    FileFormat format = FileFormat::Text;
+    unsigned int delimiter = krtIEConstants::Tab_Delim;
+    bool decimalComma = false;
+    /// The first line that is not blank or a comment names the columns.
+    bool headerRow = false;
+    bool dipDirection = false;
+    /// Data types of the columns; empty for the default layout.
+    std::vector<int> columns;
+    /// The columns were read from a header (or defaulted), not chosen.
+    bool columnsGuessed = false;
+    /// Words of a header row that name no column (their columns are
+    /// ignored).
+    std::vector<std::string> ignoredWords;
+
+    /// Sets the reading options of this layout (on top of
+    /// setDefaultColumnOptions); the caller adds reporting and attributes.
+    void applyTo(qzIEColumnOptions& options) const;
+    /// "delimited text", "Stereonet", ...
+    static const char* formatName(FileFormat f);
+    /// "tab", "comma", ...
+    static const char* delimiterName(unsigned int delimiter);
+    /// The columns as read, in words: "Strike (dip direction), Dip, -, Rake".
+    std::string columnsText() const;
+};
+
+/// Lines that take part in guessing the delimiter.
+constexpr int Sample_Lines = 20;
+
+/// The format of a file by its name and the start of its content.
+FileFormat guessFileFormat(const std::string& name, const std::string& content);
+/// The layout of a file by its name, the start of its content (a few
+/// kilobytes are enough) and the user's choices.
+FileLayout guessFileLayout(const std::string& name, const std::string& content, const LayoutChoices& given);
+
+}  // namespace qzCore
+
+#endif  // QZCORE_FILES_FILELAYOUT_H

@@ -1,0 +1,273 @@
+#include "qzCore/files/FileLayout.h"
+
+#include <cstring>
+#include <sstream>
+
+#include "qzCore/parsing/ColumnHeader.h"
+#include "qzCore/shared/ComplexFileName.h"
+
+namespace qzCore {
+
+namespace {
+
+using K = krtIEConstants;
+using T = qzIEDataTypeOptions;
+
+std::string lowerAscii(std::string s) {
+    for (char& c : s) {
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    }
+    return s;
+}
+
+/// The lines of the start of a file: line ends and a UTF-8 byte-order mark
+/// removed, at most `limit` of them.
+std::vector<std::string> firstLines(const std::string& content, std::size_t limit) {
+    std::vector<std::string> out;
+    std::size_t pos = 0;
+    if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
+    while (pos < content.size() && out.size() < limit) {
+        std::size_t end = content.find('\n', pos);
+        if (end == std::string::npos) end = content.size();
+        std::string line = content.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        out.push_back(line);
+        pos = end + 1;
+    }
+    return out;
+}
+
+bool isBlankLine(const std::string& line) { return line.find_first_not_of(" \t\v\f") == std::string::npos; }
+
+bool isComment(const std::string& line) {
+    const auto first = line.find_first_not_of(" \t");
+    return first != std::string::npos && line[first] == '#';
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+/// How a line splits by one delimiter character, outside double quotes.
+struct Split {
+    int count = 0;              // delimiters outside quotes
+    bool commasBetweenDigits = true;
+    int fields = 0;             // for blanks: fields after joining runs
+};
+
+Split split(const std::string& line, char delim) {
+    Split s;
+    bool quoted = false;
+    bool inField = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') quoted = !quoted;
+        if (quoted) {
+            inField = true;
+            continue;
+        }
+        if (c == ',' && !(i > 0 && isDigit(line[i - 1]) && i + 1 < line.size() && isDigit(line[i + 1]))) {
+            s.commasBetweenDigits = false;
+        }
+        if (c == delim) {
+            ++s.count;
+            inField = false;
+        } else if (!inField && c != ' ' && c != '\t') {
+            inField = true;
+            ++s.fields;
+        }
+    }
+    return s;
+}
+
+unsigned int guessDelimiter(const std::string& name, const std::vector<std::string>& sample, bool& decimalComma) {
+    decimalComma = false;
+    bool tab = !sample.empty(), semicolon = tab, comma = tab, blank = tab, commasDecimal = true, anyComma = false;
+    for (const std::string& line : sample) {
+        tab = tab && split(line, '\t').count > 0;
+        const Split sc = split(line, ';');
+        semicolon = semicolon && sc.count > 0;
+        const Split cm = split(line, ',');
+        comma = comma && cm.count > 0;
+        anyComma = anyComma || cm.count > 0;
+        commasDecimal = commasDecimal && cm.commasBetweenDigits;
+        blank = blank && split(line, ' ').fields >= 2;
+    }
+    if (tab) return K::Tab_Delim;
+    if (semicolon && (!comma || commasDecimal)) {
+        decimalComma = anyComma && commasDecimal;
+        return K::Semi_Colon_Delim;
+    }
+    if (comma) return K::Comma_Delim;
+    if (semicolon) return K::Semi_Colon_Delim;
+    if (blank) return K::Space_Delim;
+    return lowerAscii(ComplexFileName(name).getExtension()) == "csv" ? K::Comma_Delim : K::Tab_Delim;
+}
+
+const char* typeName(int type) {
+    static const qzIEDataTypeOptions keywords;
+    static std::string names[T::Num_Data_Types];
+    if (type <= T::Null_Type || type >= T::Num_Data_Types) return "-";
+    if (names[type].empty()) keywords.getDataTypeString(type, names[type]);
+    return names[type].c_str();
+}
+
+}  // namespace
+
+const char* FileLayout::formatName(FileFormat f) {
+    switch (f) {
+        case FileFormat::Text: return "delimited text";
+        case FileFormat::Stereonet: return "Stereonet";
+        case FileFormat::FaultKin: return "FaultKin";
+        case FileFormat::Dxf: return "DXF text";
+        case FileFormat::Binary: return "binary dataset";
+        default: return "unknown";
+    }
+}
+
+const char* FileLayout::delimiterName(unsigned int d) {
+    switch (d) {
+        case K::Comma_Delim: return "comma";
+        case K::Space_Delim: return "space";
+        case K::Semi_Colon_Delim: return "semicolon";
+        case K::Colon_Delim: return "colon";
+        case K::Tab_Delim: return "tab";
+        default: return "mixed";
+    }
+}
+
+std::string FileLayout::columnsText() const {
+    std::vector<int> shown = columns;
+    if (shown.empty()) {
+        shown = {T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type, T::Plunge_Type, T::Well_Type, T::Attr1_Type};
+    }
+    std::string out;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (i) out += ", ";
+        out += typeName(shown[i]);
+        if (shown[i] == T::Strike_Type && dipDirection) out += " (dip direction)";
+    }
+    return out;
+}
+
+void FileLayout::applyTo(qzIEColumnOptions& options) const {
+    using O = qzIEColumnOptions;
+    switch (format) {
+        case FileFormat::Binary:
+            options.setIEOption(O::IE_Binary_File);
+            options.setDefaultBinaryColumnChoices();
+            break;
+        case FileFormat::Stereonet:
+            options.setIEOption(O::IE_Stereonet_File);
+            options.setDefaultStereonetInputColumnChoices();
+            options.setColumnDelim(K::Space_Delim | K::Tab_Delim);
+            break;
+        case FileFormat::FaultKin:
+            options.setIEOption(O::IE_FaultKin_File);
+            options.setDefaultFaultKinInputColumnChoices();
+            options.setColumnDelim(K::Space_Delim | K::Tab_Delim);
+            break;
+        case FileFormat::Dxf:
+            options.setIEOption(O::IE_DXF_Text);
+            options.setDXFColumnChoices();
+            break;
+        default:
+            options.setColumnDelim(delimiter);
+            if (columns.empty()) {
+                options.setDefaultColumnChoices();
+            } else {
+                options.resetColumnChoices();
+                for (std::size_t i = 0; i < columns.size() && int(i) < O::Max_Num_Columns; ++i) {
+                    options.setColumnChoice(int(i), columns[i]);
+                }
+            }
+            if (headerRow) options.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
+            if (decimalComma) options.setColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
+            break;
+    }
+    if (dipDirection) options.setIEOption(O::IE_Strike_Is_Dip_Direction);
+}
+
+FileFormat guessFileFormat(const std::string& name, const std::string& content) {
+    const std::string ext = lowerAscii(ComplexFileName(name).getExtension());
+    if (ext == "fkn" || ext == "fk" || ext == "faultkin") return FileFormat::FaultKin;
+    if (ext == "net" || ext == "stereonet") return FileFormat::Stereonet;
+    if (ext == "dxf") return FileFormat::Dxf;
+    if (ext == "gdf" || ext == "oaf") return FileFormat::Binary;
+    // A binary dataset file opens with the length of its version tag.
+    if (content.size() >= 8) {
+        for (const char* tag : {"Quarzel_", "Vimbrel_", "Torsel_"}) {
+            if (content.compare(4, std::strlen(tag), tag) == 0) return FileFormat::Binary;
+        }
+    }
+    const std::vector<std::string> lines = firstLines(content, 1);
+    const std::string first = lines.empty() ? std::string() : lines.front();
+    if (first.find("MomentFormat") != std::string::npos || first.find("FaultKin") != std::string::npos) {
+        return FileFormat::FaultKin;
+    }
+    std::istringstream words(first);
+    std::string w;
+    words >> w;
+    for (const char* code : {"TP", "PT", "PQ", "AD", "AZ", "QD", "DD"}) {
+        if (w == code) return FileFormat::Stereonet;
+    }
+    return FileFormat::Text;
+}
+
+FileLayout guessFileLayout(const std::string& name, const std::string& content, const LayoutChoices& given) {
+    FileLayout layout;
+    layout.format = given.format == FileFormat::Auto ? guessFileFormat(name, content) : given.format;
+    layout.dipDirection = given.dipDirection;
+    if (layout.format == FileFormat::Stereonet) {
+        // A "DD" file lists dip and dip direction: its strike column holds
+        // dip directions whatever the user said.
+        const std::vector<std::string> lines = firstLines(content, 1);
+        if (!lines.empty()) {
+            const std::string& first = lines.front();
+            bool earlier = false;
+            for (const char* code : {"TP", "PT", "PQ", "AD", "AZ", "QD"}) {
+                earlier = earlier || first.find(code) != std::string::npos;
+            }
+            if (!earlier && first.find("DD") != std::string::npos) layout.dipDirection = true;
+        }
+    }
+    if (layout.format != FileFormat::Text) return layout;
+
+    // The lines that take part: not blank, not comments.  A comment line
+    // of column keywords before the first data line may be the header.
+    std::vector<std::string> sample;
+    std::string hashHeader;
+    for (const std::string& line : firstLines(content, 1000)) {
+        if (isBlankLine(line)) continue;
+        if (isComment(line)) {
+            if (sample.empty() && hashHeader.empty()) hashHeader = line;
+            continue;
+        }
+        sample.push_back(line);
+        if (int(sample.size()) >= Sample_Lines) break;
+    }
+    layout.delimiter = given.delimiter ? given.delimiter : guessDelimiter(name, sample, layout.decimalComma);
+
+    HeaderRow header;
+    if (!sample.empty()) header = readHeaderRow(sample.front(), layout.delimiter);
+    if (!header.wordsOnly && !hashHeader.empty()) {
+        const HeaderRow hashed = readHeaderRow(hashHeader.substr(hashHeader.find('#')), layout.delimiter);
+        if (hashed.allUnderstood() && hashed.types.size() > 1) header = hashed;
+    }
+    const bool isHeader = header.wordsOnly || header.allUnderstood();
+    if (!given.columns.empty()) {
+        layout.columns = given.columns;
+        layout.headerRow = isHeader;
+        return layout;
+    }
+    layout.columnsGuessed = true;
+    if (!isHeader) return layout;
+    layout.headerRow = true;
+    if (header.understood == 0) return layout;  // words, but none that names a column
+    layout.columns = header.types;
+    layout.dipDirection = layout.dipDirection || header.dipDirection;
+    for (std::size_t i = 0; i < header.types.size(); ++i) {
+        if (header.types[i] == T::Null_Type && !header.words[i].empty()) layout.ignoredWords.push_back(header.words[i]);
+    }
+    return layout;
+}
+
+}  // namespace qzCore

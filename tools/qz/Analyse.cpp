@@ -1,0 +1,269 @@
+// qz analyse METHOD FILE...: Fisher statistics, eigen analysis, best fit,
+// T/L and P/T axes, least squares, intersection and angle of the records
+// of one or more files (merged into one dataset).
+#include <cstdio>
+#include <deque>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "Common.h"
+
+namespace qz {
+
+namespace {
+
+using qzCore::GDSlipTypes;
+using qzCore::GDTypes;
+
+struct AnalyseOptions {
+    LoadOptions load;
+    std::vector<std::string> files;
+    std::string method;
+    bool faults = false;
+    bool lineations = false;
+    bool axial = false;
+    std::string compensate;
+    std::string label;
+    std::string report;
+    std::string addResults;
+    long seed = 0;
+    int generations = 1000;
+    bool progress = false;
+};
+
+/// A vector mean whose resultant is below this share of the axial mean's
+/// is that of directions that straddle the horizontal: averaged as
+/// vectors they partly cancel.  (For data all on one side of the plane
+/// normal to their axis the two are equal.)
+constexpr double Axial_Warning_Ratio = 0.9;
+
+/// Why an analysis found nothing to work on, and what selects the records.
+std::string noDataHint(const std::string& m, const qzCore::Data& data, const AnalyseOptions& a) {
+    if (m == "intersect" || m == "angle") return "it takes exactly two records";
+    if (m == "bestfit" && data.getNumData() > 0) {
+        std::string hint = "a best fit needs at least four records";
+        if (data.getNumFaults() > 0 && !a.faults && !a.lineations) {
+            hint += "; --faults adds the planes of faults, --lineations their slip lines";
+        }
+        return hint;
+    }
+    const bool faultsUnused = data.getNumFaults() > 0 && !a.faults && !a.lineations;
+    if (m == "tl") {
+        if (faultsUnused) return "T and L axes are found from planes; --faults takes the planes of the faults";
+        return "T and L axes are found from planes, and the data hold none";
+    }
+    if (faultsUnused) {
+        return "the data hold " + std::to_string(data.getNumFaults()) +
+               " faults: --faults takes their planes, --lineations their slip lines";
+    }
+    return "the data hold no record this analysis takes";
+}
+
+/// R/N of the mean of the selected records, as vectors or as axes.
+double meanResultant(qzCore::AnalyzeParams& params, bool axial) {
+    std::list<qzCore::SpecialData> none;
+    qzCore::AnalyzeResults results(none);
+    qzCore::Analyzer analyzer(params, results);
+    qzCore::FisherStatsParams f;
+    f.setAxial(axial);
+    long double r = 0;
+    qzCore::TwoDPoint<double> mean;
+    analyzer.computeAveValue(r, mean, &f);
+    if (results.isError() || results.getNumDataAnalyzed() == 0) return 0.0;
+    return double(r) / results.getNumDataAnalyzed();
+}
+
+std::string slipName(char code) {
+    std::string name;
+    if (!GDSlipTypes::instance().get(code, name)) name = std::to_string(int(code));
+    return name;
+}
+
+std::string pair(int a, int b) { return "(" + std::to_string(a) + ", " + std::to_string(b) + ")"; }
+
+/// Why a fault gives no P and T axes.
+std::string skipReason(const qzCore::LightweightDataStruct& d) {
+    if (!d.hasSlip()) return "it has no sense of slip";
+    if (!d.hasTrend() || !d.hasPlunge()) return "it has no slip line";
+    const int angle = qzCore::FaultData::slipAngle(d.getStrike(), d.getTrend(), d.getPlunge());
+    const char slip = d.getSlip();
+    const std::string sense = slipName(slip);
+    if (slip == GDSlipTypes::GDSlipType_NormalSlip || slip == GDSlipTypes::GDSlipType_ReverseSlip) {
+        return "the dip-slip sense " + sense + " does not fit a strike-slip line (rake " + std::to_string(angle) + ")";
+    }
+    if (slip == GDSlipTypes::GDSlipType_LeftLatSlip || slip == GDSlipTypes::GDSlipType_RightLatSlip) {
+        return "the strike-slip sense " + sense + " does not fit a dip-slip line (rake 90)";
+    }
+    return "the sense " + sense + " names no direction of slip";
+}
+
+/// P and T of each fault on its own line, P first; the result records of
+/// all in `out`.
+std::string ptByFault(qzCore::Data& data, std::list<qzCore::SpecialData>& out) {
+    std::ostringstream text;
+    int faults = 0, skipped = 0;
+    for (qzCore::GeoData* g : data.getDataList()) {
+        if (!g || g->getGDType() != GDTypes::GDType_Fault || !g->data()) continue;
+        ++faults;
+        const qzCore::LightweightDataStruct& d = *g->data();
+        text << "Fault " << (g->getDataReference() & 0xFFFFFFu) << " (" << d.getStrike() << "/" << d.getDip();
+        if (d.hasTrend() && d.hasPlunge()) text << ", slip line " << d.getTrend() << "/" << d.getPlunge();
+        if (d.hasSlip()) text << ", " << slipName(d.getSlip());
+        text << "): ";
+        std::deque<qzCore::GeoData*> one{g};
+        std::list<qzCore::SpecialData> axes;
+        qzCore::AnalyzeResults results(axes);
+        qzCore::AnalyzeFaultParams params(one);
+        qzCore::Analyzer(params, results).computePTAxes();
+        const qzCore::SpecialData* p = nullptr;
+        const qzCore::SpecialData* t = nullptr;
+        for (const qzCore::SpecialData& s : axes) {
+            if (s.getGDType() == GDTypes::GDType_PAxis) p = &s;
+            if (s.getGDType() == GDTypes::GDType_TAxis) t = &s;
+        }
+        if (!p || !t) {
+            ++skipped;
+            text << "skipped, " << skipReason(d) << "\n";
+            continue;
+        }
+        text << "P (az, pl) : " << pair(p->getAz(), p->getPl()) << ", T (az, pl) : " << pair(t->getAz(), t->getPl())
+             << "\n";
+        out.push_back(*p);
+        out.push_back(*t);
+    }
+    if (faults == 0) return "No faults in the data\n";
+    if (skipped == faults) text << "No fault with a usable sense of slip\n";
+    return text.str();
+}
+
+int analyse(const AnalyseOptions& a) {
+    Loaded l;
+    if (!loadAll(a.files, a.load, l)) return 1;
+    printRejected(l);
+    qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
+    std::deque<qzCore::GeoData*> records(data.getDataList().begin(), data.getDataList().end());
+    std::list<qzCore::SpecialData> out;
+    qzCore::AnalyzeResults results(out);
+    std::unique_ptr<qzCore::AnalyzeParams> params;
+    const std::string& m = a.method;
+    if (m == "pt") {
+        params = std::make_unique<qzCore::AnalyzeFaultParams>(records);
+    } else {
+        params = std::make_unique<qzCore::AnalyzeParams>(records, a.faults, a.lineations);
+    }
+    params->setAnalyzeLines(true);
+    params->setAnalyzePlanes(true);
+    params->setResultLabel(a.label);
+    if (!a.report.empty()) {
+        params->setExportToFile(true);
+        params->setExportFileName(a.report.c_str());
+    }
+    qzCore::Analyzer analyzer(*params, results);
+    std::string text;
+    if (m == "fisher") {
+        qzCore::FisherStatsParams f;
+        if (!a.compensate.empty()) {
+            const std::vector<std::string> parts = splitList(a.compensate, ',');
+            if (parts.size() != 2 || !f.setParams(parts[0], parts[1], 85, true)) {
+                std::cerr << "qz: --compensate takes AZIMUTH,PLUNGE of the line of observation, not '" << a.compensate
+                          << "'\n";
+                return 1;
+            }
+        }
+        f.setAxial(a.axial);
+        analyzer.computeFisher(&f);
+        if (!results.isError() && !a.axial) {
+            const double asVectors = meanResultant(*params, false), asAxes = meanResultant(*params, true);
+            if (asVectors < Axial_Warning_Ratio * asAxes) {
+                char warning[256];
+                std::snprintf(warning, sizeof warning,
+                              "qz: warning: these directions straddle the horizontal: as vectors their mean "
+                              "resultant R/N is %.2f, as axes %.2f; --axial averages them as axes\n",
+                              asVectors, asAxes);
+                std::cerr << warning;
+            }
+        }
+    } else if (m == "tensor") {
+        analyzer.computeTensor(nullptr);
+    } else if (m == "bestfit") {
+        analyzer.computeBestFit(true);
+    } else if (m == "tl") {
+        analyzer.computeTAndL();
+    } else if (m == "pt") {
+        // The report (when asked for) of all faults at once; the listing
+        // fault by fault.
+        if (!a.report.empty()) {
+            std::list<qzCore::SpecialData> all;
+            qzCore::AnalyzeResults allResults(all);
+            qzCore::Analyzer(*params, allResults).computePTAxes();
+        }
+        text = ptByFault(data, out);
+    } else if (m == "lsq" || m == "de") {
+        qzCore::LeastSquaresParams ls;
+        ls.setUseDESearch(m == "de");
+        ls.setUseBruteForce(m == "lsq");
+        ls.getDESolverParams().setSeed(a.seed);
+        ls.getDESolverParams().setGenerations(a.generations);
+        // The solver reports every generation on standard error; shown only
+        // when asked for.
+        std::ostringstream quiet;
+        std::streambuf* saved = a.progress ? nullptr : std::cerr.rdbuf(quiet.rdbuf());
+        analyzer.computeLeastSquares(&ls);
+        if (saved) std::cerr.rdbuf(saved);
+    } else if (m == "intersect") {
+        analyzer.computeIntersection();
+    } else if (m == "angle") {
+        analyzer.computeAngleBetweenObjects();
+    }
+    if (results.isError()) {
+        std::cerr << "qz: " << messageOf(l, results.getError()) << '\n';
+        if (results.getError() == -32) std::cerr << "qz: " << noDataHint(m, data, a) << '\n';
+        return 2;
+    }
+    if (m == "angle") {
+        text = "Angle between the objects : " + std::to_string(results.getResult().x()) + " degrees\n";
+    } else if (m == "intersect") {
+        text = "Line of intersection (az, pl) : " + pair(results.getResult().x(), results.getResult().y()) + "\n";
+    } else if (m != "pt") {
+        text = results.getResultString();
+    }
+    std::cout << text;
+    if (!text.empty() && text.back() != '\n') std::cout << '\n';
+    if (!a.addResults.empty()) {
+        if (data.addData(out) != 1) {
+            std::cerr << "qz: the result records could not be added\n";
+            return 1;
+        }
+        return write(l, l.id, a.addResults, "auto");
+    }
+    return 0;
+}
+
+}  // namespace
+
+Command addAnalyseCommand(CLI::App& app) {
+    auto a = std::make_shared<AnalyseOptions>();
+    CLI::App* cmd = app.add_subcommand("analyse", "Analyse the records of data files");
+    cmd->alias("analyze");
+    cmd->add_option("method", a->method, "fisher, tensor, bestfit, tl, pt, lsq, de, intersect or angle")
+        ->required()
+        ->check(CLI::IsMember({"fisher", "tensor", "bestfit", "tl", "pt", "lsq", "de", "intersect", "angle"}));
+    cmd->add_option("files", a->files, "Data files (\"-\" for standard input)")->required();
+    addInputOptions(cmd, a->load);
+    cmd->add_flag("--faults", a->faults, "Use the planes of faults");
+    cmd->add_flag("--lineations", a->lineations, "Use the slip lines of faults");
+    cmd->add_flag("--axial", a->axial,
+                  "Fisher: average as axes (each direction first turned towards the principal axis)");
+    cmd->add_option("--compensate", a->compensate,
+                    "Fisher: weight for a line of observation AZIMUTH,PLUNGE (scanline or borehole)");
+    cmd->add_option("--label", a->label, "Label for the results");
+    cmd->add_option("--report", a->report, "Write the tab-separated report to this file");
+    cmd->add_option("--add-results", a->addResults, "Save the input with the result records added");
+    cmd->add_option("--seed", a->seed, "Seed of the DE search (repeatable runs; 0 uses the clock)");
+    cmd->add_option("--generations", a->generations, "Generations of the DE search")->check(CLI::Range(1, 100000));
+    cmd->add_flag("--progress", a->progress, "Show the DE search's progress on standard error");
+    return {cmd, [a] { return analyse(*a); }};
+}
+
+}  // namespace qz

@@ -1,0 +1,102 @@
+// What the commands of qz share: reading data files into datasets,
+// reporting what was rejected, writing datasets, and small text helpers.
+#ifndef QZ_COMMON_H
+#define QZ_COMMON_H
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "qzCore/qzCore.h"
+
+namespace qz {
+
+/// One subcommand: its parser and what running it returns (the exit status).
+struct Command {
+    CLI::App* app = nullptr;
+    std::function<int()> run;
+};
+
+/// How input files are read (the options every reading command takes).
+struct LoadOptions {
+    std::string format = "auto";
+    std::string columns;
+    std::string delimiter = "auto";
+    bool dipDirection = false;
+    bool strict = false;
+};
+
+/// Adds --format, --columns, --delimiter, --dip-direction and --strict.
+void addInputOptions(CLI::App* cmd, LoadOptions& opts);
+
+/// Datasets read from files, with their managers and the report of
+/// rejected lines.
+struct Loaded {
+    qzCore::ErrorManager errors;
+    qzCore::FileManager files;
+    qzCore::DataManager manager{&errors, &files};
+    unsigned char id = 0;
+    /// The layout of the (last) file read.
+    qzCore::FileLayout layout;
+};
+
+/// Reads one file into a new dataset of `out` (its id in `id`).  Tells on
+/// standard error how the columns were understood when they were guessed.
+/// False (after a message) when the file cannot be read at all.
+bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, unsigned char& id);
+/// Reads one file into out.id.
+bool load(const std::string& name, const LoadOptions& opts, Loaded& out);
+/// Reads several files into one dataset, out.id.
+bool loadAll(const std::vector<std::string>& names, const LoadOptions& opts, Loaded& out);
+/// Lists the rejected lines on standard output (and how many in all when
+/// more were rejected than the report lists).
+void printRejected(const Loaded& l);
+/// 3 when --strict is on and any line was rejected, else 0.
+int strictStatus(const Loaded& l, const LoadOptions& opts);
+
+/// Writes dataset `id` to `name` in the format `to` names ("auto": by the
+/// extension).  0 on success, 1 after a message.
+int write(Loaded& l, unsigned char id, const std::string& name, const std::string& to);
+
+std::string lower(std::string s);
+std::string extensionOf(const std::string& name);
+/// Items of a list separated by `sep`, blanks around each removed.
+std::vector<std::string> splitList(const std::string& text, char sep);
+/// CR LF as LF (messages and reports of the library use CR LF).
+std::string crlfToLf(std::string s);
+/// The message of an error code, with LF line ends.
+std::string messageOf(const Loaded& l, int code);
+
+/// What the commands that read one file and write another share.
+struct TransformOptions {
+    LoadOptions load;
+    std::string input;
+    std::string output;
+    std::string to = "auto";
+};
+/// A command reading INPUT and writing OUTPUT, with --to and the input
+/// options.
+CLI::App* addTransformCommand(CLI::App& app, const char* name, const char* help, TransformOptions& opts);
+/// Loads the input, lets `change` make the dataset to write (0 to go on),
+/// writes the output.
+int transformFile(const TransformOptions& opts, const std::function<int(Loaded&, unsigned char&)>& change);
+
+/// The bundled sample files.
+std::vector<std::string> sampleFiles();
+
+/// qz info on each file; the largest exit status.
+int info(const std::vector<std::string>& names, const LoadOptions& opts);
+
+// The commands.
+Command addInfoCommand(CLI::App& app);
+Command addConvertCommand(CLI::App& app);
+Command addRotateCommand(CLI::App& app);
+Command addSubsetCommand(CLI::App& app);
+Command addSortCommand(CLI::App& app);
+Command addAnalyseCommand(CLI::App& app);
+
+}  // namespace qz
+
+#endif  // QZ_COMMON_H

@@ -1,0 +1,224 @@
+// Reading data files: the layout is what the user said, the rest guessed
+// from the file's name and first lines (qzCore::guessFileLayout).
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "Common.h"
+
+#ifndef QZ_SAMPLE_DIR
+#define QZ_SAMPLE_DIR "examples/data"
+#endif
+
+namespace qz {
+
+using qzCore::FileFormat;
+using qzCore::krtIEConstants;
+using qzCore::qzIEColumnOptions;
+using qzCore::qzIEDataTypeOptions;
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+std::string extensionOf(const std::string& name) { return lower(qzCore::ComplexFileName(name).getExtension()); }
+
+std::vector<std::string> splitList(const std::string& text, char sep) {
+    std::vector<std::string> out;
+    std::string item;
+    std::istringstream in(text);
+    while (std::getline(in, item, sep)) {
+        const auto b = item.find_first_not_of(" \t\r");
+        const auto e = item.find_last_not_of(" \t\r");
+        out.push_back(b == std::string::npos ? std::string() : item.substr(b, e - b + 1));
+    }
+    return out;
+}
+
+std::string crlfToLf(std::string s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') continue;
+        out += s[i];
+    }
+    return out;
+}
+
+std::string messageOf(const Loaded& l, int code) { return crlfToLf(l.errors.getMessage(code)); }
+
+std::vector<std::string> sampleFiles() {
+    std::vector<std::string> out;
+    for (const char* f : {"planes.txt", "lines.csv", "faults.txt", "bedding.net", "faults.fkn"}) {
+        out.push_back(std::string(QZ_SAMPLE_DIR) + "/" + f);
+    }
+    return out;
+}
+
+void addInputOptions(CLI::App* cmd, LoadOptions& opts) {
+    cmd->add_option("-f,--format", opts.format, "Input format: auto, text, stereonet, faultkin, dxf or binary")
+        ->check(CLI::IsMember({"auto", "text", "stereonet", "faultkin", "dxf", "binary"}));
+    cmd->add_option("-c,--columns", opts.columns,
+                    "Column layout of delimited text, e.g. Strike,Dip,Rake,Well,Comment ('-' skips a column)");
+    cmd->add_option("-d,--delimiter", opts.delimiter, "auto, tab, comma, space, semicolon or colon")
+        ->check(CLI::IsMember({"auto", "tab", "comma", "space", "semicolon", "colon"}));
+    cmd->add_flag("--dip-direction", opts.dipDirection, "The Strike column holds the dip direction");
+    cmd->add_flag("--strict", opts.strict, "Exit with status 3 when any line was rejected");
+}
+
+namespace {
+
+bool readAll(const std::string& name, std::string& content) {
+    std::ostringstream all;
+    if (name == "-") {
+        all << std::cin.rdbuf();
+    } else {
+        std::ifstream in(name, std::ios::binary);
+        if (!in) return false;
+        all << in.rdbuf();
+    }
+    content = all.str();
+    return true;
+}
+
+FileFormat formatOf(const std::string& f) {
+    if (f == "text") return FileFormat::Text;
+    if (f == "stereonet") return FileFormat::Stereonet;
+    if (f == "faultkin") return FileFormat::FaultKin;
+    if (f == "dxf") return FileFormat::Dxf;
+    if (f == "binary") return FileFormat::Binary;
+    return FileFormat::Auto;
+}
+
+unsigned int delimiterOf(const std::string& d) {
+    if (d == "tab") return krtIEConstants::Tab_Delim;
+    if (d == "comma") return krtIEConstants::Comma_Delim;
+    if (d == "space") return krtIEConstants::Space_Delim;
+    if (d == "semicolon") return krtIEConstants::Semi_Colon_Delim;
+    if (d == "colon") return krtIEConstants::Colon_Delim;
+    return 0;
+}
+
+/// The columns named by --columns: the library's keywords or any header
+/// word it understands; "-" skips a column.  False (after a message) for
+/// a word it does not know.
+bool chosenColumns(const std::string& text, qzCore::LayoutChoices& given) {
+    for (const std::string& word : splitList(text, ',')) {
+        int type = qzIEDataTypeOptions::Null_Type;
+        bool dipDirection = false;
+        if (word != "-" && !qzCore::headerWordType(word, type, dipDirection)) {
+            std::cerr << "qz: unknown or surplus column '" << word << "'\n";
+            return false;
+        }
+        if (given.columns.size() >= std::size_t(qzIEColumnOptions::Max_Num_Columns)) {
+            std::cerr << "qz: unknown or surplus column '" << word << "'\n";
+            return false;
+        }
+        given.columns.push_back(type);
+        given.dipDirection = given.dipDirection || dipDirection;
+    }
+    return true;
+}
+
+/// Says once how the columns of a delimited file were understood, when
+/// nobody said.
+void tellLayout(const std::string& name, const qzCore::FileLayout& layout, const std::string& delimiterChoice) {
+    if (layout.format != FileFormat::Text || !layout.columnsGuessed) return;
+    std::string text = "qz: '" + name + "': ";
+    if (delimiterChoice == "auto") {
+        text += std::string(qzCore::FileLayout::delimiterName(layout.delimiter)) + "-separated";
+        if (layout.decimalComma) text += " with decimal commas";
+        text += "; ";
+    }
+    if (layout.headerRow && !layout.columns.empty()) {
+        text += "columns from the header row: " + layout.columnsText();
+        if (!layout.ignoredWords.empty()) {
+            text += "; ignored:";
+            for (const std::string& w : layout.ignoredWords) text += " " + w;
+        }
+    } else if (layout.headerRow) {
+        text += "the header row names no column qz knows; columns read as " + layout.columnsText() +
+                " (--columns says otherwise)";
+    } else {
+        text += "no header row; columns read as " + layout.columnsText() + " (--columns says otherwise)";
+    }
+    std::cerr << text << "\n";
+}
+
+}  // namespace
+
+bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, unsigned char& id) {
+    std::string content;
+    if (!readAll(name, content)) {
+        std::cerr << "qz: cannot open '" << name << "'\n";
+        return false;
+    }
+    qzCore::LayoutChoices given;
+    given.format = formatOf(opts.format);
+    given.delimiter = delimiterOf(opts.delimiter);
+    given.dipDirection = opts.dipDirection;
+    if (!opts.columns.empty() && !chosenColumns(opts.columns, given)) return false;
+    out.layout = qzCore::guessFileLayout(name, content, given);
+    tellLayout(name, out.layout, opts.delimiter);
+
+    qzIEColumnOptions options;
+    options.setDefaultColumnOptions();
+    options.setIEOption(qzIEColumnOptions::IE_Report_Errors);
+    // Attribute labels from the file are taken without asking.
+    options.setIEOption(qzIEColumnOptions::IE_Read_Attributes);
+    out.layout.applyTo(options);
+
+    const std::string datasetName = name == "-" ? std::string("stdin") : name;
+    if (out.manager.createDataset(id, datasetName, false, nullptr) != 1) {
+        std::cerr << "qz: cannot create a dataset\n";
+        return false;
+    }
+    const qzIEDataTypeOptions types;
+    const qzCore::qzIEDataTypeOrder order(types, options);
+    std::istringstream in(content);
+    int r = 0;
+    try {
+        r = out.manager.addData(id, options, order, in);
+    } catch (int code) {
+        r = code;
+    }
+    if (r < 0) {
+        std::cerr << "qz: '" << name << "': " << messageOf(out, r) << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool load(const std::string& name, const LoadOptions& opts, Loaded& out) { return loadInto(name, opts, out, out.id); }
+
+bool loadAll(const std::vector<std::string>& names, const LoadOptions& opts, Loaded& out) {
+    if (names.empty() || !load(names.front(), opts, out)) return false;
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        unsigned char more = 0;
+        if (!loadInto(names[i], opts, out, more)) return false;
+        out.manager.mergeDatasets(out.id, more);
+        out.manager.deleteDataset(more);
+    }
+    out.manager.setCurrDataset(out.id);
+    return true;
+}
+
+void printRejected(const Loaded& l) {
+    if (!l.errors.errorsOccurred()) return;
+    const std::string report = crlfToLf(l.errors.getErrorReportBuffer());
+    std::cout << "Rejected lines:\n" << report;
+    if (!report.empty() && report.back() != '\n') std::cout << '\n';
+    if (l.errors.getNumRejected() > qzCore::ErrorManager::Max_Reported_Errors) {
+        std::cout << l.errors.getNumRejected() << " lines rejected in all; the first "
+                  << qzCore::ErrorManager::Max_Reported_Errors << " are listed\n";
+    }
+}
+
+int strictStatus(const Loaded& l, const LoadOptions& opts) {
+    return opts.strict && l.errors.getNumRejected() > 0 ? 3 : 0;
+}
+
+}  // namespace qz
