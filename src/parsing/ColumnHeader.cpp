@@ -132,11 +132,11 @@ HeaderRow readHeaderRow(const std::string& line, unsigned int delim) {
         words.swap(joined);
     }
 
-    bool anyText = false, digitField = false;
+    bool anyLetters = false, digitField = false;
     std::vector<bool> azimuth(words.size(), false);
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
-        if (!w.empty()) anyText = true;
+        for (const char c : w) anyLetters = anyLetters || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
         if (!w.empty() && isDigit(w[0])) digitField = true;
         int type = T::Null_Type;
         bool dd = false;
@@ -150,7 +150,7 @@ HeaderRow readHeaderRow(const std::string& line, unsigned int delim) {
         row.words.push_back(w);
         if (dd) row.dipDirection = true;
     }
-    row.wordsOnly = anyText && !digitField;
+    row.wordsOnly = anyLetters && !digitField;
 
     bool hasDip = false, hasPlunge = false, hasStrike = false;
     for (std::size_t i = 0; i < row.types.size(); ++i) {

@@ -1,15 +1,26 @@
 # Runs qz with arguments and optional standard input, then checks its exit
 # status and that its output matches a regular expression.
-#   QZ        the program
-#   ARGS      arguments, separated by ';'
-#   INPUT     text fed to standard input (\n for line ends)
-#   RC        expected exit status
-#   EXPECT    regular expression the standard output (or, with ON_STDERR,
-#             the standard error) must match
-set(stdin_file "${CMAKE_CURRENT_BINARY_DIR}/qz_stdin_${NAME}.txt")
+#   QZ          the program
+#   ARGS        arguments, separated by ';'
+#   INPUT       text fed to standard input (\n for line ends, \t for tabs,
+#               <SC> for a semicolon, which CMake lists would split),
+#               or written to INFILE when that is given
+#   INFILE      a file to write INPUT into before the run
+#   RC          expected exit status
+#   EXPECT      regular expression the standard output (or, with ON_STDERR,
+#               the standard error) must match
+#   ERR_EXPECT  regular expression the standard error must match as well
+#   OUTFILE     a file the command must have written, matching FILE_EXPECT
 string(REPLACE "\\n" "\n" input "${INPUT}")
 string(REPLACE "\\t" "\t" input "${input}")
-file(WRITE "${stdin_file}" "${input}")
+string(REPLACE "<SC>" ";" input "${input}")
+set(stdin_file "${CMAKE_CURRENT_BINARY_DIR}/qz_stdin_${NAME}.txt")
+if(DEFINED INFILE AND NOT INFILE STREQUAL "")
+  file(WRITE "${INFILE}" "${input}")
+  file(WRITE "${stdin_file}" "")
+else()
+  file(WRITE "${stdin_file}" "${input}")
+endif()
 execute_process(COMMAND "${QZ}" ${ARGS}
   INPUT_FILE "${stdin_file}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -24,7 +35,11 @@ endif()
 if(NOT checked MATCHES "${EXPECT}")
   message(FATAL_ERROR "output does not match '${EXPECT}'\nstdout:\n${out}\nstderr:\n${err}")
 endif()
-# Optionally, a file the command wrote must match FILE_EXPECT.
+if(DEFINED ERR_EXPECT AND NOT ERR_EXPECT STREQUAL "")
+  if(NOT err MATCHES "${ERR_EXPECT}")
+    message(FATAL_ERROR "standard error does not match '${ERR_EXPECT}'\nstdout:\n${out}\nstderr:\n${err}")
+  endif()
+endif()
 if(DEFINED OUTFILE AND NOT OUTFILE STREQUAL "")
   if(NOT EXISTS "${OUTFILE}")
     message(FATAL_ERROR "${OUTFILE} was not written")

@@ -33,8 +33,8 @@ struct HeaderRow {
     bool dipDirection = false;
     /// Number of columns whose word was understood.
     int understood = 0;
-    /// No field begins with a digit, and some field holds text: a row of
-    /// words rather than of data.
+    /// No field begins with a digit, and some field holds a letter: a row
+    /// of words rather than of data.
     bool wordsOnly = false;
 
     /// Every column understood, at least one of them.
