@@ -211,6 +211,55 @@ TEST(FaultAxes, ClassOnBothSidesOfRake90) {
     EXPECT_EQ(Analyzer::slipClass(0, 90, 60, S::GDSlipType_AmbigSlip), -1);
 }
 
+TEST_F(Analysis, FaultParamsKeepTheirSettersWithinLimits) {
+    AnalyzeFaultParams p(r.list);
+    EXPECT_TRUE(p.getAnalyzeFaults());
+    EXPECT_TRUE(p.getAnalyzeLineations());
+    EXPECT_EQ(p.getMinPercentFit(), 60);
+    p.setMinPercentFit(0);
+    EXPECT_EQ(p.getMinPercentFit(), 80);
+    p.setMinPercentFit(-5);
+    EXPECT_EQ(p.getMinPercentFit(), 80);
+    p.setMinPercentFit(1);
+    EXPECT_EQ(p.getMinPercentFit(), 1);
+    EXPECT_EQ(p.getSearchIncrement(), 10);
+    p.setSearchIncrement(-3);
+    EXPECT_EQ(p.getSearchIncrement(), 10);
+    p.setSearchIncrement(1);
+    EXPECT_EQ(p.getSearchIncrement(), 1);
+    p.setSig1Range(100, 50);  // end before start
+    EXPECT_EQ(std::make_pair(p.getSig1StartAz(), p.getSig1EndAz()), std::make_pair(0, 360));
+    p.setSig1Range(30, 30);  // empty
+    EXPECT_EQ(p.getSig1EndAz(), 360);
+    p.setSig1Range(-1, 90);
+    EXPECT_EQ(p.getSig1StartAz(), 0);
+    p.setSig1Range(30, 31);
+    EXPECT_EQ(std::make_pair(p.getSig1StartAz(), p.getSig1EndAz()), std::make_pair(30, 31));
+    EXPECT_FLOAT_EQ(p.getFriction(), 0.4f);
+    EXPECT_EQ(p.getConfidence(), Confidence_Supposed);
+    EXPECT_TRUE(p.getComputeSig2());
+}
+
+TEST_F(Analysis, AnalyzeFaultsRunsForAGraphicalAnalysisOnly) {
+    r.fault(0, 60, 90, 60, S::GDSlipType_NormalSlip);
+    r.fault(0, 60, 90, 60, S::GDSlipType_ReverseSlip);
+    r.fault(0, 90, 0, 0, S::GDSlipType_LeftLatSlip);
+    r.fault(0, 90, 0, 0, S::GDSlipType_RightLatSlip);
+    r.fault(0, 60, 90, 60, S::GDSlipType_NoSlip);
+    AnalyzeFaultParams p(r.list);
+    p.setNormalSlip(false);
+    p.setRLSlip(false);
+    Analyzer a(p, results);
+    a.analyzeFaults();
+    // P and T of every fault with a sense that fits; the slip-sense flags
+    // are the host's, not the axes'.
+    EXPECT_EQ(out.size(), 8u);
+    p.setIsGraphicalAnalysis(false);
+    out.clear();
+    a.analyzeFaults();
+    EXPECT_TRUE(out.empty());
+}
+
 }  // namespace
 }  // namespace testing_analysis
 }  // namespace qzCore

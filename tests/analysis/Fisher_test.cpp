@@ -165,6 +165,43 @@ TEST_F(Analysis, FisherReportFile) {
     EXPECT_STREQ(out.back().tokens()->getComment(), "Set A, NoComp, ASD:0, Co:undefined, K: 999");
 }
 
+TEST(AverageOrientation, PlanesByDipDirectionAndLines) {
+    // A plane dipping 30 towards 090 has its pole at 270/60; with the line
+    // 090/60 the two cancel horizontally and the mean is vertical.
+    TwoDPoint<float> mean(-1.0f, -1.0f);
+    EXPECT_FALSE(Analyzer::zolAverageOrientation({}, {}, mean));
+    EXPECT_EQ(mean, TwoDPoint<float>(-1.0f, -1.0f));
+    ASSERT_TRUE(Analyzer::zolAverageOrientation({OrientedPair(90.0f, 30.0f)}, {}, mean));
+    EXPECT_NEAR(mean.x(), 270.0f, 1e-3);
+    EXPECT_NEAR(mean.y(), 60.0f, 1e-3);
+    ASSERT_TRUE(Analyzer::zolAverageOrientation({OrientedPair(90.0f, 30.0f)}, {OrientedPair(90.0f, 60.0f)}, mean));
+    EXPECT_NEAR(mean.y(), 90.0f, 1e-3);
+}
+
+TEST(AverageOrientation, WeightedPlanesAgainstALineOfObservation) {
+    // Poles 000/00 (planes dipping 90 towards 180) and 060/00 (dipping 90
+    // towards 240) on a scanline 000/00: cosines 1 and 0.5, weights 2/3
+    // and 4/3, mean trend atan2(4/3 sin 60, 2/3 + 4/3 cos 60) = 40.89 as
+    // for lines (Fisher_test above).  Lines in the list are not weighted.
+    const double expected =
+        deg(std::atan2(4.0 / 3.0 * std::sin(rad(60)), 2.0 / 3.0 + 4.0 / 3.0 * std::cos(rad(60))));
+    TwoDPoint<float> mean;
+    ASSERT_TRUE(Analyzer::zolAverageOrientation({OrientedPair(180.0f, 90.0f), OrientedPair(240.0f, 90.0f)}, {},
+                                                TwoDPoint<float>(0.0f, 0.0f), mean));
+    EXPECT_NEAR(mean.x(), expected, 1e-3);
+    EXPECT_NEAR(mean.y(), 0.0f, 1e-3);
+    // A compensation line given as 360/90 is taken modulo: 0/0.
+    TwoDPoint<float> same;
+    ASSERT_TRUE(Analyzer::zolAverageOrientation({OrientedPair(180.0f, 90.0f), OrientedPair(240.0f, 90.0f)}, {},
+                                                TwoDPoint<float>(360.0f, 90.0f), same));
+    EXPECT_NEAR(same.x(), mean.x(), 1e-3);
+    // Unweighted lines beside the planes.
+    TwoDPoint<float> withLine;
+    ASSERT_TRUE(Analyzer::zolAverageOrientation({OrientedPair(180.0f, 90.0f)}, {OrientedPair(90.0f, 0.0f)},
+                                                TwoDPoint<float>(0.0f, 0.0f), withLine));
+    EXPECT_NEAR(withLine.x(), 45.0f, 1e-3);
+}
+
 }  // namespace
 }  // namespace testing_analysis
 }  // namespace qzCore

@@ -1,0 +1,103 @@
+#include "qzCore/files/FileLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace qzCore {
+namespace {
+
+using T = qzIEDataTypeOptions;
+using K = krtIEConstants;
+
+TEST(FileLayout, FormatByExtensionThenContent) {
+    EXPECT_EQ(guessFileFormat("a.fkn", ""), FileFormat::FaultKin);
+    EXPECT_EQ(guessFileFormat("a.NET", ""), FileFormat::Stereonet);
+    EXPECT_EQ(guessFileFormat("a.gdf", ""), FileFormat::Binary);
+    EXPECT_EQ(guessFileFormat("a.dxf", ""), FileFormat::Dxf);
+    EXPECT_EQ(guessFileFormat("a.txt", "MomentFormat\nTL\n"), FileFormat::FaultKin);
+    EXPECT_EQ(guessFileFormat("a.txt", "QD bedding\nN 30 E 45 SE\n"), FileFormat::Stereonet);
+    EXPECT_EQ(guessFileFormat("a.dat", std::string("\x0b\0\0\0Vimbrel_1.1", 15)), FileFormat::Binary);
+    EXPECT_EQ(guessFileFormat("a.txt", "DDT,Dip\n"), FileFormat::Text);  // a word, not the code
+    EXPECT_EQ(guessFileFormat("a.txt", ""), FileFormat::Text);
+}
+
+TEST(FileLayout, DelimiterFromTheData) {
+    // {name, content, delimiter, decimal comma}
+    struct Case {
+        const char* name;
+        const char* content;
+        unsigned int delim;
+        bool comma;
+    };
+    const Case cases[] = {
+        {"a.csv", "Strike\tDip\n045\t30\n", K::Tab_Delim, false},                           // a .csv of tabs
+        {"a.txt", "# notes, east bank\n045\t30\n", K::Tab_Delim, false},                    // comment skipped
+        {"a.txt", "Strike;Dip\n120,5;45,0\n130;50\n", K::Semi_Colon_Delim, true},           // decimal commas
+        {"a.txt", "045,30,\"a; b\"\n050,31,\"c; d\"\n", K::Comma_Delim, false},             // quoted ;
+        {"a.txt", "045,30,a;b\n050,31,c;d\n", K::Comma_Delim, false},                       // commas not decimal
+        {"a.txt", "045 30\n050   31\n", K::Space_Delim, false},
+        {"a.txt", "045\n050\n", K::Tab_Delim, false},                                       // one column
+        {"a.csv", "045\n050\n", K::Comma_Delim, false},
+        {"a.txt", "Dip direction\tDip\n120\t30\n", K::Tab_Delim, false},
+    };
+    for (const Case& c : cases) {
+        const FileLayout l = guessFileLayout(c.name, c.content, LayoutChoices());
+        EXPECT_EQ(l.delimiter, c.delim) << c.content;
+        EXPECT_EQ(l.decimalComma, c.comma) << c.content;
+    }
+}
+
+TEST(FileLayout, HeadersAndChosenColumns) {
+    FileLayout l = guessFileLayout("a.txt", "Dip Direction,Dip\n120,30\n", LayoutChoices());
+    EXPECT_TRUE(l.headerRow);
+    EXPECT_TRUE(l.dipDirection);
+    EXPECT_TRUE(l.columnsGuessed);
+    EXPECT_EQ(l.columnsText(), "Strike (dip direction), Dip");
+
+    l = guessFileLayout("a.tsv", "Strike\tDip\tP_Trend\n1\t2\t3\n", LayoutChoices());
+    EXPECT_EQ(l.columns, (std::vector<int>{T::Strike_Type, T::Dip_Type, T::Null_Type}));
+    EXPECT_EQ(l.ignoredWords, std::vector<std::string>{"P_Trend"});
+
+    // No header: the default layout.
+    l = guessFileLayout("a.txt", "045\t30\n", LayoutChoices());
+    EXPECT_FALSE(l.headerRow);
+    EXPECT_TRUE(l.columns.empty());
+
+    // The writer's own header after the comment sign.
+    l = guessFileLayout("a.txt", "#\tType\tStrike\tDip\n1\tPlane\t045\t30\n", LayoutChoices());
+    EXPECT_TRUE(l.headerRow);
+    EXPECT_EQ(l.columns, (std::vector<int>{T::Row_Type, T::Type_Type, T::Strike_Type, T::Dip_Type}));
+
+    // Columns chosen: a header row is passed over, not read.
+    LayoutChoices given;
+    given.columns = {T::Trend_Type, T::Plunge_Type};
+    l = guessFileLayout("a.txt", "Strike\tDip\n045\t30\n", given);
+    EXPECT_TRUE(l.headerRow);
+    EXPECT_FALSE(l.columnsGuessed);
+    EXPECT_EQ(l.columns, given.columns);
+
+    // A Stereonet DD file holds dip directions; AD does not.
+    EXPECT_TRUE(guessFileLayout("a.net", "DD\n40 120\n", LayoutChoices()).dipDirection);
+    EXPECT_FALSE(guessFileLayout("a.net", "AD\n40 120\n", LayoutChoices()).dipDirection);
+    EXPECT_FALSE(guessFileLayout("a.net", "TP DD\n40 120\n", LayoutChoices()).dipDirection);
+}
+
+TEST(FileLayout, OptionsForReading) {
+    FileLayout l;
+    l.delimiter = K::Semi_Colon_Delim;
+    l.decimalComma = true;
+    l.headerRow = true;
+    l.dipDirection = true;
+    l.columns = {T::Strike_Type, T::Dip_Type};
+    qzIEColumnOptions o;
+    o.setDefaultColumnOptions();
+    l.applyTo(o);
+    EXPECT_EQ(o.getColumnDelim(), K::Semi_Colon_Delim);
+    EXPECT_TRUE(o.getColumnOption(ieColumnOptions::Column_Option_Decimal_Comma));
+    EXPECT_TRUE(o.getColumnOption(ieColumnOptions::Column_Option_Header_Row));
+    EXPECT_TRUE(o.getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction));
+    EXPECT_EQ(o.getColumnChoice(1), T::Dip_Type);
+    EXPECT_EQ(o.getColumnChoice(2), ieDataTypeOptions::Bad_Data_Type_Index);
+}
+
+}  // namespace
+}  // namespace qzCore
