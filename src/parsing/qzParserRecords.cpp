@@ -379,6 +379,10 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
         }
         return -18;
     }
+    if (fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_None &&
+        lineText.find_first_not_of(" \t") != std::string::npos) {
+        return -61;  // a file without a layout code: no row can be read, each is said
+    }
     if (tokenList->numNonVoidTokens() == 0) return -18;  // blanks or delimiters only
     if (delimited && fileParser->takeHeaderRow()) return -18;
     if (fileParser->lineTooLong()) return -19;

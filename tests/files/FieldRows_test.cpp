@@ -156,6 +156,20 @@ TEST_F(Import, StereonetWordsAreRoundedNeverCut) {
     EXPECT_EQ(quadrant.getSpecificData(0)->data()->getDip(), 46);
 }
 
+TEST_F(Import, StereonetRowsWithoutALayoutCodeAreReported) {
+    ASSERT_EQ(load("bedding, creek section\n120 35\n\n130 40\n",
+                   [](O& o) {
+                       o.setIEOption(O::IE_Stereonet_File);
+                       o.setDefaultStereonetInputColumnChoices();
+                       o.setColumnDelim(krtIEConstants::Space_Delim);
+                   }),
+              1);
+    EXPECT_EQ(data.getNumData(), 0);
+    EXPECT_EQ(report(),
+              "120 35\r\n%<Line 2> Error importing Stereonet\nPlease verify that this is a valid Stereonet file\r\n"
+              "130 40\r\n%<Line 4> Error importing Stereonet\nPlease verify that this is a valid Stereonet file\r\n");
+}
+
 }  // namespace
 }  // namespace testing_import
 }  // namespace qzCore
