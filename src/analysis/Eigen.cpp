@@ -54,9 +54,7 @@ void Analyzer::computeTensor(TensorParams*) {
     m.setMat(1, 1, sums[3]);
     m.setMat(1, 2, sums[4]);
     m.setMat(2, 2, sums[5]);
-    m.setMat(1, 0, sums[1]);
-    m.setMat(2, 0, sums[2]);
-    m.setMat(2, 1, sums[4]);
+    m.copyUpperToLower();
     if (n == 0) {
         // Three zero eigenvalues and arbitrary axes are no result.
         m_results.setError(-32);
@@ -182,9 +180,7 @@ void Analyzer::computeTAndL() {
         m_results.setError(-32);
         return;
     }
-    m.setMat(1, 0, m.getMat(0, 1));
-    m.setMat(2, 0, m.getMat(0, 2));
-    m.setMat(2, 1, m.getMat(1, 2));
+    m.copyUpperToLower();
     Matrix_3 vectors;
     Matrix_1 values;
     if (!m_math.computeEigen(m, vectors, values)) {

@@ -77,9 +77,7 @@ void turnToPrincipalAxis(Directions& dirs, const MyMath& math) {
     if (dirs.vectors.empty()) return;
     Matrix_3 m;
     for (const Matrix_1* v : dirs.vectors) math.addToCharMatrix(m, *v);
-    m.setMat(1, 0, m.getMat(0, 1));
-    m.setMat(2, 0, m.getMat(0, 2));
-    m.setMat(2, 1, m.getMat(1, 2));
+    m.copyUpperToLower();
     Matrix_3 vectors;
     Matrix_1 values;
     if (!math.computeEigen(m, vectors, values)) return;
@@ -221,19 +219,41 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     }
 }
 
-bool Analyzer::zolAverageOrientation(const std::vector<OrientedPair>& planes, const std::vector<OrientedPair>& lines,
-                                     TwoDPoint<float>& mean) {
+namespace {
+
+/// The mean of planes (dip direction, dip; as their poles) and lines
+/// (trend, plunge), the poles weighted against a line of observation when
+/// one is given (azimuth modulo 360, plunge modulo 90); lines unweighted.
+bool meanOrientation(const std::vector<OrientedPair>& planes, const std::vector<OrientedPair>& lines,
+                     const TwoDPoint<float>* compensation, TwoDPoint<float>& mean) {
     if (planes.empty() && lines.empty()) {
         std::cerr << "warning : no data to analyse.\n";
         return false;
     }
     const MyMath m;
-    Matrix_1 sum;
+    std::vector<std::pair<double, double>> poles;
     for (const OrientedPair& p : planes) {
         double a = p.az(), b = p.pl();
         m.computeStrikeFromDipDir(a);
         m.computePole(a, b);
-        sum += Matrix_1(a, b);
+        poles.emplace_back(a, b);
+    }
+    std::vector<double> weights(poles.size(), 1.0);
+    if (compensation) {
+        const double s = std::fmod(double(compensation->x()), 360.0);
+        const double d = std::fmod(double(compensation->y()), 90.0);
+        double sumInverse = 0.0;
+        for (std::size_t i = 0; i < poles.size(); ++i) {
+            weights[i] = Analyzer::compensationCosine(poles[i].first, poles[i].second, s, d);
+            sumInverse += 1.0 / weights[i];
+        }
+        for (double& w : weights) w = double(poles.size()) / (w * sumInverse);
+    }
+    Matrix_1 sum;
+    for (std::size_t i = 0; i < poles.size(); ++i) {
+        Matrix_1 v(poles[i].first, poles[i].second);
+        v.scale(weights[i]);
+        sum += v;
     }
     for (const OrientedPair& l : lines) sum += Matrix_1(double(l.az()), double(l.pl()));
     if (!sum.normalize()) return false;
@@ -243,36 +263,16 @@ bool Analyzer::zolAverageOrientation(const std::vector<OrientedPair>& planes, co
     return true;
 }
 
+}  // namespace
+
+bool Analyzer::zolAverageOrientation(const std::vector<OrientedPair>& planes, const std::vector<OrientedPair>& lines,
+                                     TwoDPoint<float>& mean) {
+    return meanOrientation(planes, lines, nullptr, mean);
+}
+
 bool Analyzer::zolAverageOrientation(const std::vector<OrientedPair>& planes, const std::vector<OrientedPair>& lines,
                                      const TwoDPoint<float>& compensation, TwoDPoint<float>& mean) {
-    if (planes.empty() && lines.empty()) {
-        std::cerr << "warning : no data to analyse.\n";
-        return false;
-    }
-    const double s = std::fmod(double(compensation.x()), 360.0);
-    const double d = std::fmod(double(compensation.y()), 90.0);
-    const MyMath m;
-    std::vector<std::pair<double, double>> poles;
-    double sumInverse = 0.0;
-    for (const OrientedPair& p : planes) {
-        double a = p.az(), b = p.pl();
-        m.computeStrikeFromDipDir(a);
-        m.computePole(a, b);
-        poles.emplace_back(a, b);
-        sumInverse += 1.0 / compensationCosine(a, b, s, d);
-    }
-    Matrix_1 sum;
-    for (const auto& pole : poles) {
-        Matrix_1 v(pole.first, pole.second);
-        v.scale(double(poles.size()) / (compensationCosine(pole.first, pole.second, s, d) * sumInverse));
-        sum += v;
-    }
-    for (const OrientedPair& l : lines) sum += Matrix_1(double(l.az()), double(l.pl()));
-    if (!sum.normalize()) return false;
-    double t = 0, p = 0;
-    sum.convertFromDC(t, p);
-    mean.init(float(t), float(p));
-    return true;
+    return meanOrientation(planes, lines, &compensation, mean);
 }
 
 }  // namespace qzCore

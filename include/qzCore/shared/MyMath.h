@@ -98,6 +98,13 @@ public:
     double getMat(std::size_t row, std::size_t col) const { return m_m[row][col]; }
     void setMat(std::size_t row, std::size_t col, double value) { m_m[row][col] = value; }
     Matrix_1 getColumn(std::size_t col) const;
+    /// Makes the matrix symmetric from its upper triangle (row <= column),
+    /// as addToCharMatrix fills it.
+    void copyUpperToLower() {
+        m_m[1][0] = m_m[0][1];
+        m_m[2][0] = m_m[0][2];
+        m_m[2][1] = m_m[1][2];
+    }
     /// Becomes the rotation by `degrees` about the horizontal north-south
     /// axis (the plot's y axis), positive by the right-hand rule about north.
     void yRotate(double degrees);
