@@ -161,6 +161,10 @@ int Data::insertUStageData(const DataStruct& d, const TokenStruct& t) {
 }
 
 int Data::insertData(const DataStruct& d, const TokenStruct& t) {
+    // The flag word of a record, and so every file format, holds a comment
+    // of at most 255 characters: a longer one is refused here rather than
+    // cut on the way out.
+    if (t.hasComment() && t.getComment().size() > GDFlags::Max_Comment_Size) return -63;
     switch (d.getGDType()) {
         case K::GDType_Plane: return insertPlaneData(d, t);
         case K::GDType_Line: return insertLineData(d, t);

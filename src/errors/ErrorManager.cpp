@@ -74,10 +74,13 @@ constexpr CodeMessage kMessages[] = {
     {-54, "Error analysing data\nInternal analyser failure"},
     {-55, "Error creating UStage data\nAxes not perpendicular +- 5 degrees"},
     {-56, "Error with mineral definition\nCheck percentage, type, etc."},
+    {-57, "Error on input value\nLine too long"},
+    {-58, "Error on input value\nNUL character in line (UTF-16 text? Save it as UTF-8)"},
     {-59, "Error on input value\nError interpreting md value"},
     {-60, "Error importing FaultKin\nPlease verify that this is a valid FaultKin file"},
     {-61, "Error importing Stereonet\nPlease verify that this is a valid Stereonet file"},
     {-62, "General Internal Error...sorry!\nPlease save and exit program\nSend bug report please!"},
+    {-63, "Error on input value\nComment longer than 255 characters"},
 };
 
 }  // namespace

@@ -192,10 +192,13 @@ int BinaryInput_v2::readRecordWith(TokenStruct& tokens, DataStruct& data, const 
     if (layout.reservedAfterLocation) p += 8;
     const double md = layout.measuredDepth ? f64() : No_Value_Double;
 
-    // The old versions kept the comment length in other bits: the flags
-    // carry the length of the comment actually read.
+    // The flag bits a version defines lie below the comment length, which
+    // the two oldest keep from bit 3 on: they have no slip flags, so there
+    // the slip code alone says whether the record has a slip (and the
+    // record works out its slip geometry from its angles).
     data.setSlipType(static_cast<char>(slip & 0xFF));
-    data.setGDFlags(static_cast<unsigned short>(flags & 0x7F));
+    data.setGDFlags(static_cast<unsigned short>(flags & ((1u << layout.commentShift) - 1u)));
+    if (layout.commentShift < 7) data.setSlipType(static_cast<char>(slip & 0xFF));
     data.setCommentSize(tokens.hasComment() ? tokens.getComment().size() : 0);
     data.setAttributes(attributes);
     data.setStationIndex(static_cast<char>(station & 0xFF));

@@ -216,19 +216,6 @@ FileLayout guessFileLayout(const std::string& name, const std::string& content, 
     FileLayout layout;
     layout.format = given.format == FileFormat::Auto ? guessFileFormat(name, content) : given.format;
     layout.dipDirection = given.dipDirection;
-    if (layout.format == FileFormat::Stereonet) {
-        // A "DD" file lists dip and dip direction: its strike column holds
-        // dip directions whatever the user said.
-        const std::vector<std::string> lines = firstLines(content, 1);
-        if (!lines.empty()) {
-            const std::string& first = lines.front();
-            bool earlier = false;
-            for (const char* code : {"TP", "PT", "PQ", "AD", "AZ", "QD"}) {
-                earlier = earlier || first.find(code) != std::string::npos;
-            }
-            if (!earlier && first.find("DD") != std::string::npos) layout.dipDirection = true;
-        }
-    }
     if (layout.format != FileFormat::Text) return layout;
 
     // The lines that take part: not blank, not comments.  A comment line

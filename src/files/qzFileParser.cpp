@@ -51,7 +51,8 @@ qzFileParser::qzFileParser(const qzFileParser& o)
       m_stereonetType(o.m_stereonetType),
       m_stereonet(o.m_stereonet),
       m_faultKin(o.m_faultKin),
-      m_headerPending(o.m_headerPending) {}
+      m_headerPending(o.m_headerPending),
+      m_faultKinMarker(o.m_faultKinMarker) {}
 
 void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
     FileParser::init(options);
@@ -59,6 +60,7 @@ void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
     m_stereonet = false;
     m_faultKin = false;
     m_headerPending = false;
+    m_faultKinMarker.clear();
     if (options.getIEOption(qzIEColumnOptions::IE_Stereonet_File)) {
         m_stereonet = true;
         if (grabLine(in)) parseStereonetType(getLineBuffer());
@@ -97,9 +99,23 @@ bool qzFileParser::parseStereonetType(const char* line) {
     return true;
 }
 
+bool qzFileParser::isLayoutCode(const std::string& word) {
+    for (const char* code : {"TP", "PT", "PQ", "AD", "AZ", "QD", "DD"}) {
+        if (word == code) return true;
+    }
+    return false;
+}
+
 void qzFileParser::tokenizeStereonet(std::istream& in, TokenList& tokens) {
     tokens.reset();
     if (!grabLine(in)) return;
+    // A line that holds only a layout code starts a block of that layout
+    // (the writer follows its AD block of planes with a TP block of lines).
+    const std::string code = trimmed(getLineBuffer());
+    if (isLayoutCode(code)) {
+        parseStereonetType(code.c_str());
+        return;
+    }
     std::vector<std::string> t = words(getLineBuffer());
     t.resize(5);
     // A word is never cut (a cut "0045.9" would read as 45): numbers are
@@ -122,17 +138,21 @@ void qzFileParser::tokenizeStereonet(std::istream& in, TokenList& tokens) {
 
 void qzFileParser::tokenizeFaultKin(std::istream& in, TokenList& tokens) {
     tokens.reset();
+    m_faultKinMarker.clear();
     bool reverse = false;
     for (;;) {
         if (!grabLine(in)) return;
         const std::string marker = trimmed(getLineBuffer());
         if (marker == "TR" || marker == "TL" || marker == "NR" || marker == "NL") {
             reverse = marker.find('T') != std::string::npos;
+            m_faultKinMarker = marker;
             break;
         }
     }
     if (!grabLine(in)) return;
-    tokenize(getLineBuffer(), tokens);
+    // Data lines are blank-separated, whatever the column delimiter says.
+    const std::vector<std::string> t = words(getLineBuffer());
+    for (std::size_t i = 0; i < t.size() && i < tokens.capacity(); ++i) tokens.set(i, t[i]);
     std::string keyword;
     GDSlipTypes::instance().get(reverse ? GDSlipTypes::GDSlipType_ReverseSlip : GDSlipTypes::GDSlipType_NormalSlip,
                                 keyword);

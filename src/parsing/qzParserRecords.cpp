@@ -1,4 +1,5 @@
 // Record-level conversion of qzParser: a row of tokens into a record.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <istream>
@@ -20,6 +21,26 @@ using T = qzIEDataTypeOptions;
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 bool empty(const char* s) { return !s || !*s; }
+
+/// The kind of record a full label names (any case), or "#<code>" for a
+/// labelled kind.  Neither the reserved kind nor "Auto" names one.
+bool kindOfLabel(const std::string& text, char& kind) {
+    if (text.empty()) return false;
+    std::string lower = text;
+    for (char& c : lower) c = lowerAscii(c);
+    const GDTypes& types = GDTypes::instance();
+    for (int code = GDTypes::GDType_Plane; code <= GDTypes::GDType_ZolMarkerData; ++code) {
+        if (code == GDTypes::GDType_Joint) continue;
+        std::string label;
+        if (!types.get(static_cast<char>(code), label)) continue;
+        for (char& c : label) c = lowerAscii(c);
+        if (lower == label || lower == "#" + std::to_string(code)) {
+            kind = static_cast<char>(code);
+            return true;
+        }
+    }
+    return false;
+}
 
 /// A line whose first character other than a blank is '#'.
 bool isCommentLine(const std::string& line) {
@@ -90,8 +111,10 @@ int qzParser::ParseLocation(const char* x, const char* y, const char* z, DataStr
 }
 
 int qzParser::ParseMD(const char* text, DataStruct& data) {
+    // Plain decimals, or the exponent form writers use for very large and
+    // very small depths ("1e+300").
     double v = 0.0;
-    if (empty(text) || ParseNumberGeneric(text, v) != 1) {
+    if (empty(text) || !Token(text).get(v)) {
         data.setMD(No_Value_Double);
         return -51;
     }
@@ -105,8 +128,11 @@ int qzParser::AutoConvertPlane(TokenStruct& tokens, DataStruct& data) {
     int strike = -1, dip = -1;
     const int r = ParseStrike(strike, tokens.strike());
     if (r < 0) return r;
+    // A Stereonet "DD" block lists dip and dip direction: its strike column
+    // holds dip directions, option or not.
     const bool dipDirection =
-        columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction);
+        (columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction)) ||
+        (fileParser && fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_DD);
     if (!dipDirection) {
         const int d = ParseDip(strike, dip, tokens.dip());
         data.setStrike(strike);
@@ -177,29 +203,39 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
     const bool hasRake = tokens.hasToken(TokenStruct::Rake_Token);
     const bool hasTrend = tokens.hasToken(TokenStruct::Trend_Token);
     const bool hasSlip = tokens.hasToken(TokenStruct::Slip_Token);
+    // The kind: a full label as the writer writes it ("Fault", "Dip" for a
+    // well dip, "Fish", "PAxis", ...; "#<code>" for one too long for the
+    // token), else the first letter.
+    char kind = K::GDType_Null;
+    const bool labelled = kindOfLabel(tokens.type(), kind);
+    if (!labelled) {
+        switch (lowerAscii(tokens.type()[0])) {
+            case 'm': kind = K::GDType_ZolMarkerData; break;
+            case 'w': kind = K::GDType_ZolWellData; break;
+            case 'p': kind = K::GDType_Plane; break;
+            case 'l': kind = K::GDType_Line; break;
+            case 's': kind = K::GDType_GenericSpecial; break;
+            case 'u': kind = K::GDType_UStage; break;
+            case 'f': kind = K::GDType_Fault; break;
+            default: break;
+        }
+    }
     int r = 0;
-    switch (lowerAscii(tokens.type()[0])) {
-        case 'm':
-        case 'w':
-        case 'p':
+    switch (kind) {
+        case K::GDType_Null: break;  // recognition by the tokens, below
+        case K::GDType_ZolMarkerData:
+        case K::GDType_ZolWellData:
+        case K::GDType_Plane:
             r = AutoConvertPlane(tokens, data);
             if (r < 0) return r;
-            data.setGDType(lowerAscii(tokens.type()[0]) == 'm'
-                               ? K::GDType_ZolMarkerData
-                               : (lowerAscii(tokens.type()[0]) == 'w' ? K::GDType_ZolWellData : K::GDType_Plane));
+            data.setGDType(kind);
             return 1;
-        case 'l':
+        case K::GDType_Line:
             r = AutoConvertLine(tokens, data);
             if (r < 0) return r;
-            data.setGDType(K::GDType_Line);
+            data.setGDType(kind);
             return 1;
-        case 's':
-        case 'u':
-            r = AutoConvertSpecial(tokens, data);
-            if (r < 0) return r;
-            data.setGDType(lowerAscii(tokens.type()[0]) == 'u' ? K::GDType_UStage : K::GDType_GenericSpecial);
-            return 1;
-        case 'f':
+        case K::GDType_Fault:
             r = AutoConvertPlane(tokens, data);
             if (r < 0) return r;
             // The plane is converted once: in dip-direction mode a second
@@ -220,7 +256,18 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
             data.setGDType(K::GDType_Fault);
             return 1;
         default:
-            break;
+            // Universal-stage records, and result records typed by letter,
+            // hold a trend and plunge in the strike and dip columns; result
+            // records as the writer writes them hold theirs in the trend
+            // and plunge columns.
+            if (labelled && kind != K::GDType_UStage && hasTrend) {
+                r = AutoConvertLine(tokens, data);
+            } else {
+                r = AutoConvertSpecial(tokens, data);
+            }
+            if (r < 0) return r;
+            data.setGDType(kind);
+            return 1;
     }
 
     // Recognition by the tokens present.
@@ -290,6 +337,12 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
     for (const auto& v : values) {
         if (const std::string* s = column(v.type)) {
             text = *s;
+            // A kind label too long for the token ("Marker", "UStage") by
+            // its code.
+            char kind = 0;
+            if (v.type == T::Type_Type && text.size() > Max_Token_Length && kindOfLabel(text, kind)) {
+                text = "#" + std::to_string(int(kind));
+            }
             // Angles with decimals are rounded to whole degrees before they
             // meet the five characters of a token; a text still too long is
             // refused, never cut.
@@ -365,9 +418,12 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     } else {
         gotLine = fileParser->tokenizeLine(in, *tokenList);
     }
-    lineText = fileParser->getLineBuffer();
+    lineText = fileParser->lineForReport();
     line = fileParser->getLineNumber();
     if (in.bad()) return -14;
+    // A NUL byte would cut the row where it stands: the row is reported
+    // whole instead (a UTF-16 file shows one in every line).
+    if (gotLine && fileParser->lineHasNul()) return -58;
     if (!gotLine || lineText.empty()) return -18;
     const bool delimited = !fileParser->isFaultKin() && !fileParser->isStereonet();
     if (delimited && isCommentLine(lineText)) {
@@ -385,7 +441,7 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     }
     if (tokenList->numNonVoidTokens() == 0) return -18;  // blanks or delimiters only
     if (delimited && fileParser->takeHeaderRow()) return -18;
-    if (fileParser->lineTooLong()) return -19;
+    if (fileParser->lineTooLong()) return -57;
 
     const int r = distribute(data, tokens, attributes, stationId);
     if (r < 0) return r;
@@ -393,7 +449,25 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     // empty strike cell before its dip) is reported, never dropped as if
     // it were blank.
     const int converted = ParseSingle(tokens, data);
-    return converted == -18 ? -12 : converted;
+    if (converted == -18) return -12;
+    if (converted == 1 && fileParser->isFaultKin()) takeLateralSense(fileParser->faultKinMarker(), tokens, data);
+    return converted;
+}
+
+void qzParser::takeLateralSense(const std::string& marker, TokenStruct& tokens, DataStruct& data) {
+    if (marker.size() != 2 || !data.hasStrike() || !data.hasTrend() || !data.hasPlunge()) return;
+    // A slip line nearer the strike than the dip makes the fault's sense its
+    // lateral one, which the marker's second letter names; nearer the dip
+    // (or at 45 degrees) the first letter's normal or reverse sense stays.
+    const double cosine = Matrix_1(double(data.getStrike()), 0.0).dotProduct(
+        Matrix_1(double(data.getTrend()), double(data.getPlunge())));
+    const int angle = FloatToInt_Global(std::acos(std::max(-1.0, std::min(1.0, cosine))) * MyMath::Rad_To_Deg);
+    if (angle >= 45 && angle <= 135) return;
+    const char slip = marker[1] == 'L' ? GDSlipTypes::GDSlipType_LeftLatSlip : GDSlipTypes::GDSlipType_RightLatSlip;
+    std::string keyword;
+    GDSlipTypes::instance().get(slip, keyword);
+    tokens.setTokenValue(TokenStruct::Slip_Token, keyword.c_str());
+    data.setSlipType(slip);
 }
 
 void qzParser::ParseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,

@@ -21,6 +21,7 @@ void FileParser::init(const ieColumnOptions& options) {
     m_line.fill('\0');
     m_length = 0;
     m_tooLong = false;
+    m_hasNul = false;
     m_linesRead = 0;
 }
 
@@ -39,19 +40,23 @@ bool FileParser::grabLine(std::istream& in) {
     constexpr std::size_t room = krtIEConstants::Max_Line_Length + 5;
     std::array<char, room + 1> raw{};
     m_tooLong = false;
+    m_hasNul = false;
     m_length = 0;
     m_line[0] = '\0';
     if (!in.good()) return false;
     in.getline(raw.data(), static_cast<std::streamsize>(raw.size()));
-    std::size_t n = std::strlen(raw.data());
-    const auto got = in.gcount();
+    const auto got = static_cast<std::size_t>(in.gcount());
+    // The length from the count of what was taken, not from the first NUL:
+    // a NUL inside a line must not cut it.
+    std::size_t n = got;
     if (in.fail()) {
-        if (got == 0 && in.eof()) return false;  // nothing left
-        if (got == 0) return false;              // stream error
+        if (got == 0) return false;  // nothing left, or a stream error
         // The line did not fit: drop the rest of it.
         in.clear(in.rdstate() & ~std::ios::failbit);
         in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
         m_tooLong = true;
+    } else if (!in.eof()) {
+        --n;  // the line end taken with it
     }
     const char* start = raw.data();
     if (m_linesRead == 0 && n >= 3 && static_cast<unsigned char>(start[0]) == 0xEF &&
@@ -67,8 +72,22 @@ bool FileParser::grabLine(std::istream& in) {
     std::memcpy(m_line.data(), start, n);
     m_line[n] = '\0';
     m_length = n;
+    m_hasNul = std::memchr(m_line.data(), '\0', n) != nullptr;
     ++m_linesRead;
     return true;
+}
+
+std::string FileParser::lineForReport() const {
+    std::string out;
+    out.reserve(m_length);
+    for (std::size_t i = 0; i < m_length; ++i) {
+        if (m_line[i] == '\0') {
+            out += "\\0";
+        } else {
+            out += m_line[i];
+        }
+    }
+    return out;
 }
 
 int FileParser::tokenize(const char* text, TokenList& tokens) const {

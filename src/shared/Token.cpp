@@ -54,7 +54,15 @@ void Token::set(double value, int format) {
         set(FloatToInt_Global(value));
         return;
     }
-    char buf[64];
+    // The shortest text that reads back as the same double, as a plain
+    // decimal when that is short ("1000000", "0.0001"), else with an
+    // exponent ("1e+300").
+    char buf[400];
+    const auto plain = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    if (plain.ec == std::errc() && std::size_t(plain.ptr - buf) <= Max_Plain_Length) {
+        m_text.assign(buf, plain.ptr);
+        return;
+    }
     const auto res = std::to_chars(buf, buf + sizeof buf, value);
     m_text.assign(buf, res.ptr);
 }

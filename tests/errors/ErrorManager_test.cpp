@@ -11,10 +11,10 @@ namespace {
 
 TEST(ErrorReport, LineBufferTakesOnlyWhatFits) {
     ErrorReport r;
-    const std::string fits(511, 'a');
+    const std::string fits(ErrorReport::Line_Buffer_Size - 1, 'a');
     r.SetLineBuffer(fits.c_str());
     EXPECT_EQ(std::string(r.GetLineBuffer()), fits);
-    const std::string tooLong(512, 'b');
+    const std::string tooLong(ErrorReport::Line_Buffer_Size, 'b');
     r.SetLineBuffer(tooLong.c_str());
     EXPECT_EQ(std::string(r.GetLineBuffer()), fits);
     r.SetLineBuffer(nullptr);

@@ -75,10 +75,6 @@ TEST(FileLayout, HeadersAndChosenColumns) {
     EXPECT_FALSE(l.columnsGuessed);
     EXPECT_EQ(l.columns, given.columns);
 
-    // A Stereonet DD file holds dip directions; AD does not.
-    EXPECT_TRUE(guessFileLayout("a.net", "DD\n40 120\n", LayoutChoices()).dipDirection);
-    EXPECT_FALSE(guessFileLayout("a.net", "AD\n40 120\n", LayoutChoices()).dipDirection);
-    EXPECT_FALSE(guessFileLayout("a.net", "TP DD\n40 120\n", LayoutChoices()).dipDirection);
 }
 
 TEST(FileLayout, OptionsForReading) {

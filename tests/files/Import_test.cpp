@@ -35,14 +35,34 @@ TEST_F(Import, RejectedRowsAreReportedWithTheirLineNumbers) {
 }
 
 TEST_F(Import, OverlongLinesAreRejectedAndReadingGoesOn) {
-    const std::string longComment(300, 'c');
-    const std::string text = "045\t30\tok\n046\t31\t" + longComment + "\n047\t32\tok\n";
+    const std::string tooLong(krtIEConstants::Max_Line_Length, 'c');  // with the angles, past the limit
+    const std::string text = "045\t30\tok\n046\t31\t" + tooLong + "\n047\t32\tok\n";
     ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Comment_Type}), 1);
     ASSERT_EQ(data.getNumData(), 2);
     EXPECT_EQ(at(1).data()->getStrike(), 47);
-    EXPECT_NE(report().find("%<Line 2> Error on input value\nToo many input parameters"), std::string::npos);
-    // The report holds the line as read: its first 255 characters.
-    EXPECT_EQ(report().find("\r\n"), 255u);
+    EXPECT_NE(report().find("%<Line 2> Error on input value\nLine too long"), std::string::npos);
+    // The report holds the line as read: its first Max_Line_Length characters.
+    EXPECT_EQ(report().find("\r\n"), std::size_t(krtIEConstants::Max_Line_Length));
+}
+
+TEST_F(Import, CommentsUpTo255CharactersAndNoLonger) {
+    const std::string text = "045\t30\t" + std::string(255, 'c') + "\n046\t31\t" + std::string(256, 'd') + "\n";
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Comment_Type}), 1);
+    ASSERT_EQ(data.getNumData(), 1);
+    EXPECT_EQ(at(0).tokens()->getComment(), std::string(255, 'c'));
+    EXPECT_NE(report().find("%<Line 2> Error on input value\nComment longer than 255 characters"), std::string::npos);
+}
+
+TEST_F(Import, RowsHoldingNulBytesAreReportedWhole) {
+    // "4\0 0" would have read as a dip of 4; a row starting with NUL would
+    // have vanished.
+    const std::string text = std::string("045\t4\0 0\n\0" "46\t31\n047\t32\n", 23);
+    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type}), 1);
+    ASSERT_EQ(data.getNumData(), 1);
+    EXPECT_EQ(at(0).data()->getStrike(), 47);
+    EXPECT_EQ(report(), "045\t4\\0 0\r\n%<Line 1> Error on input value\nNUL character in line (UTF-16 text? Save it "
+                        "as UTF-8)\r\n\\046\t31\r\n%<Line 2> Error on input value\nNUL character in line (UTF-16 "
+                        "text? Save it as UTF-8)\r\n");
 }
 
 TEST_F(Import, FieldsTooLongForTheirColumnAreNeverCut) {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "qzCore/shared/krtError.h"
+#include "qzCore/shared/krtIEConstants.h"
 
 namespace qzCore {
 
@@ -20,7 +21,7 @@ class ErrorReport {
 public:
     /// Size of the line buffer; texts of up to Line_Buffer_Size - 1
     /// characters are held.
-    static constexpr std::size_t Line_Buffer_Size = 512;
+    static constexpr std::size_t Line_Buffer_Size = krtIEConstants::Max_Line_Length + 1;
 
     ErrorReport() = default;
 

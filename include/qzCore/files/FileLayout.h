@@ -7,7 +7,7 @@
 //    the content: the tag of a binary dataset file, a first line holding
 //    "MomentFormat" or "FaultKin", a first word that is a Stereonet layout
 //    code (TP, PT, PQ, AD, AZ, QD, DD); anything else is delimited text.
-//    A Stereonet "DD" file holds dip directions.
+//    (A Stereonet "DD" block holds dip directions; the reader knows.)
 //  * delimiter, from the first Sample_Lines lines that are neither blank
 //    nor comments ('#'), outside double quotes: a tab if every line has
 //    one; else a semicolon if every line has one and every comma sits

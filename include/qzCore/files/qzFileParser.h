@@ -8,9 +8,15 @@
 // tokens, dip, letters), "DD" (dip, dip direction).  Data lines are
 // blank-separated; numbers with decimals are rounded to whole degrees.
 //
+// A later line that holds only a code starts a block of that layout.
+//
 // FaultKin files start with a line holding "MomentFormat" or "FaultKin";
-// each record is a marker line ("TR", "TL", "NR", "NL": T for reverse, N for
-// normal slip) followed by a data line (strike, dip, trend, plunge, ...).
+// each record is a marker line ("TR", "TL", "NR", "NL": T for a thrust
+// (reverse) component, N for a normal one, R and L for a right- or
+// left-lateral one) followed by a blank-separated data line (strike, dip,
+// trend, plunge, ...).  The slip column gets the reverse or normal keyword
+// by the first letter; the reader of records turns a strike-slip line's
+// sense into the lateral one by the second (qzParser::AutoFileParse).
 //
 // DXF text is accepted and yields no records.
 #ifndef QZCORE_FILES_QZFILEPARSER_H
@@ -19,6 +25,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <string>
 
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/shared/FileParser.h"
@@ -71,6 +78,10 @@ public:
     /// Reads one FaultKin record (marker and data line) into the Strike,
     /// Dip, Trend, Plunge, Slip columns.  Nothing at the end of input.
     void tokenizeFaultKin(std::istream& in, TokenList& tokens);
+    /// The marker of the last FaultKin record read ("TR", "TL", "NR", "NL").
+    const std::string& faultKinMarker() const { return m_faultKinMarker; }
+    /// Whether `word` is exactly a Stereonet layout code.
+    static bool isLayoutCode(const std::string& word);
     /// DXF text holds no records this library reads: the rest of the input
     /// is passed over, so the import ends.  Returns 1.
     int tokenizeDXF(std::istream& in, TokenList& tokens);
@@ -102,6 +113,7 @@ private:
     bool m_stereonet = false;
     bool m_faultKin = false;
     bool m_headerPending = false;
+    std::string m_faultKinMarker;
 };
 
 }  // namespace qzCore

@@ -107,10 +107,14 @@ public:
     /// @param stationId receives the station column.
     /// @param line receives the physical line number of the row (blank
     ///   lines counted, as an editor shows it).
-    /// @param lineText receives the text of the row (at most 255 characters).
+    /// @param lineText receives the text of the row (at most
+    ///   krtIEConstants::Max_Line_Length characters; a NUL shown as "\0").
     /// @return 1; -13 at the end of input; -14 when the stream failed; -18
-    ///   for an empty row; -19 for a row longer than 255 characters; or the
-    ///   code of the failing value.
+    ///   for a blank row, a comment or the header; -12 for a row that holds
+    ///   something but no value; -57 for a row longer than
+    ///   krtIEConstants::Max_Line_Length characters; -58 for a row holding a
+    ///   NUL byte; -61 for a row of a Stereonet file without a layout code;
+    ///   or the code of the failing value.
     int AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream& in, std::list<std::string>& attributes,
                       std::string& stationId, bool binary, unsigned int& line, std::string& lineText);
     /// Reads the header of a binary dataset file.  @throw the error code.
@@ -137,6 +141,9 @@ private:
     int AutoConvertTP(TokenStruct& tokens, DataStruct& data);
     /// The slip line from the rake token on the converted plane.
     int convertRake(TokenStruct& tokens, DataStruct& data);
+    /// The lateral sense a FaultKin marker names, for a slip line nearer the
+    /// strike than the dip.
+    void takeLateralSense(const std::string& marker, TokenStruct& tokens, DataStruct& data);
     /// Copies the typed columns of tokenList into the record.
     int distribute(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes, std::string& stationId);
 

@@ -4,10 +4,11 @@
 //  * LF and CRLF line ends (a lone CR at the end of a line is dropped);
 //  * a UTF-8 byte-order mark at the start of the stream is skipped;
 //  * a last line without a line end is read like any other;
-//  * a line holds at most krtIEConstants::Max_Line_Length (255) characters.
-//    A longer line is consumed whole, its first 255 characters are kept and
+//  * a line holds at most krtIEConstants::Max_Line_Length (1023) characters.
+//    A longer line is consumed whole, its first 1023 characters are kept and
 //    lineTooLong() is true until the next line is read; memory use does not
-//    grow with the length of a line.
+//    grow with the length of a line;
+//  * a NUL byte is kept in the line (lineHasNul()); it never ends a line.
 //
 // Splitting (tokenize), the rules of tab- and comma-separated files:
 //  * the delimiter characters are those of the column delimiter bits
@@ -52,6 +53,11 @@ public:
     std::size_t getLineLength() const { return m_length; }
     /// True when the last line read was longer than the line buffer.
     bool lineTooLong() const { return m_tooLong; }
+    /// True when the last line read holds a NUL byte (getLineBuffer then
+    /// shows only the text before it).
+    bool lineHasNul() const { return m_hasNul; }
+    /// The last line read for a report: whole, a NUL shown as "\0".
+    std::string lineForReport() const;
     /// Number of lines read since init, counting blank ones.
     unsigned int getLinesRead() const { return m_linesRead; }
 
@@ -73,6 +79,7 @@ private:
     std::array<char, krtIEConstants::Max_Line_Length + 1> m_line{};
     std::size_t m_length = 0;
     bool m_tooLong = false;
+    bool m_hasNul = false;
     unsigned int m_linesRead = 0;
 };
 

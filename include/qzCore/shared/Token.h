@@ -18,9 +18,13 @@ public:
     /// Formats of set(double, format).
     enum Double_Format : int {
         Whole_Number = 0,  ///< rounded to the nearest whole number ("1524")
-        Exact = 1          ///< shortest text that reads back as the same double
-                           ///< ("512345.67", "0.1", "1e+300"); never padded
+        Exact = 1          ///< shortest text that reads back as the same double:
+                           ///< a plain decimal up to Max_Plain_Length characters
+                           ///< ("512345.67", "1000000", "0.0001"), else with an
+                           ///< exponent ("1e+300"); never padded
     };
+    /// Longest plain decimal set(double, Exact) writes.
+    static constexpr std::size_t Max_Plain_Length = 24;
 
     void set(const char* text) { m_text = text ? text : ""; }
     void set(const std::string& text) { m_text = text; }

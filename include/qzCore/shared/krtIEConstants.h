@@ -32,8 +32,11 @@ struct krtIEConstants {
     static constexpr unsigned int All_Delims =
         Tab_Delim | Comma_Delim | Space_Delim | Semi_Colon_Delim | Colon_Delim | Period_Delim;
 
-    /// Longest line a file parser holds, in characters (without the line end).
-    static constexpr int Max_Line_Length = 255;
+    /// Longest line a file parser holds, in characters (without the line
+    /// end): room for the longest row the text writer can write (every
+    /// column filled, a comment of 255 quotes written as 512 characters),
+    /// with a bound on what one line may cost.
+    static constexpr int Max_Line_Length = 1023;
 };
 
 }  // namespace qzCore
