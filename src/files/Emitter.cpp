@@ -221,17 +221,33 @@ int Emitter::emitBinary(std::ostream& out) {
     return out.good() ? 1 : -7;
 }
 
+bool Emitter::inStereonetPlanes(const GeoData* g) {
+    return g && g->data() && g->data()->isPlanar() && g->data()->hasStrike() && g->data()->hasDip();
+}
+
+bool Emitter::inStereonetLines(const GeoData* g) {
+    return g && g->data() && (!g->data()->isPlanar() || g->getGDType() == K::GDType_Fault) &&
+           g->data()->hasTrend() && g->data()->hasPlunge();
+}
+
+bool Emitter::inFaultKin(const GeoData* g) {
+    if (!g || !g->data() || g->getGDType() != K::GDType_Fault || !g->data()->hasSlip()) return false;
+    const LightweightDataStruct& d = *g->data();
+    // A marker names a direction of slip: an ambiguous sense has none to
+    // name, and a fault without its angles no line to write.
+    return (d.hasCWSlip() || d.hasCCWSlip()) && d.hasStrike() && d.hasDip() && d.hasTrend() && d.hasPlunge();
+}
+
 int Emitter::emitStereonet(std::ostream& out) {
+    // Records without the angles of a block (a marker without its
+    // orientation) are left out of it rather than written as -1.
     out << "AD\n";
     for (const GeoData* g : m_records) {
-        if (g && g->data() && g->data()->isPlanar()) out << ' ' << g->data()->getStrike() << ' ' << g->data()->getDip() << '\n';
+        if (inStereonetPlanes(g)) out << ' ' << g->data()->getStrike() << ' ' << g->data()->getDip() << '\n';
     }
     out << "TP\n";
     for (const GeoData* g : m_records) {
-        if (!g || !g->data()) continue;
-        if (!g->data()->isPlanar() || g->getGDType() == K::GDType_Fault) {
-            out << ' ' << g->data()->getTrend() << ' ' << g->data()->getPlunge() << '\n';
-        }
+        if (inStereonetLines(g)) out << ' ' << g->data()->getTrend() << ' ' << g->data()->getPlunge() << '\n';
     }
     return out.good() ? 1 : -7;
 }
@@ -239,7 +255,7 @@ int Emitter::emitStereonet(std::ostream& out) {
 int Emitter::emitFaultKin(std::ostream& out) {
     out << "MomentFormat\n";
     for (const GeoData* g : m_records) {
-        if (!g || !g->data() || g->getGDType() != K::GDType_Fault || !g->data()->hasSlip()) continue;
+        if (!inFaultKin(g)) continue;
         const LightweightDataStruct* d = g->data();
         out << "\n 0  0    0\n\n\n0 0 0 0 0 0\n\n\n\n";
         const bool inStrike = d->hasSlipInStrikeDirection(), cw = d->hasCWSlip();
@@ -260,7 +276,8 @@ int Emitter::emitFaultKin(std::ostream& out) {
 
 int Emitter::emitBrute3(std::ostream& out) {
     for (const GeoData* g : m_records) {
-        if (!g || !g->data() || g->getGDType() != K::GDType_Fault || !g->data()->hasSlip()) continue;
+        // Its sense column is clockwise or not: a fault needs a direction.
+        if (!inFaultKin(g)) continue;
         const LightweightDataStruct* d = g->data();
         int code = 0;
         switch (d->getConf()) {

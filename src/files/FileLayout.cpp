@@ -186,6 +186,70 @@ void FileLayout::applyTo(qzIEColumnOptions& options) const {
     if (dipDirection) options.setIEOption(O::IE_Strike_Is_Dip_Direction);
 }
 
+bool decodeUtf16(std::string& content) {
+    const auto byte = [&content](std::size_t i) { return static_cast<unsigned char>(content[i]); };
+    if (content.size() < 2) return false;
+    bool little = false;
+    std::size_t start = 0;
+    if (byte(0) == 0xFF && byte(1) == 0xFE) {
+        little = true;
+        start = 2;
+    } else if (byte(0) == 0xFE && byte(1) == 0xFF) {
+        start = 2;
+    } else if (content.size() >= 4 && byte(0) != 0 && byte(1) == 0 && byte(2) != 0 && byte(3) == 0) {
+        little = true;
+    } else if (content.size() >= 4 && byte(0) == 0 && byte(1) != 0 && byte(2) == 0 && byte(3) != 0) {
+        little = false;
+    } else {
+        return false;
+    }
+    std::string out;
+    out.reserve(content.size() / 2);
+    auto unit = [&](std::size_t i) -> unsigned {
+        return little ? unsigned(byte(i)) | (unsigned(byte(i + 1)) << 8) : (unsigned(byte(i)) << 8) | byte(i + 1);
+    };
+    auto put = [&out](unsigned c) {
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    };
+    constexpr unsigned Replacement = 0xFFFD;
+    std::size_t i = start;
+    for (; i + 1 < content.size(); i += 2) {
+        const unsigned u = unit(i);
+        if (u >= 0xD800 && u < 0xDC00) {
+            if (i + 3 < content.size()) {
+                const unsigned low = unit(i + 2);
+                if (low >= 0xDC00 && low < 0xE000) {
+                    put(0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                    i += 2;
+                    continue;
+                }
+            }
+            put(Replacement);
+        } else if (u >= 0xDC00 && u < 0xE000) {
+            put(Replacement);
+        } else {
+            put(u);
+        }
+    }
+    if (i < content.size()) put(Replacement);  // an odd last byte
+    content.swap(out);
+    return true;
+}
+
 FileFormat guessFileFormat(const std::string& name, const std::string& content) {
     const std::string ext = lowerAscii(ComplexFileName(name).getExtension());
     if (ext == "fkn" || ext == "fk" || ext == "faultkin") return FileFormat::FaultKin;

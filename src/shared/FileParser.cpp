@@ -105,7 +105,8 @@ int FileParser::tokenize(const char* text, TokenList& tokens) const {
         field.clear();
         const char* q = p;
         while (isBlank(*q) && !isDelimiter(*q)) ++q;
-        if (*q == krtIEConstants::Quote_Char) {
+        const bool quoted = *q == krtIEConstants::Quote_Char;
+        if (quoted) {
             ++q;
             for (;;) {
                 if (!*q) break;
@@ -125,7 +126,9 @@ int FileParser::tokenize(const char* text, TokenList& tokens) const {
             q = p;
             while (*q && !isDelimiter(*q)) field += *q++;
         }
-        if (m_trim) {
+        // Blanks inside quotes are the field's own: only an unquoted field
+        // is trimmed.
+        if (m_trim && !quoted) {
             std::size_t b = 0, e = field.size();
             while (b < e && isBlank(field[b])) ++b;
             while (e > b && isBlank(field[e - 1])) --e;

@@ -57,6 +57,7 @@ void Token::set(double value, int format) {
     // The shortest text that reads back as the same double, as a plain
     // decimal when that is short ("1000000", "0.0001"), else with an
     // exponent ("1e+300").
+    if (value == 0.0) value = 0.0;  // no "-0", which readers take for no number
     char buf[400];
     const auto plain = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
     if (plain.ec == std::errc() && std::size_t(plain.ptr - buf) <= Max_Plain_Length) {

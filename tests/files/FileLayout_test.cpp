@@ -95,5 +95,19 @@ TEST(FileLayout, OptionsForReading) {
     EXPECT_EQ(o.getColumnChoice(2), ieDataTypeOptions::Bad_Data_Type_Index);
 }
 
+TEST(FileLayout, Utf16TextBecomesUtf8) {
+    // "Dip\t°\n" little-endian with a mark, a character beyond the basic
+    // plane (U+1F30B) as a surrogate pair, and an unpaired surrogate.
+    std::string le("\xFF\xFE" "D\0i\0p\0\t\0\xB0\0\n\0" "\x3C\xD8\x0B\xDF" "\x00\xD8", 20);
+    ASSERT_TRUE(decodeUtf16(le));
+    EXPECT_EQ(le, "Dip\t\xC2\xB0\n\xF0\x9F\x8C\x8B\xEF\xBF\xBD");
+    std::string be("\0S\0t\0r\0i\0k\0e", 12);  // big-endian, no mark
+    ASSERT_TRUE(decodeUtf16(be));
+    EXPECT_EQ(be, "Strike");
+    std::string plain = "Strike\tDip\n";
+    EXPECT_FALSE(decodeUtf16(plain));
+    EXPECT_EQ(plain, "Strike\tDip\n");
+}
+
 }  // namespace
 }  // namespace qzCore

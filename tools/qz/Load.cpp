@@ -156,6 +156,10 @@ bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, uns
         std::cerr << "qz: cannot open '" << name << "'\n";
         return false;
     }
+    if (formatOf(opts.format) != FileFormat::Binary && qzCore::guessFileFormat(name, content) != FileFormat::Binary &&
+        qzCore::decodeUtf16(content)) {
+        std::cerr << "qz: '" << name << "': UTF-16 text, read as UTF-8\n";
+    }
     qzCore::LayoutChoices given;
     given.format = formatOf(opts.format);
     given.delimiter = delimiterOf(opts.delimiter);

@@ -78,7 +78,22 @@ int write(Loaded& l, unsigned char id, const std::string& name, const std::strin
         std::cerr << "qz: '" << name << "': " << messageOf(l, r == 1 ? -7 : r) << '\n';
         return 1;
     }
-    std::cout << "qz: wrote " << l.manager.getDatasetFromID(id)->getNumData() << " records to " << name << '\n';
+    // What the format holds of the records: a fault fills both Stereonet
+    // blocks; FaultKin and the brute listing hold faults with a sense.
+    const qzCore::Data& data = *l.manager.getDatasetFromID(id);
+    int written = 0, left = 0;
+    for (const qzCore::GeoData* g : data.getDataList()) {
+        bool held = true;
+        if (f == OutFormat::Stereonet) {
+            held = qzCore::Emitter::inStereonetPlanes(g) || qzCore::Emitter::inStereonetLines(g);
+        } else if (f == OutFormat::FaultKin || f == OutFormat::Brute) {
+            held = qzCore::Emitter::inFaultKin(g);
+        }
+        held ? ++written : ++left;
+    }
+    std::cout << "qz: wrote " << written << " records to " << name;
+    if (left > 0) std::cout << " (" << left << " that the format cannot hold left out)";
+    std::cout << '\n';
     return 0;
 }
 

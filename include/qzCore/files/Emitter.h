@@ -67,6 +67,17 @@ public:
     /// Longest comment the binary file holds (the flag word's length field).
     static constexpr std::size_t Max_Binary_Comment_Length = 255;
 
+    /// Which records the Stereonet writer puts in its AD block of planes
+    /// (planar records with strike and dip: planes, faults, wells, markers,
+    /// universal-stage records by their second axis) and in its TP block of
+    /// lines (lines, result records, and faults by their slip line).
+    static bool inStereonetPlanes(const GeoData* g);
+    static bool inStereonetLines(const GeoData* g);
+    /// Which records the FaultKin writer and the brute listing write: faults
+    /// with all four angles and a sense of slip with a direction (not
+    /// ambiguous).
+    static bool inFaultKin(const GeoData* g);
+
 private:
     int emitText(std::ostream& out);
     int emitBinary(std::ostream& out);

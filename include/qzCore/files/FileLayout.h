@@ -69,6 +69,14 @@ struct FileLayout {
     std::string columnsText() const;
 };
 
+/// Turns UTF-16 text (with a byte-order mark, or without one when its first
+/// characters are ASCII with a zero byte beside each) into UTF-8, in
+/// place; an unpaired surrogate becomes U+FFFD.  False (unchanged) for
+/// anything else.  Hosts that read whole files call it before guessing;
+/// the line reader itself reports each line of a UTF-16 file it is handed
+/// (every line holds NUL bytes).
+bool decodeUtf16(std::string& content);
+
 /// Lines that take part in guessing the delimiter.
 constexpr int Sample_Lines = 20;
 

@@ -20,7 +20,7 @@
 //  * a field that starts with a double quote runs to the closing quote and
 //    may hold delimiters; two double quotes inside stand for one;
 //  * with ieColumnOptions::Column_Option_Trim_Blanks, blanks around each
-//    field are dropped;
+//    unquoted field are dropped (a quoted field keeps them);
 //  * bytes above 127 are ordinary characters.
 #ifndef QZCORE_SHARED_FILEPARSER_H
 #define QZCORE_SHARED_FILEPARSER_H
