@@ -158,6 +158,47 @@ TEST_F(BinaryFile, Version30KeepsItsCommentLengthInBits3To15) {
     EXPECT_EQ(p.data()->getY(), 100.0);
 }
 
+TEST_F(BinaryFile, OldVersionsHaveNoSlipFlagsInTheirCommentLength) {
+    // A comment of 15 characters sets bits 3 to 6 of the old flag word
+    // (15 << 3): there they are length, not the clockwise, counter-
+    // clockwise, in-strike and has-slip flags of later versions.
+    for (const char* tag : {"Quarzel_3.0", "Quarzel_2.0"}) {
+        Data d(ComplexFileName("v"), &errors, 6);
+        const bool v2 = std::string(tag) == "Quarzel_2.0";
+        Bytes b;
+        b.header(tag);
+        const auto flags = static_cast<std::uint16_t>((15 << 3) | 1);
+        b.u16(flags).bytes("fifteen letters").tokens("p", "30", "40", "", "", "");
+        if (v2) b.padded("", 8);
+        b.u16(flags).values(0, -1, 30, 40, -1, -1, -1, 0, 0, K::GDType_Plane);
+        if (v2) {
+            b.i32(-1).i32(-1).i32(-1).padded("", 8);
+        } else {
+            b.f64(-1.0).f64(-1.0).f64(-1.0);
+        }
+        // A fault of the same version: its slip code says it has a slip.
+        b.u16(0).tokens("f", "0", "60", "90", "60", "Norm");
+        if (v2) b.padded("", 8);
+        b.u16(0).values(0, -1, 0, 60, -1, 90, 60, 16, 0, K::GDType_Fault);
+        if (v2) {
+            b.i32(-1).i32(-1).i32(-1).padded("", 8);
+        } else {
+            b.f64(-1.0).f64(-1.0).f64(-1.0);
+        }
+        ASSERT_EQ(read(b.s, d), 1) << tag;
+        ASSERT_EQ(d.getNumData(), 2) << tag;
+        const LightweightDataStruct& plane = *d.getSpecificData(0)->data();
+        EXPECT_STREQ(d.getSpecificData(0)->tokens()->getComment(), "fifteen letters");
+        EXPECT_FALSE(plane.hasSlipFlag()) << tag;
+        EXPECT_FALSE(plane.hasCWSlip()) << tag;
+        EXPECT_FALSE(plane.hasCCWSlip()) << tag;
+        EXPECT_FALSE(plane.hasSlipInStrikeDirection()) << tag;
+        const LightweightDataStruct& fault = *d.getSpecificData(1)->data();
+        EXPECT_TRUE(fault.hasSlip()) << tag;
+        EXPECT_TRUE(fault.hasCCWSlip()) << tag;  // normal, straight down dip
+    }
+}
+
 TEST_F(BinaryFile, Version20HasIntegerLocationsAndReservedBytes) {
     Bytes b;
     b.header("Quarzel_2.0");

@@ -38,6 +38,16 @@ TEST(Token, ExactTextReadsBackTheSameDouble) {
         ASSERT_TRUE(t.get(back)) << t.str();
         EXPECT_EQ(back, v);
     }
+    // Plain decimals while they are short, an exponent beyond; never "-0",
+    // which readers of locations refuse.
+    const std::pair<double, const char*> texts[] = {
+        {1e6, "1000000"}, {1e-4, "0.0001"}, {1e300, "1e+300"}, {-0.0, "0"}, {123456.789, "123456.789"},
+        {1e-300, "1e-300"}, {12345678901234567890.0, "12345678901234567168"}};
+    for (const auto& c : texts) {
+        Token t;
+        t.set(c.first, Token::Exact);
+        EXPECT_EQ(t.str(), c.second);
+    }
 }
 
 TEST(Token, OnlyPlainDecimalNumbersAreNumbers) {
@@ -75,6 +85,10 @@ TEST(FileParserTokenize, QuotedFieldsHoldDelimitersAndQuotes) {
               (Fields{"12", "joint, set 2", "say \"hi\""}));
     // An unclosed quote runs to the end of the line.
     EXPECT_EQ(split(comma, "1,\"open, field"), (Fields{"1", "open, field"}));
+    // Blanks inside quotes stay, even where blanks are trimmed.
+    ieColumnOptions trimming = options(krtIEConstants::Comma_Delim);
+    trimming.setColumnOption(ieColumnOptions::Column_Option_Trim_Blanks);
+    EXPECT_EQ(split(FileParser(trimming), " a , \"  b \",c"), (Fields{"a", "  b ", "c"}));
 }
 
 TEST(FileParserTokenize, SpacesAsDelimiterFoldRuns) {
