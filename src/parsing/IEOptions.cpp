@@ -71,6 +71,17 @@ void qzIEColumnOptions::setDefaultClipboardColumnChoices() {
                 T::Well_Type, T::Comment_Type});
 }
 
+void qzIEColumnOptions::setValueTextExport(unsigned int delimiter) {
+    using T = qzIEDataTypeOptions;
+    setIEOption(IE_Option_16);
+    setIEOption(IE_Angles_From_Values);
+    setIEOption(IE_Rake_From_Value);
+    resetColumnChoices();
+    setColumns({T::Type_Type, T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type, T::Plunge_Type, T::Slip_Type,
+                T::Well_Type, T::XLoc_Type, T::YLoc_Type, T::ZLoc_Type, T::MD_Type, T::Comment_Type});
+    setColumnDelim(delimiter);
+}
+
 void qzIEColumnOptions::setDefaultFaultKinInputColumnChoices() {
     using T = qzIEDataTypeOptions;
     setColumns({T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type, T::Slip_Type});

@@ -228,19 +228,7 @@ protected:
 constexpr unsigned kSeeds[] = {1, 7, 42, 2024, 99991};
 constexpr int kRecords = 150;
 
-/// The text layout qz writes: every value column, angles as numbers.
-void textLayout(O& o, unsigned int delimiter) {
-    o.setIEOption(O::IE_Option_16);
-    o.setIEOption(O::IE_Angles_From_Values);
-    o.setIEOption(O::IE_Rake_From_Value);
-    int c = 0;
-    for (const int t : {T::Type_Type, T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type, T::Plunge_Type,
-                        T::Slip_Type, T::Well_Type, T::XLoc_Type, T::YLoc_Type, T::ZLoc_Type, T::MD_Type,
-                        T::Comment_Type}) {
-        o.setColumnChoice(c++, t);
-    }
-    o.setColumnDelim(delimiter);
-}
+void textLayout(O& o, unsigned int delimiter) { o.setValueTextExport(delimiter); }
 
 TEST_F(RoundTrip, DelimitedTextKeepsEveryValueColumn) {
     for (const unsigned seed : kSeeds) {

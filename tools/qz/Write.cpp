@@ -49,21 +49,11 @@ int write(Loaded& l, unsigned char id, const std::string& name, const std::strin
         case OutFormat::Stereonet: options.setIEOption(qzIEColumnOptions::IE_Stereonet_File); break;
         case OutFormat::FaultKin: options.setIEOption(qzIEColumnOptions::IE_FaultKin_File); break;
         case OutFormat::Brute: options.setIEOption(qzIEColumnOptions::IE_Option_0x1000000); break;
-        case OutFormat::Text: {
+        case OutFormat::Text:
             // Every value, with right-hand-rule angles written as numbers.
-            options.setIEOption(qzIEColumnOptions::IE_Option_16);
-            options.setIEOption(qzIEColumnOptions::IE_Angles_From_Values);
-            options.setIEOption(qzIEColumnOptions::IE_Rake_From_Value);
-            using T = qzIEDataTypeOptions;
-            int c = 0;
-            for (const int t : {T::Type_Type, T::Strike_Type, T::Dip_Type, T::Rake_Type, T::Trend_Type, T::Plunge_Type,
-                                T::Slip_Type, T::Well_Type, T::XLoc_Type, T::YLoc_Type, T::ZLoc_Type, T::MD_Type,
-                                T::Comment_Type}) {
-                options.setColumnChoice(c++, t);
-            }
-            options.setColumnDelim(extensionOf(name) == "csv" ? krtIEConstants::Comma_Delim : krtIEConstants::Tab_Delim);
+            options.setValueTextExport(extensionOf(name) == "csv" ? krtIEConstants::Comma_Delim
+                                                                  : krtIEConstants::Tab_Delim);
             break;
-        }
     }
     const qzIEDataTypeOptions types;
     qzCore::qzIEDataTypeOrder order(types, options);

@@ -92,6 +92,12 @@ public:
     void setDefaultBinaryColumnChoices();
     /// #, Type, Strike, Dip, Rake, Trend, Plunge, Slip, XLoc, YLoc, ZLoc, MD, Well, Comment.
     void setDefaultClipboardColumnChoices();
+    /// A delimited-text export of every value a text file holds: columns
+    /// Type, Strike, Dip, Rake, Trend, Plunge, Slip, Well, XLoc, YLoc, ZLoc,
+    /// MD, Comment; angles written from the values (right-hand-rule
+    /// numbers), the rake from its value; the text writer chosen (option
+    /// 16); the given delimiter bits.  It reads back with its header row.
+    void setValueTextExport(unsigned int delimiter);
     /// Strike, Dip, Trend, Plunge, Slip in columns 0..4 (other columns kept).
     void setDefaultFaultKinInputColumnChoices();
     /// Strike, Dip, Rake, Trend, Plunge in columns 0..4 (other columns kept).
