@@ -40,18 +40,7 @@ void AnalyzeFaultParams::setSig1Range(int start, int end) {
 }
 
 int Analyzer::slipClass(int strike, int trend, int plunge, char slip) {
-    // The rotation sense is that of the strike-slip component (sinistral
-    // counter-clockwise), with normal slip counter-clockwise on a pure
-    // dip-slip line.  Up to A = 90 the line as written points along the
-    // strike, so a counter-clockwise (sinistral or normal) hanging wall
-    // moves along it; beyond 90 the line points against the strike and the
-    // relation turns round.  So the same fault written with rake 0 or 180,
-    // or with its slip line either way along a horizontal, gets the same
-    // axes.
-    const int angle = FaultData::slipAngle(strike, trend, plunge);
-    const int sense = FaultData::rotationSense(angle, slip);
-    if (sense < 0) return -1;
-    return angle > 90 ? 1 - sense : sense;
+    return FaultData::hangingWallClass(strike, trend, plunge, slip);
 }
 
 void Analyzer::buildValidFaultList(std::vector<FaultData*>& out) const {

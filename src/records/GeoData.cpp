@@ -289,6 +289,13 @@ int FaultData::rotationSense(int a, char slip) {
     return ccw ? 1 : (cw ? 0 : -1);
 }
 
+int FaultData::hangingWallClass(int strike, int trend, int plunge, char slip) {
+    const int angle = slipAngle(strike, trend, plunge);
+    const int sense = rotationSense(angle, slip);
+    if (sense < 0) return -1;
+    return hangingWallClass(angle, sense == 0);
+}
+
 // ---------------------------------------------------------------- SpecialData
 
 SpecialData::SpecialData() { setKind(GDTypes::GDType_GenericSpecial); }

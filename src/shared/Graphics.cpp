@@ -137,4 +137,17 @@ void GraphicsPort::breakMultiPath(std::list<GraphicsPath>& paths) const {
     }
 }
 
+bool planeArcCircle(float radius, float rotation, TwoDPoint<double>& centre, double& circleRadius) {
+    if (!(radius > 0.0f)) return false;
+    // For strike 0 the circle passes through (0, 1), (0, -1) and (r, 0):
+    // its centre is (c, 0) with c = (r^2 - 1) / 2r, its radius r - c.
+    const double r = radius;
+    const double c = (r * r - 1.0) / (2.0 * r);
+    circleRadius = r - c;
+    // Turned to the strike: clockwise by the strike, that is by -rotation.
+    const double a = -double(rotation) * 3.14159265358979323846 / 180.0;
+    centre.init(c * std::cos(a), -c * std::sin(a));
+    return true;
+}
+
 }  // namespace qzCore

@@ -71,7 +71,7 @@ TEST(ColorHelper, InterpolatesExactlyN) {
 }
 
 /// Records what a plot draws.
-class RecordingPort : public GraphicsPort {
+class CallNamesPort : public GraphicsPort {
 public:
     std::vector<std::string> calls;
     void setLineSize(int) override {}
@@ -88,7 +88,7 @@ public:
     void drawPath(const GraphicsPath& path, const GraphicsStyle&, bool, bool close, bool) override {
         calls.push_back("path" + std::to_string(path.size()) + (close ? "c" : ""));
     }
-    void drawWedge(const TwoDPoint<float>&, float, float, float, const GraphicsStyle&,
+    void drawWedge(const TwoDPoint<float>&, const TwoDPoint<float>&, float, float, const GraphicsStyle&,
                    const GraphicsStyle&, bool) override {}
     void drawSymbol(const TwoDPoint<float>&, const GraphicsStyle&, float, const GraphicsStyle&, bool) override {}
     void drawBox(const TwoDPoint<float>&, const TwoDPoint<float>&, const GraphicsStyle&,
@@ -101,7 +101,7 @@ public:
 };
 
 TEST(GraphicsPortMultiPath, JoinsSegmentsIntoOpenAndClosedPaths) {
-    RecordingPort port;
+    CallNamesPort port;
     const GraphicsStyle s;
     GraphicsStyle other;
     other.setColor(RGBColor(255, 0, 0));

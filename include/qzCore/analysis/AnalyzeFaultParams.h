@@ -8,7 +8,7 @@
 #include <deque>
 
 #include "qzCore/analysis/AnalyzeParams.h"
-#include "qzCore/plot/PlotStyles.h"
+#include "qzCore/shared/PlotStyles.h"
 #include "qzCore/records/GDTypes.h"
 
 namespace qzCore {

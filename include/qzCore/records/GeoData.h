@@ -174,6 +174,16 @@ public:
     /// The sense of rotation of slip code `slip` on a slip line at angle A
     /// (table above): 1 counter-clockwise, 0 clockwise, -1 neither.
     static int rotationSense(int angle, char slip);
+    /// Which way the hanging wall moves along the slip line as written
+    /// (trend, plunge; whole degrees): 1 along it (a normal component, or
+    /// for a horizontal line along its trend), 0 against it, -1 when the
+    /// sense does not fit the line.  Up to A = 90 a counter-clockwise
+    /// (sinistral or normal) sense moves along the line; beyond 90 the line
+    /// points against the strike and a clockwise sense does.
+    static int hangingWallClass(int strike, int trend, int plunge, char slip);
+    /// The same from the angle A and the rotation flags (clockwise true or
+    /// false) a record keeps.
+    static int hangingWallClass(int angle, bool clockwise) { return angle <= 90 ? !clockwise : clockwise; }
 
 protected:
     void copyValuesFrom(const FaultData& o);

@@ -51,14 +51,17 @@ struct RGBColorLess {
     bool operator()(const RGBColor& a, const RGBColor& b) const { return a.getRGB() < b.getRGB(); }
 };
 
-/// Line or fill style.
+/// Line or fill style.  The plots use 0 (solid outlines and fills), 2
+/// (the net's fine lines), 5 (a filled closed contour) and 7 (a fill with
+/// no outline of its own).
 enum Graphics_Style : int {
     Style_Solid = 0,
     Style_Dashed = 1,
-    Style_Dotted = 2,
-    Style_Dash_Dot = 3,
+    Style_Fine = 2,      ///< a fine, faint line: a net's grid
+    Style_Dotted = 3,
     Style_Hollow = 4,
-    Style_Filled = 5
+    Style_Filled = 5,
+    Style_Fill_Only = 7
 };
 
 /// Symbol or line size, 0 (smallest) to 9.
@@ -184,6 +187,13 @@ private:
     int m_segments;
 };
 
+/// The circle of a plane arc (GraphicsPort::drawPlaneArc): the circle
+/// through the primitive at azimuths -rotation and -rotation + 180 and
+/// through the dip point at `radius` (plot units) on azimuth -rotation +
+/// 90.  False for a radius of 0 or less, whose trace is the straight line
+/// through the centre.  @param centre, circleRadius plot units.
+bool planeArcCircle(float radius, float rotation, TwoDPoint<double>& centre, double& circleRadius);
+
 /// 32-bit mask of plot-state bits.
 class krtDefaultMaskedBase {
 public:
@@ -248,6 +258,12 @@ public:
                            const GraphicsStyle& style, float headSize) = 0;
     virtual void beginGroup() = 0;
     virtual void endGroup() = 0;
+    /// The trace of a plane as a circular arc (exact in the equal-angle
+    /// projection only): through the primitive at the strike and at the
+    /// opposite azimuth and through the dip point at `radius` from the
+    /// centre; `rotation` is minus the strike, degrees.  A radius of 0 is
+    /// the straight line along the strike through the centre.  See
+    /// planeArcCircle.
     virtual void drawPlaneArc(float radius, float rotation, const GraphicsStyle& style, bool flag) = 0;
     virtual void applyColorTable() = 0;
     virtual void drawLine(const TwoDPoint<float>& from, const TwoDPoint<float>& to,
@@ -255,7 +271,9 @@ public:
     virtual bool usesColorTable() = 0;
     virtual void drawPath(const GraphicsPath& path, const GraphicsStyle& style, bool fill,
                           bool close, bool smooth) = 0;
-    virtual void drawWedge(const TwoDPoint<float>& centre, float start, float radius, float sweep,
+    /// A wedge of a circle about `centre` from the point `start` on it,
+    /// `sweep` degrees clockwise.
+    virtual void drawWedge(const TwoDPoint<float>& centre, const TwoDPoint<float>& start, float radius, float sweep,
                            const GraphicsStyle& fill, const GraphicsStyle& outline, bool flag) = 0;
     virtual void drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& style, float size,
                             const GraphicsStyle& fill, bool filled) = 0;

@@ -1,6 +1,8 @@
-// Colours and symbols of plotted kinds of data.
-#ifndef QZCORE_PLOT_PLOTSTYLES_H
-#define QZCORE_PLOT_PLOTSTYLES_H
+// Colours and symbols of plotted kinds of data: value types that plot
+// parameters and the fault analysis's parameters share (the analysis keeps
+// the styles of its results), so they sit below both.
+#ifndef QZCORE_SHARED_PLOTSTYLES_H
+#define QZCORE_SHARED_PLOTSTYLES_H
 
 #include "qzCore/shared/Graphics.h"
 
@@ -45,4 +47,4 @@ public:
 
 }  // namespace qzCore
 
-#endif  // QZCORE_PLOT_PLOTSTYLES_H
+#endif  // QZCORE_SHARED_PLOTSTYLES_H

@@ -1,4 +1,4 @@
-#include "qzCore/plot/PlotStyles.h"
+#include "qzCore/shared/PlotStyles.h"
 
 namespace qzCore {
 

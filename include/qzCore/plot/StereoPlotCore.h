@@ -1,0 +1,140 @@
+// The stereonet: orientations projected into a circle of radius 1 (plot
+// units, x east, y north) in equal-area (Lambert, Schmidt net) or
+// equal-angle (stereographic, Wulff net) projection, of the lower or the
+// upper hemisphere; its frame, net and labels; records as symbols, poles,
+// dip directions and great circles; slip arrows; analysis results;
+// highlights; the contour legend.
+//
+// Projection: a line (trend t, plunge p, degrees) lies at (sin t, cos t) r
+// with r = sqrt(2) sin((90 - p)/2) in equal area and r = tan((90 - p)/2)
+// in equal angle: 1 on the primitive (horizontal), 0 at the centre
+// (vertical).  A plane is its great circle (keyed by strike and dip), its
+// pole or its dip direction, by the plot's plane and fault styles.  On an
+// upper-hemisphere plot every orientation is turned by 180 degrees in
+// azimuth, results as much as data.
+//
+// Drawing order of generatePlot: colour table (for ports that use one),
+// frame, data (lines, faults, lineations, planes, specials), slip arrows,
+// contours, contour legend, labels.
+#ifndef QZCORE_PLOT_STEREOPLOTCORE_H
+#define QZCORE_PLOT_STEREOPLOTCORE_H
+
+#include <list>
+#include <memory>
+
+#include "qzCore/plot/ContourParams.h"
+#include "qzCore/plot/Plot.h"
+#include "qzCore/plot/StereoPlotParams.h"
+
+namespace qzCore {
+
+class StereoPlotCore : public Plot {
+public:
+    StereoPlotCore(const StereoPlotParams& params, GraphicsPort* port, const DataManager& manager);
+    ~StereoPlotCore() override;
+
+    void setPlotParams(const StereoPlotParams& params) { m_params = params; }
+    void setPlotParams(const PlotParams* params) override;
+    PlotParams& getPlotParams() override { return m_params; }
+    const PlotParams& getPlotParams() const override { return m_params; }
+    const StereoPlotParams& getStereoPlotParams() const { return m_params; }
+    Plot_Type getPlotType() const override { return Stereo_Plot; }
+    const ContourParams* getContourParams() const override { return m_contour.get(); }
+    void setPlotState(krtDefaultMaskedBase& state) override;
+    void generatePlot() override;
+
+    // ---- projection ------------------------------------------------------
+    /// (azimuth, plunge) in whole degrees -> plot units.
+    void mapTPToUnitCircle(const TwoDPoint<int>& orientation, TwoDPoint<float>& out) const;
+    /// (azimuth, plunge) in degrees, fractions kept -> plot units, in place.
+    void mapTPToUnitCircle(TwoDPoint<float>& point) const;
+    /// (azimuth, plunge) -> device units (rounded), in place.
+    TwoDPoint<int>& mapTPToClient(TwoDPoint<int>& point) const;
+    /// A point of the unit square (0..1, y down) -> device units of the
+    /// plot's square; with `check`, whether it lies within the net.
+    bool mapPointToClient(double x, double y, TwoDPoint<float>& out, bool check) const;
+    bool mapPointToClient(double x, double y, TwoDPoint<int>& out, bool check) const;
+    /// The great circle of a plane (strike, dip; degrees) in plot units,
+    /// from the strike end to the other.  True when any point was made.
+    bool generateGreatCircle(float strike, float dip, std::list<TwoDPoint<float>>& points) const;
+    /// Draws the small circle of `angle` degrees about the line `axis`
+    /// (trend, plunge; degrees) in the plot's hemisphere: a confidence
+    /// cone.  Parts beyond the primitive are drawn where their opposite
+    /// directions project.  Nothing without a port.
+    void generateSmallCircleOnPort(const TwoDPoint<float>& axis, float angle, const GraphicsStyle& style) const;
+
+    // ---- records ------------------------------------------------------------
+    bool insertFault(const GeoData* record) override;
+    bool insertLine(const GeoData* record) override;
+    bool insertLineation(const GeoData* record) override;
+    bool insertPlane(const GeoData* record) override;
+    bool insertSpecial(const GeoData* record) override;
+    /// Universal-stage axes (kinds 16, 17, 18).
+    bool insert(const std::list<SpecialData>& results) override;
+    /// P and T axes in the styles of the fault analysis.
+    bool insert(const std::list<SpecialData>& results, const AnalyzeFaultParams& params) override;
+    /// Results in one style; with symbol 8 each is drawn as the plane whose
+    /// pole it is (a best-fit girdle).
+    bool insert(const std::list<SpecialData>& results, const GenericBasePlotParams& params) override;
+    using Plot::insert;
+
+    // ---- highlights and results ------------------------------------------------
+    void highlightInPlot(int x, int y, const GraphicsStyle& style, bool keep) override;
+    void insertHighlightPoints(bool greatCircles, const GraphicsStyle& style) override;
+    bool getLastHighlightedPoint(TwoDPoint<int>& key, GraphicsStyle& style, bool greatCircle) override;
+    bool getLinearResults(std::list<qzPlottedPoint>& out, int& count) const override;
+    bool getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const override;
+
+    // ---- contours -------------------------------------------------------------
+    /// Keeps a copy of the record and draws its contours.
+    void contour(const ContourParams& params) override;
+    /// Drops the contours; redraws with `redraw`.
+    void clearContours(bool redraw) override;
+
+    void setFaultColor(const RGBColor& c) override { m_params.getPlotColors().fault = c; }
+    void setPlaneColor(const RGBColor& c) override { m_params.getPlotColors().plane = c; }
+    void setLineColor(const RGBColor& c) override { m_params.getPlotColors().line = c; }
+    void setLineationColor(const RGBColor& c) override { m_params.getPlotColors().lineation = c; }
+    void setSpecialColor(const RGBColor& c) override { m_params.getPlotColors().special = c; }
+
+    /// The arrow of a slip line (plot units): from the line's point, along
+    /// the movement of the hanging wall.
+    static constexpr float Min_Arrow_Length = 0.1f;
+    static constexpr float Min_Arrow_Head = 0.05f;
+
+protected:
+    void generateFrameOnPort();
+    void generateLabelsOnPort();
+    /// The great circle of the plane (strike, dip) in `key`.
+    void generateGreatCircleOnPort(const TwoDPoint<int>& key, const GraphicsStyle& style);
+    void generateOnPort(const Store& store);
+    void generatePointOnPort(const TwoDPoint<int>& key, const DataPlotPoint& point);
+    void generateSlipVectorsOnPort();
+    void generateLegendOnPort();
+    /// The contours of the current record, then their labels and legend.
+    virtual void generateContoursOnPort();
+    void generateContourLabelsOnPort();
+    void updateHemisphere();
+
+    void updateFaultColor() override;
+    void updateLineColor() override;
+    void updateLineationColor() override;
+    void updatePlaneColor() override;
+    void updateSpecialColor() override;
+    void addDrawnColors(std::set<RGBColor, RGBColorLess>& colors) const override;
+
+    /// Projection radius of a plunge (degrees, fractions kept).
+    double radiusOf(double plunge) const;
+
+    StereoPlotParams m_params;
+    std::unique_ptr<ContourParams> m_contour;
+
+private:
+    bool insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style, const RGBColor& color,
+                      const GraphicsStyle& symbols);
+    void updateSymbolsAndSizes(krtDefaultMaskedBase& state);
+};
+
+}  // namespace qzCore
+
+#endif  // QZCORE_PLOT_STEREOPLOTCORE_H

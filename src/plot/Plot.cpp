@@ -1,0 +1,249 @@
+#include "qzCore/plot/Plot.h"
+
+#include <new>
+
+#include "qzCore/plot/ContourParams.h"
+#include "qzCore/records/GeoData.h"
+
+namespace qzCore {
+
+const char* const Plot::Plot_Type_Strings[3] = {"Rose Plot", "Stereo Plot", "Tangent Plot"};
+const char* const Plot::Sct_Plot_Type_Strings[2] = {"Az vs. Dip", "Depth vs. Az/Dip"};
+const GraphicsStyle Plot::Bad_Style_Flyweight_Value;
+MyMath Plot::m_myMath;
+
+Plot::Plot(GraphicsPort* port, const DataManager& manager)
+    : m_port(port), m_manager(manager), m_name(port ? port->getName() : std::string("Untitled")) {
+    reset();
+    setFont();
+}
+
+Plot::~Plot() = default;
+
+// ---------------------------------------------------------------- defaults
+
+void Plot::clearContours(bool) {}
+void Plot::contour(const ContourParams&) {}
+bool Plot::getLastHighlightedPoint(TwoDPoint<int>&, GraphicsStyle&, bool) { return false; }
+void Plot::highlightInPlot(int, int, const GraphicsStyle&, bool) {}
+bool Plot::insert(const SpecialData* record) { return insertSpecial(record); }
+bool Plot::insert(const PlaneData* record) { return insertPlane(record); }
+bool Plot::insert(const LineData* record) { return insertLine(record); }
+bool Plot::insert(const FaultData* record) { return insertFault(record); }
+bool Plot::insert(const std::list<SpecialData>&, const AnalyzeFaultParams&) { return false; }
+bool Plot::insert(const std::list<SpecialData>&, const GenericBasePlotParams&) { return false; }
+bool Plot::insert(const std::list<SpecialData>&) { return false; }
+void Plot::insertHighlightPoints(bool, const GraphicsStyle&) {}
+
+bool Plot::getLinearResults(std::list<qzPlottedPoint>&, int& count) const {
+    count = 0;
+    return false;
+}
+
+bool Plot::getPlanarResults(std::list<qzPlottedPoint>&, int& count, bool) const {
+    count = 0;
+    return false;
+}
+
+bool Plot::getResults(std::vector<float>&, float& count) {
+    count = 0;
+    return false;
+}
+
+void Plot::setPlotState(krtDefaultMaskedBase& state) {
+    if (state.isSet(State_Fault_Color)) updateFaultColor();
+    if (state.isSet(State_Line_Color)) updateLineColor();
+    if (state.isSet(State_Lineation_Color)) updateLineationColor();
+    if (state.isSet(State_Plane_Color)) updatePlaneColor();
+    if (state.isSet(State_Special_Color)) updateSpecialColor();
+    if (state.isSet(State_Font)) {
+        setFont();
+        m_state.unset(State_Font);
+        state.unset(State_Font);
+    }
+}
+
+// ---------------------------------------------------------------- non-virtual
+
+bool Plot::insert(Plot_Data_Type type, const GeoData* record) {
+    switch (type) {
+        case Plot_Fault: return insertFault(record);
+        case Plot_Line: return insertLine(record);
+        case Plot_Lineation: return insertLineation(record);
+        case Plot_Plane: return insertPlane(record);
+        case Plot_Special: return insertSpecial(record);
+        default: return false;
+    }
+}
+
+void Plot::setPort(GraphicsPort* port) {
+    m_savedPort = m_port;
+    m_port = port;
+}
+
+GraphicsPort* Plot::restorePort() {
+    GraphicsPort* current = m_port;
+    m_port = m_savedPort;
+    m_savedPort = nullptr;
+    return current;
+}
+
+void Plot::setName(const std::string& name) {
+    m_name = name;
+    if (m_port) m_port->setName(name);
+}
+
+void Plot::setFont() {
+    if (m_port) m_port->setFont("Arial", 12);
+}
+
+void Plot::clearHighlightPoints() { m_highlights.clear(); }
+
+bool Plot::enumerateColors(std::set<RGBColor, RGBColorLess>& colors, const PlotParams& params) const {
+    if (!m_port) return false;
+    try {
+        colors.clear();
+        for (const Store* s : {&m_lines, &m_planes, &m_faults, &m_lineations, &m_specials, &m_highlights}) {
+            for (const auto& entry : *s) {
+                for (const DataPlotPoint& p : entry.second) colors.insert(p.getColor());
+            }
+        }
+        const PlotColors& c = params.getPlotColors();
+        for (const RGBColor& k : {c.plotBackground, c.plotFrame, c.text, c.windowBackground, c.highlight}) {
+            colors.insert(k);
+        }
+        addDrawnColors(colors);
+    } catch (const std::bad_alloc&) {
+        colors.clear();
+        return false;
+    }
+    return true;
+}
+
+bool Plot::getPlotStringFromType(const Plot_Type& type, std::string& text) {
+    if (type >= Rose_Plot && type <= Tangent_Plot) {
+        text = Plot_Type_Strings[type];
+        return true;
+    }
+    if (type == Az_Vs_Dip_Plot || type == Depth_Vs_Az_Dip_Plot) {
+        text = Sct_Plot_Type_Strings[type - Az_Vs_Dip_Plot];
+        return true;
+    }
+    return false;
+}
+
+bool Plot::getPlotTypeFromString(const std::string& text, Plot_Type& type) {
+    for (int t = Rose_Plot; t <= Depth_Vs_Az_Dip_Plot; ++t) {
+        std::string s;
+        getPlotStringFromType(static_cast<Plot_Type>(t), s);
+        if (!text.empty() && s == text) {
+            type = static_cast<Plot_Type>(t);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Plot::getPlotTypeStrings(std::list<std::string>& out, bool scatter) {
+    out.clear();
+    if (scatter) {
+        out.assign(std::begin(Sct_Plot_Type_Strings), std::end(Sct_Plot_Type_Strings));
+    } else {
+        out.assign(std::begin(Plot_Type_Strings), std::end(Plot_Type_Strings));
+    }
+}
+
+// ---------------------------------------------------------------- orientations
+
+namespace {
+
+bool planar(const GeoData* g) {
+    return g && g->data() && g->data()->isPlanar() && g->data()->hasStrike() && g->data()->hasDip();
+}
+
+void toHemisphere(TwoDPoint<int>& p, bool lowerHem) {
+    if (!lowerHem) {
+        int a = p.x();
+        Plot::m_myMath.computeUpperHem(a);
+        p.x() = a;
+    }
+}
+
+}  // namespace
+
+bool Plot::computeGreatCircle(TwoDPoint<int>& out, const GeoData* record, bool lowerHem) const {
+    if (!planar(record)) return false;
+    out.init(record->data()->getStrike(), record->data()->getDip());
+    toHemisphere(out, lowerHem);
+    return true;
+}
+
+bool Plot::computePole(TwoDPoint<int>& out, const GeoData* record, bool lowerHem) const {
+    if (!planar(record)) return false;
+    int a = record->data()->getStrike(), b = record->data()->getDip();
+    m_myMath.computePole(a, b);
+    out.init(a, b);
+    toHemisphere(out, lowerHem);
+    return true;
+}
+
+bool Plot::computeDipDir(TwoDPoint<int>& out, const GeoData* record, bool lowerHem) const {
+    if (!planar(record)) return false;
+    int a = record->data()->getStrike();
+    m_myMath.computeDipDir(a);
+    out.init(a, record->data()->getDip());
+    toHemisphere(out, lowerHem);
+    return true;
+}
+
+bool Plot::computeLine(TwoDPoint<int>& out, const GeoData* record, bool lowerHem) const {
+    if (!record || !record->data() || !record->data()->hasTrend() || !record->data()->hasPlunge()) return false;
+    out.init(record->data()->getTrend(), record->data()->getPlunge());
+    toHemisphere(out, lowerHem);
+    return true;
+}
+
+// ---------------------------------------------------------------- stores
+
+void Plot::setColor(Store& store, const RGBColor& color) {
+    for (auto& e : store) {
+        for (DataPlotPoint& p : e.second) p.setColor(color);
+    }
+}
+
+void Plot::setSize(Store& store, Graphics_Size size) {
+    for (auto& e : store) {
+        for (DataPlotPoint& p : e.second) p.setSize(size);
+    }
+}
+
+void Plot::setSymbol(Store& store, Graphics_Symbol symbol, Graphics_Symbol reserved) {
+    for (auto& e : store) {
+        for (DataPlotPoint& p : e.second) {
+            if (p.getSymbol() != reserved) p.setSymbol(symbol);
+        }
+    }
+}
+
+void Plot::setCompositeStyle(Store& store, const GraphicsStyle& style) {
+    for (auto& e : store) {
+        for (DataPlotPoint& p : e.second) p.setCompositeStyle(style);
+    }
+}
+
+void Plot::addPoint(Store& store, const TwoDPoint<int>& key, const DataPlotPoint& point) {
+    store[key].push_back(point);
+    ++m_numData;
+}
+
+void Plot::free() {
+    for (Store* s : {&m_lines, &m_planes, &m_faults, &m_lineations, &m_specials}) s->clear();
+    m_numData = 0;
+}
+
+void Plot::reset() {
+    m_numData = 0;
+    m_savedPort = nullptr;
+}
+
+}  // namespace qzCore

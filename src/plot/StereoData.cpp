@@ -1,0 +1,390 @@
+// The stereonet's records: inserting them and analysis results into the
+// stores, drawing them, slip arrows, highlights, results for the host, the
+// contour legend and labels.
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <new>
+
+#include "qzCore/analysis/AnalyzeFaultParams.h"
+#include "qzCore/datasets/DataManager.h"
+#include "qzCore/plot/GenericBasePlotParams.h"
+#include "qzCore/plot/StereoPlotCore.h"
+#include "qzCore/records/GeoData.h"
+
+namespace qzCore {
+
+namespace {
+
+GraphicsStyle styleOf(const RGBColor& color, const GraphicsStyle& symbols) {
+    return GraphicsStyle(color, symbols.getStyle(), symbols.getSize(), symbols.getSymbol());
+}
+
+/// The style of a result of kind `kind`, or the previous one's.
+GraphicsStyle resultStyle(char kind, const PlotColors& colors, const PlotSymbols& symbols, GraphicsStyle& previous,
+                          bool faultAnalysis) {
+    switch (kind) {
+        case GDTypes::GDType_UStageAxis1: previous = styleOf(colors.fault, symbols.fault); break;
+        case GDTypes::GDType_UStageAxis2: previous = styleOf(colors.lineation, symbols.lineation); break;
+        case GDTypes::GDType_UStageAxis3: previous = styleOf(colors.line, symbols.line); break;
+        default: break;
+    }
+    if (faultAnalysis) {
+        switch (kind) {
+            case GDTypes::GDType_PAxis:
+            case GDTypes::GDType_Sig1: previous = styleOf(colors.fault, symbols.fault); break;
+            case GDTypes::GDType_Sig2: previous = styleOf(colors.lineation, symbols.lineation); break;
+            case GDTypes::GDType_TAxis:
+            case GDTypes::GDType_Sig3: previous = styleOf(colors.line, symbols.line); break;
+            default: break;
+        }
+    }
+    return previous;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- records
+
+bool StereoPlotCore::insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style, const RGBColor& color,
+                                  const GraphicsStyle& symbols) {
+    TwoDPoint<int> key;
+    GraphicsStyle s = styleOf(color, symbols);
+    const bool lower = m_params.getIsLowerHem();
+    bool ok = false;
+    if (style == Planar_Pole) {
+        ok = computePole(key, record, lower);
+    } else if (style == Planar_Dip_Direction) {
+        ok = computeDipDir(key, record, lower);
+    } else {
+        ok = computeGreatCircle(key, record, lower);
+        // A key of strike and dip means the plane itself: marked to be drawn
+        // as its great circle, whatever the kind's symbol (a symbol at
+        // (strike, dip) read as a trend and plunge would be neither the pole
+        // nor the dip).
+        s.setSymbol(Symbol_Great_Circle);
+    }
+    if (!ok) return false;
+    addPoint(store, key, DataPlotPoint(s, record->getDataReference()));
+    return true;
+}
+
+bool StereoPlotCore::insertFault(const GeoData* record) {
+    return insertPlanar(record, m_faults, m_params.getFaultStyle(), m_params.getPlotColors().fault,
+                        m_params.getPlotSymbols().fault);
+}
+
+bool StereoPlotCore::insertPlane(const GeoData* record) {
+    return insertPlanar(record, m_planes, m_params.getPlaneStyle(), m_params.getPlotColors().plane,
+                        m_params.getPlotSymbols().plane);
+}
+
+bool StereoPlotCore::insertLine(const GeoData* record) {
+    TwoDPoint<int> key;
+    if (!computeLine(key, record, m_params.getIsLowerHem())) return false;
+    addPoint(m_lines, key,
+             DataPlotPoint(styleOf(m_params.getPlotColors().line, m_params.getPlotSymbols().line),
+                           record->getDataReference()));
+    return true;
+}
+
+bool StereoPlotCore::insertLineation(const GeoData* record) {
+    TwoDPoint<int> key;
+    if (!computeLine(key, record, m_params.getIsLowerHem())) return false;
+    addPoint(m_lineations, key,
+             DataPlotPoint(styleOf(m_params.getPlotColors().lineation, m_params.getPlotSymbols().lineation),
+                           record->getDataReference()));
+    return true;
+}
+
+bool StereoPlotCore::insertSpecial(const GeoData* record) {
+    // Results lie in the plot's hemisphere like the data they came from.
+    TwoDPoint<int> key;
+    if (!computeLine(key, record, m_params.getIsLowerHem())) return false;
+    addPoint(m_specials, key,
+             DataPlotPoint(styleOf(m_params.getPlotColors().special, m_params.getPlotSymbols().special),
+                           record->getDataReference()));
+    return true;
+}
+
+namespace {
+
+TwoDPoint<int> resultKey(const SpecialData& s, bool lowerHem) {
+    int a = s.getAz();
+    if (!lowerHem) Plot::m_myMath.computeUpperHem(a);
+    return TwoDPoint<int>(a, s.getPl());
+}
+
+}  // namespace
+
+bool StereoPlotCore::insert(const std::list<SpecialData>& results) {
+    GraphicsStyle previous;
+    for (const SpecialData& s : results) {
+        const GraphicsStyle style =
+            resultStyle(s.getGDType(), m_params.getPlotColors(), m_params.getPlotSymbols(), previous, false);
+        addPoint(m_specials, resultKey(s, m_params.getIsLowerHem()), DataPlotPoint(style, 0));
+    }
+    return true;
+}
+
+bool StereoPlotCore::insert(const std::list<SpecialData>& results, const AnalyzeFaultParams& params) {
+    // A great-circle marker would draw the axes as planes.
+    PlotSymbols& own = m_params.getPlotSymbols();
+    if (own.fault.getSymbol() == Symbol_Great_Circle) own.fault.setSymbol(Symbol_Square);
+    if (own.lineation.getSymbol() == Symbol_Great_Circle) own.lineation.setSymbol(Symbol_Dot);
+    if (own.line.getSymbol() == Symbol_Great_Circle) own.line.setSymbol(Symbol_Triangle);
+    GraphicsStyle previous;
+    for (const SpecialData& s : results) {
+        const GraphicsStyle style =
+            resultStyle(s.getGDType(), params.getPlotColors(), params.getPlotSymbols(), previous, true);
+        addPoint(m_specials, resultKey(s, m_params.getIsLowerHem()), DataPlotPoint(style, 0));
+    }
+    return true;
+}
+
+bool StereoPlotCore::insert(const std::list<SpecialData>& results, const GenericBasePlotParams& params) {
+    if (results.empty()) return false;
+    const GraphicsStyle& style = params.getPlotStyle();
+    for (const SpecialData& s : results) {
+        TwoDPoint<int> key;
+        if (style.getSymbol() == Symbol_Great_Circle) {
+            // The plane whose pole the result is (a best-fit girdle), in the
+            // plot's hemisphere.
+            int a = s.getAz(), b = s.getPl();
+            m_myMath.computePlaneFromPole(a, b);
+            if (!m_params.getIsLowerHem()) m_myMath.computeUpperHem(a);
+            key.init(a, b);
+        } else {
+            key = resultKey(s, m_params.getIsLowerHem());
+        }
+        addPoint(m_specials, key, DataPlotPoint(style, s.getDataReference()));
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- drawing
+
+void StereoPlotCore::generateOnPort(const Store& store) {
+    for (const auto& entry : store) {
+        if (entry.second.empty()) continue;
+        const DataPlotPoint& last = entry.second.back();
+        if (last.getSymbol() == Symbol_Great_Circle) {
+            generateGreatCircleOnPort(entry.first, last.getCompositeStyle());
+        } else {
+            generatePointOnPort(entry.first, last);
+        }
+    }
+}
+
+void StereoPlotCore::generatePointOnPort(const TwoDPoint<int>& key, const DataPlotPoint& point) {
+    if (!m_port) return;
+    TwoDPoint<float> at;
+    mapTPToUnitCircle(key, at);
+    m_port->drawSymbol(at, point.getCompositeStyle(), float(point.getSize()), GraphicsStyle(), false);
+}
+
+void StereoPlotCore::generateSlipVectorsOnPort() {
+    if (!m_port) return;
+    const float e = m_port->getEpsilonLength();
+    float length = 4.0f * e, head = 1.5f * e;
+    if (length < 0.08f) length = Min_Arrow_Length;
+    if (head < 0.03f) head = Min_Arrow_Head;
+    for (const auto& entry : m_lineations) {
+        for (const DataPlotPoint& p : entry.second) {
+            int inStrike = 0, clockwise = 0, strike = 0, dip = 0, trend = 0, plunge = 0;
+            if (!m_manager.getDataValue(Value_Slip_Sense, p.getDataRef(), inStrike, clockwise)) continue;
+            if (!m_manager.getDataValue(Value_Strike_Dip, p.getDataRef(), strike, dip) ||
+                !m_manager.getDataValue(Value_Trend_Plunge, p.getDataRef(), trend, plunge)) {
+                continue;
+            }
+            // The arrow shows where the hanging wall moves, in map view: along
+            // the slip line's trend, or against it.  A pure dip-slip line
+            // (A = 90) moves with its normal or reverse sense (counter-
+            // clockwise is normal), so the rule of the rotation flags alone,
+            // which puts A = 90 with the lines beyond it, would point a normal
+            // fault's arrow up the dip.
+            const int angle = FaultData::slipAngle(strike, trend, plunge);
+            const bool along = FaultData::hangingWallClass(angle, clockwise != 0) == 1;
+            TwoDPoint<float> tail;
+            mapTPToUnitCircle(entry.first, tail);
+            TwoDPoint<float> v(0.0f, length);
+            m_myMath.rotate(v, -(trend + (along ? 0.0 : 180.0)) * MyMath::Deg_To_Rad);
+            m_port->drawArrow(tail, TwoDPoint<float>(tail.x() + v.x(), tail.y() + v.y()), p.getCompositeStyle(), head);
+        }
+    }
+}
+
+void StereoPlotCore::generateLegendOnPort() {
+    if (!m_port || !m_contour || m_contour->getLevels().empty()) return;
+    const std::vector<ContourInfo>& levels = m_contour->getLevels();
+    const float n = float(levels.size());
+    m_port->beginGroup();
+    m_port->setLineSize(1);
+    const RGBColor boxFill(255, 255, 255);
+    const GraphicsStyle outline(m_params.getPlotColors().plotFrame, Style_Solid, Size_Smallest, Symbol_Dot);
+    const GraphicsStyle fill(boxFill, Style_Solid, Size_Smallest, Symbol_Dot);
+    m_port->swatchFlag = false;
+    m_port->drawBox(TwoDPoint<float>(1.04f, 1.0f), TwoDPoint<float>(1.5f, 1.0f - ((n + 1) * 0.02f + n * 0.08f)),
+                    outline, fill, false, true);
+    m_port->setFont("Arial", 12);
+    // Text in the colour that reads on the box, whatever the window is.
+    const GraphicsStyle text(boxFill.getOpposingColor(), Style_Solid, Size_Smallest, Symbol_Dot);
+    const bool percent = m_contour->getContourMethod() == ContourParams::Method_One_Percent;
+    float y = 1.0f;
+    for (const ContourInfo& level : levels) {
+        m_port->beginGroup();
+        y = y - 0.02f - 0.08f;
+        const GraphicsStyle swatch(RGBColor(level.color), Style_Solid, Size_Smallest, Symbol_Dot);
+        m_port->swatchFlag = true;
+        m_port->drawBox(TwoDPoint<float>(1.06f, y + 0.08f), TwoDPoint<float>(1.26f, y), swatch, swatch, true, true);
+        char buf[64];
+        std::snprintf(buf, sizeof buf, percent ? "%g %%" : "%g sig.", level.value);
+        m_port->drawText(buf, TwoDPoint<float>(1.28f, y + 0.01f), 1, text, 10);
+        m_port->endGroup();
+    }
+    m_port->swatchFlag = false;
+    m_port->endGroup();
+}
+
+void StereoPlotCore::addDrawnColors(std::set<RGBColor, RGBColorLess>& colors) const {
+    if (!m_contour) return;
+    // The legend's box and text, and every contour level.
+    colors.insert(RGBColor(255, 255, 255));
+    colors.insert(RGBColor(255, 255, 255).getOpposingColor());
+    for (const ContourInfo& level : m_contour->getLevels()) colors.insert(RGBColor(level.color));
+}
+
+// ---------------------------------------------------------------- contours
+
+void StereoPlotCore::contour(const ContourParams& params) {
+    if (&params != m_contour.get()) m_contour = std::make_unique<ContourParams>(params);
+    generateContoursOnPort();
+    if (m_params.getShowPlotLegend()) generateLegendOnPort();
+}
+
+void StereoPlotCore::clearContours(bool redraw) {
+    m_contour.reset();
+    m_state.unset(State_Contoured);
+    if (redraw) generatePlot();
+}
+
+void StereoPlotCore::generateContoursOnPort() {
+    if (!m_port || !m_contour) return;
+    if (m_params.getShowPlotLabels()) generateContourLabelsOnPort();
+}
+
+void StereoPlotCore::generateContourLabelsOnPort() {
+    if (!m_port || !m_contour) return;
+    const GraphicsStyle text(m_params.getPlotColors().text, Style_Solid, Size_Smallest, Symbol_Dot);
+    setFont();
+    m_port->beginGroup();
+    const std::string method =
+        std::string(m_contour->getContourMethodLabel()) + ". " + m_contour->getSmoothingMethodLabel();
+    m_port->drawText(method, TwoDPoint<float>(-1.0f, -0.94f), 1, text, 10);
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "Start : %g, CI = %g", m_contour->getStartLevel(), m_contour->getContourInterval());
+    m_port->drawText(buf, TwoDPoint<float>(-1.0f, -1.0f), 1, text, 10);
+    m_port->endGroup();
+    setFont();
+}
+
+// ---------------------------------------------------------------- highlights
+
+void StereoPlotCore::highlightInPlot(int x, int y, const GraphicsStyle& style, bool keep) {
+    if (!keep && !m_highlights.empty()) {
+        generateOnPort(m_highlights);
+        m_highlights.clear();
+    }
+    const PlotSize& s = m_params.getPlotSize();
+    const TwoDPoint<int>& c = s.getPlotCenter();
+    if (std::hypot(double(x - c.x()), double(y - c.y())) > s.getHalfSize()) return;
+    TwoDPoint<int> key(x, y);
+    if (!m_myMath.convertPointToTP(s.getHalfSize(), c, key, true, m_params.getIsEqualArea())) return;
+    m_highlights[key].push_back(DataPlotPoint(style, 0));
+    int a = key.x(), b = key.y();
+    m_myMath.computePlaneFromPole(a, b);
+    GraphicsStyle plane = style;
+    plane.setSymbol(Symbol_Great_Circle);
+    m_highlights[TwoDPoint<int>(a, b)].push_back(DataPlotPoint(plane, 0));
+    generateOnPort(m_highlights);
+}
+
+void StereoPlotCore::insertHighlightPoints(bool greatCircles, const GraphicsStyle& style) {
+    try {
+        for (auto& entry : m_highlights) {
+            if (entry.second.empty()) continue;
+            DataPlotPoint p = entry.second.front();
+            p.setColor(style.getColor());
+            p.setSize(style.getSize());
+            const bool circle = p.getSymbol() == Symbol_Great_Circle;
+            if (circle && greatCircles) {
+                generateGreatCircleOnPort(entry.first, p.getCompositeStyle());
+            } else if (circle || greatCircles) {
+                continue;
+            } else {
+                p.setSymbol(style.getSymbol());
+                generatePointOnPort(entry.first, p);
+            }
+            addPoint(m_specials, entry.first, p);
+        }
+    } catch (const std::bad_alloc&) {
+        throw -22;
+    }
+}
+
+bool StereoPlotCore::getLastHighlightedPoint(TwoDPoint<int>& key, GraphicsStyle& style, bool greatCircle) {
+    if (m_highlights.size() != 2) return false;
+    for (const auto& entry : m_highlights) {
+        for (const DataPlotPoint& p : entry.second) {
+            if (!greatCircle || p.getSymbol() == Symbol_Great_Circle) {
+                key = entry.first;
+                style = p.getCompositeStyle();
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- results
+
+bool StereoPlotCore::getLinearResults(std::list<qzPlottedPoint>& out, int& count) const {
+    count = 0;
+    try {
+        for (const auto& entry : m_lines) {
+            if (entry.second.empty()) continue;
+            TwoDPoint<float> at;
+            mapTPToUnitCircle(entry.first, at);
+            out.emplace_back(at, entry.second.front().getCompositeStyle());
+            count += int(entry.second.size());
+        }
+    } catch (const std::bad_alloc&) {
+        out.clear();
+        count = 0;
+        std::cerr << "warning : an error occurred retrieving plot data.\n";
+        return false;
+    }
+    return true;
+}
+
+bool StereoPlotCore::getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const {
+    count = 0;
+    try {
+        for (const auto& entry : m_planes) {
+            if (entry.second.empty()) continue;
+            const DataPlotPoint& first = entry.second.front();
+            TwoDPoint<float> at(float(entry.first.x()), float(entry.first.y()));
+            if (project && first.getSymbol() != Symbol_Great_Circle) mapTPToUnitCircle(entry.first, at);
+            out.emplace_back(at, first.getCompositeStyle());
+            count += int(entry.second.size());
+        }
+    } catch (const std::bad_alloc&) {
+        out.clear();
+        count = 0;
+        std::cerr << "warning : an error occurred generating stereoplot.\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace qzCore
