@@ -170,13 +170,13 @@ void StereoPlotCore::generateSmallCircleOnPort(const TwoDPoint<float>& axis, flo
     const Matrix_1 w = a.crossProduct(u);
     const double ca = std::cos(angle * MyMath::Deg_To_Rad), sa = std::sin(angle * MyMath::Deg_To_Rad);
     constexpr int Steps = 180;  // two degrees of the circle each
+    auto at = [&](double t) {
+        return Matrix_1(ca * a[0] + sa * (std::cos(t) * u[0] + std::sin(t) * w[0]),
+                        ca * a[1] + sa * (std::cos(t) * u[1] + std::sin(t) * w[1]),
+                        ca * a[2] + sa * (std::cos(t) * u[2] + std::sin(t) * w[2]));
+    };
     std::vector<Matrix_1> v;
-    for (int i = 0; i <= Steps; ++i) {
-        const double t = i * 2.0 * MyMath::Pi / Steps;
-        v.emplace_back(ca * a[0] + sa * (std::cos(t) * u[0] + std::sin(t) * w[0]),
-                       ca * a[1] + sa * (std::cos(t) * u[1] + std::sin(t) * w[1]),
-                       ca * a[2] + sa * (std::cos(t) * u[2] + std::sin(t) * w[2]));
-    }
+    for (int i = 0; i <= Steps; ++i) v.push_back(at(i * 2.0 * MyMath::Pi / Steps));
     // A direction above the horizontal plots as its opposite: where the
     // circle crosses the primitive its path breaks and goes on across the
     // net.
@@ -194,8 +194,15 @@ void StereoPlotCore::generateSmallCircleOnPort(const TwoDPoint<float>& axis, flo
     for (std::size_t i = 0; i < v.size(); ++i) {
         const bool nowUp = v[i][2] < 0.0;
         if (i > 0 && nowUp != up) {
-            const double f = v[i - 1][2] / (v[i - 1][2] - v[i][2]);
-            Matrix_1 c(v[i - 1][0] + f * (v[i][0] - v[i - 1][0]), v[i - 1][1] + f * (v[i][1] - v[i - 1][1]), 0.0);
+            // Where the circle itself meets the horizontal, by halving the
+            // step (a chord would cut inside the circle).
+            double lo = (i - 1) * 2.0 * MyMath::Pi / Steps, hi = i * 2.0 * MyMath::Pi / Steps;
+            for (int k = 0; k < 40; ++k) {
+                const double mid = 0.5 * (lo + hi);
+                ((at(mid)[2] < 0.0) == up ? lo : hi) = mid;
+            }
+            Matrix_1 c = at(0.5 * (lo + hi));
+            c[2] = 0.0;
             c.normalize();
             paths.back().add(project(c, up), GraphicsPath::Path_End);
             paths.emplace_back(style);

@@ -140,6 +140,8 @@ public:
     krtDefaultMaskedBase& getPlotState() { return m_state; }
     const krtDefaultMaskedBase& getPlotState() const { return m_state; }
     int getNumData() const { return m_numData; }
+    /// Empties the five data stores (not the highlights); the count is 0.
+    void clearPlotData() { free(); }
     void clearHighlightPoints();
     /// Every colour the plot draws: its points' (highlights too), the
     /// background, frame, text, legend and contour colours.  False without

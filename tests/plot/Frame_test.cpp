@@ -1,0 +1,126 @@
+// The stereonet's frame, net, labels and legend, and the colours it draws.
+#include <set>
+
+#include "tests/plot/PlotFixture.h"
+
+namespace qzCore {
+namespace testing_plot {
+namespace {
+
+TEST_F(StereoTest, FramePrimitiveTicksAndNet) {
+    StereoPlotParams p;
+    p.setShowPlotLabels(false);
+    net(p).generatePlot();
+    std::vector<Call> symbols = drawn(Call::Draw_Symbol);
+    ASSERT_EQ(symbols.size(), 6u);  // primitive, centre, four ticks
+    EXPECT_EQ(symbols[0].style.getSymbol(), Symbol_Circle);
+    EXPECT_EQ(symbols[0].values[0], 200.0f);  // the radius, device units
+    EXPECT_TRUE(symbols[0].flags[0]);         // filled with the background
+    EXPECT_EQ(symbols[2].points[0], TwoDPoint<float>(1.0f, 0.0f));
+    EXPECT_EQ(symbols[5].points[0], TwoDPoint<float>(0.0f, -1.0f));
+    EXPECT_TRUE(drawn(Call::Draw_Path).empty());  // no net unless asked
+
+    port.clear();
+    p.setShowPlotNet(true);
+    net(p).generatePlot();
+    // Two diameters, 16 great circles (dipping east and west every 10
+    // degrees), 9 small circles about the north point and their mirrors.
+    EXPECT_EQ(drawn(Call::Draw_Line).size(), 2u);
+    EXPECT_EQ(drawn(Call::Draw_Path).size(), 16u + 18u);
+    // The net's lines are size 1; the primitive the frame width.
+    const std::vector<Call> sizes = drawn(Call::Set_Line_Size);
+    EXPECT_EQ(sizes.front().ints[0], 2);
+
+    port.clear();
+    p.setShowPlotFrame(false);
+    net(p).generatePlot();
+    EXPECT_TRUE(drawn(Call::Draw_Symbol).empty());
+    EXPECT_TRUE(drawn(Call::Draw_Path).empty());
+}
+
+TEST_F(StereoTest, LabelsAndTheDataCount) {
+    StereoPlotParams p;
+    net(p).generatePlot();
+    const std::vector<Call> texts = drawn(Call::Draw_Text);
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].text, "Equal Area");
+    EXPECT_EQ(texts[1].text, "Lower Hem.");
+    EXPECT_EQ(texts[2].text, "Total Data : 0");
+    EXPECT_EQ(texts[2].points[0], TwoDPoint<float>(1.0f, -0.94f));
+    EXPECT_EQ(texts[2].ints[0], 4);
+    EXPECT_EQ(texts[3].text, "N");
+    // A plot of 300 units or less puts the count on the left.
+    port.clear();
+    p.setPlotSize(PlotSize(300, 10, 10));
+    p.setIsEqualArea(false);
+    p.setIsLowerHem(false);
+    net(p).generatePlot();
+    const std::vector<Call> small = drawn(Call::Draw_Text);
+    EXPECT_EQ(small[0].text, "Equal Angle");
+    EXPECT_EQ(small[1].text, "Upper Hem.");
+    EXPECT_EQ(small[2].points[0], TwoDPoint<float>(-1.0f, 0.94f));
+    EXPECT_EQ(small[2].ints[0], 1);
+}
+
+TEST_F(StereoTest, LegendOfThreeLevels) {
+    ContourParams c;
+    c.getLevels() = {ContourInfo(2.0, 0x0000FFu), ContourInfo(4.0, 0x7F007Fu), ContourInfo(6.5, 0xFF0000u)};
+    StereoPlotParams p;
+    p.setShowPlotLegend(true);
+    // A black window: text in its opposite colour, white, would vanish on
+    // the legend's white box.
+    p.getPlotColors().windowBackground = RGBColor(0, 0, 0);
+    net(p).contour(c);
+    port.clear();
+    plot->generatePlot();
+    const std::vector<Call> boxes = drawn(Call::Draw_Box);
+    ASSERT_EQ(boxes.size(), 4u);
+    // The box reaches down to 1 - (4 x 0.02 + 3 x 0.08) = 0.68.
+    EXPECT_NEAR(boxes[0].points[1].y(), 0.68, 1e-6);
+    EXPECT_FALSE(boxes[0].swatch);
+    EXPECT_TRUE(boxes[1].swatch);
+    EXPECT_EQ(boxes[3].fill.getColor(), RGBColor(255, 0, 0));
+    std::vector<std::string> legend;
+    for (const Call& t : drawn(Call::Draw_Text)) {
+        if (t.points[0].x() > 1.2f) {
+            legend.push_back(t.text);
+            EXPECT_EQ(t.style.getColor(), RGBColor(0, 0, 0));  // black on the white box
+        }
+    }
+    EXPECT_EQ(legend, (std::vector<std::string>{"2 %", "4 %", "6.5 %"}));  // one-percent counts: percentages
+}
+
+TEST_F(StereoTest, EveryDrawnColourIsInTheTable) {
+    RecordingPort table(true);
+    StereoPlotParams p;
+    StereoPlotCore colored(p, &table, manager);
+    colored.insertLine(add(lineValues(10, 10)));
+    colored.highlightInPlot(222, 222, GraphicsStyle(RGBColor(1, 1, 1), Style_Solid, Size_Larger, Symbol_X), false);
+    ContourParams c;
+    c.getLevels() = {ContourInfo(2, 0x123456u)};
+    colored.contour(c);
+    table.clear();
+    colored.generatePlot();
+    const std::vector<Call> tables = table.callsOf(Call::Set_Color_Table);
+    ASSERT_EQ(tables.size(), 1u);
+    const std::set<unsigned> colours = [&] {
+        std::set<unsigned> s;
+        for (const RGBColor& k : tables[0].colors) s.insert(k.getRGB());
+        return s;
+    }();
+    for (const Call& call : table.calls()) {
+        if (call.kind == Call::Draw_Symbol || call.kind == Call::Draw_Text || call.kind == Call::Draw_Box ||
+            call.kind == Call::Draw_Path) {
+            EXPECT_EQ(colours.count(call.style.getColor().getRGB()), 1u) << call.kind << " " << call.text;
+        }
+    }
+    EXPECT_EQ(colours.count(0x010101u), 1u);  // the highlight
+    EXPECT_EQ(colours.count(0x123456u), 1u);  // the contour level
+    StereoPlotCore portless(p, nullptr, manager);
+    std::set<RGBColor, RGBColorLess> none;
+    EXPECT_FALSE(portless.enumerateColors(none, p));
+}
+
+}  // namespace
+}  // namespace testing_plot
+}  // namespace qzCore

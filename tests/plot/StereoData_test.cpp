@@ -1,0 +1,219 @@
+// Records and results on the stereonet: which store, which key, which
+// style, what is drawn; slip arrows; highlights; results for the host.
+#include <list>
+
+#include "qzCore/analysis/AnalyzeFaultParams.h"
+#include "qzCore/plot/GenericBasePlotParams.h"
+#include "tests/plot/PlotFixture.h"
+
+namespace qzCore {
+namespace testing_plot {
+namespace {
+
+StereoPlotParams noFrame() {
+    StereoPlotParams p;
+    p.setShowPlotFrame(false);
+    p.setShowPlotLabels(false);
+    return p;
+}
+
+TEST_F(StereoTest, PlanesByTheirStyle) {
+    const GeoData* plane = add(planeValues(30, 40));
+    for (const auto& c : {std::make_pair(Planar_Great_Circle, TwoDPoint<int>(30, 40)),
+                          std::make_pair(Planar_Pole, TwoDPoint<int>(300, 50)),
+                          std::make_pair(Planar_Dip_Direction, TwoDPoint<int>(120, 40))}) {
+        StereoPlotParams p;
+        p.setPlaneStyle(c.first);
+        ASSERT_TRUE(net(p).insertPlane(plane));
+        ASSERT_EQ(plot->planeStore().size(), 1u);
+        EXPECT_EQ(plot->planeStore().begin()->first, c.second) << c.first;
+        const DataPlotPoint& point = plot->planeStore().begin()->second.front();
+        EXPECT_EQ(point.getSymbol() == Symbol_Great_Circle, c.first == Planar_Great_Circle);
+        EXPECT_EQ(point.getDataRef(), plane->getDataReference());
+        EXPECT_EQ(point.getDataRef() >> 24, id);  // the dataset id travels with the point
+    }
+    // A line has no plane to give.
+    EXPECT_FALSE(plot->insertPlane(add(lineValues(1, 2))));
+    EXPECT_FALSE(plot->insertLine(nullptr));
+    EXPECT_EQ(plot->getNumData(), 1);
+}
+
+TEST_F(StereoTest, UpperHemisphereTurnsDataAndResultsAlike) {
+    StereoPlotParams p;
+    p.setIsLowerHem(false);
+    net(p).insertLine(add(lineValues(120, 30)));
+    ASSERT_TRUE(plot->insertSpecial(add(lineValues(120, 30, K::GDType_Fisher))));
+    EXPECT_EQ(plot->lineStore().begin()->first, TwoDPoint<int>(300, 30));
+    EXPECT_EQ(plot->specialStore().begin()->first, TwoDPoint<int>(300, 30));
+    // A best-fit girdle: the plane of the pole 090/20 is 180/70, on the
+    // upper hemisphere 000/70.
+    GenericBasePlotParams girdle;
+    girdle.setSymbol(Symbol_Great_Circle);
+    ASSERT_TRUE(plot->insert(std::list<SpecialData>{SpecialData(90, 20, K::GDType_LSquares, nullptr)}, girdle));
+    EXPECT_EQ(plot->specialStore().count(TwoDPoint<int>(0, 70)), 1u);
+    EXPECT_FALSE(plot->insert(std::list<SpecialData>{}, girdle));
+}
+
+TEST_F(StereoTest, HemisphereSwitchTurnsKeysAndMergesThem) {
+    net().insertLine(add(lineValues(10, 20)));
+    plot->insertLine(add(lineValues(190, 20)));
+    krtDefaultMaskedBase state(State_Hemisphere);
+    plot->setPlotState(state);
+    ASSERT_EQ(plot->lineStore().size(), 2u);
+    EXPECT_EQ(plot->lineStore().begin()->first, TwoDPoint<int>(10, 20));  // 190 turned to 10
+    // Switching back restores every key.
+    state.set(State_Hemisphere);
+    plot->setPlotState(state);
+    EXPECT_EQ(plot->lineStore().begin()->first, TwoDPoint<int>(10, 20));
+    EXPECT_EQ(plot->lineStore().rbegin()->first, TwoDPoint<int>(190, 20));
+    // Keys that meet after a switch become one entry holding both lists.
+    plot->insertLine(add(lineValues(190, 20)));
+    plot->insertLine(add(lineValues(10, 20)));
+    state.set(State_Hemisphere);
+    plot->setPlotState(state);
+    EXPECT_EQ(plot->lineStore().at(TwoDPoint<int>(190, 20)).size(), 2u);
+    EXPECT_EQ(plot->lineStore().at(TwoDPoint<int>(10, 20)).size(), 2u);
+}
+
+TEST_F(StereoTest, SlipArrowsShowWhereTheHangingWallMoves) {
+    // {strike, dip, trend, plunge, sense, azimuth the arrow points to}: a
+    // normal fault's arrow points down the dip (outward on the net), a
+    // reverse fault's up it, a sinistral fault's along the strike for a
+    // slip line written either way; and the same on the upper hemisphere.
+    struct Case {
+        int strike, dip, trend, plunge;
+        char slip;
+        const char* text;
+        double arrowAzimuth;
+    };
+    int t100 = 0, p100 = 0;
+    MyMath().computeTrendPlunge(0, 60, 100, t100, p100);
+    const Case cases[] = {{0, 60, 90, 60, S::GDSlipType_NormalSlip, "Norm", 90.0},
+                          {0, 60, 90, 60, S::GDSlipType_ReverseSlip, "Rev", 270.0},
+                          {0, 60, t100, p100, S::GDSlipType_NormalSlip, "Norm", double(t100)},
+                          {0, 90, 0, 0, S::GDSlipType_LeftLatSlip, "LLat", 0.0},
+                          {0, 90, 180, 0, S::GDSlipType_LeftLatSlip, "LLat", 0.0},
+                          {0, 90, 180, 0, S::GDSlipType_RightLatSlip, "RLat", 180.0}};
+    for (const bool lower : {true, false}) {
+        for (const Case& c : cases) {
+            port.clear();
+            StereoPlotParams p = noFrame();
+            p.setIsLowerHem(lower);
+            net(p).insertLineation(add(faultValues(c.strike, c.dip, c.trend, c.plunge, c.slip), c.text));
+            plot->generatePlot();
+            const std::vector<Call> arrows = drawn(Call::Draw_Arrow);
+            ASSERT_EQ(arrows.size(), 1u) << c.text;
+            const TwoDPoint<float>& tail = arrows[0].points[0];
+            const TwoDPoint<float>& head = arrows[0].points[1];
+            const double azimuth = MyMath::wrapAzimuth(deg(std::atan2(head.x() - tail.x(), head.y() - tail.y())));
+            EXPECT_NEAR(std::fmod(azimuth - c.arrowAzimuth + 540.0, 360.0) - 180.0, 0.0, 1e-3)
+                << c.text << " " << c.trend << "/" << c.plunge << (lower ? " lower" : " upper");
+        }
+    }
+    // With the port's gap of 0.02 the arrow is 4 x 0.02 = 0.08 long and
+    // its head 1.5 x 0.02 = 0.03; with a gap of 0.005 both are below their
+    // least (0.08 and 0.03) and become 0.1 and 0.05.
+    Call arrow = drawn(Call::Draw_Arrow).front();
+    EXPECT_NEAR(arrow.points[0].distance(arrow.points[1]), 0.08, 1e-6);
+    EXPECT_NEAR(arrow.values[0], 0.03, 1e-6);
+    port.clear();
+    port.setEpsilonLength(0.005f);
+    plot->generatePlot();
+    arrow = drawn(Call::Draw_Arrow).front();
+    EXPECT_NEAR(arrow.points[0].distance(arrow.points[1]), 0.1, 1e-6);
+    EXPECT_NEAR(arrow.values[0], 0.05, 1e-6);
+}
+
+TEST_F(StereoTest, FaultsWithoutADirectionalSenseGetNoArrow) {
+    net(noFrame()).insertLineation(add(faultValues(0, 60, 90, 60, S::GDSlipType_AmbigSlip), "Ambig"));
+    plot->insertLineation(add(faultValues(0, 50, 90, 50, S::GDSlipType_NoSlip)));
+    plot->insertLineation(add(lineValues(10, 10)));
+    plot->generatePlot();
+    EXPECT_TRUE(drawn(Call::Draw_Arrow).empty());
+    EXPECT_EQ(drawn(Call::Draw_Symbol).size(), 3u);
+}
+
+TEST_F(StereoTest, ResultsOfTheFaultAnalysisInItsStyles) {
+    std::deque<GeoData*> none;
+    AnalyzeFaultParams fp(none);
+    const std::list<SpecialData> axes{SpecialData(270, 75, K::GDType_PAxis, nullptr),
+                                      SpecialData(90, 15, K::GDType_TAxis, nullptr),
+                                      SpecialData(0, 0, K::GDType_GenericSpecial, nullptr)};
+    ASSERT_TRUE(net().insert(axes, fp));
+    const PlotColors& colors = fp.getPlotColors();
+    EXPECT_EQ(plot->specialStore().at(TwoDPoint<int>(270, 75)).front().getColor(), colors.fault);
+    EXPECT_EQ(plot->specialStore().at(TwoDPoint<int>(90, 15)).front().getColor(), colors.line);
+    // A kind of its own takes the style of the one before it.
+    EXPECT_EQ(plot->specialStore().at(TwoDPoint<int>(0, 0)).front().getColor(), colors.line);
+    EXPECT_EQ(plot->getNumData(), 3);
+}
+
+TEST_F(StereoTest, OneKeyManyRecords) {
+    // Drawn once in the later style; reported once with a count of two.
+    net(noFrame()).insertLine(add(lineValues(40, 40)));
+    StereoPlotParams p = noFrame();
+    p.getPlotColors().line = RGBColor(1, 2, 3);
+    plot->setPlotParams(p);
+    plot->insertLine(add(lineValues(40, 40)));
+    plot->generatePlot();
+    const std::vector<Call> symbols = drawn(Call::Draw_Symbol);
+    ASSERT_EQ(symbols.size(), 1u);
+    EXPECT_EQ(symbols[0].style.getColor(), RGBColor(1, 2, 3));
+    std::list<qzPlottedPoint> out;
+    int count = 0;
+    ASSERT_TRUE(plot->getLinearResults(out, count));
+    EXPECT_EQ(out.size(), 1u);
+    EXPECT_EQ(count, 2);
+    // Emptying the stores empties the count.
+    EXPECT_EQ(plot->getNumData(), 2);
+    plot->clearPlotData();
+    EXPECT_EQ(plot->getNumData(), 0);
+    EXPECT_TRUE(plot->lineStore().empty());
+}
+
+TEST_F(StereoTest, SymbolUpdatesKeepTheGreatCircleMarker) {
+    StereoPlotParams p;
+    net(p).insertPlane(add(planeValues(10, 20)));  // a great circle
+    p.setPlaneStyle(Planar_Pole);
+    plot->setPlotParams(p);
+    plot->insertPlane(add(planeValues(30, 40)));  // a pole
+    p.getPlotSymbols().plane.setSymbol(Symbol_Diamond);
+    plot->setPlotParams(p);
+    krtDefaultMaskedBase state(State_Plane_Symbol);
+    plot->setPlotState(state);
+    EXPECT_EQ(plot->planeStore().at(TwoDPoint<int>(10, 20)).front().getSymbol(), Symbol_Great_Circle);
+    EXPECT_EQ(plot->planeStore().at(TwoDPoint<int>(300, 50)).front().getSymbol(), Symbol_Diamond);
+    EXPECT_FALSE(state.isSet(State_Plane_Symbol));
+    // Configuring the marker itself changes nothing.
+    p.getPlotSymbols().plane.setSymbol(Symbol_Great_Circle);
+    plot->setPlotParams(p);
+    state.set(State_Plane_Symbol);
+    plot->setPlotState(state);
+    EXPECT_EQ(plot->planeStore().at(TwoDPoint<int>(300, 50)).front().getSymbol(), Symbol_Diamond);
+}
+
+TEST_F(StereoTest, HighlightShowsThePoleAndItsPlane) {
+    StereoPlotParams p;
+    net(p);
+    const GraphicsStyle style(RGBColor(9, 9, 9), Style_Solid, Size_Larger, Symbol_X);
+    plot->highlightInPlot(1000, 1000, style, false);  // outside the net
+    EXPECT_TRUE(plot->highlightStore().empty());
+    // The centre of the default net (222, 222) is the vertical: its plane
+    // is horizontal.
+    plot->highlightInPlot(222, 222, style, false);
+    ASSERT_EQ(plot->highlightStore().size(), 2u);
+    TwoDPoint<int> key;
+    GraphicsStyle got;
+    ASSERT_TRUE(plot->getLastHighlightedPoint(key, got, false));
+    EXPECT_EQ(key.y(), 90);
+    ASSERT_TRUE(plot->getLastHighlightedPoint(key, got, true));
+    EXPECT_EQ(key.y(), 0);
+    EXPECT_EQ(got.getSymbol(), Symbol_Great_Circle);
+    plot->insertHighlightPoints(false, style);
+    EXPECT_EQ(plot->specialStore().size(), 1u);
+    EXPECT_EQ(plot->getNumData(), 1);
+}
+
+}  // namespace
+}  // namespace testing_plot
+}  // namespace qzCore
