@@ -119,6 +119,7 @@ const char* FileLayout::formatName(FileFormat f) {
         case FileFormat::FaultKin: return "FaultKin";
         case FileFormat::Dxf: return "DXF text";
         case FileFormat::Binary: return "binary dataset";
+        case FileFormat::Brute: return "brute listing";
         default: return "unknown";
     }
 }
@@ -250,12 +251,25 @@ bool decodeUtf16(std::string& content) {
     return true;
 }
 
-FileFormat guessFileFormat(const std::string& name, const std::string& content) {
+FileFormat formatOfExtension(const std::string& name) {
+    static const struct {
+        const char* extension;
+        FileFormat format;
+    } table[] = {{"fkn", FileFormat::FaultKin},   {"fk", FileFormat::FaultKin},  {"faultkin", FileFormat::FaultKin},
+                 {"net", FileFormat::Stereonet},  {"stereonet", FileFormat::Stereonet},
+                 {"dxf", FileFormat::Dxf},        {"gdf", FileFormat::Binary},   {"oaf", FileFormat::Binary},
+                 {"brute", FileFormat::Brute},    {"lst", FileFormat::Brute},    {"txt", FileFormat::Text},
+                 {"csv", FileFormat::Text},       {"tsv", FileFormat::Text},     {"dat", FileFormat::Text}};
     const std::string ext = lowerAscii(ComplexFileName(name).getExtension());
-    if (ext == "fkn" || ext == "fk" || ext == "faultkin") return FileFormat::FaultKin;
-    if (ext == "net" || ext == "stereonet") return FileFormat::Stereonet;
-    if (ext == "dxf") return FileFormat::Dxf;
-    if (ext == "gdf" || ext == "oaf") return FileFormat::Binary;
+    for (const auto& e : table) {
+        if (ext == e.extension) return e.format;
+    }
+    return FileFormat::Auto;
+}
+
+FileFormat guessFileFormat(const std::string& name, const std::string& content) {
+    const FileFormat byName = formatOfExtension(name);
+    if (byName != FileFormat::Auto && byName != FileFormat::Text) return byName;
     // A binary dataset file opens with the length of its version tag.
     if (content.size() >= 8) {
         for (const char* tag : {"Quarzel_", "Vimbrel_", "Torsel_"}) {

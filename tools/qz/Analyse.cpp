@@ -16,6 +16,21 @@ namespace {
 using qzCore::GDSlipTypes;
 using qzCore::GDTypes;
 
+enum class Method { Fisher, Tensor, BestFit, TAndL, PTAxes, LeastSquares, DE, Intersect, Angle };
+
+/// The methods by name: one table for the option's check and the choice.
+const std::pair<const char*, Method> Methods[] = {
+    {"fisher", Method::Fisher},        {"tensor", Method::Tensor}, {"bestfit", Method::BestFit},
+    {"tl", Method::TAndL},             {"pt", Method::PTAxes},     {"lsq", Method::LeastSquares},
+    {"de", Method::DE},                {"intersect", Method::Intersect}, {"angle", Method::Angle}};
+
+Method methodOf(const std::string& name) {
+    for (const auto& m : Methods) {
+        if (name == m.first) return m.second;
+    }
+    return Method::Fisher;
+}
+
 struct AnalyseOptions {
     LoadOptions load;
     std::vector<std::string> files;
@@ -39,9 +54,9 @@ struct AnalyseOptions {
 constexpr double Axial_Warning_Ratio = 0.9;
 
 /// Why an analysis found nothing to work on, and what selects the records.
-std::string noDataHint(const std::string& m, const qzCore::Data& data, const AnalyseOptions& a) {
-    if (m == "intersect" || m == "angle") return "it takes exactly two records";
-    if (m == "bestfit" && data.getNumData() > 0) {
+std::string noDataHint(Method m, const qzCore::Data& data, const AnalyseOptions& a) {
+    if (m == Method::Intersect || m == Method::Angle) return "it takes exactly two records";
+    if (m == Method::BestFit && data.getNumData() > 0) {
         std::string hint = "a best fit needs at least four records";
         if (data.getNumFaults() > 0 && !a.faults && !a.lineations) {
             hint += "; --faults adds the planes of faults, --lineations their slip lines";
@@ -49,7 +64,7 @@ std::string noDataHint(const std::string& m, const qzCore::Data& data, const Ana
         return hint;
     }
     const bool faultsUnused = data.getNumFaults() > 0 && !a.faults && !a.lineations;
-    if (m == "tl") {
+    if (m == Method::TAndL) {
         if (faultsUnused) return "T and L axes are found from planes; --faults takes the planes of the faults";
         return "T and L axes are found from planes, and the data hold none";
     }
@@ -146,8 +161,8 @@ int analyse(const AnalyseOptions& a) {
     std::list<qzCore::SpecialData> out;
     qzCore::AnalyzeResults results(out);
     std::unique_ptr<qzCore::AnalyzeParams> params;
-    const std::string& m = a.method;
-    if (m == "pt") {
+    const Method m = methodOf(a.method);
+    if (m == Method::PTAxes) {
         params = std::make_unique<qzCore::AnalyzeFaultParams>(records);
     } else {
         params = std::make_unique<qzCore::AnalyzeParams>(records, a.faults, a.lineations);
@@ -161,7 +176,7 @@ int analyse(const AnalyseOptions& a) {
     }
     qzCore::Analyzer analyzer(*params, results);
     std::string text;
-    if (m == "fisher") {
+    if (m == Method::Fisher) {
         qzCore::FisherStatsParams f;
         if (!a.compensate.empty()) {
             const std::vector<std::string> parts = splitList(a.compensate, ',');
@@ -184,13 +199,13 @@ int analyse(const AnalyseOptions& a) {
                 std::cerr << warning;
             }
         }
-    } else if (m == "tensor") {
+    } else if (m == Method::Tensor) {
         analyzer.computeTensor(nullptr);
-    } else if (m == "bestfit") {
+    } else if (m == Method::BestFit) {
         analyzer.computeBestFit(true);
-    } else if (m == "tl") {
+    } else if (m == Method::TAndL) {
         analyzer.computeTAndL();
-    } else if (m == "pt") {
+    } else if (m == Method::PTAxes) {
         // The report (when asked for) of all faults at once; the listing
         // fault by fault.
         if (!a.report.empty()) {
@@ -199,10 +214,10 @@ int analyse(const AnalyseOptions& a) {
             qzCore::Analyzer(*params, allResults).computePTAxes();
         }
         text = ptByFault(data, out);
-    } else if (m == "lsq" || m == "de") {
+    } else if (m == Method::LeastSquares || m == Method::DE) {
         qzCore::LeastSquaresParams ls;
-        ls.setUseDESearch(m == "de");
-        ls.setUseBruteForce(m == "lsq");
+        ls.setUseDESearch(m == Method::DE);
+        ls.setUseBruteForce(m == Method::LeastSquares);
         ls.getDESolverParams().setSeed(a.seed);
         ls.getDESolverParams().setGenerations(a.generations);
         // The solver reports every generation on standard error; shown only
@@ -211,9 +226,9 @@ int analyse(const AnalyseOptions& a) {
         std::streambuf* saved = a.progress ? nullptr : std::cerr.rdbuf(quiet.rdbuf());
         analyzer.computeLeastSquares(&ls);
         if (saved) std::cerr.rdbuf(saved);
-    } else if (m == "intersect") {
+    } else if (m == Method::Intersect) {
         analyzer.computeIntersection();
-    } else if (m == "angle") {
+    } else if (m == Method::Angle) {
         analyzer.computeAngleBetweenObjects();
     }
     if (results.isError()) {
@@ -221,11 +236,11 @@ int analyse(const AnalyseOptions& a) {
         if (results.getError() == -32) std::cerr << "qz: " << noDataHint(m, data, a) << '\n';
         return 2;
     }
-    if (m == "angle") {
+    if (m == Method::Angle) {
         text = "Angle between the objects : " + std::to_string(results.getResult().x()) + " degrees\n";
-    } else if (m == "intersect") {
+    } else if (m == Method::Intersect) {
         text = "Line of intersection (az, pl) : " + pair(results.getResult().x(), results.getResult().y()) + "\n";
-    } else if (m != "pt") {
+    } else if (m != Method::PTAxes) {
         text = results.getResultString();
     }
     std::cout << text;
@@ -246,9 +261,11 @@ Command addAnalyseCommand(CLI::App& app) {
     auto a = std::make_shared<AnalyseOptions>();
     CLI::App* cmd = app.add_subcommand("analyse", "Analyse the records of data files");
     cmd->alias("analyze");
+    std::vector<std::string> names;
+    for (const auto& method : Methods) names.push_back(method.first);
     cmd->add_option("method", a->method, "fisher, tensor, bestfit, tl, pt, lsq, de, intersect or angle")
         ->required()
-        ->check(CLI::IsMember({"fisher", "tensor", "bestfit", "tl", "pt", "lsq", "de", "intersect", "angle"}));
+        ->check(CLI::IsMember(names));
     cmd->add_option("files", a->files, "Data files (\"-\" for standard input)")->required();
     addInputOptions(cmd, a->load);
     cmd->add_flag("--faults", a->faults, "Use the planes of faults");

@@ -166,6 +166,10 @@ bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, uns
     given.dipDirection = opts.dipDirection;
     if (!opts.columns.empty() && !chosenColumns(opts.columns, given)) return false;
     out.layout = qzCore::guessFileLayout(name, content, given);
+    if (out.layout.format == FileFormat::Brute) {
+        std::cerr << "qz: '" << name << "': a brute listing is written for other programs, not read\n";
+        return false;
+    }
     tellLayout(name, out.layout, opts.delimiter);
 
     qzIEColumnOptions options;

@@ -7,37 +7,37 @@
 
 namespace qz {
 
+using qzCore::FileFormat;
 using qzCore::krtIEConstants;
 using qzCore::qzIEColumnOptions;
 using qzCore::qzIEDataTypeOptions;
 
 namespace {
 
-enum class OutFormat { Text, Binary, Stereonet, FaultKin, Brute };
-
-bool outFormatOf(const std::string& to, const std::string& name, OutFormat& f) {
-    std::string key = to;
-    if (key == "auto") {
-        const std::string ext = extensionOf(name);
-        if (ext == "gdf" || ext == "oaf") key = "binary";
-        else if (ext == "net" || ext == "stereonet") key = "stereonet";
-        else if (ext == "fkn" || ext == "fk" || ext == "faultkin") key = "faultkin";
-        else if (ext == "brute" || ext == "lst") key = "brute";
-        else key = "text";
+/// The format --to names, or ("auto") the output's extension; delimited
+/// text for an extension no format has.
+bool outFormatOf(const std::string& to, const std::string& name, FileFormat& f) {
+    static const std::pair<const char*, FileFormat> names[] = {
+        {"text", FileFormat::Text},           {"binary", FileFormat::Binary}, {"stereonet", FileFormat::Stereonet},
+        {"faultkin", FileFormat::FaultKin}, {"brute", FileFormat::Brute}};
+    if (to == "auto") {
+        f = qzCore::formatOfExtension(name);
+        if (f == FileFormat::Auto || f == FileFormat::Dxf) f = FileFormat::Text;
+        return true;
     }
-    if (key == "text") f = OutFormat::Text;
-    else if (key == "binary") f = OutFormat::Binary;
-    else if (key == "stereonet") f = OutFormat::Stereonet;
-    else if (key == "faultkin") f = OutFormat::FaultKin;
-    else if (key == "brute") f = OutFormat::Brute;
-    else return false;
-    return true;
+    for (const auto& n : names) {
+        if (to == n.first) {
+            f = n.second;
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
 
 int write(Loaded& l, unsigned char id, const std::string& name, const std::string& to) {
-    OutFormat f = OutFormat::Text;
+    FileFormat f = FileFormat::Text;
     if (!outFormatOf(to, name, f)) {
         std::cerr << "qz: unknown output format '" << to << "'\n";
         return 1;
@@ -45,11 +45,11 @@ int write(Loaded& l, unsigned char id, const std::string& name, const std::strin
     qzIEColumnOptions options;
     options.setDefaultColumnOptions();
     switch (f) {
-        case OutFormat::Binary: options.setIEOption(qzIEColumnOptions::IE_Binary_File); break;
-        case OutFormat::Stereonet: options.setIEOption(qzIEColumnOptions::IE_Stereonet_File); break;
-        case OutFormat::FaultKin: options.setIEOption(qzIEColumnOptions::IE_FaultKin_File); break;
-        case OutFormat::Brute: options.setIEOption(qzIEColumnOptions::IE_Option_0x1000000); break;
-        case OutFormat::Text:
+        case FileFormat::Binary: options.setIEOption(qzIEColumnOptions::IE_Binary_File); break;
+        case FileFormat::Stereonet: options.setIEOption(qzIEColumnOptions::IE_Stereonet_File); break;
+        case FileFormat::FaultKin: options.setIEOption(qzIEColumnOptions::IE_FaultKin_File); break;
+        case FileFormat::Brute: options.setIEOption(qzIEColumnOptions::IE_Option_0x1000000); break;
+        default:
             // Every value, with right-hand-rule angles written as numbers.
             options.setValueTextExport(extensionOf(name) == "csv" ? krtIEConstants::Comma_Delim
                                                                   : krtIEConstants::Tab_Delim);
@@ -74,9 +74,9 @@ int write(Loaded& l, unsigned char id, const std::string& name, const std::strin
     int written = 0, left = 0;
     for (const qzCore::GeoData* g : data.getDataList()) {
         bool held = true;
-        if (f == OutFormat::Stereonet) {
+        if (f == FileFormat::Stereonet) {
             held = qzCore::Emitter::inStereonetPlanes(g) || qzCore::Emitter::inStereonetLines(g);
-        } else if (f == OutFormat::FaultKin || f == OutFormat::Brute) {
+        } else if (f == FileFormat::FaultKin || f == FileFormat::Brute) {
             held = qzCore::Emitter::inFaultKin(g);
         }
         held ? ++written : ++left;

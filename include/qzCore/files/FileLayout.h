@@ -30,7 +30,15 @@
 
 namespace qzCore {
 
-enum class FileFormat { Auto, Text, Stereonet, FaultKin, Dxf, Binary };
+/// Formats of data files; Brute (the fault listing) is written only.
+enum class FileFormat { Auto, Text, Stereonet, FaultKin, Dxf, Binary, Brute };
+
+/// The format a file name's extension names, one table for reading and
+/// writing: ".fkn"/".fk"/".faultkin" FaultKin, ".net"/".stereonet"
+/// Stereonet, ".dxf" DXF, ".gdf"/".oaf" binary, ".brute"/".lst" the brute
+/// listing, ".txt"/".csv"/".tsv"/".dat" delimited text; Auto for any other
+/// (any case).
+FileFormat formatOfExtension(const std::string& name);
 
 /// What the user said of a file; what is left empty is guessed.
 struct LayoutChoices {
