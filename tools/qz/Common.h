@@ -96,6 +96,12 @@ Command addRotateCommand(CLI::App& app);
 Command addSubsetCommand(CLI::App& app);
 Command addSortCommand(CLI::App& app);
 Command addAnalyseCommand(CLI::App& app);
+Command addPlotCommand(CLI::App& app);
+/// The plots of `qz plot`.
+Command addStereonetCommand(CLI::App& plot);
+struct PictureOptions;
+/// Adds -o/--output, --size and --title.
+void addPictureOptions(CLI::App* cmd, PictureOptions& options);
 
 }  // namespace qz
 

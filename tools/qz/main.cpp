@@ -9,10 +9,12 @@
 //   qz sort IN OUT          order the records by a column
 //   qz analyse METHOD FILE  Fisher statistics, eigen analysis, best fit,
 //                           T/L or P/T axes, least squares, intersection, angle
+//   qz plot stereonet FILE -o OUT
+//                           a stereonet picture (PNG, SVG or PDF)
 //
 // Exit status: 0 done; 1 a file could not be read or written, or an
-// option was wrong; 2 an analysis failed; 3 with --strict, lines were
-// rejected.
+// option was wrong; 2 an analysis (or a plot's overlay) failed; 3 with
+// --strict, lines were rejected.
 #include <iostream>
 
 #include "Common.h"
@@ -20,8 +22,9 @@
 int main(int argc, char** argv) {
     CLI::App app{"qz: orientation data for structural geology"};
     app.require_subcommand(0, 1);
-    const qz::Command commands[] = {qz::addInfoCommand(app),   qz::addConvertCommand(app), qz::addRotateCommand(app),
-                                    qz::addSubsetCommand(app), qz::addSortCommand(app),    qz::addAnalyseCommand(app)};
+    const qz::Command commands[] = {qz::addInfoCommand(app),    qz::addConvertCommand(app), qz::addRotateCommand(app),
+                                    qz::addSubsetCommand(app),  qz::addSortCommand(app),    qz::addAnalyseCommand(app),
+                                    qz::addPlotCommand(app)};
     CLI11_PARSE(app, argc, argv);
     for (const qz::Command& c : commands) {
         if (c.app->parsed()) return c.run();

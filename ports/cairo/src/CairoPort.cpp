@@ -1,10 +1,14 @@
 #include "qzCore/ports/CairoPort.h"
 
+#include "LineRaster.h"
+
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 #include <cmath>
 #include <fstream>
 
@@ -13,6 +17,9 @@ namespace qzCore {
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
+// How far, in device units, a dropped point of a path may lie from the line
+// that replaces it.
+constexpr double Simplify_Tolerance = 0.2;
 
 cairo_status_t appendTo(void* closure, const unsigned char* data, unsigned int length) {
     static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
@@ -40,6 +47,11 @@ struct CairoPort::Impl {
     double lineSize = 1.0;
     std::string face = "Liberation Sans";
     int fontSize = 12;
+    // Thin solid outlines of a PNG go straight into its pixels.
+    LineRaster raster;
+    bool rasterDirty = false;  // pixels written that cairo has not been told of
+    std::vector<double> xy;    // a polyline for the raster
+    std::vector<std::array<double, 2>> points;  // a path in device units
 
     ~Impl() {
         if (cr) cairo_destroy(cr);
@@ -77,8 +89,15 @@ CairoPort::CairoPort(double width, double height, Format format, const RGBColor&
             break;
     }
     m_impl->cr = cairo_create(m_impl->surface);
-    cairo_set_line_cap(m_impl->cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(m_impl->cr, CAIRO_LINE_JOIN_ROUND);
+    if (format == Format::Png && cairo_surface_status(m_impl->surface) == CAIRO_STATUS_SUCCESS) {
+        m_impl->raster.bind(cairo_image_surface_get_data(m_impl->surface),
+                            cairo_image_surface_get_width(m_impl->surface),
+                            cairo_image_surface_get_height(m_impl->surface),
+                            cairo_image_surface_get_stride(m_impl->surface));
+    }
+    cairo_set_line_cap(m_impl->cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(m_impl->cr, CAIRO_LINE_JOIN_BEVEL);
+    cairo_set_antialias(m_impl->cr, CAIRO_ANTIALIAS_FAST);
     cairo_set_source_rgb(m_impl->cr, background.getRed() / 255.0, background.getGreen() / 255.0,
                          background.getBlue() / 255.0);
     cairo_paint(m_impl->cr);
@@ -124,19 +143,45 @@ void setLine(cairo_t* cr, const GraphicsStyle& style, double width) {
 
 }  // namespace
 
+void CairoPort::flush() {
+    // Cairo draws on; the pixels written directly are its own again.
+    if (!m_impl->rasterDirty) return;
+    cairo_surface_mark_dirty(m_impl->surface);
+    m_impl->rasterDirty = false;
+}
+
+bool CairoPort::rasterOutline(const GraphicsStyle& style, double width, const std::vector<double>& xy, bool closed) {
+    // A raster of solid or fine lines only; dashes are cairo's.
+    if (m_format != Format::Png || xy.size() < 4) return false;
+    const Graphics_Style kind = style.getStyle();
+    if (kind != Style_Solid && kind != Style_Fine && kind != Style_Filled && kind != Style_Hollow) return false;
+    if (!m_impl->rasterDirty) cairo_surface_flush(m_impl->surface);
+    const bool fine = kind == Style_Fine;
+    const double w = fine ? std::max(0.5, width * 0.5) : std::max(0.5, width);
+    const RGBColor& c = style.getColor();
+    m_impl->raster.polyline(xy.data(), int(xy.size() / 2), w / 2.0, c.getRed(), c.getGreen(), c.getBlue(),
+                            fine ? 0.55 : 1.0, closed);
+    m_impl->rasterDirty = true;
+    return true;
+}
+
 void CairoPort::setLineSize(int size) { m_impl->lineSize = std::max(1, size); }
 
 void CairoPort::drawLine(const TwoDPoint<float>& from, const TwoDPoint<float>& to, const GraphicsStyle& style) {
     const Device d = deviceOf(*this);
+    const std::vector<double> xy{d.x(from.x()), d.y(from.y()), d.x(to.x()), d.y(to.y())};
+    if (rasterOutline(style, m_impl->lineSize, xy, false)) return;
+    flush();
     cairo_t* cr = m_impl->cr;
-    cairo_move_to(cr, d.x(from.x()), d.y(from.y()));
-    cairo_line_to(cr, d.x(to.x()), d.y(to.y()));
+    cairo_move_to(cr, xy[0], xy[1]);
+    cairo_line_to(cr, xy[2], xy[3]);
     setLine(cr, style, m_impl->lineSize);
     cairo_stroke(cr);
 }
 
 void CairoPort::drawArrow(const TwoDPoint<float>& tail, const TwoDPoint<float>& head, const GraphicsStyle& style,
                           float headSize) {
+    flush();
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
     const double x0 = d.x(tail.x()), y0 = d.y(tail.y()), x1 = d.x(head.x()), y1 = d.y(head.y());
@@ -158,6 +203,7 @@ void CairoPort::drawArrow(const TwoDPoint<float>& tail, const TwoDPoint<float>& 
 }
 
 void CairoPort::drawPlaneArc(float radius, float rotation, const GraphicsStyle& style, bool) {
+    flush();
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
     const double strike = -double(rotation) * Pi / 180.0;
@@ -199,30 +245,59 @@ void CairoPort::drawPath(const GraphicsPath& path, const GraphicsStyle& style, b
     if (path.size() < 2) return;
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
-    bool first = true;
-    for (const TwoDPoint<float>& p : path.getPoints()) {
-        if (first) {
-            cairo_move_to(cr, d.x(p.x()), d.y(p.y()));
-            first = false;
-        } else {
-            cairo_line_to(cr, d.x(p.x()), d.y(p.y()));
+    if (!fill) {
+        std::vector<double>& xy = m_impl->xy;
+        xy.clear();
+        for (const TwoDPoint<float>& p : path.getPoints()) {
+            xy.push_back(d.x(p.x()));
+            xy.push_back(d.y(p.y()));
+        }
+        if (rasterOutline(style, m_impl->lineSize, xy, close)) return;
+    }
+    flush();
+    // Points closer than a fifth of a device unit to the chord that skips
+    // them change nothing visible: a sampled great circle keeps about one
+    // point in three, and costs a third to stroke.
+    m_impl->points.clear();
+    for (const TwoDPoint<float>& p : path.getPoints()) m_impl->points.push_back({d.x(p.x()), d.y(p.y())});
+    const std::vector<std::array<double, 2>>& pts = m_impl->points;
+    cairo_move_to(cr, pts[0][0], pts[0][1]);
+    std::size_t anchor = 0;
+    for (std::size_t i = 1; i + 1 < pts.size(); ++i) {
+        const double ax = pts[anchor][0], ay = pts[anchor][1];
+        const double dx = pts[i + 1][0] - ax, dy = pts[i + 1][1] - ay;
+        const double len = std::hypot(dx, dy);
+        bool keep = false;
+        for (std::size_t k = anchor + 1; k <= i && !keep; ++k) {
+            const double off = len > 0.0 ? std::fabs((pts[k][0] - ax) * dy - (pts[k][1] - ay) * dx) / len
+                                         : std::hypot(pts[k][0] - ax, pts[k][1] - ay);
+            keep = off > Simplify_Tolerance;
+        }
+        if (keep) {
+            cairo_line_to(cr, pts[i][0], pts[i][1]);
+            anchor = i;
         }
     }
+    cairo_line_to(cr, pts.back()[0], pts.back()[1]);
     if (close) cairo_close_path(cr);
-    if (fill) {
-        setColor(cr, style.getColor());
-        if (style.getStyle() == Style_Fill_Only) {
-            cairo_fill(cr);
-            return;
-        }
-        cairo_fill_preserve(cr);
+    if (!fill) {
+        setLine(cr, style, m_impl->lineSize);
+        cairo_stroke(cr);
+        return;
     }
+    setColor(cr, style.getColor());
+    if (style.getStyle() == Style_Fill_Only) {
+        cairo_fill(cr);
+        return;
+    }
+    cairo_fill_preserve(cr);
     setLine(cr, style, m_impl->lineSize);
     cairo_stroke(cr);
 }
 
 void CairoPort::drawWedge(const TwoDPoint<float>& centre, const TwoDPoint<float>& start, float radius, float sweep,
                           const GraphicsStyle& fill, const GraphicsStyle& outline, bool filled) {
+    flush();
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
     const double cx = d.x(centre.x()), cy = d.y(centre.y());
@@ -245,74 +320,106 @@ void CairoPort::drawWedge(const TwoDPoint<float>& centre, const TwoDPoint<float>
     cairo_stroke(cr);
 }
 
+namespace {
+
+/// The outline of a symbol as polylines (x, y pairs, device units), and
+/// whether each is closed.
+struct Shape {
+    std::vector<std::vector<double>> lines;
+    std::vector<bool> closed;
+    void add(std::vector<double> xy, bool isClosed) {
+        lines.push_back(std::move(xy));
+        closed.push_back(isClosed);
+    }
+};
+
+Shape shapeOf(Graphics_Symbol symbol, double x, double y, double s) {
+    Shape out;
+    switch (symbol) {
+        case Symbol_Square:
+            out.add({x - s * 0.8, y - s * 0.8, x + s * 0.8, y - s * 0.8, x + s * 0.8, y + s * 0.8, x - s * 0.8,
+                     y + s * 0.8},
+                    true);
+            break;
+        case Symbol_Triangle:
+            out.add({x, y - s, x + s * 0.866, y + s * 0.5, x - s * 0.866, y + s * 0.5}, true);
+            break;
+        case Symbol_Diamond: out.add({x, y - s, x + s, y, x, y + s, x - s, y}, true); break;
+        case Symbol_Star: {
+            std::vector<double> xy;
+            for (int i = 0; i < 10; ++i) {
+                const double r = (i % 2 == 0) ? s : s * 0.4;
+                const double a = -Pi / 2 + i * Pi / 5;
+                xy.push_back(x + r * std::cos(a));
+                xy.push_back(y + r * std::sin(a));
+            }
+            out.add(xy, true);
+            break;
+        }
+        case Symbol_Cross:
+            out.add({x - s, y, x + s, y}, false);
+            out.add({x, y - s, x, y + s}, false);
+            break;
+        case Symbol_X:
+            out.add({x - s * 0.75, y - s * 0.75, x + s * 0.75, y + s * 0.75}, false);
+            out.add({x - s * 0.75, y + s * 0.75, x + s * 0.75, y - s * 0.75}, false);
+            break;
+        case Symbol_Horizontal_Tick: out.add({x - s, y, x + s, y}, false); break;
+        case Symbol_Vertical_Tick: out.add({x, y - s, x, y + s}, false); break;
+        default: {  // a circle, and markers drawn as a point: chords of about 3 units
+            const int n = std::max(12, int(std::ceil(2 * Pi * s / 3.0)));
+            std::vector<double> xy;
+            for (int i = 0; i < n; ++i) {
+                xy.push_back(x + s * std::cos(2 * Pi * i / n));
+                xy.push_back(y + s * std::sin(2 * Pi * i / n));
+            }
+            out.add(xy, true);
+            break;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 void CairoPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& style, float size,
                            const GraphicsStyle& fill, bool filled) {
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
     const double x = d.x(at.x()), y = d.y(at.y()), s = std::max(1.0, double(size));
-    bool closedShape = true;
-    switch (style.getSymbol()) {
-        case Symbol_Dot:
-            cairo_arc(cr, x, y, std::max(1.2, s * 0.6), 0, 2 * Pi);
-            setColor(cr, style.getColor());
-            cairo_fill(cr);
-            return;
-        case Symbol_Square: cairo_rectangle(cr, x - s * 0.8, y - s * 0.8, s * 1.6, s * 1.6); break;
-        case Symbol_Triangle:
-            cairo_move_to(cr, x, y - s);
-            cairo_line_to(cr, x + s * 0.866, y + s * 0.5);
-            cairo_line_to(cr, x - s * 0.866, y + s * 0.5);
-            cairo_close_path(cr);
-            break;
-        case Symbol_Diamond:
-            cairo_move_to(cr, x, y - s);
-            cairo_line_to(cr, x + s, y);
-            cairo_line_to(cr, x, y + s);
-            cairo_line_to(cr, x - s, y);
-            cairo_close_path(cr);
-            break;
-        case Symbol_Star:
-            for (int i = 0; i < 10; ++i) {
-                const double r = (i % 2 == 0) ? s : s * 0.4;
-                const double a = -Pi / 2 + i * Pi / 5;
-                if (i == 0) {
-                    cairo_move_to(cr, x + r * std::cos(a), y + r * std::sin(a));
-                } else {
-                    cairo_line_to(cr, x + r * std::cos(a), y + r * std::sin(a));
-                }
-            }
-            cairo_close_path(cr);
-            break;
-        case Symbol_Cross:
-            closedShape = false;
-            cairo_move_to(cr, x - s, y);
-            cairo_line_to(cr, x + s, y);
-            cairo_move_to(cr, x, y - s);
-            cairo_line_to(cr, x, y + s);
-            break;
-        case Symbol_X:
-            closedShape = false;
-            cairo_move_to(cr, x - s * 0.75, y - s * 0.75);
-            cairo_line_to(cr, x + s * 0.75, y + s * 0.75);
-            cairo_move_to(cr, x - s * 0.75, y + s * 0.75);
-            cairo_line_to(cr, x + s * 0.75, y - s * 0.75);
-            break;
-        case Symbol_Horizontal_Tick:
-            closedShape = false;
-            cairo_move_to(cr, x - s, y);
-            cairo_line_to(cr, x + s, y);
-            break;
-        case Symbol_Vertical_Tick:
-            closedShape = false;
-            cairo_move_to(cr, x, y - s);
-            cairo_line_to(cr, x, y + s);
-            break;
-        default:  // a circle, and markers drawn as a point
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, x, y, s, 0, 2 * Pi);
-            break;
+    if (style.getSymbol() == Symbol_Dot) {
+        // A disc: a point drawn with the dot's radius as its half width.
+        const double r = std::max(1.2, s * 0.6);
+        GraphicsStyle solid = style;
+        solid.setStyle(Style_Solid);
+        if (rasterOutline(solid, 2.0 * r, {x, y, x, y}, false)) return;
+        flush();
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x, y, r, 0, 2 * Pi);
+        setColor(cr, style.getColor());
+        cairo_fill(cr);
+        return;
     }
-    if (filled && closedShape) {
+    const Shape shape = shapeOf(style.getSymbol(), x, y, s);
+    if (!filled) {
+        bool drawn = true;
+        for (std::size_t i = 0; i < shape.lines.size() && drawn; ++i) {
+            drawn = rasterOutline(style, m_impl->lineSize, shape.lines[i], shape.closed[i]);
+        }
+        if (drawn) return;
+    }
+    flush();
+    bool anyClosed = false;
+    for (std::size_t i = 0; i < shape.lines.size(); ++i) {
+        const std::vector<double>& xy = shape.lines[i];
+        cairo_move_to(cr, xy[0], xy[1]);
+        for (std::size_t k = 2; k + 1 < xy.size(); k += 2) cairo_line_to(cr, xy[k], xy[k + 1]);
+        if (shape.closed[i]) {
+            cairo_close_path(cr);
+            anyClosed = true;
+        }
+    }
+    if (filled && anyClosed) {
         setColor(cr, fill.getColor());
         cairo_fill_preserve(cr);
     }
@@ -322,6 +429,7 @@ void CairoPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& styl
 
 void CairoPort::drawBox(const TwoDPoint<float>& corner1, const TwoDPoint<float>& corner2,
                         const GraphicsStyle& outline, const GraphicsStyle& fill, bool, bool filled) {
+    flush();
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
     const double x0 = d.x(corner1.x()), y0 = d.y(corner1.y()), x1 = d.x(corner2.x()), y1 = d.y(corner2.y());
@@ -342,6 +450,7 @@ void CairoPort::setFont(const std::string& face, int size) {
 
 void CairoPort::drawText(const std::string& text, const TwoDPoint<float>& at, int anchor, const GraphicsStyle& style,
                          int size) {
+    flush();
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
     cairo_select_font_face(cr, m_impl->face.c_str(), CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
@@ -358,6 +467,7 @@ void CairoPort::drawText(const std::string& text, const TwoDPoint<float>& at, in
 }
 
 std::string CairoPort::bytes() {
+    if (!m_impl->finished) flush();
     if (m_format == Format::Png) {
         std::string out;
         cairo_surface_flush(m_impl->surface);

@@ -26,6 +26,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "qzCore/shared/Graphics.h"
 
@@ -80,6 +81,12 @@ public:
     static constexpr double Text_Scale = 1.2;
 
 private:
+    /// Hands the pixels written directly back to cairo before it draws.
+    void flush();
+    /// Draws a thin solid or fine outline straight into a PNG's pixels;
+    /// false (nothing drawn) for another format or style.
+    bool rasterOutline(const GraphicsStyle& style, double width, const std::vector<double>& xy, bool closed);
+
     struct Impl;
     std::unique_ptr<Impl> m_impl;
     double m_width;
