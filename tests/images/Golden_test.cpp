@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -170,6 +171,55 @@ TEST_F(Golden, SvgAndPdfAreWritten) {
 TEST_F(Golden, AFileThatCannotBeWrittenIsAFailure) {
     auto picture = port();
     EXPECT_EQ(picture->write("/no/such/directory/net.png"), -7);
+}
+
+/// The grey level (0 black .. 255 white) of a pixel of a PNG picture.
+int greyAt(const std::string& png, int x, int y) {
+    struct Reader {
+        const std::string* data;
+        std::size_t at = 0;
+    } reader{&png};
+    cairo_surface_t* image = cairo_image_surface_create_from_png_stream(
+        [](void* closure, unsigned char* out, unsigned int length) {
+            auto* r = static_cast<Reader*>(closure);
+            if (r->at + length > r->data->size()) return CAIRO_STATUS_READ_ERROR;
+            std::memcpy(out, r->data->data() + r->at, length);
+            r->at += length;
+            return CAIRO_STATUS_SUCCESS;
+        },
+        &reader);
+    cairo_surface_flush(image);
+    const unsigned char* p = cairo_image_surface_get_data(image) + y * cairo_image_surface_get_stride(image) + 4 * x;
+    const int grey = p[1];  // green channel of BGRA
+    cairo_surface_destroy(image);
+    return grey;
+}
+
+TEST(RasterLines, CoverageByDistanceAndNoDarkJoints) {
+    // A black line two units wide along y = 10.5 (device units: the port's
+    // plot radius 1 about (0, 0)): the row through it black, the rows
+    // beside it half covered (centre 1 unit off: 1.5 - 1 = 0.5), the next
+    // ones untouched.
+    CairoPort port(40.0, 40.0, CairoPort::Format::Png);
+    port.setSize(TwoDPoint<float>(0.0f, 0.0f), 1.0f);
+    port.setLineSize(2);
+    const GraphicsStyle black(RGBColor(0, 0, 0), Style_Solid, Size_Smallest, Symbol_Dot);
+    port.drawLine(TwoDPoint<float>(2.0f, -10.5f), TwoDPoint<float>(30.0f, -10.5f), black);
+    // A path turning at (20, 30): its joint no darker than its lines.
+    GraphicsPath v(black);
+    for (const auto& p : {std::pair<float, float>{5, -20}, {20, -30}, {35, -20}}) {
+        v.add(TwoDPoint<float>(p.first, p.second), GraphicsPath::Path_End);
+    }
+    port.drawPath(v, black, false, false, true);
+    const std::string png = port.bytes();
+    EXPECT_EQ(greyAt(png, 15, 10), 0);
+    EXPECT_NEAR(greyAt(png, 15, 9), 128, 2);
+    EXPECT_NEAR(greyAt(png, 15, 11), 128, 2);
+    EXPECT_EQ(greyAt(png, 15, 8), 255);
+    EXPECT_EQ(greyAt(png, 15, 12), 255);
+    EXPECT_EQ(greyAt(png, 1, 10), 255);  // butt end
+    EXPECT_EQ(greyAt(png, 20, 29), 0);   // on the joint: covered once, black, not over-darkened
+    EXPECT_EQ(greyAt(png, 20, 33), 255);
 }
 
 }  // namespace

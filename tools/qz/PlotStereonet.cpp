@@ -157,6 +157,18 @@ int plotStereonet(const StereonetOptions& o) {
     }
     if (o.pt) {
         qzCore::AnalyzeFaultParams a(records);
+        // Styles of their own, unlike any record's: P red circles, T green
+        // diamonds.
+        qzCore::PlotColors colors = a.getPlotColors();
+        colors.fault = RGBColor(210, 0, 0);
+        colors.line = RGBColor(0, 140, 0);
+        a.setPlotColors(colors);
+        qzCore::PlotSymbols symbols = a.getPlotSymbols();
+        symbols.fault.setSymbol(qzCore::Symbol_Circle);
+        symbols.fault.setSize(qzCore::Size_Larger);
+        symbols.line.setSymbol(qzCore::Symbol_Diamond);
+        symbols.line.setSize(qzCore::Size_Larger);
+        a.setPlotSymbols(symbols);
         out.clear();
         qzCore::Analyzer(a, results).computePTAxes();
         if (out.empty()) {

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Draws the example pictures of the README from the bundled samples.
+#   examples/make_pictures.sh [QZ]   (QZ: the qz program, default build-run/tools/qz/qz)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+qz=${1:-$root/build-run/tools/qz/qz}
+data=$root/examples/data
+out=$root/examples/pictures
+mkdir -p "$out"
+"$qz" plot stereonet "$data/planes.txt" "$data/faults.txt" "$data/lines.csv" --net --fisher \
+  --title "Bundled samples: planes, faults, lines" -o "$out/stereonet.png"
+"$qz" plot stereonet "$data/faults.txt" --pt --planes poles -o "$out/stereonet_pt.png"
