@@ -6,8 +6,7 @@
 #include "qzCore/datasets/StationList.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/FileManager.h"
-#include "tests/support/ScriptedMessages.h"
-#include "tests/support/Values.h"
+#include "tests/support/OneDataset.h"
 
 namespace qzCore {
 namespace {
@@ -15,24 +14,9 @@ namespace {
 using K = GDTypes;
 using S = GDSlipTypes;
 
-class ManagerReading : public ::testing::Test {
+class ManagerReading : public OneDatasetTest {
 protected:
-    void SetUp() override { ASSERT_EQ(manager.createDataset(id, "", false, nullptr), 1); }
-    Data& data() { return *manager.getDatasetFromID(id); }
-    /// Inserts a record with its slip text (the slip flags follow it).
-    const GeoData* insert(DataStruct d, const char* slip = nullptr) {
-        TokenStruct t;
-        if (slip) t.setTokenValue(TokenStruct::Slip_Token, slip);
-        EXPECT_EQ(data().insertData(d, t), 1);
-        return data().getSpecificData(unsigned(data().getNumData() - 1));
-    }
-
-    ScriptedMessages script{{}};
-    ScopedMessageHandler scope{&script};
-    ErrorManager errors;
-    FileManager files;
-    DataManager manager{&errors, &files};
-    unsigned char id = 0;
+    const GeoData* insert(DataStruct d, const char* slip = nullptr) { return add(d, slip); }
 };
 
 TEST_F(ManagerReading, DataValuesOfEachKind) {

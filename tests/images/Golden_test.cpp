@@ -17,8 +17,7 @@
 
 #include "qzCore/qzCore.h"
 #include "qzCore/ports/CairoPort.h"
-#include "tests/support/ScriptedMessages.h"
-#include "tests/support/Values.h"
+#include "tests/support/OneDataset.h"
 
 namespace qzCore {
 namespace {
@@ -31,16 +30,8 @@ constexpr int kChannelTolerance = 48;
 // ...and a picture matches while at most this share of its pixels differ.
 constexpr double kPixelShareTolerance = 0.005;
 
-class Golden : public ::testing::Test {
+class Golden : public OneDatasetTest {
 protected:
-    void SetUp() override { ASSERT_EQ(manager.createDataset(id, "", false, nullptr), 1); }
-    const GeoData* add(DataStruct d, const char* slip = nullptr) {
-        TokenStruct t;
-        if (slip) t.setTokenValue(TokenStruct::Slip_Token, slip);
-        EXPECT_EQ(manager.getDatasetFromID(id)->insertData(d, t), 1);
-        const Data& data = *manager.getDatasetFromID(id);
-        return data.getSpecificData(unsigned(data.getNumData() - 1));
-    }
     /// A 400-unit net on a 460 x 470 canvas.
     std::unique_ptr<CairoPort> port(CairoPort::Format format = CairoPort::Format::Png) {
         auto p = std::make_unique<CairoPort>(460.0, 470.0, format);
@@ -92,13 +83,6 @@ protected:
         EXPECT_LE(double(differing) / (double(w) * h), kPixelShareTolerance)
             << differing << " pixels differ from " << path << "; the new picture is " << fresh;
     }
-
-    ScriptedMessages script{{}};
-    ScopedMessageHandler scope{&script};
-    ErrorManager errors;
-    FileManager files;
-    DataManager manager{&errors, &files};
-    unsigned char id = 0;
 };
 
 TEST_F(Golden, EmptyNet) {

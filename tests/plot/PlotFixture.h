@@ -9,13 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "qzCore/datasets/DataManager.h"
-#include "qzCore/errors/ErrorManager.h"
-#include "qzCore/files/FileManager.h"
 #include "qzCore/plot/StereoPlotCore.h"
 #include "qzCore/shared/RecordingPort.h"
-#include "tests/support/ScriptedMessages.h"
-#include "tests/support/Values.h"
+#include "tests/support/OneDataset.h"
 
 namespace qzCore {
 namespace testing_plot {
@@ -38,18 +34,8 @@ inline Matrix_1 inverse(double x, double y, bool equalArea) {
     return Matrix_1(trend, plunge);
 }
 
-class StereoTest : public ::testing::Test {
+class StereoTest : public OneDatasetTest {
 protected:
-    void SetUp() override { ASSERT_EQ(manager.createDataset(id, "", false, nullptr), 1); }
-
-    Data& data() { return *manager.getDatasetFromID(id); }
-    /// Inserts a record and returns it.
-    const GeoData* add(DataStruct d, const char* slip = nullptr) {
-        TokenStruct t;
-        if (slip) t.setTokenValue(TokenStruct::Slip_Token, slip);
-        EXPECT_EQ(data().insertData(d, t), 1);
-        return data().getSpecificData(unsigned(data().getNumData() - 1));
-    }
     /// A stereonet with these parameters on the recording port.
     StereoPlotCore& net(const StereoPlotParams& p = StereoPlotParams()) {
         plot = std::make_unique<StereoPlotCore>(p, &port, manager);
@@ -57,12 +43,6 @@ protected:
     }
     std::vector<Call> drawn(Call::Kind kind) const { return port.callsOf(kind); }
 
-    ScriptedMessages script{{}};
-    ScopedMessageHandler scope{&script};
-    ErrorManager errors;
-    FileManager files;
-    DataManager manager{&errors, &files};
-    unsigned char id = 0;
     RecordingPort port;
     std::unique_ptr<StereoPlotCore> plot;
 };
