@@ -36,7 +36,8 @@ ContourParams::ContourParams(const ContourParams& o)
       m_flag2(o.m_flag2),
       m_axisTrend(o.m_axisTrend),
       m_axisPlunge(o.m_axisPlunge),
-      m_axisLimit(o.m_axisLimit) {}
+      m_axisLimit(o.m_axisLimit),
+      m_circlesAtPoles(o.m_circlesAtPoles) {}
 
 ContourParams& ContourParams::operator=(const ContourParams& o) {
     if (this != &o) {
@@ -67,6 +68,7 @@ ContourParams& ContourParams::operator=(const ContourParams& o) {
         m_axisTrend = o.m_axisTrend;
         m_axisPlunge = o.m_axisPlunge;
         m_axisLimit = o.m_axisLimit;
+        m_circlesAtPoles = o.m_circlesAtPoles;
     }
     return *this;
 }
@@ -79,7 +81,7 @@ bool operator==(const ContourParams& a, const ContourParams& b) {
            a.m_faults == b.m_faults && a.m_lines == b.m_lines && a.m_lineations == b.m_lineations &&
            a.m_planes == b.m_planes && a.m_specials == b.m_specials && a.m_axisWeighting == b.m_axisWeighting &&
            a.m_flag2 == b.m_flag2 && a.m_axisTrend == b.m_axisTrend && a.m_axisPlunge == b.m_axisPlunge &&
-           a.m_axisLimit == b.m_axisLimit;
+           a.m_axisLimit == b.m_axisLimit && a.m_circlesAtPoles == b.m_circlesAtPoles;
 }
 
 void ContourParams::setStoredGrid(const Grid<double>* g) { m_grid = g ? std::make_unique<Grid<double>>(*g) : nullptr; }

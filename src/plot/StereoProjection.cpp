@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "qzCore/plot/ContourGenerator.h"
 #include "qzCore/plot/StereoPlotCore.h"
 
 namespace qzCore {
@@ -328,6 +329,9 @@ void StereoPlotCore::generateLabelsOnPort() {
 
 void StereoPlotCore::generatePlot() {
     if (!m_port) return;
+    // Counted first: the colour table takes the levels' colours.
+    std::unique_ptr<ContourGenerator> contours = prepareContours();
+    const bool filled = contours && m_contour->getClosedContours();
     if (m_port->usesColorTable()) {
         std::set<RGBColor, RGBColorLess> colors;
         if (enumerateColors(colors, m_params)) {
@@ -336,11 +340,13 @@ void StereoPlotCore::generatePlot() {
         }
     }
     if (m_params.getShowPlotFrame()) generateFrameOnPort();
+    // Filled contours under the data, contour lines over them.
+    if (filled) drawContours(*contours);
     m_port->beginGroup();
     for (const Store* s : {&m_lines, &m_faults, &m_lineations, &m_planes, &m_specials}) generateOnPort(*s);
     if (m_params.getShowSlipDir()) generateSlipVectorsOnPort();
     m_port->endGroup();
-    generateContoursOnPort();
+    if (contours && !filled) drawContours(*contours);
     if (m_params.getShowPlotLegend()) generateLegendOnPort();
     if (m_params.getShowPlotLabels()) generateLabelsOnPort();
     m_state.unset(State_Size);

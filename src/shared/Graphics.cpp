@@ -69,6 +69,10 @@ bool CircularGraphicsPath::angleToPoint(double degrees, TwoDPoint<float>& p) con
 
 void GraphicsPort::openMultiPath() { m_segments.clear(); }
 
+void GraphicsPort::fillPaths(const std::list<GraphicsPath>& paths, const GraphicsStyle& style) {
+    for (const GraphicsPath& p : paths) drawPath(p, style, true, true, true);
+}
+
 void GraphicsPort::addMultiPathSegment(const TwoDPoint<float>& from, const TwoDPoint<float>& to,
                                        const GraphicsStyle& style) {
     m_segments.push_back(Segment{from, to, style});

@@ -57,6 +57,15 @@ void RecordingPort::drawPath(const GraphicsPath& path, const GraphicsStyle& styl
     c.flags = {fill, close, smooth};
 }
 
+void RecordingPort::fillPaths(const std::list<GraphicsPath>& paths, const GraphicsStyle& style) {
+    RecordedCall& c = add(RecordedCall::Fill_Paths);
+    for (const GraphicsPath& p : paths) {
+        c.points.insert(c.points.end(), p.getPoints().begin(), p.getPoints().end());
+        c.ints.push_back(int(p.size()));
+    }
+    c.style = style;
+}
+
 void RecordingPort::drawWedge(const TwoDPoint<float>& centre, const TwoDPoint<float>& start, float radius,
                               float sweep, const GraphicsStyle& fill, const GraphicsStyle& outline, bool flag) {
     RecordedCall& c = add(RecordedCall::Draw_Wedge);

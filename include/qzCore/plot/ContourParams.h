@@ -89,6 +89,10 @@ public:
     void setIncludePlanes(bool on) { m_planes = on; }
     bool getIncludeSpecials() const { return m_specials; }
     void setIncludeSpecials(bool on) { m_specials = on; }
+    /// Planes and faults drawn as great circles are counted at their poles
+    /// (by default they are not counted: only points are).
+    bool getCountGreatCirclesAtPoles() const { return m_circlesAtPoles; }
+    void setCountGreatCirclesAtPoles(bool on) { m_circlesAtPoles = on; }
     /// The levels of the last drawing, lowest first.
     std::vector<ContourInfo>& getLevels() { return m_levels; }
     const std::vector<ContourInfo>& getLevels() const { return m_levels; }
@@ -126,6 +130,7 @@ private:
     int m_axisTrend = 0;
     int m_axisPlunge = 0;
     int m_axisLimit = 80;
+    bool m_circlesAtPoles = false;
 };
 
 }  // namespace qzCore

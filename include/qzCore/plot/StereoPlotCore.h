@@ -14,19 +14,24 @@
 // azimuth, results as much as data.
 //
 // Drawing order of generatePlot: colour table (for ports that use one),
-// frame, data (lines, faults, lineations, planes, specials), slip arrows,
-// contours, contour legend, labels.
+// frame, filled contours, data (lines, faults, lineations, planes,
+// specials), slip arrows, contour lines, contour legend, labels.
 #ifndef QZCORE_PLOT_STEREOPLOTCORE_H
 #define QZCORE_PLOT_STEREOPLOTCORE_H
 
 #include <list>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "qzCore/plot/ContourParams.h"
+#include "qzCore/plot/DensityGrid.h"
 #include "qzCore/plot/Plot.h"
 #include "qzCore/plot/StereoPlotParams.h"
 
 namespace qzCore {
+
+class ContourGenerator;
 
 class StereoPlotCore : public Plot {
 public:
@@ -86,10 +91,25 @@ public:
     bool getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const override;
 
     // ---- contours -------------------------------------------------------------
-    /// Keeps a copy of the record and draws its contours.
+    /// Keeps a copy of the record and draws its contours (filled ones by a
+    /// whole new drawing, since they lie under the data).
     void contour(const ContourParams& params) override;
+    /// Keeps a copy of the record for the next drawing; draws nothing now.
+    void setContourParams(const ContourParams& params);
     /// Drops the contours; redraws with `redraw`.
     void clearContours(bool redraw) override;
+    /// The colours (packed 0xRRGGBB) of the levels from the record's start
+    /// up to the largest value of its stored grid, from the record's start
+    /// to its end colour.  False without a record, without a stored grid
+    /// (one is stored by every contouring) or without a level.
+    bool getContourColors(std::vector<int>& colors) const;
+    /// The density the record `params` asks for, on its grid, without
+    /// drawing.  @throw PlotError(-62) when it cannot finish.
+    ContourOutcome computeDensity(const ContourParams& params, DensityGrid& out) const;
+    /// How the last contouring ended, and why it drew nothing ("" when it
+    /// drew).
+    ContourOutcome getContourOutcome() const { return m_contourOutcome; }
+    const std::string& getContourMessage() const { return m_contourMessage; }
 
     void setFaultColor(const RGBColor& c) override { m_params.getPlotColors().fault = c; }
     void setPlaneColor(const RGBColor& c) override { m_params.getPlotColors().plane = c; }
@@ -111,7 +131,8 @@ protected:
     void generatePointOnPort(const TwoDPoint<int>& key, const DataPlotPoint& point);
     void generateSlipVectorsOnPort();
     void generateLegendOnPort();
-    /// The contours of the current record, then their labels and legend.
+    /// The contours of the current record, then their labels.
+    /// @throw PlotError(-62) when they cannot be finished.
     virtual void generateContoursOnPort();
     void generateContourLabelsOnPort();
     void updateHemisphere();
@@ -128,8 +149,15 @@ protected:
 
     StereoPlotParams m_params;
     std::unique_ptr<ContourParams> m_contour;
+    ContourOutcome m_contourOutcome = ContourOutcome::No_Data;
+    std::string m_contourMessage;
 
 private:
+    /// A generator that has counted and found the levels of the record;
+    /// null without a record.
+    std::unique_ptr<ContourGenerator> prepareContours();
+    /// Draws what it prepared, in a group, then the contour labels.
+    void drawContours(ContourGenerator& generator);
     bool insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style, const RGBColor& color,
                       const GraphicsStyle& symbols);
     void updateSymbolsAndSizes(krtDefaultMaskedBase& state);

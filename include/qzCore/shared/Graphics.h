@@ -286,6 +286,13 @@ public:
     virtual void setFont(const std::string& face, int size) = 0;
     virtual void drawText(const std::string& text, const TwoDPoint<float>& at, int anchor,
                           const GraphicsStyle& style, int size) = 0;
+    /// Fills the area the closed paths bound together, in `style`'s colour
+    /// (Style_Fill_Only: no outline): a point is inside when the paths wind
+    /// round it a non-zero number of times, so a path running clockwise
+    /// inside one running counter-clockwise (plot units, y up) cuts a hole.
+    /// Filled density contours use it.  The default fills each path on its
+    /// own with drawPath, holes included.
+    virtual void fillPaths(const std::list<GraphicsPath>& paths, const GraphicsStyle& style);
 
     /// Set while a contour legend draws its colour swatches.
     bool swatchFlag = false;

@@ -31,7 +31,8 @@ struct RecordedCall {
         End_Fill,
         End_Frame,
         Set_Font,
-        Draw_Text
+        Draw_Text,
+        Fill_Paths
     };
     Kind kind = Begin_Group;
     /// The points, in argument order: arrow tail and head; line ends; the
@@ -49,7 +50,9 @@ struct RecordedCall {
     /// Flags, in argument order (arc flag; path fill, close, smooth; wedge
     /// flag; symbol filled; box swatch and filled).
     std::vector<bool> flags;
-    /// Line size, font size, text anchor then text size.
+    /// Line size, font size, text anchor then text size; the number of
+    /// points of each path filled together (their points follow one
+    /// another in `points`).
     std::vector<int> ints;
     /// Font face or text.
     std::string text;
@@ -92,6 +95,7 @@ public:
     void setFont(const std::string& face, int size) override;
     void drawText(const std::string& text, const TwoDPoint<float>& at, int anchor, const GraphicsStyle& style,
                   int size) override;
+    void fillPaths(const std::list<GraphicsPath>& paths, const GraphicsStyle& style) override;
 
 private:
     RecordedCall& add(RecordedCall::Kind kind);

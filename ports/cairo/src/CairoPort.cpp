@@ -448,6 +448,39 @@ void CairoPort::setFont(const std::string& face, int size) {
     m_impl->fontSize = size;
 }
 
+void CairoPort::fillPaths(const std::list<GraphicsPath>& paths, const GraphicsStyle& style) {
+    flush();
+    const Device d = deviceOf(*this);
+    cairo_t* cr = m_impl->cr;
+    cairo_new_path(cr);
+    for (const GraphicsPath& path : paths) {
+        if (path.size() < 3) continue;
+        bool first = true;
+        for (const TwoDPoint<float>& p : path.getPoints()) {
+            if (first) {
+                cairo_move_to(cr, d.x(p.x()), d.y(p.y()));
+                first = false;
+            } else {
+                cairo_line_to(cr, d.x(p.x()), d.y(p.y()));
+            }
+        }
+        cairo_close_path(cr);
+    }
+    // Holes run the other way round: the nonzero winding rule leaves them
+    // out.
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    setColor(cr, style.getColor());
+    if (style.getStyle() == Style_Fill_Only) {
+        cairo_fill(cr);
+        return;
+    }
+    // The outline in the fill's colour closes the hairline seams that
+    // antialiasing leaves between neighbouring areas.
+    cairo_fill_preserve(cr);
+    setLine(cr, GraphicsStyle(style.getColor(), Style_Solid, style.getSize(), style.getSymbol()), m_impl->lineSize);
+    cairo_stroke(cr);
+}
+
 void CairoPort::drawText(const std::string& text, const TwoDPoint<float>& at, int anchor, const GraphicsStyle& style,
                          int size) {
     flush();

@@ -76,6 +76,7 @@ public:
     void setFont(const std::string& face, int size) override;
     void drawText(const std::string& text, const TwoDPoint<float>& at, int anchor, const GraphicsStyle& style,
                   int size) override;
+    void fillPaths(const std::list<GraphicsPath>& paths, const GraphicsStyle& style) override;
 
     /// Device units a text point takes.
     static constexpr double Text_Scale = 1.2;
