@@ -63,14 +63,22 @@ TEST_F(StereoTest, LabelsAndTheDataCount) {
 }
 
 TEST_F(StereoTest, LegendOfThreeLevels) {
+    // 100 vertical lines: 100 % in the one-percent count at the centre;
+    // levels 20, 60 and 100 from blue to red.
     ContourParams c;
-    c.getLevels() = {ContourInfo(2.0, 0x0000FFu), ContourInfo(4.0, 0x7F007Fu), ContourInfo(6.5, 0xFF0000u)};
+    c.setContourMethod(ContourParams::Method_One_Percent);
+    c.setSmoothingMethod(ContourParams::Smooth_None);
+    c.setIncludeLines(true);
+    c.setStartLevel(20.0);
+    c.setContourInterval(40.0);
     StereoPlotParams p;
     p.setShowPlotLegend(true);
     // A black window: text in its opposite colour, white, would vanish on
     // the legend's white box.
     p.getPlotColors().windowBackground = RGBColor(0, 0, 0);
-    net(p).contour(c);
+    net(p);
+    for (int k = 0; k < 100; ++k) plot->insertLine(add(lineValues(0, 90)));
+    plot->contour(c);
     port.clear();
     plot->generatePlot();
     const std::vector<Call> boxes = drawn(Call::Draw_Box);
@@ -87,7 +95,7 @@ TEST_F(StereoTest, LegendOfThreeLevels) {
             EXPECT_EQ(t.style.getColor(), RGBColor(0, 0, 0));  // black on the white box
         }
     }
-    EXPECT_EQ(legend, (std::vector<std::string>{"2 %", "4 %", "6.5 %"}));  // one-percent counts: percentages
+    EXPECT_EQ(legend, (std::vector<std::string>{"20 %", "60 %", "100 %"}));  // one-percent counts: percentages
 }
 
 TEST_F(StereoTest, EveryDrawnColourIsInTheTable) {
@@ -96,8 +104,16 @@ TEST_F(StereoTest, EveryDrawnColourIsInTheTable) {
     StereoPlotCore colored(p, &table, manager);
     colored.insertLine(add(lineValues(10, 10)));
     colored.highlightInPlot(222, 222, GraphicsStyle(RGBColor(1, 1, 1), Style_Solid, Size_Larger, Symbol_X), false);
+    // One line: 6.7 sigma at the line in the exponential Kamb count, so
+    // levels 2, 4 and 6.
     ContourParams c;
-    c.getLevels() = {ContourInfo(2, 0x123456u)};
+    c.setContourMethod(ContourParams::Method_Kamb);
+    c.setSmoothingMethod(ContourParams::Smooth_Expon);
+    c.setIncludeLines(true);
+    ContourColors levels;
+    levels.start = RGBColor(0x12, 0x34, 0x56);
+    levels.end = RGBColor(0x65, 0x43, 0x21);
+    c.setColors(levels);
     colored.contour(c);
     table.clear();
     colored.generatePlot();
@@ -110,12 +126,14 @@ TEST_F(StereoTest, EveryDrawnColourIsInTheTable) {
     }();
     for (const Call& call : table.calls()) {
         if (call.kind == Call::Draw_Symbol || call.kind == Call::Draw_Text || call.kind == Call::Draw_Box ||
-            call.kind == Call::Draw_Path) {
+            call.kind == Call::Draw_Path || call.kind == Call::Fill_Paths) {
             EXPECT_EQ(colours.count(call.style.getColor().getRGB()), 1u) << call.kind << " " << call.text;
         }
     }
     EXPECT_EQ(colours.count(0x010101u), 1u);  // the highlight
-    EXPECT_EQ(colours.count(0x123456u), 1u);  // the contour level
+    EXPECT_EQ(colours.count(0x123456u), 1u);  // the contour levels
+    EXPECT_EQ(colours.count(0x654321u), 1u);
+    EXPECT_EQ(colored.getContourParams()->getLevels().size(), 3u);
     StereoPlotCore portless(p, nullptr, manager);
     std::set<RGBColor, RGBColorLess> none;
     EXPECT_FALSE(portless.enumerateColors(none, p));

@@ -1,0 +1,317 @@
+// Contours on the stereonet, on the recording port: where the lines lie,
+// what filled areas cover (holes and the primitive included), the drawing
+// order, levels, legend and labels, colours, the record itself, and a
+// drawing that fails inside.
+#include <cmath>
+#include <new>
+
+#include "qzCore/plot/ContourGenerator.h"
+#include "qzCore/plot/PlotError.h"
+#include "tests/plot/PlotFixture.h"
+
+namespace qzCore {
+namespace testing_plot {
+namespace {
+
+using M = ContourParams;
+
+/// Paths of a Fill_Paths call, split by their sizes.
+std::vector<std::vector<TwoDPoint<float>>> pathsOf(const Call& fill) {
+    std::vector<std::vector<TwoDPoint<float>>> out;
+    std::size_t at = 0;
+    for (int n : fill.ints) {
+        out.emplace_back(fill.points.begin() + long(at), fill.points.begin() + long(at + std::size_t(n)));
+        at += std::size_t(n);
+    }
+    return out;
+}
+
+/// How many times the paths wind round (x, y), counter-clockwise positive.
+int winding(const Call& fill, double x, double y) {
+    int w = 0;
+    for (const auto& path : pathsOf(fill)) {
+        for (std::size_t k = 0; k + 1 < path.size(); ++k) {
+            const double ax = path[k].x(), ay = path[k].y(), bx = path[k + 1].x(), by = path[k + 1].y();
+            const double side = (bx - ax) * (y - ay) - (x - ax) * (by - ay);
+            if (ay <= y && by > y && side > 0) ++w;
+            if (ay > y && by <= y && side < 0) --w;
+        }
+    }
+    return w;
+}
+
+class Contours : public StereoTest {
+protected:
+    static StereoPlotParams bare() {
+        StereoPlotParams p;
+        p.setShowPlotFrame(false);
+        p.setShowPlotLabels(false);
+        return p;
+    }
+    void lines(int trend, int plunge, int count) {
+        for (int k = 0; k < count; ++k) ASSERT_TRUE(plot->insertLine(add(lineValues(trend, plunge))));
+    }
+    static ContourParams kamb(bool filled = false) {
+        ContourParams c;
+        c.setContourMethod(M::Method_Kamb);
+        c.setSmoothingMethod(M::Smooth_Expon);
+        c.setIncludeLines(true);
+        c.setClosedContours(filled);
+        return c;
+    }
+    /// The calls of a whole drawing.
+    std::vector<Call> drawing(const ContourParams& c) {
+        plot->setContourParams(c);
+        port.clear();
+        plot->generatePlot();
+        return port.calls();
+    }
+};
+
+TEST_F(Contours, LinesRoundAVerticalClusterAreCentredOnIt) {
+    net(bare());
+    lines(0, 90, 30);
+    drawing(kamb());
+    const std::vector<Call> paths = drawn(Call::Draw_Path);
+    ASSERT_GE(paths.size(), 3u);
+    for (const Call& p : paths) {
+        ASSERT_TRUE(p.flags[1]) << "closed";
+        double sx = 0, sy = 0, rMin = 9, rMax = 0;
+        for (std::size_t k = 1; k < p.points.size(); ++k) {  // the first point repeats as the last
+            sx += p.points[k].x();
+            sy += p.points[k].y();
+            const double r = std::hypot(p.points[k].x(), p.points[k].y());
+            rMin = std::min(rMin, r);
+            rMax = std::max(rMax, r);
+        }
+        const double n = double(p.points.size() - 1);
+        EXPECT_NEAR(sx / n, 0.0, 1e-3);
+        EXPECT_NEAR(sy / n, 0.0, 1e-3);
+        // A small circle about the vertical is a circle on the net; the
+        // grid's straight pieces cut its corners by less than a cell.
+        EXPECT_LT(rMax - rMin, 2.0 / 49.0);
+    }
+    EXPECT_TRUE(plot->getPlotState().isSet(State_Contoured));
+}
+
+TEST_F(Contours, SameInPlotUnitsWhateverTheOffsets) {
+    std::vector<std::vector<Call>> runs;
+    for (const PlotSize& size : {PlotSize(400, 22, 22), PlotSize(300, 70, 5), PlotSize(555, 0, 140)}) {
+        StereoPlotParams p = bare();
+        p.setPlotSize(size);
+        net(p);
+        lines(130, 35, 12);
+        lines(300, 10, 4);
+        drawing(kamb());
+        runs.push_back(drawn(Call::Draw_Path));
+    }
+    ASSERT_FALSE(runs[0].empty());
+    for (std::size_t r = 1; r < runs.size(); ++r) {
+        ASSERT_EQ(runs[r].size(), runs[0].size());
+        for (std::size_t k = 0; k < runs[0].size(); ++k) EXPECT_EQ(runs[r][k].points, runs[0][k].points);
+    }
+}
+
+TEST_F(Contours, FilledAreasLeaveHolesForLows) {
+    // Lines plunging 60 all round: a ring of high density about a low
+    // centre (the vertical is 30 degrees from every line).
+    net(bare());
+    for (int t = 0; t < 360; t += 5) lines(t, 60, 1);
+    DensityGrid grid;
+    ContourParams c = kamb(true);
+    ASSERT_EQ(plot->computeDensity(c, grid), ContourOutcome::Drawn);
+    const double low = grid.values(25, 25), high = grid.maximum;
+    ASSERT_LT(low, high - 1.0);
+    c.setStartLevel((low + high) / 2.0);
+    c.setContourInterval(100.0);
+    drawing(c);
+    const std::vector<Call> fills = drawn(Call::Fill_Paths);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].style.getStyle(), Style_Filled);
+    // The ring of plunge 60 lies at sqrt(2) sin 15 = 0.366 in equal area.
+    const double ring = std::sqrt(2.0) * std::sin(rad(15.0));
+    EXPECT_EQ(winding(fills[0], 0.0, 0.0), 0);
+    EXPECT_EQ(winding(fills[0], ring, 0.0), 1);
+    EXPECT_EQ(winding(fills[0], 0.0, -ring), 1);
+    EXPECT_EQ(winding(fills[0], -0.95, 0.0), 0);
+}
+
+TEST_F(Contours, FilledAreasCloseAlongThePrimitive) {
+    // Horizontal lines east-west: dense at both ends of the east-west
+    // diameter, the areas bounded by the primitive there.
+    net(bare());
+    lines(90, 0, 20);
+    ContourParams c = kamb(true);
+    c.setStartLevel(4.0);
+    c.setContourInterval(100.0);
+    drawing(c);
+    const std::vector<Call> fills = drawn(Call::Fill_Paths);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(winding(fills[0], 0.97, 0.0), 1);
+    EXPECT_EQ(winding(fills[0], -0.97, 0.0), 1);
+    EXPECT_EQ(winding(fills[0], 0.0, 0.0), 0);
+    EXPECT_EQ(winding(fills[0], 0.0, 0.97), 0);
+    for (const TwoDPoint<float>& p : fills[0].points) EXPECT_LE(std::hypot(p.x(), p.y()), 1.0 + 1e-6);
+    // With every node of the net above the level, the primitive itself is
+    // the boundary.
+    c.setStartLevel(-10.0);
+    drawing(c);
+    const std::vector<Call> all = drawn(Call::Fill_Paths);
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(winding(all[0], 0.0, 0.0), 1);
+    EXPECT_EQ(winding(all[0], 0.0, 0.99), 1);
+}
+
+TEST_F(Contours, FillsUnderTheDataLinesOverItLegendOnce) {
+    StereoPlotParams p = bare();
+    p.setShowPlotLegend(true);
+    net(p);
+    lines(200, 50, 10);
+    auto firstOf = [](const std::vector<Call>& calls, Call::Kind kind) {
+        for (std::size_t k = 0; k < calls.size(); ++k) {
+            if (calls[k].kind == kind) return long(k);
+        }
+        return -1L;
+    };
+    const std::vector<Call> filled = drawing(kamb(true));
+    ASSERT_GE(firstOf(filled, Call::Fill_Paths), 0);
+    EXPECT_LT(firstOf(filled, Call::Fill_Paths), firstOf(filled, Call::Draw_Symbol));
+    const std::vector<Call> lined = drawing(kamb(false));
+    EXPECT_GT(firstOf(lined, Call::Draw_Path), firstOf(lined, Call::Draw_Symbol));
+    // The legend: one box and a swatch per level, drawn once.
+    const std::size_t levels = plot->getContourParams()->getLevels().size();
+    ASSERT_GT(levels, 0u);
+    EXPECT_EQ(drawn(Call::Draw_Box).size(), levels + 1);
+    // A record that draws no level leaves no stale legend behind.
+    ContourParams above = kamb();
+    above.setStartLevel(1000.0);
+    drawing(above);
+    EXPECT_TRUE(drawn(Call::Draw_Box).empty());
+    EXPECT_TRUE(drawn(Call::Draw_Path).empty());
+    EXPECT_EQ(plot->getContourOutcome(), ContourOutcome::Below_First_Level);
+    EXPECT_NE(plot->getContourMessage().find("the first level 1000"), std::string::npos) << plot->getContourMessage();
+    EXPECT_FALSE(plot->getPlotState().isSet(State_Contoured));
+}
+
+TEST_F(Contours, LevelsForTheLegend) {
+    // 100 vertical lines: 100 % at the centre.  From 2 by 4: 25 levels
+    // traced, every third listed.
+    net(bare());
+    lines(0, 90, 100);
+    ContourParams c;
+    c.setIncludeLines(true);
+    c.setSmoothingMethod(M::Smooth_None);
+    c.setStartLevel(2.0);
+    c.setContourInterval(4.0);
+    drawing(c);
+    const std::vector<ContourInfo>& levels = plot->getContourParams()->getLevels();
+    ASSERT_EQ(levels.size(), 9u);
+    for (std::size_t k = 0; k < levels.size(); ++k) EXPECT_EQ(levels[k].value, 2.0 + 12.0 * double(k));
+    // Fractions stay fractions: 2.5, 3, 3.5, ...
+    c.setStartLevel(2.5);
+    c.setContourInterval(0.5);
+    c.setContourMethod(M::Method_Kamb);
+    drawing(c);
+    ASSERT_GE(levels.size(), 2u);
+    EXPECT_EQ(levels[0].value, 2.5);
+    EXPECT_EQ(levels[0].contourLevel, 2);
+    EXPECT_GT(levels[1].value, levels[0].value);
+    // An interval so fine it would trace thousands of levels is refused.
+    c.setContourInterval(1e-9);
+    drawing(c);
+    EXPECT_EQ(plot->getContourOutcome(), ContourOutcome::Too_Many_Levels);
+    EXPECT_TRUE(levels.empty());
+}
+
+TEST_F(Contours, LabelsSayMethodAndLevels) {
+    StereoPlotParams p;
+    p.setShowPlotFrame(false);
+    net(p);
+    lines(0, 90, 10);
+    auto labels = [&](const ContourParams& c) {
+        drawing(c);
+        std::vector<std::string> out;
+        for (const Call& t : drawn(Call::Draw_Text)) {
+            if (t.points[0].x() == -1.0f && t.points[0].y() < -0.9f) out.push_back(t.text);
+        }
+        return out;
+    };
+    EXPECT_EQ(labels(kamb()), (std::vector<std::string>{"Kamb. Expon", "Start : 2, CI = 2"}));
+    ContourParams c;
+    c.setIncludeLines(true);
+    c.setStartLevel(12.5);
+    c.setContourInterval(50);
+    EXPECT_EQ(labels(c), (std::vector<std::string>{"1Percent. InvAreaSq", "Start : 12.5 %, CI = 50 %"}));
+    c.setContourMethod(M::Method_Seismic);
+    c.setSmoothingMethod(M::Smooth_Expon);
+    EXPECT_EQ(labels(c), (std::vector<std::string>{"Seismic. Expon", "Start : 1, CI = 1"}));
+}
+
+TEST_F(Contours, ColoursOfTheRecord) {
+    net(bare());
+    lines(0, 90, 10);
+    std::vector<int> colors;
+    EXPECT_FALSE(plot->getContourColors(colors));
+    // The record keeps its own copy of the host's colours.
+    auto host = std::make_unique<ContourColors>();
+    host->start = RGBColor(10, 20, 30);
+    host->end = RGBColor(200, 100, 0);
+    ContourParams c(host.get());
+    host.reset();
+    c.setIncludeLines(true);
+    c.setContourMethod(M::Method_Kamb);
+    c.setSmoothingMethod(M::Smooth_Expon);
+    plot->contour(c);
+    ASSERT_TRUE(plot->getContourColors(colors));
+    ASSERT_NE(plot->getContourParams()->grid(), nullptr);
+    const double max = plot->getContourParams()->grid()->maxValue();
+    EXPECT_EQ(colors.size(), std::size_t(std::floor((max - 2.0) / 2.0) + 1.0));
+    EXPECT_EQ(colors.front(), 0x0A141E);
+    EXPECT_EQ(colors.back(), 0xC86400);
+    const std::vector<Call> paths = drawn(Call::Draw_Path);
+    ASSERT_FALSE(paths.empty());
+    EXPECT_EQ(paths.front().style.getColor(), RGBColor(10, 20, 30));
+    EXPECT_EQ(paths.back().style.getColor(), RGBColor(200, 100, 0));
+    plot->clearContours(false);
+    EXPECT_FALSE(plot->getContourColors(colors));
+}
+
+TEST_F(Contours, RecordComparesItsIntervalAndCopiesItsGrid) {
+    ContourParams a, b;
+    EXPECT_TRUE(a == b);
+    b.setContourInterval(3.0);
+    EXPECT_FALSE(a == b);  // a host redrawing on a change sees a new interval
+    b = a;
+    Grid<double> g(3, 3, 1.5);
+    a.setStoredGrid(&g);
+    const ContourParams copy(a);
+    ASSERT_NE(copy.grid(), nullptr);
+    EXPECT_NE(copy.grid(), a.grid());
+    EXPECT_EQ(*copy.grid(), g);
+    b.setCountGreatCirclesAtPoles(true);
+    EXPECT_FALSE(b == ContourParams());
+}
+
+/// A port that runs out of memory while drawing paths.
+class ExhaustedPort : public RecordingPort {
+public:
+    void drawPath(const GraphicsPath&, const GraphicsStyle&, bool, bool, bool) override { throw std::bad_alloc(); }
+};
+
+TEST_F(Contours, AFailureInsideIsTheInternalError) {
+    ExhaustedPort exhausted;
+    StereoPlotCore failing(bare(), &exhausted, manager);
+    failing.insertLine(add(lineValues(0, 90)));
+    failing.setContourParams(kamb());
+    try {
+        failing.generatePlot();
+        FAIL() << "no error";
+    } catch (const PlotError& e) {
+        EXPECT_EQ(e.code(), -62);
+        EXPECT_EQ(std::string(e.what()).rfind("General Internal Error", 0), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace testing_plot
+}  // namespace qzCore
