@@ -14,6 +14,14 @@ namespace qzCore {
 
 using density::Vec3;
 
+namespace {
+
+/// Densities this close (relative) are equal: sums of the same weights in
+/// another order differ by rounding only.
+constexpr double Tie_Tolerance = 1e-9;
+
+}  // namespace
+
 struct ContourGenerator::Cache {
     std::unique_ptr<density::Counter> counter;
     double n = 0.0;
@@ -185,12 +193,38 @@ ContourOutcome ContourGenerator::computeGridCachedData() {
             m_cache->trace(std::size_t(j), std::size_t(i)) = v;
             if (!DensityGrid::inside(i, j, g)) continue;
             m_density.values(std::size_t(j), std::size_t(i)) = v;
-            if (v > m_density.maximum) {
-                m_density.maximum = v;
-                m_density.maxRow = j;
-                m_density.maxColumn = i;
+            m_density.maximum = std::max(m_density.maximum, v);
+        }
+    }
+    // A plain count is flat within its cone: of the nodes that share the
+    // maximum, the one nearest their middle.
+    const double tie = Tie_Tolerance * std::max(1.0, std::fabs(m_density.maximum));
+    double sx = 0.0, sy = 0.0;
+    int tied = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        double nearest = HUGE_VAL;
+        for (int j = 0; j < g; ++j) {
+            for (int i = 0; i < g; ++i) {
+                if (!DensityGrid::inside(i, j, g) ||
+                    m_density.values(std::size_t(j), std::size_t(i)) < m_density.maximum - tie) {
+                    continue;
+                }
+                const TwoDPoint<double> at = DensityGrid::nodePosition(i, j, g);
+                if (pass == 0) {
+                    sx += at.x();
+                    sy += at.y();
+                    ++tied;
+                    continue;
+                }
+                const double d = std::hypot(at.x() - sx / tied, at.y() - sy / tied);
+                if (d < nearest) {
+                    nearest = d;
+                    m_density.maxRow = j;
+                    m_density.maxColumn = i;
+                }
             }
         }
+        if (tied == 0) break;
     }
     findPeak();
     return ContourOutcome::Drawn;
@@ -213,12 +247,17 @@ void ContourGenerator::findPeak() {
     const double within = std::cos(std::min(reach, MyMath::Pi / 2.0));
     const density::Normalisation& norm = m_cache->norm;
     m_density.peak = -HUGE_VAL;
+    double bestCloseness = -1.0;
     for (int p = 0; p <= 90; ++p) {
         for (int t = 0; t < (p == 90 ? 1 : 360); ++t) {
             const Vec3 d = density::unitOf(t, p);
             if (std::fabs(density::dot(d, node)) < within) continue;
             const double v = (m_cache->counter->sum(d, norm.kernel) - norm.offset) / norm.sigma;
-            if (v > m_density.peak) {
+            // Of equal values (a plain count's plateau), the nearest the node.
+            const double closeness = std::fabs(density::dot(d, node));
+            const double tie = Tie_Tolerance * std::max(1.0, std::fabs(v));
+            if (v > m_density.peak + tie || (v > m_density.peak - tie && closeness > bestCloseness)) {
+                bestCloseness = closeness;
                 m_density.peak = v;
                 m_density.peakTrend = int(real(t));
                 m_density.peakPlunge = p;

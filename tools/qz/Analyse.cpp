@@ -1,6 +1,7 @@
 // qz analyse METHOD FILE...: Fisher statistics, eigen analysis, best fit,
 // T/L and P/T axes, least squares, intersection and angle of the records
 // of one or more files (merged into one dataset).
+#include <cmath>
 #include <cstdio>
 #include <deque>
 #include <iostream>
@@ -8,6 +9,7 @@
 #include <sstream>
 
 #include "Common.h"
+#include "Density.h"
 
 namespace qz {
 
@@ -16,13 +18,14 @@ namespace {
 using qzCore::GDSlipTypes;
 using qzCore::GDTypes;
 
-enum class Method { Fisher, Tensor, BestFit, TAndL, PTAxes, LeastSquares, DE, Intersect, Angle };
+enum class Method { Fisher, Tensor, BestFit, TAndL, PTAxes, LeastSquares, DE, Intersect, Angle, Density };
 
 /// The methods by name: one table for the option's check and the choice.
 const std::pair<const char*, Method> Methods[] = {
     {"fisher", Method::Fisher},        {"tensor", Method::Tensor}, {"bestfit", Method::BestFit},
     {"tl", Method::TAndL},             {"pt", Method::PTAxes},     {"lsq", Method::LeastSquares},
-    {"de", Method::DE},                {"intersect", Method::Intersect}, {"angle", Method::Angle}};
+    {"de", Method::DE},                {"intersect", Method::Intersect}, {"angle", Method::Angle},
+    {"density", Method::Density}};
 
 Method methodOf(const std::string& name) {
     for (const auto& m : Methods) {
@@ -45,6 +48,7 @@ struct AnalyseOptions {
     long seed = 0;
     int generations = 1000;
     bool progress = false;
+    DensityOptions density;
 };
 
 /// A vector mean whose resultant is below this share of the axial mean's
@@ -152,11 +156,67 @@ std::string ptByFault(qzCore::Data& data, std::list<qzCore::SpecialData>& out) {
     return text.str();
 }
 
+/// The densest direction of the records on a lower-hemisphere equal-area
+/// net; with a report, every node of the grid.
+int density(const AnalyseOptions& a, Loaded& l, const qzCore::Data& data) {
+    DensityOptions o = a.density;
+    o.compensate = a.compensate;
+    qzCore::ContourParams params;
+    if (!densityParams(o, params)) return 1;
+    qzCore::StereoPlotParams p;
+    p.setPlaneStyle(qzCore::Planar_Pole);
+    p.setFaultStyle(qzCore::Planar_Pole);
+    qzCore::StereoPlotCore plot(p, nullptr, l.manager);
+    insertRecords(plot, data);
+    qzCore::DensityGrid grid;
+    const qzCore::ContourOutcome outcome = plot.computeDensity(params, grid);
+    if (outcome != qzCore::ContourOutcome::Drawn) {
+        std::cerr << "qz: no density: " << qzCore::contourOutcomeText(outcome) << '\n';
+        return 2;
+    }
+    const char* unit = grid.percent ? " % per 1 % of the area" : " sigma";
+    char line[256];
+    std::snprintf(line, sizeof line, "Densest direction (az, pl) : (%d, %d)\nDensity : %.2f%s\n", grid.peakTrend,
+                  grid.peakPlunge, grid.peak, unit);
+    std::cout << line;
+    std::snprintf(line, sizeof line, "Counted : %g data; %s count, %s smoothing, grid %d x %d\n", grid.count,
+                  params.getContourMethodLabel(), params.getSmoothingMethodLabel(), grid.size(), grid.size());
+    std::cout << line;
+    if (a.report.empty()) return 0;
+    std::FILE* f = std::fopen(a.report.c_str(), "w");
+    if (!f) {
+        std::cerr << "qz: cannot write '" << a.report << "'\n";
+        return 1;
+    }
+    // Nodes inside the net: their place in plot units (radius 1, x east,
+    // y north), direction and density.
+    std::fprintf(f, "X\tY\tTrend\tPlunge\t%s\n", grid.percent ? "Percent" : "Sigma");
+    const int g = grid.size();
+    for (int j = 0; j < g; ++j) {
+        for (int i = 0; i < g; ++i) {
+            if (!qzCore::DensityGrid::inside(i, j, g)) continue;
+            const qzCore::TwoDPoint<double> at = qzCore::DensityGrid::nodePosition(i, j, g);
+            const double r = std::hypot(at.x(), at.y());
+            const double plunge = 90.0 - 2.0 * std::asin(std::min(1.0, r / std::sqrt(2.0))) * qzCore::MyMath::Rad_To_Deg;
+            double trend = std::atan2(at.x(), at.y()) * qzCore::MyMath::Rad_To_Deg;
+            if (trend < 0.0) trend += 360.0;
+            std::fprintf(f, "%.4f\t%.4f\t%.1f\t%.1f\t%.4f\n", at.x(), at.y(), trend, plunge,
+                         grid.values(std::size_t(j), std::size_t(i)));
+        }
+    }
+    if (std::fclose(f) != 0) {
+        std::cerr << "qz: cannot write '" << a.report << "'\n";
+        return 1;
+    }
+    return 0;
+}
+
 int analyse(const AnalyseOptions& a) {
     Loaded l;
     if (!loadAll(a.files, a.load, l)) return 1;
     printRejected(l);
     qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
+    if (methodOf(a.method) == Method::Density) return density(a, l, data);
     std::deque<qzCore::GeoData*> records(data.getDataList().begin(), data.getDataList().end());
     std::list<qzCore::SpecialData> out;
     qzCore::AnalyzeResults results(out);
@@ -263,7 +323,7 @@ Command addAnalyseCommand(CLI::App& app) {
     cmd->alias("analyze");
     std::vector<std::string> names;
     for (const auto& method : Methods) names.push_back(method.first);
-    cmd->add_option("method", a->method, "fisher, tensor, bestfit, tl, pt, lsq, de, intersect or angle")
+    cmd->add_option("method", a->method, "fisher, tensor, bestfit, tl, pt, lsq, de, intersect, angle or density")
         ->required()
         ->check(CLI::IsMember(names));
     cmd->add_option("files", a->files, "Data files (\"-\" for standard input)")->required();
@@ -273,7 +333,10 @@ Command addAnalyseCommand(CLI::App& app) {
     cmd->add_flag("--axial", a->axial,
                   "Fisher: average as axes (each direction first turned towards the principal axis)");
     cmd->add_option("--compensate", a->compensate,
-                    "Fisher: weight for a line of observation AZIMUTH,PLUNGE (scanline or borehole)");
+                    "Fisher, density: weight for a line of observation AZIMUTH,PLUNGE (scanline or borehole)");
+    cmd->add_option("--counting", a->density.method, "Density: kamb (default), 1percent or seismic")
+        ->check(CLI::IsMember({"kamb", "1percent", "seismic"}));
+    addDensityOptions(cmd, a->density, false, false);
     cmd->add_option("--label", a->label, "Label for the results");
     cmd->add_option("--report", a->report, "Write the tab-separated report to this file");
     cmd->add_option("--add-results", a->addResults, "Save the input with the result records added");

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "Common.h"
+#include "Density.h"
 #include "Picture.h"
 
 namespace qz {
@@ -26,6 +27,8 @@ struct StereonetOptions {
     bool fisher = false;
     bool bestFit = false;
     bool pt = false;
+    DensityOptions density;
+    bool contour = false;
 };
 
 using qzCore::GraphicsStyle;
@@ -42,36 +45,6 @@ bool coneOf(const std::string& text, double& cone) {
     return end != start;
 }
 
-/// Puts every record in the plot by its kind.
-void insertRecords(qzCore::StereoPlotCore& plot, const qzCore::Data& data) {
-    using K = qzCore::GDTypes;
-    std::list<qzCore::SpecialData> axes;
-    for (const qzCore::GeoData* g : data.getDataList()) {
-        switch (g->getGDType()) {
-            case K::GDType_Line: plot.insertLine(g); break;
-            case K::GDType_Fault:
-                plot.insertFault(g);
-                plot.insertLineation(g);  // its slip line, with the arrow of its sense
-                break;
-            case K::GDType_UStage: {
-                // Axis 1 in the trend and plunge, axis 2 in the strike and dip.
-                const qzCore::LightweightDataStruct& d = *g->data();
-                axes.emplace_back(d.getTrend(), d.getPlunge(), K::GDType_UStageAxis1, nullptr);
-                axes.emplace_back(d.getStrike(), d.getDip(), K::GDType_UStageAxis2, nullptr);
-                break;
-            }
-            default:
-                if (g->isSpecial()) {
-                    plot.insertSpecial(g);
-                } else {
-                    plot.insertPlane(g);  // planes, well dips, markers
-                }
-                break;
-        }
-    }
-    if (!axes.empty()) plot.insert(axes);
-}
-
 /// A key entry at the top left: a symbol and its words.
 void keyEntry(qzCore::GraphicsPort& port, int row, const GraphicsStyle& style, const std::string& words) {
     const float y = 1.0f - 0.07f * float(row);
@@ -82,7 +55,9 @@ void keyEntry(qzCore::GraphicsPort& port, int row, const GraphicsStyle& style, c
 }
 
 int plotStereonet(const StereonetOptions& o) {
-    Picture picture(o.picture, false);
+    qzCore::ContourParams contours;
+    if (o.contour && !densityParams(o.density, contours)) return 1;
+    Picture picture(o.picture, o.contour);
     if (!picture.ready()) return 1;
     Loaded l;
     if (!loadAll(o.files, o.load, l)) return 1;
@@ -100,8 +75,10 @@ int plotStereonet(const StereonetOptions& o) {
     p.setShowSlipDir(!o.noSlipArrows);
     p.setPlotSize(picture.plotSize());
     p.getPlotColors().text = RGBColor(0, 0, 0);  // labels in black on white paper
+    p.setShowPlotLegend(o.contour);
     qzCore::StereoPlotCore plot(p, picture.port(), l.manager);
     insertRecords(plot, data);
+    if (o.contour) plot.setContourParams(contours);
 
     // Overlays, each an analysis of the records.
     std::deque<qzCore::GeoData*> records(data.getDataList().begin(), data.getDataList().end());
@@ -182,7 +159,15 @@ int plotStereonet(const StereonetOptions& o) {
         key.emplace_back(GraphicsStyle(c.line, s.line.getStyle(), s.line.getSize(), s.line.getSymbol()), "T axes");
     }
 
-    plot.generatePlot();
+    try {
+        plot.generatePlot();
+    } catch (const qzCore::PlotError& e) {
+        std::cerr << "qz: " << e.what() << '\n';
+        return 1;
+    }
+    if (o.contour && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn) {
+        std::cerr << "qz: no contours: " << plot.getContourMessage() << '\n';
+    }
     for (const Cone& c : cones) {
         plot.generateSmallCircleOnPort(c.axis, float(c.angle),
                                        GraphicsStyle(RGBColor(200, 0, 0), qzCore::Style_Solid, qzCore::Size_Smallest,
@@ -221,6 +206,11 @@ Command addStereonetCommand(CLI::App& plot) {
                   "The Fisher mean of planes and fault planes (as poles) and lines, with its 95% cone");
     cmd->add_flag("--bestfit", o->bestFit, "The best-fit great circle (girdle) of the same, and its pole");
     cmd->add_flag("--pt", o->pt, "The P and T axes of the faults");
+    cmd->add_option("--contour", o->density.method,
+                    "Density contours counted by kamb (Kamb's sigma), 1percent (percent per 1% area) or seismic")
+        ->check(CLI::IsMember({"kamb", "1percent", "seismic"}))
+        ->each([o](const std::string&) { o->contour = true; });
+    addDensityOptions(cmd, o->density, true, true);
     return {cmd, [o] { return plotStereonet(*o); }};
 }
 

@@ -467,18 +467,12 @@ void CairoPort::fillPaths(const std::list<GraphicsPath>& paths, const GraphicsSt
         cairo_close_path(cr);
     }
     // Holes run the other way round: the nonzero winding rule leaves them
-    // out.
+    // out.  No outline: areas of higher levels lie within those of lower
+    // ones, so no seam shows between them, and the primitive the frame drew
+    // keeps its outer half.
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     setColor(cr, style.getColor());
-    if (style.getStyle() == Style_Fill_Only) {
-        cairo_fill(cr);
-        return;
-    }
-    // The outline in the fill's colour closes the hairline seams that
-    // antialiasing leaves between neighbouring areas.
-    cairo_fill_preserve(cr);
-    setLine(cr, GraphicsStyle(style.getColor(), Style_Solid, style.getSize(), style.getSymbol()), m_impl->lineSize);
-    cairo_stroke(cr);
+    cairo_fill(cr);
 }
 
 void CairoPort::drawText(const std::string& text, const TwoDPoint<float>& at, int anchor, const GraphicsStyle& style,

@@ -1,0 +1,39 @@
+// What qz's stereonet and density commands share: the records put on a
+// stereonet, and the options of a density count.
+#ifndef QZ_DENSITY_H
+#define QZ_DENSITY_H
+
+#include <string>
+
+#include "Common.h"
+
+namespace qz {
+
+/// Puts every record on the plot by its kind: planes (also well dips and
+/// markers), faults with their slip lines as lineations, lines,
+/// universal-stage axes and results.
+void insertRecords(qzCore::StereoPlotCore& plot, const qzCore::Data& data);
+
+/// How a density is counted.
+struct DensityOptions {
+    std::string method = "kamb";
+    std::string smoothing = "exp";
+    std::string levels = "2:2";
+    int grid = 50;
+    bool filled = false;
+    std::string count = "planes,faults,lines,lineations,results";
+    std::string compensate;
+};
+
+/// Adds --smoothing, --grid, --count, with `compensate` --compensate, and
+/// with `levels` --levels and --filled.  The method's option is the
+/// command's own.
+void addDensityOptions(CLI::App* cmd, DensityOptions& options, bool levels, bool compensate);
+
+/// The contour record of the options; false after a message naming the
+/// option that is wrong.
+bool densityParams(const DensityOptions& options, qzCore::ContourParams& params);
+
+}  // namespace qz
+
+#endif  // QZ_DENSITY_H
