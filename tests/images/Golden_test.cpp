@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -32,9 +33,9 @@ constexpr double kPixelShareTolerance = 0.005;
 
 class Golden : public OneDatasetTest {
 protected:
-    /// A 400-unit net on a 460 x 470 canvas.
-    std::unique_ptr<CairoPort> port(CairoPort::Format format = CairoPort::Format::Png) {
-        auto p = std::make_unique<CairoPort>(460.0, 470.0, format);
+    /// A 400-unit net on a 460 x 470 canvas (wider for a legend).
+    std::unique_ptr<CairoPort> port(CairoPort::Format format = CairoPort::Format::Png, double width = 460.0) {
+        auto p = std::make_unique<CairoPort>(width, 470.0, format);
         p->setSize(TwoDPoint<float>(230.0f, 250.0f), 200.0f);
         return p;
     }
@@ -130,6 +131,49 @@ TEST_F(Golden, UpperHemisphereWithAFisherOverlay) {
     plot.generateSmallCircleOnPort(TwoDPoint<float>(120.0f, 31.0f), 7.0f,
                                    GraphicsStyle(RGBColor(200, 0, 0), Style_Solid, Size_Smallest, Symbol_Dot));
     expectGolden(*picture, "upper_fisher");
+}
+
+/// Two clusters of poles and a scatter of lines: density worth contouring.
+void contouredData(StereoPlotCore& plot, const std::function<const GeoData*(DataStruct)>& add) {
+    for (int k = 0; k < 12; ++k) plot.insertPlane(add(planeValues(300 + k % 4, 40 + k % 5)));
+    for (int k = 0; k < 8; ++k) plot.insertPlane(add(planeValues(200 + 2 * (k % 3), 75 + k % 3)));
+    for (const auto& line : {std::pair<int, int>{20, 10}, {40, 30}, {100, 60}, {160, 20}}) {
+        plot.insertLine(add(lineValues(line.first, line.second)));
+    }
+}
+
+TEST_F(Golden, ContourLines) {
+    auto picture = port(CairoPort::Format::Png, 570.0);
+    StereoPlotParams p = params();
+    p.setPlaneStyle(Planar_Pole);
+    p.setShowPlotLegend(true);
+    StereoPlotCore plot(p, picture.get(), manager);
+    contouredData(plot, [this](DataStruct d) { return add(d); });
+    ContourParams c;
+    c.setContourMethod(ContourParams::Method_Kamb);
+    c.setSmoothingMethod(ContourParams::Smooth_Expon);
+    c.setIncludePlanes(true);
+    c.setIncludeLines(true);
+    plot.setContourParams(c);
+    plot.generatePlot();
+    expectGolden(*picture, "contour_lines");
+}
+
+TEST_F(Golden, FilledContoursUnderTheData) {
+    auto picture = port(CairoPort::Format::Png, 570.0);
+    StereoPlotParams p = params();
+    p.setShowPlotLegend(true);
+    StereoPlotCore plot(p, picture.get(), manager);
+    contouredData(plot, [this](DataStruct d) { return add(d); });
+    ContourParams c;
+    c.setIncludePlanes(true);
+    c.setCountGreatCirclesAtPoles(true);
+    c.setClosedContours(true);
+    c.setStartLevel(4.0);
+    c.setContourInterval(8.0);
+    plot.setContourParams(c);
+    plot.generatePlot();
+    expectGolden(*picture, "contours_filled");
 }
 
 TEST_F(Golden, SvgAndPdfAreWritten) {
