@@ -10,3 +10,5 @@ mkdir -p "$out"
 "$qz" plot stereonet "$data/planes.txt" "$data/faults.txt" "$data/lines.csv" --net --fisher \
   --title "Bundled samples: planes, faults, lines" -o "$out/stereonet.png"
 "$qz" plot stereonet "$data/faults.txt" --pt --planes poles -o "$out/stereonet_pt.png"
+"$qz" plot stereonet "$data/fold.csv" --planes poles --contour kamb --filled --bestfit \
+  --title "Made-up anticline: poles to bedding, Kamb contours" -o "$out/contours.png"

@@ -52,7 +52,7 @@ std::string messageOf(const Loaded& l, int code) { return crlfToLf(l.errors.getM
 
 std::vector<std::string> sampleFiles() {
     std::vector<std::string> out;
-    for (const char* f : {"planes.txt", "lines.csv", "faults.txt", "bedding.net", "faults.fkn"}) {
+    for (const char* f : {"planes.txt", "lines.csv", "faults.txt", "bedding.net", "faults.fkn", "fold.csv"}) {
         out.push_back(std::string(QZ_SAMPLE_DIR) + "/" + f);
     }
     return out;
