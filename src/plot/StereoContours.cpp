@@ -11,8 +11,23 @@
 
 namespace qzCore {
 
+namespace {
+
+/// Keeps a copy of `params` in `record`, in the record already kept when
+/// there is one (so what a host holds of it stays valid).
+void keep(std::unique_ptr<ContourParams>& record, const ContourParams& params) {
+    if (&params == record.get()) return;
+    if (record) {
+        *record = params;
+    } else {
+        record = std::make_unique<ContourParams>(params);
+    }
+}
+
+}  // namespace
+
 void StereoPlotCore::contour(const ContourParams& params) {
-    if (&params != m_contour.get()) m_contour = std::make_unique<ContourParams>(params);
+    keep(m_contour, params);
     // Filled contours lie under the data: only a whole drawing puts them
     // there.
     if (m_contour->getClosedContours()) {
@@ -23,9 +38,7 @@ void StereoPlotCore::contour(const ContourParams& params) {
     if (m_params.getShowPlotLegend()) generateLegendOnPort();
 }
 
-void StereoPlotCore::setContourParams(const ContourParams& params) {
-    if (&params != m_contour.get()) m_contour = std::make_unique<ContourParams>(params);
-}
+void StereoPlotCore::setContourParams(const ContourParams& params) { keep(m_contour, params); }
 
 void StereoPlotCore::clearContours(bool redraw) {
     m_contour.reset();
