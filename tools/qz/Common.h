@@ -99,6 +99,8 @@ Command addAnalyseCommand(CLI::App& app);
 Command addPlotCommand(CLI::App& app);
 /// The plots of `qz plot`.
 Command addStereonetCommand(CLI::App& plot);
+Command addRoseCommand(CLI::App& plot);
+Command addTangentCommand(CLI::App& plot);
 struct PictureOptions;
 /// Adds -o/--output, --size and --title.
 void addPictureOptions(CLI::App* cmd, PictureOptions& options);

@@ -1,0 +1,262 @@
+// The tangent plot: inserts, projection, frame, points and labels.
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <new>
+
+#include "qzCore/datasets/DataManager.h"
+#include "qzCore/plot/TangentPlotCore.h"
+#include "qzCore/records/GeoData.h"
+
+namespace qzCore {
+
+TangentPlotCore::TangentPlotCore(const TangentPlotParams& params, GraphicsPort* port, const DataManager& manager)
+    : Plot(port, manager), m_params(params), m_scale(std::tan(Outer_Plunge * MyMath::Deg_To_Rad)) {}
+
+TangentPlotCore::~TangentPlotCore() = default;
+
+void TangentPlotCore::setPlotParams(const PlotParams* params) {
+    if (const auto* p = dynamic_cast<const TangentPlotParams*>(params)) m_params = *p;
+}
+
+void TangentPlotCore::setPlotState(krtDefaultMaskedBase& state) {
+    Plot::setPlotState(state);
+    const PlotSymbols& sym = m_params.getPlotSymbols();
+    struct Update {
+        std::uint32_t symbolBit, sizeBit;
+        Store* store;
+        const GraphicsStyle* style;
+    };
+    // No great circles here: every kind keeps only the reserved marker 12.
+    const Update updates[] = {{State_Fault_Symbol, State_Fault_Size, &m_faults, &sym.fault},
+                              {State_Line_Symbol, State_Line_Size, &m_lines, &sym.line},
+                              {State_Lineation_Symbol, State_Lineation_Size, &m_lineations, &sym.lineation},
+                              {State_Plane_Symbol, State_Plane_Size, &m_planes, &sym.plane},
+                              {State_Special_Symbol, State_Special_Size, &m_specials, &sym.special}};
+    for (const Update& u : updates) {
+        if (state.isSet(u.symbolBit)) {
+            setSymbol(*u.store, u.style->getSymbol(), Symbol_Reserved_Marker);
+            state.unset(u.symbolBit);
+        }
+        if (state.isSet(u.sizeBit)) {
+            setSize(*u.store, u.style->getSize());
+            state.unset(u.sizeBit);
+        }
+    }
+    if (state.isSet(State_Size) && m_port) {
+        const PlotSize& s = m_params.getPlotSize();
+        m_port->setSize(TwoDPoint<float>(float(s.getPlotCenter().x()), float(s.getPlotCenter().y())),
+                        s.getHalfSize());
+    }
+}
+
+// ---------------------------------------------------------------- records
+
+bool TangentPlotCore::insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style,
+                                   const RGBColor& color, const GraphicsStyle& symbols) {
+    // A plane is its dip vector (or its pole): a point at (strike, dip)
+    // would sit 90 degrees from where a tangent diagram puts the plane.
+    TwoDPoint<int> key;
+    const bool ok = style == Planar_Pole ? computePole(key, record, true) : computeDipDir(key, record, true);
+    if (!ok) return false;
+    addPoint(store, key,
+             DataPlotPoint(GraphicsStyle(color, symbols.getStyle(), symbols.getSize(), symbols.getSymbol()),
+                           record->getDataReference()));
+    return true;
+}
+
+bool TangentPlotCore::insertLinear(const GeoData* record, Store& store, const RGBColor& color,
+                                   const GraphicsStyle& symbols) {
+    TwoDPoint<int> key;
+    if (!computeLine(key, record, true)) return false;
+    addPoint(store, key,
+             DataPlotPoint(GraphicsStyle(color, symbols.getStyle(), symbols.getSize(), symbols.getSymbol()),
+                           record->getDataReference()));
+    return true;
+}
+
+bool TangentPlotCore::insertFault(const GeoData* record) {
+    return insertPlanar(record, m_faults, m_params.getFaultStyle(), m_params.getPlotColors().fault,
+                        m_params.getPlotSymbols().fault);
+}
+
+bool TangentPlotCore::insertPlane(const GeoData* record) {
+    return insertPlanar(record, m_planes, m_params.getPlaneStyle(), m_params.getPlotColors().plane,
+                        m_params.getPlotSymbols().plane);
+}
+
+bool TangentPlotCore::insertLine(const GeoData* record) {
+    return insertLinear(record, m_lines, m_params.getPlotColors().line, m_params.getPlotSymbols().line);
+}
+
+bool TangentPlotCore::insertLineation(const GeoData* record) {
+    return insertLinear(record, m_lineations, m_params.getPlotColors().lineation,
+                        m_params.getPlotSymbols().lineation);
+}
+
+bool TangentPlotCore::insertSpecial(const GeoData* record) {
+    return insertLinear(record, m_specials, m_params.getPlotColors().special, m_params.getPlotSymbols().special);
+}
+
+// ---------------------------------------------------------------- projection
+
+bool TangentPlotCore::computePoint(TwoDPoint<int>& out, const GeoData* record, bool pole) const {
+    int a = 0, b = 0;
+    if (!m_manager.getDataValue(Value_Strike_Dip, record, a, b)) return false;
+    if (pole) m_myMath.computePole(a, b);
+    if (b > Outer_Plunge) return false;
+    out.init(a, b);
+    return true;
+}
+
+void TangentPlotCore::mapTPToUnitCircle(const TwoDPoint<int>& orientation, TwoDPoint<float>& out) const {
+    const double r = std::tan(orientation.y() * MyMath::Deg_To_Rad) / m_scale;
+    const double a = orientation.x() * MyMath::Deg_To_Rad;
+    out.init(float(r * std::sin(a)), float(r * std::cos(a)));
+}
+
+TwoDPoint<int>& TangentPlotCore::mapTPToClient(TwoDPoint<int>& point) const {
+    TwoDPoint<float> p;
+    mapTPToUnitCircle(point, p);
+    const PlotSize& s = m_params.getPlotSize();
+    // Far points are held at the edge of what an int can say.
+    point.init(s.getPlotCenter().x() + FloatToInt_Global(double(p.x()) * s.getHalfSize()),
+               s.getPlotCenter().y() - FloatToInt_Global(double(p.y()) * s.getHalfSize()));
+    return point;
+}
+
+bool TangentPlotCore::inWindow(const TwoDPoint<float>& p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y()) && std::fabs(p.x()) <= 1.0f && std::fabs(p.y()) <= 1.0f;
+}
+
+// ---------------------------------------------------------------- drawing
+
+void TangentPlotCore::generatePlot() {
+    if (!m_port) return;
+    if (m_port->usesColorTable()) {
+        std::set<RGBColor, RGBColorLess> colors;
+        if (enumerateColors(colors, m_params)) {
+            m_port->setColorTable(colors);
+            m_port->applyColorTable();
+        }
+    }
+    if (m_params.getShowPlotFrame()) generateFrameOnPort();
+    m_port->beginGroup();
+    for (const Store* s : {&m_lines, &m_faults, &m_lineations, &m_planes, &m_specials}) generateOnPort(*s);
+    m_port->endGroup();
+    if (m_params.getShowPlotLabels()) generateLabelsOnPort();
+}
+
+void TangentPlotCore::generateOnPort(const Store& store) {
+    for (const auto& entry : store) {
+        if (!entry.second.empty()) generatePointOnPort(entry.first, entry.second.front());
+    }
+}
+
+void TangentPlotCore::generatePointOnPort(const TwoDPoint<int>& key, const DataPlotPoint& point) {
+    if (!m_port) return;
+    TwoDPoint<float> at;
+    mapTPToUnitCircle(key, at);
+    // Steep lines lie far out (a vertical one at infinity): drawn only
+    // within the plot's square, counted all the same.
+    if (!inWindow(at)) return;
+    m_port->drawSymbol(at, point.getCompositeStyle(), float(point.getSize()), GraphicsStyle(), false);
+}
+
+void TangentPlotCore::generateFrameOnPort() {
+    if (!m_port || !m_params.getShowPlotFrame()) return;
+    const PlotColors& colors = m_params.getPlotColors();
+    const float half = m_params.getPlotSize().getHalfSize();
+    const GraphicsStyle frame(colors.plotFrame, Style_Solid, Size_Smallest, Symbol_Circle);
+    const GraphicsStyle background(colors.plotBackground, Style_Solid, Size_Smallest, Symbol_Circle);
+    m_port->beginGroup();
+    m_port->setLineSize(m_params.getPlotFrameWidth());
+    const bool fill = !(colors.plotBackground == colors.windowBackground);
+    m_port->drawSymbol(TwoDPoint<float>(0.0f, 0.0f), frame, half, background, fill);
+    // The plunge circles and radial lines as a fine net under the data,
+    // the outer circle in the frame's width.
+    m_port->setLineSize(1);
+    const GraphicsStyle net(colors.plotFrame, Style_Fine, Size_Smallest, Symbol_Circle);
+    for (int d = 5; d <= 60; d += 5) {
+        const float r = float(std::tan(d * MyMath::Deg_To_Rad) / m_scale);
+        m_port->drawSymbol(TwoDPoint<float>(0.0f, 0.0f), net, r * half, background, false);
+    }
+    const float reach = 1.0f + m_port->getEpsilonLength();
+    for (int a = 45; a <= 360; a += 45) {
+        const double t = a * MyMath::Deg_To_Rad;
+        m_port->drawLine(TwoDPoint<float>(0.0f, 0.0f),
+                         TwoDPoint<float>(float(reach * std::sin(t)), float(reach * std::cos(t))), net);
+    }
+    m_port->endGroup();
+    m_port->setLineSize(1);
+}
+
+void TangentPlotCore::generateLabelsOnPort() {
+    if (!m_port) return;
+    const GraphicsStyle text(m_params.getPlotColors().text, Style_Solid, Size_Smallest, Symbol_Dot);
+    const int size = GraphicsPort::Default_Text_Size;
+    setFont();
+    m_port->beginGroup();
+    TwoDPoint<float> p(1.0f, -1.0f);
+    if (m_params.getShowPlotType()) m_port->drawText("Tangent Plot", p, 4, text, size);
+    if (m_params.getShowDataCount()) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "Total Data : %d", getNumData());
+        int anchor = 4;
+        if (m_params.getPlotSize().getSize() > 300.0f) {
+            p.y() = -0.94f;
+        } else {
+            p.x() = -1.0f;
+            anchor = 1;
+        }
+        m_port->drawText(buf, p, anchor, text, size);
+    }
+    const float e = m_port->getEpsilonLength();
+    m_port->setFont("Arial", 16);
+    m_port->drawText("N", TwoDPoint<float>(0.0f, 1.0f + 2.0f * e), 2, text, 16);
+    setFont();
+    m_port->endGroup();
+}
+
+// ---------------------------------------------------------------- results
+
+bool TangentPlotCore::getLinearResults(std::list<qzPlottedPoint>& out, int& count) const {
+    count = 0;
+    try {
+        for (const auto& entry : m_lines) {
+            if (entry.second.empty()) continue;
+            TwoDPoint<float> at;
+            mapTPToUnitCircle(entry.first, at);
+            out.emplace_back(at, entry.second.front().getCompositeStyle());
+            count += int(entry.second.size());
+        }
+    } catch (const std::bad_alloc&) {
+        out.clear();
+        count = 0;
+        std::cerr << "warning : an error occurred retrieving plot data.\n";
+        return false;
+    }
+    return true;
+}
+
+bool TangentPlotCore::getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const {
+    count = 0;
+    try {
+        for (const auto& entry : m_planes) {
+            if (entry.second.empty()) continue;
+            const DataPlotPoint& first = entry.second.front();
+            TwoDPoint<float> at(float(entry.first.x()), float(entry.first.y()));
+            if (project && first.getSymbol() != Symbol_Great_Circle) mapTPToUnitCircle(entry.first, at);
+            out.emplace_back(at, first.getCompositeStyle());
+            count += int(entry.second.size());
+        }
+    } catch (const std::bad_alloc&) {
+        out.clear();
+        count = 0;
+        std::cerr << "warning : an error occurred generating tangent plot.\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace qzCore

@@ -1,0 +1,67 @@
+// qz plot tangent FILE... -o OUT: a tangent plot of lines and planes.
+#include <iostream>
+#include <memory>
+
+#include "Common.h"
+#include "Picture.h"
+
+namespace qz {
+
+namespace {
+
+struct TangentOptions {
+    LoadOptions load;
+    PictureOptions picture;
+    std::vector<std::string> files;
+    std::string planes = "dip-vectors";
+};
+
+int plotTangent(const TangentOptions& o) {
+    Picture picture(o.picture, false);
+    if (!picture.ready()) return 1;
+    Loaded l;
+    if (!loadAll(o.files, o.load, l)) return 1;
+    printRejected(l);
+    const qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
+    qzCore::TangentPlotParams p;
+    const qzCore::Planar_Plot_Style style =
+        o.planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Dip_Direction;
+    p.setPlaneStyle(style);
+    p.setFaultStyle(style);
+    p.setPlotSize(picture.plotSize());
+    p.getPlotColors().text = qzCore::RGBColor(0, 0, 0);
+    qzCore::TangentPlotCore plot(p, picture.port(), l.manager);
+    using K = qzCore::GDTypes;
+    for (const qzCore::GeoData* g : data.getDataList()) {
+        if (g->getGDType() == K::GDType_Line) {
+            plot.insertLine(g);
+        } else if (g->getGDType() == K::GDType_Fault) {
+            plot.insertFault(g);
+            plot.insertLineation(g);
+        } else if (g->isSpecial()) {
+            plot.insertSpecial(g);
+        } else if (g->getGDType() != K::GDType_UStage) {
+            plot.insertPlane(g);
+        }
+    }
+    plot.generatePlot();
+    picture.drawTitle();
+    if (const int w = picture.write(); w != 0) return w;
+    std::cout << "qz: wrote " << o.picture.output << " (" << plot.getNumData() << " points)\n";
+    return strictStatus(l, o.load);
+}
+
+}  // namespace
+
+Command addTangentCommand(CLI::App& plot) {
+    auto o = std::make_shared<TangentOptions>();
+    CLI::App* cmd = plot.add_subcommand("tangent", "A tangent plot: plunges as tan(plunge)/tan(65) from the centre");
+    cmd->add_option("files", o->files, "Data files (\"-\" for standard input)")->required();
+    addInputOptions(cmd, o->load);
+    addPictureOptions(cmd, o->picture);
+    cmd->add_option("--planes", o->planes, "Planes as dip-vectors (default: folded beds line up) or poles")
+        ->check(CLI::IsMember({"dip-vectors", "poles"}));
+    return {cmd, [o] { return plotTangent(*o); }};
+}
+
+}  // namespace qz
