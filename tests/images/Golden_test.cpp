@@ -176,6 +176,57 @@ TEST_F(Golden, FilledContoursUnderTheData) {
     expectGolden(*picture, "contours_filled");
 }
 
+/// Strikes of two joint sets and a scatter, as planes.
+void jointSets(Plot& plot, const std::function<const GeoData*(DataStruct)>& add) {
+    const int strikes[] = {40, 42, 45, 38, 47, 44, 41, 130, 128, 135, 126, 133, 131, 80, 170, 210, 222, 300};
+    for (int s : strikes) plot.insertPlane(add(planeValues(s, 70)));
+}
+
+TEST_F(Golden, RoseOfAxesByArea) {
+    auto picture = port();
+    RosePlotParams p;
+    p.setPlotSize(PlotSize(400, 30, 50));
+    p.getPlotColors().text = RGBColor(0, 0, 0);
+    p.setClassSize(10);
+    p.setIsUnidirectional(false);
+    RosePlotCore plot(p, picture.get(), manager);
+    jointSets(plot, [this](DataStruct d) { return add(d); });
+    plot.generatePlot();
+    expectGolden(*picture, "rose_area_axes");
+}
+
+TEST_F(Golden, LinearRoseWithRunningAverage) {
+    auto picture = port();
+    RosePlotParams p;
+    p.setPlotSize(PlotSize(400, 30, 50));
+    p.getPlotColors().text = RGBColor(0, 0, 0);
+    p.setIsAreaProportional(false);
+    p.setApplyRunningAverage(true);
+    p.setRunningAverageWindowSize(30);
+    p.setGenerateRoseOutline(true);
+    RosePlotCore plot(p, picture.get(), manager);
+    for (int t : {10, 15, 20, 20, 25, 30, 60, 200, 210, 290}) plot.insertLine(add(lineValues(t, 20)));
+    plot.generatePlot();
+    expectGolden(*picture, "rose_linear_running_average");
+}
+
+TEST_F(Golden, TangentPlot) {
+    auto picture = port();
+    TangentPlotParams p;
+    p.setPlotSize(PlotSize(400, 30, 50));
+    p.getPlotColors().text = RGBColor(0, 0, 0);
+    TangentPlotCore plot(p, picture.get(), manager);
+    // Beds of a fold about 000/30: their dip vectors on one line.
+    for (const auto& plane : {std::pair<int, int>{270, 30}, {330, 49}, {210, 49}, {300, 34}, {240, 34}}) {
+        plot.insertPlane(add(planeValues(plane.first, plane.second)));
+    }
+    for (const auto& line : {std::pair<int, int>{0, 30}, {5, 28}, {355, 33}, {90, 10}, {200, 60}, {10, 85}}) {
+        plot.insertLine(add(lineValues(line.first, line.second)));
+    }
+    plot.generatePlot();
+    expectGolden(*picture, "tangent");
+}
+
 TEST_F(Golden, SvgAndPdfAreWritten) {
     for (const auto& f : {std::make_pair(CairoPort::Format::Svg, std::string("<?xml")),
                           std::make_pair(CairoPort::Format::Pdf, std::string("%PDF-"))}) {

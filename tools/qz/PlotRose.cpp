@@ -89,7 +89,7 @@ int plotRose(const RoseOptions& o) {
         if (!in) ++left;
     }
     if (left > 0) {
-        std::cerr << "qz: " << left << " records without a " << (trends ? "trend" : "plane") << " left out"
+        std::cerr << "qz: " << left << (left == 1 ? " record" : " records") << " without a " << (trends ? "trend" : "plane") << " left out"
                   << (trends ? (planes > 0 ? " (--of strike draws the planes)" : "")
                              : (lines > 0 ? " (--of trend draws the lines)" : ""))
                   << '\n';
