@@ -232,7 +232,7 @@ void Plot::setCompositeStyle(Store& store, const GraphicsStyle& style) {
 }
 
 void Plot::addPoint(Store& store, const TwoDPoint<int>& key, const DataPlotPoint& point) {
-    store[key].push_back(point);
+    store.append(key, point);
     ++m_numData;
 }
 

@@ -358,8 +358,8 @@ void StereoPlotCore::updateHemisphere() {
         for (auto& entry : *s) {
             int a = entry.first.x();
             m_myMath.computeUpperHem(a);
-            std::list<DataPlotPoint>& to = turned[TwoDPoint<int>(a, entry.first.y())];
-            to.splice(to.end(), entry.second);
+            std::vector<DataPlotPoint>& to = turned[TwoDPoint<int>(a, entry.first.y())];
+            to.insert(to.end(), entry.second.begin(), entry.second.end());
         }
         s->swap(turned);
     }

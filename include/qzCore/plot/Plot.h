@@ -25,6 +25,7 @@
 #include "qzCore/plot/PlotDefaults.h"
 #include "qzCore/plot/PlotParams.h"
 #include "qzCore/plot/PlotPoints.h"
+#include "qzCore/plot/PlotStore.h"
 #include "qzCore/shared/Graphics.h"
 #include "qzCore/shared/MyMath.h"
 
@@ -77,7 +78,7 @@ public:
     /// "Az vs. Dip", "Depth vs. Az/Dip".
     static const char* const Sct_Plot_Type_Strings[2];
 
-    using Store = std::map<TwoDPoint<int>, std::list<DataPlotPoint>, TwoDPointLess>;
+    using Store = PlotStore;
 
     static constexpr char Bad_Style_Flyweight_Key = -1;
     static const GraphicsStyle Bad_Style_Flyweight_Value;
