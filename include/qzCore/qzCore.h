@@ -28,6 +28,7 @@
 #include "qzCore/parsing/qzTokenList.h"
 #include "qzCore/plot/ContourGenerator.h"
 #include "qzCore/plot/ContourParams.h"
+#include "qzCore/plot/DataDisplayParams.h"
 #include "qzCore/plot/DensityGrid.h"
 #include "qzCore/plot/DisplayParams.h"
 #include "qzCore/plot/GenericBasePlotParams.h"

@@ -14,9 +14,16 @@ using O = qzIEColumnOptions;
 void qzTokenList::init(const qzIEColumnOptions& options, const DataStruct& data,
                        const LightweightTokenStruct& tokens, const qzIEDataTypeOrder& order,
                        const std::string& stationId, int rowNumber) {
+    const Rules rules{options.getIEOption(O::IE_Angles_From_Values), options.getIEOption(O::IE_Rake_From_Token),
+                      options.getIEOption(O::IE_Rake_From_Value), options.getIEOption(O::IE_Trend_Plunge_With_Rake)};
+    fill([&order](int type) { return order.getOrderIndex(type); }, rules, data, tokens, stationId, rowNumber);
+}
+
+void qzTokenList::fill(const std::function<int(int)>& columnOf, const Rules& rules, const DataStruct& data,
+                       const LightweightTokenStruct& tokens, const std::string& stationId, int rowNumber) {
     reset();
-    auto column = [&](int type) { return static_cast<std::size_t>(order.getOrderIndex(type)); };
-    auto has = [&](int type) { return order.hasValidOrder(type) && column(type) < capacity(); };
+    auto column = [&](int type) { return static_cast<std::size_t>(columnOf(type)); };
+    auto has = [&](int type) { return columnOf(type) >= 0 && column(type) < capacity(); };
 
     // The record's own texts of the angles, whichever compact form it has.
     TokenStruct texts;
@@ -42,7 +49,7 @@ void qzTokenList::init(const qzIEColumnOptions& options, const DataStruct& data,
     }
     if (has(T::MD_Type) && data.hasMD()) (*this)[column(T::MD_Type)].set(data.md(), Token::Exact);
 
-    const bool fromValues = options.getIEOption(O::IE_Angles_From_Values);
+    const bool fromValues = rules.anglesFromValues;
     auto angle = [&](int type, int value, TokenStruct::Token_Id id) {
         if (!has(type)) return;
         if (fromValues) {
@@ -56,17 +63,17 @@ void qzTokenList::init(const qzIEColumnOptions& options, const DataStruct& data,
 
     bool rakeWritten = false;
     if (has(T::Rake_Type)) {
-        if (options.getIEOption(O::IE_Rake_From_Token)) {
+        if (rules.rakeFromToken) {
             if (texts.hasToken(TokenStruct::Rake_Token)) {
                 set(column(T::Rake_Type), texts.rake());
                 rakeWritten = true;
             }
-        } else if (options.getIEOption(O::IE_Rake_From_Value) && data.getRake() != -1) {
+        } else if (rules.rakeFromValue && data.getRake() != -1) {
             (*this)[column(T::Rake_Type)].set(data.getRake());
             rakeWritten = true;
         }
     }
-    if (rakeWritten && !options.getIEOption(O::IE_Trend_Plunge_With_Rake)) return;
+    if (rakeWritten && !rules.trendPlungeWithRake) return;
 
     angle(T::Trend_Type, data.getTrend(), TokenStruct::Trend_Token);
     angle(T::Plunge_Type, data.getPlunge(), TokenStruct::Plunge_Token);

@@ -2,6 +2,7 @@
 #ifndef QZCORE_PARSING_QZTOKENLIST_H
 #define QZCORE_PARSING_QZTOKENLIST_H
 
+#include <functional>
 #include <string>
 
 #include "qzCore/parsing/CompactStructs.h"
@@ -10,6 +11,9 @@
 #include "qzCore/shared/Token.h"
 
 namespace qzCore {
+
+class AttributeManager;
+class DataDisplayParams;
 
 class qzTokenList : public TokenList {
 public:
@@ -28,6 +32,27 @@ public:
     void init(const qzIEColumnOptions& options, const DataStruct& data,
               const LightweightTokenStruct& tokens, const qzIEDataTypeOrder& order,
               const std::string& stationId, int rowNumber);
+    /// The display row of a record for a data table: filled the same way,
+    /// the columns from the display's order and its display options (1
+    /// angles from the values, 16 rake from the token, 256 rake from the
+    /// value, 4096 trend and plunge beside a rake) in place of the IE
+    /// options; an attribute-group column holds the record's attribute
+    /// labels of that group, joined by ", ".  (Defined with the display
+    /// records, in the plotting layer.)
+    void init(const AttributeManager* attributes, const DataStruct& data, const LightweightTokenStruct& tokens,
+              const DataDisplayParams& display, const std::string& stationId, int rowNumber);
+
+private:
+    /// Which way angles and rakes are written.
+    struct Rules {
+        bool anglesFromValues;
+        bool rakeFromToken;
+        bool rakeFromValue;
+        bool trendPlungeWithRake;
+    };
+    /// Fills the row; `columnOf` gives the column of a data type, or -1.
+    void fill(const std::function<int(int)>& columnOf, const Rules& rules, const DataStruct& data,
+              const LightweightTokenStruct& tokens, const std::string& stationId, int rowNumber);
 };
 
 /// A typed entry of two angles: a plane (strike, dip) or a line (trend,
