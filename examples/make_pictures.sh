@@ -12,3 +12,5 @@ mkdir -p "$out"
 "$qz" plot stereonet "$data/faults.txt" --pt --planes poles -o "$out/stereonet_pt.png"
 "$qz" plot stereonet "$data/fold.csv" --planes poles --contour kamb --filled --bestfit \
   --title "Made-up anticline: poles to bedding, Kamb contours" -o "$out/contours.png"
+"$qz" plot rose "$data/fold.csv" --title "Made-up anticline: strikes of bedding" -o "$out/rose.png"
+"$qz" plot tangent "$data/fold.csv" --title "Made-up anticline: dip vectors" -o "$out/tangent.png"
