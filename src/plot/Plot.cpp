@@ -1,5 +1,7 @@
 #include "qzCore/plot/Plot.h"
 
+#include <cstdio>
+#include <iostream>
 #include <new>
 
 #include "qzCore/plot/ContourParams.h"
@@ -35,14 +37,68 @@ bool Plot::insert(const std::list<SpecialData>&, const GenericBasePlotParams&) {
 bool Plot::insert(const std::list<SpecialData>&) { return false; }
 void Plot::insertHighlightPoints(bool, const GraphicsStyle&) {}
 
-bool Plot::getLinearResults(std::list<qzPlottedPoint>&, int& count) const {
+bool Plot::getLinearResults(std::list<qzPlottedPoint>& out, int& count) const {
     count = 0;
-    return false;
+    TwoDPoint<float> probe;
+    if (!keyToUnitCircle(TwoDPoint<int>(0, 0), probe)) return false;
+    try {
+        for (const auto& entry : m_lines) {
+            if (entry.second.empty()) continue;
+            TwoDPoint<float> at;
+            keyToUnitCircle(entry.first, at);
+            out.emplace_back(at, entry.second.front().getCompositeStyle());
+            count += int(entry.second.size());
+        }
+    } catch (const std::bad_alloc&) {
+        out.clear();
+        count = 0;
+        std::cerr << "warning : an error occurred retrieving plot data.\n";
+        return false;
+    }
+    return true;
 }
 
-bool Plot::getPlanarResults(std::list<qzPlottedPoint>&, int& count, bool) const {
+bool Plot::getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const {
     count = 0;
-    return false;
+    TwoDPoint<float> probe;
+    if (!keyToUnitCircle(TwoDPoint<int>(0, 0), probe)) return false;
+    try {
+        for (const auto& entry : m_planes) {
+            if (entry.second.empty()) continue;
+            const DataPlotPoint& first = entry.second.front();
+            // Great circles stay as their (strike, dip).
+            TwoDPoint<float> at(float(entry.first.x()), float(entry.first.y()));
+            if (project && first.getSymbol() != Symbol_Great_Circle) keyToUnitCircle(entry.first, at);
+            out.emplace_back(at, first.getCompositeStyle());
+            count += int(entry.second.size());
+        }
+    } catch (const std::bad_alloc&) {
+        out.clear();
+        count = 0;
+        std::cerr << "warning : an error occurred generating stereoplot.\n";
+        return false;
+    }
+    return true;
+}
+
+void Plot::sizePort(const PlotSize& size) {
+    if (!m_port) return;
+    m_port->setSize(TwoDPoint<float>(float(size.getPlotCenter().x()), float(size.getPlotCenter().y())),
+                    size.getHalfSize());
+}
+
+void Plot::drawDataCount(TwoDPoint<float> at, const PlotParams& params, const GraphicsStyle& text) {
+    if (!m_port) return;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "Total Data : %d", getNumData());
+    int anchor = 4;
+    if (params.getPlotSize().getSize() > 300.0f) {
+        at.y() = -0.94f;
+    } else {
+        at.x() = -1.0f;
+        anchor = 1;
+    }
+    m_port->drawText(buf, at, anchor, text, GraphicsPort::Default_Text_Size);
 }
 
 bool Plot::getResults(std::vector<float>&, float& count) {
@@ -234,6 +290,34 @@ void Plot::setCompositeStyle(Store& store, const GraphicsStyle& style) {
 void Plot::addPoint(Store& store, const TwoDPoint<int>& key, const DataPlotPoint& point) {
     store.append(key, point);
     ++m_numData;
+}
+
+bool Plot::addPoint(Plot_Data_Type kind, const TwoDPoint<int>& key, const GeoData* record, const PlotParams& params) {
+    const PlotColors& c = params.getPlotColors();
+    const PlotSymbols& sym = params.getPlotSymbols();
+    struct Kind {
+        Store* store;
+        const RGBColor* color;
+        const GraphicsStyle* symbols;
+    };
+    const Kind kinds[] = {{&m_faults, &c.fault, &sym.fault},
+                          {&m_lines, &c.line, &sym.line},
+                          {&m_lineations, &c.lineation, &sym.lineation},
+                          {&m_planes, &c.plane, &sym.plane},
+                          {&m_specials, &c.special, &sym.special}};
+    const Kind& k = kinds[kind];
+    const GraphicsStyle& s = *k.symbols;
+    addPoint(*k.store, key,
+             DataPlotPoint(GraphicsStyle(*k.color, s.getStyle(), s.getSize(), s.getSymbol()), record->getDataReference()));
+    return true;
+}
+
+bool Plot::computePlanar(TwoDPoint<int>& out, const GeoData* record, Planar_Plot_Style style, bool lowerHem) const {
+    switch (style) {
+        case Planar_Pole: return computePole(out, record, lowerHem);
+        case Planar_Dip_Direction: return computeDipDir(out, record, lowerHem);
+        default: return computeGreatCircle(out, record, lowerHem);
+    }
 }
 
 void Plot::free() {

@@ -37,11 +37,7 @@ void RosePlotCore::setPlotParams(const PlotParams* params) {
 
 void RosePlotCore::setPlotState(krtDefaultMaskedBase& state) {
     Plot::setPlotState(state);
-    if (state.isSet(State_Size) && m_port) {
-        const PlotSize& s = m_params.getPlotSize();
-        m_port->setSize(TwoDPoint<float>(float(s.getPlotCenter().x()), float(s.getPlotCenter().y())),
-                        s.getHalfSize());
-    }
+    if (state.isSet(State_Size)) sizePort(m_params.getPlotSize());
 }
 
 void RosePlotCore::initStorage() {
@@ -55,50 +51,26 @@ void RosePlotCore::initStorage() {
 
 // ---------------------------------------------------------------- records
 
-bool RosePlotCore::insertAzimuth(Store& store, const TwoDPoint<int>& key, const GeoData* record,
-                                 const RGBColor& color, const GraphicsStyle& symbols) {
-    addPoint(store, key,
-             DataPlotPoint(GraphicsStyle(color, symbols.getStyle(), symbols.getSize(), symbols.getSymbol()),
-                           record->getDataReference()));
-    return true;
-}
-
-bool RosePlotCore::insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style, const RGBColor& color,
-                                const GraphicsStyle& symbols) {
-    TwoDPoint<int> key;
-    const bool ok = style == Planar_Pole           ? computePole(key, record, true)
-                    : style == Planar_Dip_Direction ? computeDipDir(key, record, true)
-                                                    : computeGreatCircle(key, record, true);
-    return ok && insertAzimuth(store, key, record, color, symbols);
-}
-
 bool RosePlotCore::insertFault(const GeoData* record) {
-    return insertPlanar(record, m_faults, m_params.getFaultStyle(), m_params.getPlotColors().fault,
-                        m_params.getPlotSymbols().fault);
+    TwoDPoint<int> key;
+    return computePlanar(key, record, m_params.getFaultStyle(), true) && addPoint(Plot_Fault, key, record, m_params);
 }
 
 bool RosePlotCore::insertPlane(const GeoData* record) {
-    return insertPlanar(record, m_planes, m_params.getPlaneStyle(), m_params.getPlotColors().plane,
-                        m_params.getPlotSymbols().plane);
+    TwoDPoint<int> key;
+    return computePlanar(key, record, m_params.getPlaneStyle(), true) && addPoint(Plot_Plane, key, record, m_params);
 }
 
 bool RosePlotCore::insertLine(const GeoData* record) {
-    TwoDPoint<int> key;
-    return computeLine(key, record, true) &&
-           insertAzimuth(m_lines, key, record, m_params.getPlotColors().line, m_params.getPlotSymbols().line);
+    return insertLinear(Plot_Line, record, true, m_params);
 }
 
 bool RosePlotCore::insertLineation(const GeoData* record) {
-    TwoDPoint<int> key;
-    return computeLine(key, record, true) && insertAzimuth(m_lineations, key, record,
-                                                           m_params.getPlotColors().lineation,
-                                                           m_params.getPlotSymbols().lineation);
+    return insertLinear(Plot_Lineation, record, true, m_params);
 }
 
 bool RosePlotCore::insertSpecial(const GeoData* record) {
-    TwoDPoint<int> key;
-    return computeLine(key, record, true) &&
-           insertAzimuth(m_specials, key, record, m_params.getPlotColors().special, m_params.getPlotSymbols().special);
+    return insertLinear(Plot_Special, record, true, m_params);
 }
 
 // ---------------------------------------------------------------- counting
@@ -325,17 +297,7 @@ void RosePlotCore::generateLabelsOnPort() {
         std::snprintf(buf, sizeof buf, "Largest Freq : %0.2f%%", 100.0 * m_largest);
         m_port->drawText(buf, p, 4, text, size);
     }
-    if (m_params.getShowDataCount()) {
-        std::snprintf(buf, sizeof buf, "Total Data : %d", getNumData());
-        int anchor = 4;
-        if (m_params.getPlotSize().getSize() > 300.0f) {
-            p.y() = -0.94f;
-        } else {
-            p.x() = -1.0f;
-            anchor = 1;
-        }
-        m_port->drawText(buf, p, anchor, text, size);
-    }
+    if (m_params.getShowDataCount()) drawDataCount(p, m_params, text);
     const float e = m_port->getEpsilonLength();
     if (m_params.getShowResultantDirection() && m_direction >= 0.0) {
         std::snprintf(buf, sizeof buf, "Resultant : %d", FloatToInt_Global(m_direction) % 360);

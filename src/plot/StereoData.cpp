@@ -50,21 +50,12 @@ bool StereoPlotCore::insertPlanar(const GeoData* record, Store& store, Planar_Pl
                                   const GraphicsStyle& symbols) {
     TwoDPoint<int> key;
     GraphicsStyle s = styleOf(color, symbols);
-    const bool lower = m_params.getIsLowerHem();
-    bool ok = false;
-    if (style == Planar_Pole) {
-        ok = computePole(key, record, lower);
-    } else if (style == Planar_Dip_Direction) {
-        ok = computeDipDir(key, record, lower);
-    } else {
-        ok = computeGreatCircle(key, record, lower);
-        // A key of strike and dip means the plane itself: marked to be drawn
-        // as its great circle, whatever the kind's symbol (a symbol at
-        // (strike, dip) read as a trend and plunge would be neither the pole
-        // nor the dip).
-        s.setSymbol(Symbol_Great_Circle);
-    }
-    if (!ok) return false;
+    if (!computePlanar(key, record, style, m_params.getIsLowerHem())) return false;
+    // A key of strike and dip means the plane itself: marked to be drawn as
+    // its great circle, whatever the kind's symbol (a symbol at (strike,
+    // dip) read as a trend and plunge would be neither the pole nor the
+    // dip).
+    if (style != Planar_Pole && style != Planar_Dip_Direction) s.setSymbol(Symbol_Great_Circle);
     addPoint(store, key, DataPlotPoint(s, record->getDataReference()));
     return true;
 }
@@ -81,30 +72,18 @@ bool StereoPlotCore::insertPlane(const GeoData* record) {
 
 bool StereoPlotCore::insertLine(const GeoData* record) {
     TwoDPoint<int> key;
-    if (!computeLine(key, record, m_params.getIsLowerHem())) return false;
-    addPoint(m_lines, key,
-             DataPlotPoint(styleOf(m_params.getPlotColors().line, m_params.getPlotSymbols().line),
-                           record->getDataReference()));
-    return true;
+    return computeLine(key, record, m_params.getIsLowerHem()) && addPoint(Plot_Line, key, record, m_params);
 }
 
 bool StereoPlotCore::insertLineation(const GeoData* record) {
     TwoDPoint<int> key;
-    if (!computeLine(key, record, m_params.getIsLowerHem())) return false;
-    addPoint(m_lineations, key,
-             DataPlotPoint(styleOf(m_params.getPlotColors().lineation, m_params.getPlotSymbols().lineation),
-                           record->getDataReference()));
-    return true;
+    return computeLine(key, record, m_params.getIsLowerHem()) && addPoint(Plot_Lineation, key, record, m_params);
 }
 
 bool StereoPlotCore::insertSpecial(const GeoData* record) {
     // Results lie in the plot's hemisphere like the data they came from.
     TwoDPoint<int> key;
-    if (!computeLine(key, record, m_params.getIsLowerHem())) return false;
-    addPoint(m_specials, key,
-             DataPlotPoint(styleOf(m_params.getPlotColors().special, m_params.getPlotSymbols().special),
-                           record->getDataReference()));
-    return true;
+    return computeLine(key, record, m_params.getIsLowerHem()) && addPoint(Plot_Special, key, record, m_params);
 }
 
 namespace {
@@ -273,44 +252,5 @@ bool StereoPlotCore::getLastHighlightedPoint(TwoDPoint<int>& key, GraphicsStyle&
 }
 
 // ---------------------------------------------------------------- results
-
-bool StereoPlotCore::getLinearResults(std::list<qzPlottedPoint>& out, int& count) const {
-    count = 0;
-    try {
-        for (const auto& entry : m_lines) {
-            if (entry.second.empty()) continue;
-            TwoDPoint<float> at;
-            mapTPToUnitCircle(entry.first, at);
-            out.emplace_back(at, entry.second.front().getCompositeStyle());
-            count += int(entry.second.size());
-        }
-    } catch (const std::bad_alloc&) {
-        out.clear();
-        count = 0;
-        std::cerr << "warning : an error occurred retrieving plot data.\n";
-        return false;
-    }
-    return true;
-}
-
-bool StereoPlotCore::getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const {
-    count = 0;
-    try {
-        for (const auto& entry : m_planes) {
-            if (entry.second.empty()) continue;
-            const DataPlotPoint& first = entry.second.front();
-            TwoDPoint<float> at(float(entry.first.x()), float(entry.first.y()));
-            if (project && first.getSymbol() != Symbol_Great_Circle) mapTPToUnitCircle(entry.first, at);
-            out.emplace_back(at, first.getCompositeStyle());
-            count += int(entry.second.size());
-        }
-    } catch (const std::bad_alloc&) {
-        out.clear();
-        count = 0;
-        std::cerr << "warning : an error occurred generating stereoplot.\n";
-        return false;
-    }
-    return true;
-}
 
 }  // namespace qzCore

@@ -26,11 +26,7 @@ void StereoPlotCore::setPlotState(krtDefaultMaskedBase& state) {
         updateHemisphere();
         state.unset(State_Hemisphere);
     }
-    if (state.isSet(State_Size) && m_port) {
-        const PlotSize& s = m_params.getPlotSize();
-        m_port->setSize(TwoDPoint<float>(float(s.getPlotCenter().x()), float(s.getPlotCenter().y())),
-                        s.getHalfSize());
-    }
+    if (state.isSet(State_Size)) sizePort(m_params.getPlotSize());
 }
 
 void StereoPlotCore::updateSymbolsAndSizes(krtDefaultMaskedBase& state) {
@@ -307,18 +303,7 @@ void StereoPlotCore::generateLabelsOnPort() {
         p.init(1.0f, 0.94f);
         m_port->drawText(m_params.getIsLowerHem() ? "Lower Hem." : "Upper Hem.", p, 4, text, 10);
     }
-    if (m_params.getShowDataCount()) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "Total Data : %d", getNumData());
-        int anchor = 4;
-        if (m_params.getPlotSize().getSize() > 300.0f) {
-            p.y() = -0.94f;
-        } else {
-            p.x() = -1.0f;
-            anchor = 1;
-        }
-        m_port->drawText(buf, p, anchor, text, 10);
-    }
+    if (m_params.getShowDataCount()) drawDataCount(p, m_params, text);
     m_port->setFont("Arial", 16);
     m_port->drawText("N", TwoDPoint<float>(0.0f, 1.0f + 2.0f * m_port->getEpsilonLength()), 2, text, 16);
     setFont();

@@ -43,59 +43,35 @@ void TangentPlotCore::setPlotState(krtDefaultMaskedBase& state) {
             state.unset(u.sizeBit);
         }
     }
-    if (state.isSet(State_Size) && m_port) {
-        const PlotSize& s = m_params.getPlotSize();
-        m_port->setSize(TwoDPoint<float>(float(s.getPlotCenter().x()), float(s.getPlotCenter().y())),
-                        s.getHalfSize());
-    }
+    if (state.isSet(State_Size)) sizePort(m_params.getPlotSize());
 }
 
 // ---------------------------------------------------------------- records
 
-bool TangentPlotCore::insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style,
-                                   const RGBColor& color, const GraphicsStyle& symbols) {
+bool TangentPlotCore::insertFault(const GeoData* record) {
     // A plane is its dip vector (or its pole): a point at (strike, dip)
     // would sit 90 degrees from where a tangent diagram puts the plane.
     TwoDPoint<int> key;
-    const bool ok = style == Planar_Pole ? computePole(key, record, true) : computeDipDir(key, record, true);
-    if (!ok) return false;
-    addPoint(store, key,
-             DataPlotPoint(GraphicsStyle(color, symbols.getStyle(), symbols.getSize(), symbols.getSymbol()),
-                           record->getDataReference()));
-    return true;
-}
-
-bool TangentPlotCore::insertLinear(const GeoData* record, Store& store, const RGBColor& color,
-                                   const GraphicsStyle& symbols) {
-    TwoDPoint<int> key;
-    if (!computeLine(key, record, true)) return false;
-    addPoint(store, key,
-             DataPlotPoint(GraphicsStyle(color, symbols.getStyle(), symbols.getSize(), symbols.getSymbol()),
-                           record->getDataReference()));
-    return true;
-}
-
-bool TangentPlotCore::insertFault(const GeoData* record) {
-    return insertPlanar(record, m_faults, m_params.getFaultStyle(), m_params.getPlotColors().fault,
-                        m_params.getPlotSymbols().fault);
+    const Planar_Plot_Style style = m_params.getFaultStyle() == Planar_Pole ? Planar_Pole : Planar_Dip_Direction;
+    return computePlanar(key, record, style, true) && addPoint(Plot_Fault, key, record, m_params);
 }
 
 bool TangentPlotCore::insertPlane(const GeoData* record) {
-    return insertPlanar(record, m_planes, m_params.getPlaneStyle(), m_params.getPlotColors().plane,
-                        m_params.getPlotSymbols().plane);
+    TwoDPoint<int> key;
+    const Planar_Plot_Style style = m_params.getPlaneStyle() == Planar_Pole ? Planar_Pole : Planar_Dip_Direction;
+    return computePlanar(key, record, style, true) && addPoint(Plot_Plane, key, record, m_params);
 }
 
 bool TangentPlotCore::insertLine(const GeoData* record) {
-    return insertLinear(record, m_lines, m_params.getPlotColors().line, m_params.getPlotSymbols().line);
+    return insertLinear(Plot_Line, record, true, m_params);
 }
 
 bool TangentPlotCore::insertLineation(const GeoData* record) {
-    return insertLinear(record, m_lineations, m_params.getPlotColors().lineation,
-                        m_params.getPlotSymbols().lineation);
+    return insertLinear(Plot_Lineation, record, true, m_params);
 }
 
 bool TangentPlotCore::insertSpecial(const GeoData* record) {
-    return insertLinear(record, m_specials, m_params.getPlotColors().special, m_params.getPlotSymbols().special);
+    return insertLinear(Plot_Special, record, true, m_params);
 }
 
 // ---------------------------------------------------------------- projection
@@ -199,64 +175,12 @@ void TangentPlotCore::generateLabelsOnPort() {
     m_port->beginGroup();
     TwoDPoint<float> p(1.0f, -1.0f);
     if (m_params.getShowPlotType()) m_port->drawText("Tangent Plot", p, 4, text, size);
-    if (m_params.getShowDataCount()) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "Total Data : %d", getNumData());
-        int anchor = 4;
-        if (m_params.getPlotSize().getSize() > 300.0f) {
-            p.y() = -0.94f;
-        } else {
-            p.x() = -1.0f;
-            anchor = 1;
-        }
-        m_port->drawText(buf, p, anchor, text, size);
-    }
+    if (m_params.getShowDataCount()) drawDataCount(p, m_params, text);
     const float e = m_port->getEpsilonLength();
     m_port->setFont("Arial", 16);
     m_port->drawText("N", TwoDPoint<float>(0.0f, 1.0f + 2.0f * e), 2, text, 16);
     setFont();
     m_port->endGroup();
-}
-
-// ---------------------------------------------------------------- results
-
-bool TangentPlotCore::getLinearResults(std::list<qzPlottedPoint>& out, int& count) const {
-    count = 0;
-    try {
-        for (const auto& entry : m_lines) {
-            if (entry.second.empty()) continue;
-            TwoDPoint<float> at;
-            mapTPToUnitCircle(entry.first, at);
-            out.emplace_back(at, entry.second.front().getCompositeStyle());
-            count += int(entry.second.size());
-        }
-    } catch (const std::bad_alloc&) {
-        out.clear();
-        count = 0;
-        std::cerr << "warning : an error occurred retrieving plot data.\n";
-        return false;
-    }
-    return true;
-}
-
-bool TangentPlotCore::getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const {
-    count = 0;
-    try {
-        for (const auto& entry : m_planes) {
-            if (entry.second.empty()) continue;
-            const DataPlotPoint& first = entry.second.front();
-            TwoDPoint<float> at(float(entry.first.x()), float(entry.first.y()));
-            if (project && first.getSymbol() != Symbol_Great_Circle) mapTPToUnitCircle(entry.first, at);
-            out.emplace_back(at, first.getCompositeStyle());
-            count += int(entry.second.size());
-        }
-    } catch (const std::bad_alloc&) {
-        out.clear();
-        count = 0;
-        std::cerr << "warning : an error occurred generating tangent plot.\n";
-        return false;
-    }
-    return true;
 }
 
 }  // namespace qzCore

@@ -121,7 +121,9 @@ public:
     virtual void setLineationColor(const RGBColor&) {}
     virtual void setSpecialColor(const RGBColor&) {}
     /// The plotted lines, one per orientation, in plot units; `count` the
-    /// records.  Appends to `out`.
+    /// records.  Appends to `out`.  False (nothing appended) for an engine
+    /// without points, or when memory runs out (with a warning on the
+    /// standard error stream).
     virtual bool getLinearResults(std::list<qzPlottedPoint>& out, int& count) const;
     virtual bool getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const;
     virtual bool getResults(std::vector<float>& values, float& count);
@@ -187,6 +189,17 @@ protected:
     static void setCompositeStyle(Store& store, const GraphicsStyle& style);
     /// Appends a point at a key; counts it.
     void addPoint(Store& store, const TwoDPoint<int>& key, const DataPlotPoint& point);
+    /// Appends the record at `key` to the store of its kind, in the kind's
+    /// colour and symbol of `params`; true.
+    bool addPoint(Plot_Data_Type kind, const TwoDPoint<int>& key, const GeoData* record, const PlotParams& params);
+    /// A line, lineation or result at its trend and plunge.
+    bool insertLinear(Plot_Data_Type kind, const GeoData* record, bool lowerHem, const PlotParams& params) {
+        TwoDPoint<int> key;
+        return computeLine(key, record, lowerHem) && addPoint(kind, key, record, params);
+    }
+    /// The key of a planar record drawn in `style`: its pole, its dip
+    /// vector, or its (strike, dip).
+    bool computePlanar(TwoDPoint<int>& out, const GeoData* record, Planar_Plot_Style style, bool lowerHem) const;
     static void erasePlotMap(Store& store) { store.clear(); }
     /// Empties the five data stores (not the highlights); the count is 0.
     void free();
@@ -200,6 +213,15 @@ protected:
     virtual void updateSpecialColor() {}
     /// Colours the engine draws beyond its stores (legend, contours).
     virtual void addDrawnColors(std::set<RGBColor, RGBColorLess>&) const {}
+    /// Where a key drawn as a point lies, in plot units; false for an
+    /// engine that draws no points (the rose).  The result lists use it.
+    virtual bool keyToUnitCircle(const TwoDPoint<int>&, TwoDPoint<float>&) const { return false; }
+    /// Sets the port's centre and radius from the plot size (state bit
+    /// State_Size); nothing without a port.
+    void sizePort(const PlotSize& size);
+    /// "Total Data : N" at `at` (anchor 4), or at the left edge (anchor 1)
+    /// on a plot of 300 units or less.
+    void drawDataCount(TwoDPoint<float> at, const PlotParams& params, const GraphicsStyle& text);
 
     GraphicsPort* m_port;
     const DataManager& m_manager;

@@ -86,11 +86,6 @@ protected:
     void initStorage();
 
 private:
-    bool insertAzimuth(Store& store, const TwoDPoint<int>& key, const GeoData* record, const RGBColor& color,
-                       const GraphicsStyle& symbols);
-    bool insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style, const RGBColor& color,
-                      const GraphicsStyle& symbols);
-
     std::vector<std::vector<unsigned int>> m_bins;
     std::vector<float> m_frequencies;
     double m_total = 0.0;      // weight of the resultant

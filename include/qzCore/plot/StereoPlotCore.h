@@ -87,8 +87,6 @@ public:
     void highlightInPlot(int x, int y, const GraphicsStyle& style, bool keep) override;
     void insertHighlightPoints(bool greatCircles, const GraphicsStyle& style) override;
     bool getLastHighlightedPoint(TwoDPoint<int>& key, GraphicsStyle& style, bool greatCircle) override;
-    bool getLinearResults(std::list<qzPlottedPoint>& out, int& count) const override;
-    bool getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const override;
 
     // ---- contours -------------------------------------------------------------
     /// Keeps a copy of the record and draws its contours (filled ones by a
@@ -143,6 +141,10 @@ protected:
     void updatePlaneColor() override;
     void updateSpecialColor() override;
     void addDrawnColors(std::set<RGBColor, RGBColorLess>& colors) const override;
+    bool keyToUnitCircle(const TwoDPoint<int>& key, TwoDPoint<float>& out) const override {
+        mapTPToUnitCircle(key, out);
+        return true;
+    }
 
     /// Projection radius of a plunge (degrees, fractions kept).
     double radiusOf(double plunge) const;

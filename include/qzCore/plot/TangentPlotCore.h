@@ -50,20 +50,17 @@ public:
     /// drawn.
     static bool inWindow(const TwoDPoint<float>& p);
 
-    bool getLinearResults(std::list<qzPlottedPoint>& out, int& count) const override;
-    bool getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool project) const override;
-
 protected:
+    bool keyToUnitCircle(const TwoDPoint<int>& key, TwoDPoint<float>& out) const override {
+        mapTPToUnitCircle(key, out);
+        return true;
+    }
     void generateFrameOnPort();
     void generateLabelsOnPort();
     void generateOnPort(const Store& store);
     void generatePointOnPort(const TwoDPoint<int>& key, const DataPlotPoint& point);
 
 private:
-    bool insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style, const RGBColor& color,
-                      const GraphicsStyle& symbols);
-    bool insertLinear(const GeoData* record, Store& store, const RGBColor& color, const GraphicsStyle& symbols);
-
     TangentPlotParams m_params;
     double m_scale;  // tan 65
 };
