@@ -71,19 +71,16 @@ bool StereoPlotCore::insertPlane(const GeoData* record) {
 }
 
 bool StereoPlotCore::insertLine(const GeoData* record) {
-    TwoDPoint<int> key;
-    return computeLine(key, record, m_params.getIsLowerHem()) && addPoint(Plot_Line, key, record, m_params);
+    return insertLinear(Plot_Line, record, m_params.getIsLowerHem(), m_params);
 }
 
 bool StereoPlotCore::insertLineation(const GeoData* record) {
-    TwoDPoint<int> key;
-    return computeLine(key, record, m_params.getIsLowerHem()) && addPoint(Plot_Lineation, key, record, m_params);
+    return insertLinear(Plot_Lineation, record, m_params.getIsLowerHem(), m_params);
 }
 
 bool StereoPlotCore::insertSpecial(const GeoData* record) {
     // Results lie in the plot's hemisphere like the data they came from.
-    TwoDPoint<int> key;
-    return computeLine(key, record, m_params.getIsLowerHem()) && addPoint(Plot_Special, key, record, m_params);
+    return insertLinear(Plot_Special, record, m_params.getIsLowerHem(), m_params);
 }
 
 namespace {
