@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
             p.setIsUnidirectional(false);
             p.setApplyRunningAverage(true);
             qzCore::RosePlotCore plot(p, &port, manager);
+            plot.reserve(qzCore::Plot_Plane, std::size_t(strikes));
             for (const qzCore::GeoData* g : manager.getDatasetFromID(roseId)->getDataList()) plot.insertPlane(g);
             plot.generatePlot();
             if (port.write(out) != 1) std::fprintf(stderr, "could not write %s\n", out.c_str());

@@ -213,8 +213,10 @@ void Plot::getPlotTypeStrings(std::list<std::string>& out, bool scatter) {
 
 namespace {
 
-bool planar(const GeoData* g) {
-    return g && g->data() && g->data()->isPlanar() && g->data()->hasStrike() && g->data()->hasDip();
+/// The values of a record with a strike and a dip, or null.
+const LightweightDataStruct* planar(const GeoData* g) {
+    const LightweightDataStruct* d = g ? g->data() : nullptr;
+    return d && d->isPlanar() && d->hasStrike() && d->hasDip() ? d : nullptr;
 }
 
 void toHemisphere(TwoDPoint<int>& p, bool lowerHem) {
@@ -228,15 +230,17 @@ void toHemisphere(TwoDPoint<int>& p, bool lowerHem) {
 }  // namespace
 
 bool Plot::computeGreatCircle(TwoDPoint<int>& out, const GeoData* record, bool lowerHem) const {
-    if (!planar(record)) return false;
-    out.init(record->data()->getStrike(), record->data()->getDip());
+    const LightweightDataStruct* d = planar(record);
+    if (!d) return false;
+    out.init(d->getStrike(), d->getDip());
     toHemisphere(out, lowerHem);
     return true;
 }
 
 bool Plot::computePole(TwoDPoint<int>& out, const GeoData* record, bool lowerHem) const {
-    if (!planar(record)) return false;
-    int a = record->data()->getStrike(), b = record->data()->getDip();
+    const LightweightDataStruct* d = planar(record);
+    if (!d) return false;
+    int a = d->getStrike(), b = d->getDip();
     m_myMath.computePole(a, b);
     out.init(a, b);
     toHemisphere(out, lowerHem);
@@ -244,10 +248,11 @@ bool Plot::computePole(TwoDPoint<int>& out, const GeoData* record, bool lowerHem
 }
 
 bool Plot::computeDipDir(TwoDPoint<int>& out, const GeoData* record, bool lowerHem) const {
-    if (!planar(record)) return false;
-    int a = record->data()->getStrike();
+    const LightweightDataStruct* d = planar(record);
+    if (!d) return false;
+    int a = d->getStrike();
     m_myMath.computeDipDir(a);
-    out.init(a, record->data()->getDip());
+    out.init(a, d->getDip());
     toHemisphere(out, lowerHem);
     return true;
 }
@@ -295,21 +300,25 @@ void Plot::addPoint(Store& store, const TwoDPoint<int>& key, const DataPlotPoint
 bool Plot::addPoint(Plot_Data_Type kind, const TwoDPoint<int>& key, const GeoData* record, const PlotParams& params) {
     const PlotColors& c = params.getPlotColors();
     const PlotSymbols& sym = params.getPlotSymbols();
-    struct Kind {
-        Store* store;
-        const RGBColor* color;
-        const GraphicsStyle* symbols;
-    };
-    const Kind kinds[] = {{&m_faults, &c.fault, &sym.fault},
-                          {&m_lines, &c.line, &sym.line},
-                          {&m_lineations, &c.lineation, &sym.lineation},
-                          {&m_planes, &c.plane, &sym.plane},
-                          {&m_specials, &c.special, &sym.special}};
-    const Kind& k = kinds[kind];
-    const GraphicsStyle& s = *k.symbols;
-    addPoint(*k.store, key,
-             DataPlotPoint(GraphicsStyle(*k.color, s.getStyle(), s.getSize(), s.getSymbol()), record->getDataReference()));
+    Store* store = &m_specials;
+    const RGBColor* color = &c.special;
+    const GraphicsStyle* s = &sym.special;
+    switch (kind) {
+        case Plot_Fault: store = &m_faults, color = &c.fault, s = &sym.fault; break;
+        case Plot_Line: store = &m_lines, color = &c.line, s = &sym.line; break;
+        case Plot_Lineation: store = &m_lineations, color = &c.lineation, s = &sym.lineation; break;
+        case Plot_Plane: store = &m_planes, color = &c.plane, s = &sym.plane; break;
+        case Plot_Special: break;
+    }
+    store->append(key, DataPlotPoint(GraphicsStyle(*color, s->getStyle(), s->getSize(), s->getSymbol()),
+                                     record->getDataReference()));
+    ++m_numData;
     return true;
+}
+
+void Plot::reserve(Plot_Data_Type kind, std::size_t records) {
+    Store* stores[] = {&m_faults, &m_lines, &m_lineations, &m_planes, &m_specials};
+    if (kind >= Plot_Fault && kind <= Plot_Special) stores[kind]->reserve(records);
 }
 
 bool Plot::computePlanar(TwoDPoint<int>& out, const GeoData* record, Planar_Plot_Style style, bool lowerHem) const {

@@ -70,6 +70,7 @@ int plotRose(const RoseOptions& o) {
     p.getPlotColors().fault = qzCore::RGBColor(110, 150, 210);
     p.getPlotColors().lineation = qzCore::RGBColor(30, 50, 110);
     qzCore::RosePlotCore rose(p, picture.port(), l.manager);
+    rose.reserve(trends ? qzCore::Plot_Line : qzCore::Plot_Plane, std::size_t(trends ? lines : planes));
     int left = 0;
     for (const qzCore::GeoData* g : data.getDataList()) {
         bool in = false;

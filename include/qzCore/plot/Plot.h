@@ -143,6 +143,9 @@ public:
     krtDefaultMaskedBase& getPlotState() { return m_state; }
     const krtDefaultMaskedBase& getPlotState() const { return m_state; }
     int getNumData() const { return m_numData; }
+    /// Room for `records` more records of one kind (0 fault ... 4 special):
+    /// a hint for a host about to insert many.
+    void reserve(Plot_Data_Type kind, std::size_t records);
     /// Empties the five data stores (not the highlights); the count is 0.
     void clearPlotData() { free(); }
     void clearHighlightPoints();

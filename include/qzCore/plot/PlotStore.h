@@ -63,6 +63,9 @@ public:
             slot(key).push_back(point);
         }
     }
+    /// Room for `points` more appended points (a host that knows how many
+    /// records it inserts saves the array's growing).
+    void reserve(std::size_t points) { m_pending.reserve(m_pending.size() + points); }
     /// The points at `key`, made empty when the key is new.
     mapped_type& operator[](const key_type& key);
     /// @throw std::out_of_range for a key not in the store.
