@@ -12,6 +12,7 @@
 #include "qzCore/datasets/DataManager.h"
 #include "qzCore/datasets/Reshape.h"
 #include "qzCore/datasets/StationList.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/BinaryInput.h"
 #include "qzCore/files/Emitter.h"

@@ -12,6 +12,7 @@
 
 #include "AnalysisSupport.h"
 #include "qzCore/analysis/Analyzer.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
 
@@ -57,7 +58,7 @@ void Analyzer::computeTensor(TensorParams*) {
     m.copyUpperToLower();
     if (n == 0) {
         // Three zero eigenvalues and arbitrary axes are no result.
-        m_results.setError(-32);
+        m_results.setError(Error::No_Data_To_Analyse);
         return;
     }
     if (open) {
@@ -68,7 +69,7 @@ void Analyzer::computeTensor(TensorParams*) {
     Matrix_3 vectors;
     Matrix_1 values;
     if (!m_math.computeEigen(m, vectors, values)) {
-        m_results.setError(-54);
+        m_results.setError(Error::Analyser_Failed);
         return;
     }
     std::string text;
@@ -119,7 +120,7 @@ void Analyzer::computeBestFit(bool) {
         v.push_back({r * std::cos(theta), r * std::sin(theta), z});
     }
     if (v.size() < 4) {
-        m_results.setError(-32);
+        m_results.setError(Error::No_Data_To_Analyse);
         return;
     }
     NEWMAT::SymmetricMatrix m(3);
@@ -132,7 +133,7 @@ void Analyzer::computeBestFit(bool) {
     Matrix_3 vectors;
     Matrix_1 values;
     if (!m_math.computeEigen(m, vectors, values)) {
-        m_results.setError(-62);
+        m_results.setError(Error::Internal_Error);
         return;
     }
     Matrix_1 pole = vectors.getColumn(2);
@@ -177,14 +178,14 @@ void Analyzer::computeTAndL() {
         ++n;
     }
     if (n == 0) {
-        m_results.setError(-32);
+        m_results.setError(Error::No_Data_To_Analyse);
         return;
     }
     m.copyUpperToLower();
     Matrix_3 vectors;
     Matrix_1 values;
     if (!m_math.computeEigen(m, vectors, values)) {
-        m_results.setError(-54);
+        m_results.setError(Error::Analyser_Failed);
         return;
     }
     double tt = 0, tp = 0, lt = 0, lp = 0;

@@ -11,6 +11,7 @@
 
 #include "AnalysisSupport.h"
 #include "qzCore/analysis/Analyzer.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/qzParser.h"
 
 namespace qzCore {
@@ -141,14 +142,14 @@ void Analyzer::averageOf(const std::vector<const Matrix_1*>& vectors, const std:
         z += w * v[2];
     }
     if (vectors.empty()) {
-        m_results.setError(-32);
+        m_results.setError(Error::No_Data_To_Analyse);
         return;
     }
     r = std::sqrt(x * x + y * y + z * z);
     if (r == 0.0L) {
         // Directions that cancel (possible only for axial averaging or
         // weights) have no mean.
-        m_results.setError(-32);
+        m_results.setError(Error::No_Data_To_Analyse);
         return;
     }
     meanVector = Matrix_1(double(x / r), double(y / r), double(z / r));
@@ -186,7 +187,7 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
         ++walked;
     }
     if (walked != m_results.getNumDataAnalyzed()) {
-        m_results.setError(-54);
+        m_results.setError(Error::Analyser_Failed);
         return;
     }
     const double sd = n <= 1 ? -1.0 : std::sqrt(sumSquares / (n - 1.0));

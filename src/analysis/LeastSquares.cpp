@@ -11,6 +11,7 @@
 
 #include "AnalysisSupport.h"
 #include "qzCore/analysis/Analyzer.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
 
@@ -168,7 +169,7 @@ void Analyzer::computeLeastSquares(LeastSquaresParams* params) {
     computeDirCosList(list);
     if (list.empty()) {
         // Every direction fits no data equally well: no axis.
-        m_results.setError(-32);
+        m_results.setError(Error::No_Data_To_Analyse);
         return;
     }
     std::ofstream report;
@@ -205,7 +206,7 @@ void Analyzer::computeDE(DESolverParams& params) {
     std::vector<Matrix_1> list;
     computeDirCosList(list);
     if (list.empty()) {
-        m_results.setError(-32);
+        m_results.setError(Error::No_Data_To_Analyse);
         return;
     }
     const Vectors data(list);

@@ -4,6 +4,7 @@
 
 #include "AnalysisSupport.h"
 #include "qzCore/analysis/Analyzer.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
 
@@ -17,7 +18,7 @@ bool Analyzer::twoRecords(const GeoData*& a, const GeoData*& b) {
     a = data[0];
     b = data[1];
     if (!a || !b || !a->data() || !b->data()) {
-        m_results.setError(-34);
+        m_results.setError(Error::Objects_Not_Same_Type);
         return false;
     }
     return true;
@@ -28,7 +29,7 @@ void Analyzer::computeIntersection() {
     const GeoData* b = nullptr;
     if (!twoRecords(a, b)) return;
     if (a->data()->isLinear()) {
-        m_results.setError(-53);
+        m_results.setError(Error::No_Intersection_Of_Lines);
         return;
     }
     auto planeLike = [](const GeoData* g) {
@@ -36,7 +37,7 @@ void Analyzer::computeIntersection() {
                g->getGDType() == GDTypes::GDType_ZolWellData;
     };
     if (!planeLike(a) || !planeLike(b) || !a->data()->hasStrike() || !b->data()->hasStrike()) {
-        m_results.setError(-34);
+        m_results.setError(Error::Objects_Not_Same_Type);
         return;
     }
     int t1 = a->data()->getStrike(), p1 = a->data()->getDip(), t2 = b->data()->getStrike(), p2 = b->data()->getDip();
@@ -46,7 +47,7 @@ void Analyzer::computeIntersection() {
     // line; only one plane given twice (its poles parallel) has no line.
     const Matrix_1 line = Matrix_1(double(t1), double(p1)).crossProduct(Matrix_1(double(t2), double(p2)));
     if (line.length() < Parallel_Sine) {
-        m_results.setError(-52);
+        m_results.setError(Error::Objects_Do_Not_Intersect);
         return;
     }
     double t = 0, p = 0;
@@ -73,7 +74,7 @@ void Analyzer::computeAngleBetweenObjects() {
     const GeoData* b = nullptr;
     if (!twoRecords(a, b)) return;
     if (a->getGDType() == GDTypes::GDType_Null || b->getGDType() == GDTypes::GDType_Null) {
-        m_results.setError(-34);
+        m_results.setError(Error::Objects_Not_Same_Type);
         return;
     }
     auto planeLike = [](const GeoData* g) {
@@ -81,12 +82,12 @@ void Analyzer::computeAngleBetweenObjects() {
     };
     auto lineLike = [](const GeoData* g) { return g->getGDType() == GDTypes::GDType_Line; };
     if (!(planeLike(a) && planeLike(b)) && !(lineLike(a) && lineLike(b))) {
-        m_results.setError(-34);
+        m_results.setError(Error::Objects_Not_Same_Type);
         return;
     }
     const bool planes = a->data()->isPlanar() && b->data()->isPlanar();
     if (!planes && !(a->data()->isLinear() && b->data()->isLinear())) {
-        m_results.setError(-62);
+        m_results.setError(Error::Internal_Error);
         return;
     }
     // Lines and planes are axes: the angle between two of them is the acute

@@ -1,4 +1,5 @@
 #include "qzCore/attributes/AttrList.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
 
@@ -62,8 +63,8 @@ int AttrList::findGroup(const std::string& name) const {
 }
 
 unsigned int AttrList::store(const std::string& label) {
-    if (label.size() > Max_Label_Length) throw -25;
-    if (m_attrCount >= Max_Num_Attributes) throw -26;
+    if (label.size() > Max_Label_Length) throw Error::Attribute_Label_Too_Long;
+    if (m_attrCount >= Max_Num_Attributes) throw Error::Too_Many_Attributes;
     for (unsigned int i = 0; i < Max_Num_Attributes; ++i) {
         if (m_labels[i].empty()) {
             m_labels[i] = label;
@@ -72,13 +73,13 @@ unsigned int AttrList::store(const std::string& label) {
             return i;
         }
     }
-    throw -28;
+    throw Error::Attribute_Index_Out_Of_Range;
 }
 
 unsigned int AttrList::createAttr(const std::string& label) {
-    if (label.empty()) throw -27;
-    if (label.size() > Max_Label_Length) throw -25;
-    if (findLabel(label) >= 0) throw -29;
+    if (label.empty()) throw Error::Empty_Attribute_Label;
+    if (label.size() > Max_Label_Length) throw Error::Attribute_Label_Too_Long;
+    if (findLabel(label) >= 0) throw Error::Duplicate_Attribute_Label;
     return store(label);
 }
 
@@ -86,11 +87,11 @@ unsigned int AttrList::createAttr_Unsafe(const std::string& label) { return stor
 
 void AttrList::insertAttr(unsigned int index, const std::string& label, bool report) {
     if (index >= Max_Num_Attributes || label.empty() || label.size() > Max_Label_Length) {
-        if (report) throw -28;
+        if (report) throw Error::Attribute_Index_Out_Of_Range;
         return;
     }
     if (findLabel(label) >= 0) {
-        if (report) throw -29;
+        if (report) throw Error::Duplicate_Attribute_Label;
         return;
     }
     if (!m_labels[index].empty()) --m_attrCount;  // replacing a label
@@ -101,7 +102,7 @@ void AttrList::insertAttr(unsigned int index, const std::string& label, bool rep
 
 std::uint32_t AttrList::destroyAttr(const std::string& label) {
     const int i = findLabel(label);
-    if (i < 0) throw -36;
+    if (i < 0) throw Error::Invalid_Attribute;
     const std::uint32_t mask = Attr_Index_Masks[std::size_t(i)];
     m_labels[std::size_t(i)].clear();
     --m_attrCount;
@@ -113,17 +114,17 @@ std::uint32_t AttrList::destroyAttr(const std::string& label) {
 
 void AttrList::modifyAttr(const std::string& oldLabel, const std::string& newLabel) {
     const int i = findLabel(oldLabel);
-    if (i < 0) throw -36;
-    if (newLabel.empty()) throw -45;
-    if (newLabel.size() > Max_Label_Length) throw -25;
-    if (findLabel(newLabel) >= 0) throw -29;
+    if (i < 0) throw Error::Invalid_Attribute;
+    if (newLabel.empty()) throw Error::Empty_Group_Name;
+    if (newLabel.size() > Max_Label_Length) throw Error::Attribute_Label_Too_Long;
+    if (findLabel(newLabel) >= 0) throw Error::Duplicate_Attribute_Label;
     m_labels[std::size_t(i)] = newLabel;
 }
 
 void AttrList::createAttrGroup(const std::string& name, std::uint32_t mask) {
-    if (name.empty()) throw -45;
-    if (findGroup(name) >= 0) throw -46;
-    if (m_groupCount >= Max_Num_Groups) throw -44;
+    if (name.empty()) throw Error::Empty_Group_Name;
+    if (findGroup(name) >= 0) throw Error::Duplicate_Group_Name;
+    if (m_groupCount >= Max_Num_Groups) throw Error::Too_Many_Groups;
     for (auto& g : m_groups) {
         if (!g) {
             g = std::make_unique<AttrGroup>(name, mask);
@@ -131,7 +132,7 @@ void AttrList::createAttrGroup(const std::string& name, std::uint32_t mask) {
             return;
         }
     }
-    throw -28;
+    throw Error::Attribute_Index_Out_Of_Range;
 }
 
 void AttrList::destroyAttrGroup(const std::string& name) {
@@ -143,11 +144,11 @@ void AttrList::destroyAttrGroup(const std::string& name) {
 }
 
 void AttrList::modifyAttrGroupLabel(const std::string& oldName, const std::string& newName) {
-    if (oldName.empty() || newName.empty()) throw -45;
-    if (oldName == All_Group_Name || newName == All_Group_Name) throw -47;
+    if (oldName.empty() || newName.empty()) throw Error::Empty_Group_Name;
+    if (oldName == All_Group_Name || newName == All_Group_Name) throw Error::Unknown_Group;
     const int i = findGroup(oldName);
-    if (i < 0) throw -47;
-    if (findGroup(newName) >= 0) throw -46;
+    if (i < 0) throw Error::Unknown_Group;
+    if (findGroup(newName) >= 0) throw Error::Duplicate_Group_Name;
     m_groups[std::size_t(i)]->setName(newName);
 }
 
@@ -162,7 +163,7 @@ void AttrList::setAttrGroup(const std::string& group, const std::list<std::strin
     std::uint32_t mask = 0;
     for (const std::string& l : labels) {
         const int i = findLabel(l);
-        if (i < 0) throw -36;
+        if (i < 0) throw Error::Invalid_Attribute;
         mask |= Attr_Index_Masks[std::size_t(i)];
     }
     const int g = findGroup(group);
@@ -184,7 +185,7 @@ std::uint32_t AttrList::getAttrIndexMask(const std::list<std::string>& labels, b
     for (const std::string& l : labels) {
         int i = findLabel(l);
         if (i < 0) {
-            if (!create) throw -36;
+            if (!create) throw Error::Invalid_Attribute;
             try {
                 i = int(createAttr(l));
             } catch (int) {

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <unordered_set>
 
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/FileHeader.h"
 #include "qzCore/parsing/IEOptions.h"
@@ -110,10 +111,10 @@ Data::RecordList* Data::kindList(char kind) {
 }
 
 int Data::enter(std::unique_ptr<GeoData> record) {
-    if (!record) return -37;
+    if (!record) return Error::Insert_Failed;
     RecordList* list = kindList(record->getGDType());
     GeoData* raw = record.get();
-    if (!list || !addToDataList(std::move(record))) return -37;
+    if (!list || !addToDataList(std::move(record))) return Error::Insert_Failed;
     list->push_back(raw);
     return 1;
 }
@@ -156,7 +157,7 @@ int Data::insertSpecialData(const SpecialData& s) {
 
 int Data::insertUStageData(const DataStruct& d, const TokenStruct& t) {
     auto u = std::make_unique<UStageData>(d, t);
-    if (!u->hasAcceptableAxes()) return -55;
+    if (!u->hasAcceptableAxes()) return Error::UStage_Axes_Skew;
     return enter(std::move(u));
 }
 
@@ -164,7 +165,7 @@ int Data::insertData(const DataStruct& d, const TokenStruct& t) {
     // The flag word of a record, and so every file format, holds a comment
     // of at most 255 characters: a longer one is refused here rather than
     // cut on the way out.
-    if (t.hasComment() && t.getComment().size() > GDFlags::Max_Comment_Size) return -63;
+    if (t.hasComment() && t.getComment().size() > GDFlags::Max_Comment_Size) return Error::Comment_Too_Long;
     switch (d.getGDType()) {
         case K::GDType_Plane: return insertPlaneData(d, t);
         case K::GDType_Line: return insertLineData(d, t);
@@ -177,13 +178,13 @@ int Data::insertData(const DataStruct& d, const TokenStruct& t) {
         case K::GDType_Joint:
         case K::GDType_Null:
         case K::GDType_Auto:
-        case K::GDType_BadValue: return -37;
+        case K::GDType_BadValue: return Error::Insert_Failed;
         default: return insertSpecialData(d, t);
     }
 }
 
 int Data::addData(const GeoData* record) {
-    if (!record || !record->data() || record->getGDType() == K::GDType_Null) return -37;
+    if (!record || !record->data() || record->getGDType() == K::GDType_Null) return Error::Insert_Failed;
     DataStruct d;
     TokenStruct t;
     record->get(d);
@@ -193,14 +194,14 @@ int Data::addData(const GeoData* record) {
 
 int Data::addData(const std::deque<GeoData*>& records) {
     for (const GeoData* g : records) {
-        if (!g || !g->isSpecial() || addData(g) != 1) return -37;
+        if (!g || !g->isSpecial() || addData(g) != 1) return Error::Insert_Failed;
     }
     return 1;
 }
 
 int Data::addData(const std::list<SpecialData>& records) {
     for (const SpecialData& s : records) {
-        if (insertSpecialData(s) != 1) return -37;
+        if (insertSpecialData(s) != 1) return Error::Insert_Failed;
     }
     return 1;
 }
@@ -215,7 +216,7 @@ Data::TableMap Data::importTables(const AttrList& attributes, const StationList&
         try {
             m_attributes.createAttr(label);
         } catch (int code) {
-            if (code != -29) attributeTrouble = true;
+            if (code != Error::Duplicate_Attribute_Label) attributeTrouble = true;
         }
         const std::uint32_t here = m_attributes.getAttrIndexMask(label);
         map.bits[i] = here == AttrList::Not_Found ? 0u : here;
@@ -240,9 +241,9 @@ Data::TableMap Data::importTables(const AttrList& attributes, const StationList&
         try {
             m_attributes.createAttrGroup(g, mask);
         } catch (int code) {
-            if (code == -44) {
+            if (code == Error::Too_Many_Groups) {
                 tell("Attribute merging warning", "Too many attribute groups.\nSome group information may have been lost.");
-            } else if (code != -46) {
+            } else if (code != Error::Duplicate_Group_Name) {
                 tell("Attribute merging warning", "An error occurred while merging attribute groups.");
             }
         }
@@ -275,8 +276,8 @@ bool Data::translate(const TableMap& map, DataStruct& d) const {
 }
 
 int Data::addData(const Data* other) {
-    if (!other) return -37;
-    if (other == this) return -62;
+    if (!other) return Error::Insert_Failed;
+    if (other == this) return Error::Internal_Error;
     const TableMap map = importTables(other->m_attributes, other->m_stations);
     bool stationTrouble = false;
     for (const GeoData* g : other->m_dataList) {
@@ -334,9 +335,9 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
         station.clear();
         lineText.clear();
         r = m_parser->AutoFileParse(data, tokens, in, labels, station, binary, line, lineText);
-        if (r == -13) return 1;
-        if (r == -14 || r == -11) return r;
-        if (r > 0 && binary && !translate(map, data)) r = -37;
+        if (r == Error::Parsing_Incomplete) return 1;
+        if (r == Error::Input_File_Error || r == Error::File_Parser_Failed) return r;
+        if (r > 0 && binary && !translate(map, data)) r = Error::Insert_Failed;
         if (r > 0) {
             bool appended = false;
             if (!binary) r = attachStation(station.c_str(), data, appended);
@@ -344,7 +345,7 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
                 r = insertData(data, tokens);
                 if (r < 0 && appended) uninitializeStationId(station.c_str());
                 // No reference left: nothing more can be entered.
-                if (r == -37 && m_nextReference >= Max_Data_Reference) return r;
+                if (r == Error::Insert_Failed && m_nextReference >= Max_Data_Reference) return r;
             }
             if (r > 0) {
                 if (readAttributes && !labels.empty()) {
@@ -353,7 +354,7 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
                 continue;
             }
         }
-        if (r == -18) continue;
+        if (r == Error::Null_Input_Line) continue;
         if (report) {
             ErrorReport e;
             e.Init(r, line, lineText.c_str());
@@ -403,7 +404,7 @@ int Data::attachStation(const char* id, DataStruct& d, bool& appended) {
     appended = m_stations.getNumStations() > before;
     if (index == No_Station) {
         d.linkStation_FromIndex(-1);
-        return -37;
+        return Error::Insert_Failed;
     }
     d.linkStation_FromIndex(static_cast<char>(index));
     return 1;
@@ -477,7 +478,7 @@ bool Data::createAttributeGroup(const std::string& name, std::uint32_t mask) {
 bool Data::destroyAttribute(const std::string& label, bool isGroup) {
     if (isGroup) {
         if (!m_attributes.isDuplicateLabel(label, true) || label == AttrList::All_Group_Name) {
-            report(-47, "Internal error destroying attribute/group", "Attribute Error");
+            report(Error::Unknown_Group, "Internal error destroying attribute/group", "Attribute Error");
             return false;
         }
         m_attributes.destroyAttrGroup(label);
@@ -507,7 +508,7 @@ bool Data::modifyAttribute(const std::string& oldLabel, const std::string& newLa
         }
         return true;
     } catch (int code) {
-        if (!isGroup && code == -29) {
+        if (!isGroup && code == Error::Duplicate_Attribute_Label) {
             std::string question = "Attribute already in use.\n  Do you want to continue?\nData linked to ' " + oldLabel +
                                    " ' will be linked to ' " + newLabel + " '";
             const int yes = m_errors ? m_errors->query("Modify attribute", question.c_str())
@@ -522,7 +523,7 @@ bool Data::modifyAttribute(const std::string& oldLabel, const std::string& newLa
             }
             return destroyAttribute(oldLabel, false);
         }
-        if (isGroup && code == -46) {
+        if (isGroup && code == Error::Duplicate_Group_Name) {
             tell("Modify attribute", ("Attribute already in use :\n" + newLabel).c_str());
         } else {
             tell("Modify attribute", "An error occurred modifying an attribute");
@@ -561,7 +562,7 @@ bool Data::assignAttributeToCurrent(const std::string& label) {
     if (!g || !g->data()) return false;
     const std::uint32_t mask = m_attributes.getAttrIndexMask(label);
     if (mask == AttrList::Not_Found) {
-        report(-36, "Error linking attributes", "Attribute Error");
+        report(Error::Invalid_Attribute, "Error linking attributes", "Attribute Error");
         return false;
     }
     return linkAttributes(g, mask);
@@ -634,7 +635,7 @@ void Data::getAttributesInGroup(std::list<std::string>& out, const std::string& 
 bool Data::hasAttribute(const GeoData* record, const std::string& label) {
     const std::uint32_t mask = m_attributes.getAttrIndexMask(label);
     if (mask == AttrList::Not_Found) {
-        report(-36, "Error retrieving attribute index", "Attribute Error");
+        report(Error::Invalid_Attribute, "Error retrieving attribute index", "Attribute Error");
         return false;
     }
     return record && record->data() && record->data()->hasAttribute_FromMask(mask);

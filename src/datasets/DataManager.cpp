@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/Emitter.h"
 #include "qzCore/parsing/qzTokenList.h"
@@ -67,18 +68,18 @@ unsigned char DataManager::generateDatasetID() {
 }
 
 int DataManager::createDataset(unsigned char& id, const std::string& name, bool derived, Data* source) {
-    if (tooManyDatasets()) return -23;
+    if (tooManyDatasets()) return Error::Too_Many_Datasets;
     const unsigned char sourceId = id;
     if (derived && !source) source = getDatasetFromID(sourceId);
     if (derived && !source) {
         id = Data::Bad_Dataset_Id;
-        return -16;
+        return Error::Dataset_Creation_Failed;
     }
     const std::string fullName = generateDatasetName(name);
     const unsigned char newId = generateDatasetID();
     if (newId == Data::Bad_Dataset_Id) {
         id = Data::Bad_Dataset_Id;
-        return -16;
+        return Error::Dataset_Creation_Failed;
     }
     std::unique_ptr<Data> d;
     if (derived) {
@@ -95,7 +96,7 @@ int DataManager::createDataset(unsigned char& id, const std::string& name, bool 
 
 int DataManager::deleteDataset(const unsigned char& id) {
     const auto it = m_datasets.find(id);
-    if (it == m_datasets.end()) return -48;
+    if (it == m_datasets.end()) return Error::Invalid_Dataset_Id;
     const unsigned char gone = id;  // `id` may refer into the map's key
     if (m_current == it->second.get()) {
         m_current = nullptr;
@@ -109,7 +110,7 @@ int DataManager::deleteDataset(const unsigned char& id) {
 int DataManager::mergeDatasets(unsigned char target, unsigned char source) {
     Data* t = getDatasetFromID(target);
     const Data* s = getDatasetFromID(source);
-    if (!t || !s) return -48;
+    if (!t || !s) return Error::Invalid_Dataset_Id;
     return t->addData(s);
 }
 
@@ -179,23 +180,23 @@ void DataManager::getDatasetInfoAsString(std::string& out, unsigned char id) con
 
 int DataManager::addData(unsigned char id, const GeoData& record) {
     Data* d = getDatasetFromID(id);
-    return d ? d->addData(&record) : -48;
+    return d ? d->addData(&record) : Error::Invalid_Dataset_Id;
 }
 
 int DataManager::addSpecialData(unsigned char id, const std::list<SpecialData>& records) {
     Data* d = getDatasetFromID(id);
-    return d ? d->addData(records) : -48;
+    return d ? d->addData(records) : Error::Invalid_Dataset_Id;
 }
 
 int DataManager::addData(unsigned char id, const qzIEColumnOptions& options, const qzIEDataTypeOrder& order,
                          std::istream& in) {
     Data* d = getDatasetFromID(id);
-    return d ? d->addData(options, order, in) : -48;
+    return d ? d->addData(options, order, in) : Error::Invalid_Dataset_Id;
 }
 
 int DataManager::addData(unsigned char id, const std::vector<OrientedPair>& pairs, bool planes) {
     Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     for (const OrientedPair& p : pairs) {
         const int a = FloatToInt_Global(p.az());
         const int b = FloatToInt_Global(p.pl());
@@ -210,7 +211,7 @@ int DataManager::addData(unsigned char id, const std::vector<OrientedPair>& pair
 
 int DataManager::addSelectedData(unsigned char id, const std::list<unsigned int>& refs, bool carry) {
     Data* target = getDatasetFromID(id);
-    if (!target) return -48;
+    if (!target) return Error::Invalid_Dataset_Id;
     for (const unsigned int ref : refs) {
         const Data* source = getDatasetFromID(computeDatasetID(ref));
         const GeoData* g = source ? source->getDataFromReference(ref) : nullptr;
@@ -243,7 +244,7 @@ int DataManager::addSelectedData(unsigned char id, const std::list<unsigned int>
 
 int DataManager::deleteData(const unsigned char& id, const std::vector<int>& indexes) {
     Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     std::list<unsigned int> refs;
     getDataRefsFromIndexes(id, indexes, refs);
     d->deleteData(refs);
@@ -252,7 +253,7 @@ int DataManager::deleteData(const unsigned char& id, const std::vector<int>& ind
 
 int DataManager::generateData(unsigned char id, GenerateDataParams& params) {
     Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     MyMath math;
     if (params.getRandomSeed() != 0) {
         math.seedRandom(params.getRandomSeed());
@@ -285,7 +286,7 @@ int DataManager::generateData(unsigned char id, GenerateDataParams& params) {
 
 int DataManager::addData(const InteractiveDataParams& params) {
     Data* d = getDatasetByName(params.getDataset());
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     GeoDataParams p;
     p.setComment(params.getComment().substr(0, GeoDataParams::Comment_Field - 1).c_str());
     const std::string a = std::to_string(params.getFirst());
@@ -304,7 +305,7 @@ int DataManager::addData(const InteractiveDataParams& params) {
 
 int DataManager::addData(unsigned char id, const GeoDataParams& params) {
     Data* d = getDatasetFromID(id);
-    return d ? d->addData(params) : -48;
+    return d ? d->addData(params) : Error::Invalid_Dataset_Id;
 }
 
 void DataManager::sortData(unsigned char id, const SortByField& by) {
@@ -335,11 +336,11 @@ unsigned char DataManager::subsetData(SubsetParams& params) {
 int DataManager::applyRotation(unsigned char id, unsigned char& newId, const RotateParams& params,
                                const std::list<unsigned int>* refs) {
     Data* source = getDatasetFromID(id);
-    if (!source) return -48;
+    if (!source) return Error::Invalid_Dataset_Id;
     if (params.createNew()) {
-        if (tooManyDatasets()) return -16;
+        if (tooManyDatasets()) return Error::Dataset_Creation_Failed;
         const unsigned char fresh = generateDatasetID();
-        if (fresh == Data::Bad_Dataset_Id) return -16;
+        if (fresh == Data::Bad_Dataset_Id) return Error::Dataset_Creation_Failed;
         auto d = std::make_unique<Data>(source, ComplexFileName(source->getName().getShortName() + " : Rotated"),
                                         fresh, true, refs);
         d->rotate(params, nullptr);
@@ -355,14 +356,14 @@ int DataManager::applyRotation(unsigned char id, unsigned char& newId, const Rot
 int DataManager::exportDataset(const unsigned char& id, qzIEColumnOptions& options, qzIEDataTypeOrder& order,
                                const qzIEDataTypeOptions& types, std::ostream& out) {
     const Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     return exportData(id, d->getDataList(), options, order, types, out);
 }
 
 int DataManager::exportData(unsigned char id, const std::deque<GeoData*>& records, qzIEColumnOptions& options,
                             qzIEDataTypeOrder& order, const qzIEDataTypeOptions& types, std::ostream& out) {
     const Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     Emitter emitter(*d, records, order, options, types, true);
     return emitter.emit(out);
 }
@@ -434,7 +435,7 @@ int DataManager::getLimitedData(unsigned char id, std::deque<GeoData*>& out, boo
                                 const std::vector<std::string>& stations, unsigned int attrIndex, int& mask) const {
     out.clear();
     const Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     for (GeoData* g : d->getDataList()) {
         if (passes(g, specials, faults, lines, lineations, planes, wells, markers, false, stations, attrIndex, mask)) {
             out.push_back(g);
@@ -459,7 +460,7 @@ int DataManager::getLimitedData(const std::list<unsigned int>& refs, std::deque<
 
 int DataManager::getDataPtrList(unsigned char id, std::deque<GeoData*>& out) const {
     const Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     out.assign(d->getDataList().begin(), d->getDataList().end());
     return 1;
 }
@@ -475,7 +476,7 @@ void DataManager::getDataPtrListFromRefList(const std::list<unsigned int>& refs,
 int DataManager::getDataRefsFromIndexes(unsigned char id, const std::vector<int>& indexes,
                                         std::list<unsigned int>& refs) const {
     const Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     for (const int i : indexes) {
         if (i < 0) continue;
         const unsigned int ref = d->getSpecificDataFromIndex(static_cast<unsigned int>(i));
@@ -564,7 +565,7 @@ bool DataManager::getDataMDExtents(unsigned char id, double& min, double& max) c
 int DataManager::getNumStations(bool) const { return m_current ? m_current->getNumStations() : 0; }
 
 int DataManager::enumerateStations(std::vector<std::string>& ids) const {
-    if (!m_current) return -48;
+    if (!m_current) return Error::Invalid_Dataset_Id;
     m_current->getStationIds(ids);
     return 1;
 }
@@ -577,7 +578,7 @@ std::string DataManager::getStationIDFromIndex(char index) const {
 
 int DataManager::getStations(unsigned char id, std::vector<std::string>& ids) const {
     const Data* d = getDatasetFromID(id);
-    if (!d) return -48;
+    if (!d) return Error::Invalid_Dataset_Id;
     d->getStationIds(ids);
     return 1;
 }

@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "qzCore/datasets/Data.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/qzParser.h"
 #include "qzCore/records/GDTypes.h"
 
@@ -54,7 +55,7 @@ bool inRange(double v, SubsetParams::DoubleRange r) {
 
 int Data::addData(const GeoDataParams& params) {
     TokenStruct tokens(params);
-    if (tokens.isEmpty()) return -21;
+    if (tokens.isEmpty()) return Error::Null_Input_Values;
     int r = m_parser->VerifyTokens(tokens);
     if (r != 1) return r;
     DataStruct data;
@@ -65,7 +66,7 @@ int Data::addData(const GeoDataParams& params) {
     if (r != 1) return r;
     if (*params.getMD()) {
         double md = 0.0;
-        if (m_parser->ParseNumberGeneric(params.getMD(), md) != 1) return -59;
+        if (m_parser->ParseNumberGeneric(params.getMD(), md) != 1) return Error::Invalid_MD;
         data.setMD(md);
     }
     bool appended = false;
@@ -305,7 +306,7 @@ void Data::rotate(const RotateParams& params, const std::list<unsigned int>* ref
 
 GeoData* Data::modifyData(GeoData* record, GeoDataParams& params, const GeoDataChanged& changed, bool merge,
                           bool replaceAttributes) {
-    if (!record || !record->data()) throw -41;
+    if (!record || !record->data()) throw Error::Modify_Failed;
     TokenStruct tokens(params);
     if (!changed.isSet(GeoDataChanged::Comment) && record->tokens() && record->tokens()->hasComment()) {
         tokens.setComment(record->tokens()->getComment());
@@ -330,7 +331,7 @@ GeoData* Data::modifyData(GeoData* record, GeoDataParams& params, const GeoDataC
         data.setMD(record->data()->md());
     } else if (*params.getMD()) {
         double md = 0.0;
-        if (m_parser->ParseNumberGeneric(params.getMD(), md) != 1) throw -59;
+        if (m_parser->ParseNumberGeneric(params.getMD(), md) != 1) throw Error::Invalid_MD;
         data.setMD(md);
     } else {
         data.setMD(No_Value_Double);
@@ -339,7 +340,7 @@ GeoData* Data::modifyData(GeoData* record, GeoDataParams& params, const GeoDataC
     if (!changed.isSet(GeoDataChanged::Station)) {
         data.linkStation_FromIndex(record->data()->hasStationIdAttached() ? record->data()->getStationIndex() : char(-1));
     } else if (attachStation(params.getStationId(), data, appended) < 0) {
-        throw -37;
+        throw Error::Insert_Failed;
     }
     // Attributes stay unless the caller marks them changed and sets them itself.
     if (!(changed.isSet(GeoDataChanged::Attributes) && replaceAttributes)) {
@@ -360,11 +361,11 @@ GeoData* Data::modifyData(GeoData* record, GeoDataParams& params, const GeoDataC
     if (k != K::GDType_Fault && k != K::GDType_Line && k != K::GDType_Plane && k != K::GDType_ZolMarkerData &&
         k != K::GDType_ZolWellData) {
         if (appended) uninitializeStationId(params.getStationId());
-        throw -41;
+        throw Error::Modify_Failed;
     }
     if (insertData(data, tokens) != 1) {
         if (appended) uninitializeStationId(params.getStationId());
-        throw -41;
+        throw Error::Modify_Failed;
     }
     GeoData* fresh = getLastDataListMember();
     deleteData({record->getDataReference()});

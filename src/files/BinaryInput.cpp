@@ -1,3 +1,4 @@
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/files/BinaryInput.h"
 
 #include <algorithm>
@@ -48,47 +49,47 @@ bool anglesInRange(const DataStruct& d) {
 
 void BinaryInput_v2::readContentFlags(unsigned int& flags) {
     std::uint32_t f = 0;
-    if (!readU32(m_in, f)) throw -9;
+    if (!readU32(m_in, f)) throw Error::File_Read_Error;
     flags = f;
 }
 
 void BinaryInput_v2::readAttributes(AttrList& attributes) {
     std::uint32_t groups = 0;
-    if (!readU32(m_in, groups) || groups > AttrList::Max_Num_Groups - 1) throw -9;
+    if (!readU32(m_in, groups) || groups > AttrList::Max_Num_Groups - 1) throw Error::File_Read_Error;
     for (std::uint32_t i = 0; i < groups; ++i) {
         std::uint32_t mask = 0;
         std::string name;
-        if (!readU32(m_in, mask) || !readText(m_in, name, Max_Label_Length)) throw -9;
+        if (!readU32(m_in, mask) || !readText(m_in, name, Max_Label_Length)) throw Error::File_Read_Error;
         try {
             attributes.createAttrGroup(name, mask);
         } catch (int) {
-            throw -9;
+            throw Error::File_Read_Error;
         }
     }
     std::uint32_t count = 0;
-    if (!readU32(m_in, count) || count > AttrList::Max_Num_Attributes) throw -9;
+    if (!readU32(m_in, count) || count > AttrList::Max_Num_Attributes) throw Error::File_Read_Error;
     for (std::uint32_t i = 0; i < count; ++i) {
         std::uint32_t slot = 0;
         std::string label;
-        if (!readU32(m_in, slot) || !readText(m_in, label, Max_Label_Length)) throw -9;
+        if (!readU32(m_in, slot) || !readText(m_in, label, Max_Label_Length)) throw Error::File_Read_Error;
         try {
             attributes.insertAttr(slot, label, true);
         } catch (int) {
-            throw -9;
+            throw Error::File_Read_Error;
         }
     }
     std::uint32_t closing = 1;
-    if (!readU32(m_in, closing) || closing != 0) throw -9;
+    if (!readU32(m_in, closing) || closing != 0) throw Error::File_Read_Error;
 }
 
 void BinaryInput_v2::readStations(StationList& stations) {
     std::uint32_t count = 0;
-    if (!readU32(m_in, count) || count > std::uint32_t(StationList::Max_Num_Stations)) throw -9;
+    if (!readU32(m_in, count) || count > std::uint32_t(StationList::Max_Num_Stations)) throw Error::File_Read_Error;
     for (std::uint32_t i = 0; i < count; ++i) {
         char id[Station_Id_Size + 1] = {};
-        if (!readBytes(m_in, id, Station_Id_Size)) throw -9;
+        if (!readBytes(m_in, id, Station_Id_Size)) throw Error::File_Read_Error;
         id[Station_Id_Size - 1] = '\0';  // at most 15 characters
-        if (stations.insertStation(std::string(id)) < 0) throw -9;
+        if (stations.insertStation(std::string(id)) < 0) throw Error::File_Read_Error;
     }
 }
 
@@ -117,15 +118,15 @@ bool BinaryInput_v2::atEnd() {
 }
 
 int BinaryInput_v2::readRecordWith(TokenStruct& tokens, DataStruct& data, const Layout& layout) {
-    if (atEnd()) return -13;
+    if (atEnd()) return Error::Parsing_Incomplete;
     unsigned char f[2];
-    if (!take(f, 2)) return -14;
+    if (!take(f, 2)) return Error::Input_File_Error;
     std::uint16_t flags = static_cast<std::uint16_t>(f[0] | (f[1] << 8));
     if (flags & GDFlags::GDFlag_Has_Comment) {
         const std::uint32_t length = std::uint32_t(flags) >> layout.commentShift;
-        if (length > layout.maxComment) return -14;
+        if (length > layout.maxComment) return Error::Input_File_Error;
         if (length > 0) {
-            if (!take(m_comment.data(), length)) return -14;
+            if (!take(m_comment.data(), length)) return Error::Input_File_Error;
             m_comment[length] = '\0';
             // A comment holding a NUL ends there.
             if (m_comment[0] != '\0') tokens.setComment(std::string(m_comment.data()));
@@ -136,7 +137,7 @@ int BinaryInput_v2::readRecordWith(TokenStruct& tokens, DataStruct& data, const 
                               (layout.locationKind == 0 ? 12 : 24) + (layout.reservedAfterLocation ? 8 : 0) +
                               (layout.measuredDepth ? 8 : 0);
     unsigned char block[160];
-    if (!take(block, fixed)) return -14;
+    if (!take(block, fixed)) return Error::Input_File_Error;
     const unsigned char* p = block;
     auto u16 = [&p]() {
         const std::uint16_t v = static_cast<std::uint16_t>(p[0] | (p[1] << 8));
@@ -216,7 +217,7 @@ int BinaryInput_v2::readRecordWith(TokenStruct& tokens, DataStruct& data, const 
     // Bad values in a well-formed record: the record is refused, the file
     // read on.
     const std::int16_t stationIndex = static_cast<std::int16_t>(station);
-    if (!anglesInRange(data) || stationIndex < -1 || stationIndex > 127 || std::isnan(md)) return -6;
+    if (!anglesInRange(data) || stationIndex < -1 || stationIndex > 127 || std::isnan(md)) return Error::Invalid_Input_Value;
     return 1;
 }
 

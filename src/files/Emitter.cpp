@@ -1,3 +1,4 @@
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/files/Emitter.h"
 
 #include <algorithm>
@@ -98,7 +99,7 @@ int Emitter::emit(std::ostream& out) {
     if (m_options.getIEOption(O::IE_Stereonet_File)) return emitStereonet(out);
     if (m_options.getIEOption(O::IE_Binary_File)) return emitBinary(out);
     if (m_options.getIEOption(O::IE_Option_16)) return emitText(out);
-    return -7;
+    return Error::File_Write_Error;
 }
 
 int Emitter::emitText(std::ostream& out) {
@@ -127,7 +128,7 @@ int Emitter::emitText(std::ostream& out) {
         row.init(m_options, values, *g->tokens(), m_order, station, number);
         text.output(row);
     }
-    return out.good() ? 1 : -7;
+    return out.good() ? 1 : Error::File_Write_Error;
 }
 
 int Emitter::emitBinary(std::ostream& out) {
@@ -136,11 +137,11 @@ int Emitter::emitBinary(std::ostream& out) {
     std::list<std::string> groups;
     attrs.getAttrStrings(groups, true);
     for (const std::string& g : groups) {
-        if (g.size() > AttrList::Max_Label_Length) return -7;
+        if (g.size() > AttrList::Max_Label_Length) return Error::File_Write_Error;
     }
     const StationList& stations = m_data.getStationList();
     for (const std::string& id : stations.ids()) {
-        if (id.size() > Max_Binary_Station_Length) return -7;
+        if (id.size() > Max_Binary_Station_Length) return Error::File_Write_Error;
     }
 
     putText(out, FileHeader::Current_Tag);
@@ -165,7 +166,7 @@ int Emitter::emitBinary(std::ostream& out) {
         std::memcpy(padded, id.data(), id.size());
         out.write(padded, 16);
     }
-    if (!out.good()) return -7;
+    if (!out.good()) return Error::File_Write_Error;
 
     // Each record is put together in one buffer and written at once.
     std::string buf;
@@ -218,7 +219,7 @@ int Emitter::emitBinary(std::ostream& out) {
         f64(d.md());
         out.write(buf.data(), static_cast<std::streamsize>(buf.size()));
     }
-    return out.good() ? 1 : -7;
+    return out.good() ? 1 : Error::File_Write_Error;
 }
 
 bool Emitter::inStereonetPlanes(const GeoData* g) {
@@ -249,7 +250,7 @@ int Emitter::emitStereonet(std::ostream& out) {
     for (const GeoData* g : m_records) {
         if (inStereonetLines(g)) out << ' ' << g->data()->getTrend() << ' ' << g->data()->getPlunge() << '\n';
     }
-    return out.good() ? 1 : -7;
+    return out.good() ? 1 : Error::File_Write_Error;
 }
 
 int Emitter::emitFaultKin(std::ostream& out) {
@@ -271,7 +272,7 @@ int Emitter::emitFaultKin(std::ostream& out) {
         out << ' ' << d->getStrike() << ' ' << d->getDip() << ' ' << d->getTrend() << ' ' << d->getPlunge()
             << " 0 0 0 0\n";
     }
-    return out.good() ? 1 : -7;
+    return out.good() ? 1 : Error::File_Write_Error;
 }
 
 int Emitter::emitBrute3(std::ostream& out) {
@@ -293,7 +294,7 @@ int Emitter::emitBrute3(std::ostream& out) {
                       d->getPlunge(), d->hasCWSlip() ? 1 : 2, code);
         out << line;
     }
-    return out.good() ? 1 : -7;
+    return out.good() ? 1 : Error::File_Write_Error;
 }
 
 }  // namespace qzCore

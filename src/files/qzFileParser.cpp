@@ -1,3 +1,4 @@
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/files/qzFileParser.h"
 
 #include <cstring>
@@ -67,9 +68,9 @@ void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
         return;
     }
     if (options.getIEOption(qzIEColumnOptions::IE_FaultKin_File)) {
-        if (!grabLine(in)) throw -31;
+        if (!grabLine(in)) throw Error::Unknown_File_Format;
         const char* first = getLineBuffer();
-        if (!std::strstr(first, "MomentFormat") && !std::strstr(first, "FaultKin")) throw -60;
+        if (!std::strstr(first, "MomentFormat") && !std::strstr(first, "FaultKin")) throw Error::Bad_FaultKin_File;
         m_faultKin = true;
         return;
     }
@@ -171,25 +172,25 @@ void qzFileParser::parseBinaryHeader(std::istream& in, FileHeader& header, AttrL
     m_reader.reset();
     unsigned char b[4];
     in.read(reinterpret_cast<char*>(b), 4);
-    if (in.gcount() != 4) throw -9;
+    if (in.gcount() != 4) throw Error::File_Read_Error;
     const std::uint32_t length =
         std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) | (std::uint32_t(b[2]) << 16) | (std::uint32_t(b[3]) << 24);
-    if (length > Max_Tag_Length) throw -31;
+    if (length > Max_Tag_Length) throw Error::Unknown_File_Format;
     std::string tag(length, '\0');
     if (length > 0) {
         in.read(&tag[0], static_cast<std::streamsize>(length));
-        if (static_cast<std::uint32_t>(in.gcount()) != length) throw -9;
+        if (static_cast<std::uint32_t>(in.gcount()) != length) throw Error::File_Read_Error;
     }
     header.setTag(tag);
     std::unique_ptr<BinaryInput> reader;
     switch (header.getBinaryFileVersion()) {
-        case FileHeader::Torsel_1_1: throw -50;
+        case FileHeader::Torsel_1_1: throw Error::Early_Beta_File;
         case FileHeader::Quarzel_2_0: reader = std::make_unique<BinaryInput_v2>(in); break;
         case FileHeader::Quarzel_3_0: reader = std::make_unique<BinaryInput_v3>(in); break;
         case FileHeader::Quarzel_3_1: reader = std::make_unique<BinaryInput_v3_1>(in); break;
         case FileHeader::Vimbrel_1_0: reader = std::make_unique<BinaryInput_v3_2>(in); break;
         case FileHeader::Vimbrel_1_1: reader = std::make_unique<BinaryInput_v3_3>(in); break;
-        default: throw -31;
+        default: throw Error::Unknown_File_Format;
     }
     reader->readContentFlags(count);
     reader->readAttributes(attributes);
@@ -199,7 +200,7 @@ void qzFileParser::parseBinaryHeader(std::istream& in, FileHeader& header, AttrL
 
 // The reader holds the stream it was made on (and reads ahead of this call).
 int qzFileParser::readBinary(std::istream&, TokenStruct& tokens, DataStruct& data) {
-    if (!m_reader) return -14;
+    if (!m_reader) return Error::Input_File_Error;
     return m_reader->readRecord(tokens, data);
 }
 

@@ -1,3 +1,4 @@
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/qzParser.h"
 
 #include <cctype>
@@ -104,19 +105,19 @@ int qzParser::readNumber(const NumberBuffer& buf) {
 
 int qzParser::FinishParseStrike(const NumberBuffer& buf, bool quadrant) {
     const int v = readNumber(buf);
-    if (v < 0 || v > (quadrant ? 90 : 360)) return -5;
+    if (v < 0 || v > (quadrant ? 90 : 360)) return Error::Invalid_Strike;
     return v;
 }
 
 int qzParser::FinishParseDip(const NumberBuffer& buf) {
     const int v = readNumber(buf);
-    if (v < 0 || v > 90) return -1;
+    if (v < 0 || v > 90) return Error::Invalid_Dip;
     return v;
 }
 
 int qzParser::FinishParseRake(const NumberBuffer& buf, bool quadrant) {
     const int v = readNumber(buf);
-    if (v < 0 || v > (quadrant ? 90 : 180)) return -3;
+    if (v < 0 || v > (quadrant ? 90 : 180)) return Error::Invalid_Rake;
     return v;
 }
 
@@ -163,29 +164,29 @@ bool qzParser::lettersPointTo(int azimuth) const {
 // ------------------------------------------------------------ values
 
 int qzParser::ParseStrike(int& strike, const char* text) {
-    if (!text) return -5;
+    if (!text) return Error::Invalid_Strike;
     NumberBuffer buf{};
     if (isDigit(text[0])) {
         const char* p = text;
         if (!copyNumber(p, buf, true)) {
             m_integerValue = true;
-            return -5;
+            return Error::Invalid_Strike;
         }
         if (*p != kEnd) {
             m_integerValue = true;
-            return -5;
+            return Error::Invalid_Strike;
         }
         strike = FinishParseStrike(buf, false);
         return strike < 0 ? -5 : 1;
     }
     const char first = lower(text[0]);
-    if (first != 'n' && first != 's') return -5;
+    if (first != 'n' && first != 's') return Error::Invalid_Strike;
     const char* p = text + 1;
-    if (!copyNumber(p, buf, false)) return -5;
+    if (!copyNumber(p, buf, false)) return Error::Invalid_Strike;
     const int v = FinishParseStrike(buf, true);
-    if (v < 0) return -5;
+    if (v < 0) return Error::Invalid_Strike;
     const char last = lower(*p);
-    if (last != 'e' && last != 'w') return -5;
+    if (last != 'e' && last != 'w') return Error::Invalid_Strike;
     if (first == 'n') {
         strike = last == 'e' ? v : 360 - v;
     } else {
@@ -195,15 +196,15 @@ int qzParser::ParseStrike(int& strike, const char* text) {
 }
 
 int qzParser::ParseDip(int& strike, int& dip, const char* text) {
-    if (!text || !isDigit(text[0])) return -1;
+    if (!text || !isDigit(text[0])) return Error::Invalid_Dip;
     NumberBuffer buf{};
     const char* p = text;
     if (!copyNumber(p, buf, true)) {
         m_integerValue = true;
-        return -1;
+        return Error::Invalid_Dip;
     }
     dip = FinishParseDip(buf);
-    if (dip < 0) return -1;
+    if (dip < 0) return Error::Invalid_Dip;
     if (*p == kEnd) {
         m_dipAgreed = true;
         return 1;
@@ -251,7 +252,7 @@ int qzParser::ParseDip(int& strike, int& dip, const char* text) {
         if (n) return agree();
         if (s) return turn(90);
     }
-    return -2;
+    return Error::Invalid_Dip_Direction;
 }
 
 int qzParser::ParseStrikeDip(int& strike, int& dip, const char* strikeText, const char* dipText) {
@@ -261,19 +262,19 @@ int qzParser::ParseStrikeDip(int& strike, int& dip, const char* strikeText, cons
 }
 
 int qzParser::ParseRake(int strike, int dip, int& trend, int& plunge, const char* text) {
-    if (!text || !isDigit(text[0])) return -3;
+    if (!text || !isDigit(text[0])) return Error::Invalid_Rake;
     NumberBuffer buf{};
     const char* p = text;
-    if (!copyNumber(p, buf, false)) return -3;
+    if (!copyNumber(p, buf, false)) return Error::Invalid_Rake;
     int r;
     if (*p == kEnd) {
         r = FinishParseRake(buf, false);
-        if (r < 0) return -3;
+        if (r < 0) return Error::Invalid_Rake;
         // Measured from the strike as typed; the dip may have turned it.
         if (!m_dipAgreed) r = 180 - r;
     } else {
         r = FinishParseRake(buf, true);
-        if (r < 0) return -3;
+        if (r < 0) return Error::Invalid_Rake;
         takeLetters(p);
         const bool fromStrikeEnd = lettersPointTo(strike);
         const bool fromOtherEnd = strike >= 0 && strike <= 360 && lettersPointTo((strike + 180) % 360);
@@ -282,7 +283,7 @@ int qzParser::ParseRake(int strike, int dip, int& trend, int& plunge, const char
         } else if (fromOtherEnd) {
             r = 180 - r;
         } else {
-            return -3;
+            return Error::Invalid_Rake;
         }
     }
     math->computeTrendPlunge(strike, dip, r, trend, plunge);
@@ -290,19 +291,19 @@ int qzParser::ParseRake(int strike, int dip, int& trend, int& plunge, const char
 }
 
 int qzParser::ParsePlunge(int trend, int& plunge, const char* text) {
-    if (!text || !isDigit(text[0])) return -17;
+    if (!text || !isDigit(text[0])) return Error::Invalid_Plunge;
     NumberBuffer buf{};
     const char* p = text;
     if (!copyNumber(p, buf, true)) {
         m_integerValue = true;
-        return -17;
+        return Error::Invalid_Plunge;
     }
     const int v = FinishParseRake(buf, true);
-    if (v < 0) return -17;
+    if (v < 0) return Error::Invalid_Plunge;
     if (*p != kEnd && trend >= 0 && trend <= 360) {
         takeLetters(p);
         const bool ok = lettersPointTo(trend);
-        if (!ok) return -17;
+        if (!ok) return Error::Invalid_Plunge;
     }
     plunge = v;
     return 1;
@@ -328,11 +329,11 @@ int qzParser::ParseSlip(char& slip, const char* text) {
         }
     }
     slip = GDSlipTypes::GDSlipType_NoSlip;
-    return -43;
+    return Error::Invalid_Slip;
 }
 
 int qzParser::ParseNumberGeneric(const char* text, double& value) {
-    if (!text) return -6;
+    if (!text) return Error::Invalid_Input_Value;
     const char* p = text;
     while (std::isspace(static_cast<unsigned char>(*p))) ++p;
     bool negative = false;
@@ -346,14 +347,14 @@ int qzParser::ParseNumberGeneric(const char* text, double& value) {
         ++p;
         while (isDigit(*p)) ++p;
     }
-    if (*p != kEnd) return -6;
+    if (*p != kEnd) return Error::Invalid_Input_Value;
     if (p == digits) {
         value = 0.0;  // empty, blanks only, or a lone minus sign
         return 1;
     }
-    if (*digits == kPoint && p == digits + 1) return -6;  // a lone point
+    if (*digits == kPoint && p == digits + 1) return Error::Invalid_Input_Value;  // a lone point
     const double v = decimal(digits, p);
-    if (!std::isfinite(v)) return -6;
+    if (!std::isfinite(v)) return Error::Invalid_Input_Value;
     value = negative ? -v : v;
     return 1;
 }
@@ -362,7 +363,7 @@ int qzParser::ParseNumberGeneric(const char* text, int& value) {
     double v = 0.0;
     const int r = ParseNumberGeneric(text, v);
     if (r < 0) return r;
-    if (v > 2147483647.0 || v < -2147483648.0) return -6;
+    if (v > 2147483647.0 || v < -2147483648.0) return Error::Invalid_Input_Value;
     value = FloatToInt_Global(v);
     return 1;
 }

@@ -5,6 +5,7 @@
 #include <istream>
 #include <new>
 
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/files/qzFileParser.h"
 #include "qzCore/parsing/ColumnHeader.h"
 #include "qzCore/parsing/DataStruct.h"
@@ -89,7 +90,7 @@ int qzParser::Initialize(const qzIEColumnOptions& options, const qzIEDataTypeOrd
     } catch (const std::bad_alloc&) {
         typeOrder.reset();
         fileParser.reset();
-        return -11;
+        return Error::File_Parser_Failed;
     }
     fileParser->init(options, in);
     return 1;
@@ -100,9 +101,9 @@ int qzParser::ParseLocation(const char* x, const char* y, const char* z, DataStr
     for (int i = 0; i < 3; ++i) {
         if (empty(texts[i])) continue;
         double v = 0.0;
-        if (!leadingNumber(texts[i], v)) return -51;
+        if (!leadingNumber(texts[i], v)) return Error::Bad_Location;
         // A zero must be written as one: "-0" or "+0" is no location.
-        if (v == 0.0 && texts[i][0] != '0') return -51;
+        if (v == 0.0 && texts[i][0] != '0') return Error::Bad_Location;
         if (i == 0) data.setX(v);
         if (i == 1) data.setY(v);
         if (i == 2) data.setZ(v);
@@ -116,7 +117,7 @@ int qzParser::ParseMD(const char* text, DataStruct& data) {
     double v = 0.0;
     if (empty(text) || !Token(text).get(v)) {
         data.setMD(No_Value_Double);
-        return -51;
+        return Error::Bad_Location;
     }
     data.setMD(v);
     return 1;
@@ -144,7 +145,7 @@ int qzParser::AutoConvertPlane(TokenStruct& tokens, DataStruct& data) {
     strike = (strike + 270) % 360;
     const int d = ParseDip(strike, dip, tokens.dip());
     if (d != 1) return d;
-    if (!m_dipAgreed) return -2;
+    if (!m_dipAgreed) return Error::Invalid_Dip_Direction;
     data.setStrike(strike);
     data.setDip(dip);
     tokens.setTokenValue(TokenStruct::Dip_Token, dip);
@@ -154,8 +155,8 @@ int qzParser::AutoConvertPlane(TokenStruct& tokens, DataStruct& data) {
 
 int qzParser::AutoConvertLine(TokenStruct& tokens, DataStruct& data) {
     int trend = -1, plunge = -1;
-    if (ParseStrike(trend, tokens.trend()) < 1) return -20;
-    if (ParsePlunge(trend, plunge, tokens.plunge()) < 1) return -20;
+    if (ParseStrike(trend, tokens.trend()) < 1) return Error::Invalid_Trend_Plunge;
+    if (ParsePlunge(trend, plunge, tokens.plunge()) < 1) return Error::Invalid_Trend_Plunge;
     data.setTrend(trend);
     data.setPlunge(plunge);
     return 1;
@@ -240,7 +241,7 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
             if (r < 0) return r;
             // The plane is converted once: in dip-direction mode a second
             // pass would turn the rewritten strike again.
-            if (hasRake && hasTrend) return -35;
+            if (hasRake && hasTrend) return Error::Rake_With_Trend_Plunge;
             if (hasRake) {
                 r = convertRake(tokens, data);
             } else if (hasTrend) {
@@ -279,8 +280,8 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
         plane = true;
     }
     if (hasRake) {
-        if (hasTrend) return -35;
-        if (!plane) return -38;  // a rake means nothing without its plane
+        if (hasTrend) return Error::Rake_With_Trend_Plunge;
+        if (!plane) return Error::Bad_Fault_Data;  // a rake means nothing without its plane
         r = convertRake(tokens, data);
         if (r < 0) return r;
         data.setGDType(K::GDType_Fault);
@@ -293,8 +294,8 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
         }
         data.setGDType(K::GDType_Fault);
     }
-    if (!hasSlip) return plane ? 1 : -18;
-    if (data.getGDType() != K::GDType_Fault) return -18;
+    if (!hasSlip) return plane ? 1 : Error::Null_Input_Line;
+    if (data.getGDType() != K::GDType_Fault) return Error::Null_Input_Line;
     char slip = GDSlipTypes::GDSlipType_NoSlip;
     r = ParseSlip(slip, tokens.slip());
     if (r == 1) data.setSlipType(slip);
@@ -304,11 +305,11 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
 int qzParser::VerifyTokens(const TokenStruct& tokens) const {
     const bool planeTokens = tokens.hasToken(TokenStruct::Strike_Token) && tokens.hasToken(TokenStruct::Dip_Token);
     switch (tokens.type()[0]) {
-        case 'f': return planeTokens ? 1 : -38;
-        case 'p': return planeTokens ? 1 : -40;
+        case 'f': return planeTokens ? 1 : Error::Bad_Fault_Data;
+        case 'p': return planeTokens ? 1 : Error::Bad_Plane_Data;
         case 'l':
-            return tokens.hasToken(TokenStruct::Trend_Token) && tokens.hasToken(TokenStruct::Plunge_Token) ? 1 : -39;
-        case 's': return planeTokens ? 1 : -39;
+            return tokens.hasToken(TokenStruct::Trend_Token) && tokens.hasToken(TokenStruct::Plunge_Token) ? 1 : Error::Bad_Line_Data;
+        case 's': return planeTokens ? 1 : Error::Bad_Line_Data;
         default: return 1;
     }
 }
@@ -357,12 +358,12 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
     if (const std::string* s = column(T::Comment_Type)) tokens.setComment(*s);
     for (const int a : {T::Attr1_Type, T::Attr2_Type, T::Attr3_Type, T::Attr4_Type}) {
         if (const std::string* s = column(a)) {
-            if (s->size() > Max_Attribute_Length) return -25;
+            if (s->size() > Max_Attribute_Length) return Error::Attribute_Label_Too_Long;
             attributes.push_back(*s);
         }
     }
     if (const std::string* s = column(T::Well_Type)) {
-        if (s->size() > Max_Station_Length) return -6;
+        if (s->size() > Max_Station_Length) return Error::Invalid_Input_Value;
         stationId = *s;
     }
     // Coordinates and depths with a decimal comma read with a point.
@@ -378,14 +379,14 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
     const std::string* loc[3] = {column(T::XLoc_Type), column(T::YLoc_Type), column(T::ZLoc_Type)};
     if (loc[0] || loc[1] || loc[2]) {
         for (const std::string* s : loc) {
-            if (s && s->size() > Max_Location_Length) return -51;
+            if (s && s->size() > Max_Location_Length) return Error::Bad_Location;
         }
         const std::string x = number(loc[0]), y = number(loc[1]), z = number(loc[2]);
         const int r = ParseLocation(x.c_str(), y.c_str(), z.c_str(), data);
         if (r < 0) return r;
     }
     if (const std::string* s = column(T::MD_Type)) {
-        if (s->size() > Max_Location_Length || ParseMD(number(s).c_str(), data) < 0) return -59;
+        if (s->size() > Max_Location_Length || ParseMD(number(s).c_str(), data) < 0) return Error::Invalid_MD;
     }
     return 1;
 }
@@ -393,22 +394,22 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
 int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream& in,
                             std::list<std::string>& attributes, std::string& stationId, bool binary,
                             unsigned int& line, std::string& lineText) {
-    if (!columnOptions || !fileParser || !typeOrder) return -11;
+    if (!columnOptions || !fileParser || !typeOrder) return Error::File_Parser_Failed;
     if (binary) {
         // The binary reader reads ahead of the records it hands out: it
         // alone knows where the file ends.
         ++line;  // records are numbered in a binary file
         return fileParser->readBinary(in, tokens, data);
     }
-    if (in.eof()) return -13;
-    if (in.fail()) return -14;
+    if (in.eof()) return Error::Parsing_Incomplete;
+    if (in.fail()) return Error::Input_File_Error;
     tokenList->reset();
 
     using O = qzIEColumnOptions;
     if (columnOptions->getIEOption(O::IE_DXF_Text)) {
         fileParser->tokenizeDXF(in, *tokenList);
         lineText.clear();
-        return -18;
+        return Error::Null_Input_Line;
     }
     bool gotLine = true;
     if (columnOptions->getIEOption(O::IE_FaultKin_File)) {
@@ -420,11 +421,11 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     }
     lineText = fileParser->lineForReport();
     line = fileParser->getLineNumber();
-    if (in.bad()) return -14;
+    if (in.bad()) return Error::Input_File_Error;
     // A NUL byte would cut the row where it stands: the row is reported
     // whole instead (a UTF-16 file shows one in every line).
-    if (gotLine && fileParser->lineHasNul()) return -58;
-    if (!gotLine || lineText.empty()) return -18;
+    if (gotLine && fileParser->lineHasNul()) return Error::Nul_In_Line;
+    if (!gotLine || lineText.empty()) return Error::Null_Input_Line;
     const bool delimited = !fileParser->isFaultKin() && !fileParser->isStereonet();
     if (delimited && isCommentLine(lineText)) {
         // A comment; a row of column keywords is the header the options
@@ -433,15 +434,15 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
             const HeaderRow header = readHeaderRow(lineText.substr(lineText.find('#')), columnOptions->getColumnDelim());
             if (header.allUnderstood() && header.types.size() > 1) fileParser->takeHeaderRow();
         }
-        return -18;
+        return Error::Null_Input_Line;
     }
     if (fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_None &&
         lineText.find_first_not_of(" \t") != std::string::npos) {
-        return -61;  // a file without a layout code: no row can be read, each is said
+        return Error::Bad_Stereonet_File;  // a file without a layout code: no row can be read, each is said
     }
-    if (tokenList->numNonVoidTokens() == 0) return -18;  // blanks or delimiters only
-    if (delimited && fileParser->takeHeaderRow()) return -18;
-    if (fileParser->lineTooLong()) return -57;
+    if (tokenList->numNonVoidTokens() == 0) return Error::Null_Input_Line;  // blanks or delimiters only
+    if (delimited && fileParser->takeHeaderRow()) return Error::Null_Input_Line;
+    if (fileParser->lineTooLong()) return Error::Line_Too_Long;
 
     const int r = distribute(data, tokens, attributes, stationId);
     if (r < 0) return r;
@@ -449,7 +450,7 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     // empty strike cell before its dip) is reported, never dropped as if
     // it were blank.
     const int converted = ParseSingle(tokens, data);
-    if (converted == -18) return -12;
+    if (converted == Error::Null_Input_Line) return Error::Missing_Input_Value;
     if (converted == 1 && fileParser->isFaultKin()) takeLateralSense(fileParser->faultKinMarker(), tokens, data);
     return converted;
 }
@@ -472,7 +473,7 @@ void qzParser::takeLateralSense(const std::string& marker, TokenStruct& tokens, 
 
 void qzParser::ParseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,
                                  unsigned int& count) {
-    if (!fileParser) throw -11;
+    if (!fileParser) throw Error::File_Parser_Failed;
     fileParser->parseBinaryHeader(in, header, attributes, stations, count);
 }
 

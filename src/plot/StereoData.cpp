@@ -8,6 +8,7 @@
 
 #include "qzCore/analysis/AnalyzeFaultParams.h"
 #include "qzCore/datasets/DataManager.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/plot/GenericBasePlotParams.h"
 #include "qzCore/plot/StereoPlotCore.h"
 #include "qzCore/records/GeoData.h"
@@ -230,7 +231,7 @@ void StereoPlotCore::insertHighlightPoints(bool greatCircles, const GraphicsStyl
             addPoint(m_specials, entry.first, p);
         }
     } catch (const std::bad_alloc&) {
-        throw -22;
+        throw Error::Plot_Failed;
     }
 }
 

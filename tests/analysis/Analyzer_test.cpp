@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tests/analysis/AnalysisFixture.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
 namespace testing_analysis {
@@ -40,7 +41,7 @@ TEST_F(Analysis, NothingToAnalyse) {
     p.setAnalyzeType(Analyze_Fisher);
     Analyzer a(p, results);
     EXPECT_TRUE(a.Analyze());
-    EXPECT_EQ(results.getError(), -32);
+    EXPECT_EQ(results.getError(), Error::No_Data_To_Analyse);
     EXPECT_TRUE(out.empty());
 }
 

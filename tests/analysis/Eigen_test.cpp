@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tests/analysis/AnalysisFixture.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
 namespace testing_analysis {
@@ -39,7 +40,7 @@ TEST_F(Analysis, BestFitOfPolesOnAGirdleIsItsAxis) {
     Analyzer a(p, results);
     for (const int dip : {10, 35, 60}) r.plane(0, dip);
     a.computeBestFit(true);
-    EXPECT_EQ(results.getError(), -32);  // three records are not enough
+    EXPECT_EQ(results.getError(), Error::No_Data_To_Analyse);  // three records are not enough
     r.plane(180, 50);
     r.plane(180, 80);
     results.setError(1);
@@ -96,14 +97,14 @@ TEST_F(Analysis, TensorAndTLWithNothingToWorkOnSayNoData) {
     AnalyzeParams p(r.list);
     Analyzer a(p, results);
     a.computeTAndL();
-    EXPECT_EQ(results.getError(), -32);
+    EXPECT_EQ(results.getError(), Error::No_Data_To_Analyse);
     results.setError(1);
     Records faults;
     faults.fault(0, 60, 90, 60, S::GDSlipType_NormalSlip);
     AnalyzeParams pf(faults.list);
     Analyzer b(pf, results);
     b.computeTensor(nullptr);
-    EXPECT_EQ(results.getError(), -32);
+    EXPECT_EQ(results.getError(), Error::No_Data_To_Analyse);
     EXPECT_TRUE(out.empty());
     pf.setAnalyzeFaults(true);  // now its plane counts
     b.computeTensor(nullptr);

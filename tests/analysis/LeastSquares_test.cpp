@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tests/analysis/AnalysisFixture.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
 namespace testing_analysis {
@@ -68,12 +69,12 @@ TEST_F(Analysis, LeastSquaresWithoutDataHasNoAxis) {
     ls.setUseDESearch(false);
     ls.setUseBruteForce(true);
     a.computeLeastSquares(&ls);
-    EXPECT_EQ(results.getError(), -32);
+    EXPECT_EQ(results.getError(), Error::No_Data_To_Analyse);
     results.setError(1);
     ls.setUseDESearch(true);
     ls.getDESolverParams().setSeed(-3);
     a.computeLeastSquares(&ls);
-    EXPECT_EQ(results.getError(), -32);
+    EXPECT_EQ(results.getError(), Error::No_Data_To_Analyse);
     EXPECT_TRUE(out.empty());
 }
 

@@ -4,6 +4,7 @@
 #include <list>
 
 #include "tests/analysis/AnalysisFixture.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
 namespace testing_analysis {
@@ -29,24 +30,24 @@ TEST_F(Analysis, TwoRecordAnalysesRefuseWrongSelections) {
     Analyzer a(p, results);
     GeoData* p1 = r.plane(0, 30);
     a.computeIntersection();
-    EXPECT_EQ(results.getError(), -32);
+    EXPECT_EQ(results.getError(), Error::No_Data_To_Analyse);
     r.plane(360, 30);  // the same plane: no line
     a.computeIntersection();
-    EXPECT_EQ(results.getError(), -52);
+    EXPECT_EQ(results.getError(), Error::Objects_Do_Not_Intersect);
     r.line(1, 1);
     a.computeIntersection();
-    EXPECT_EQ(results.getError(), -33);
+    EXPECT_EQ(results.getError(), Error::Too_Many_Objects);
     a.computeAngleBetweenObjects();
-    EXPECT_EQ(results.getError(), -33);
+    EXPECT_EQ(results.getError(), Error::Too_Many_Objects);
     r.list.erase(r.list.begin() + 1);  // plane, line
     a.computeIntersection();
-    EXPECT_EQ(results.getError(), -34);
+    EXPECT_EQ(results.getError(), Error::Objects_Not_Same_Type);
     a.computeAngleBetweenObjects();
-    EXPECT_EQ(results.getError(), -34);
+    EXPECT_EQ(results.getError(), Error::Objects_Not_Same_Type);
     r.list.pop_front();
     r.list.push_back(p1);  // line, plane
     a.computeIntersection();
-    EXPECT_EQ(results.getError(), -53);
+    EXPECT_EQ(results.getError(), Error::No_Intersection_Of_Lines);
     EXPECT_TRUE(out.empty());
 }
 
@@ -82,7 +83,7 @@ TEST(Intersection, PlanesOfOneStrikeMeetInTheirStrikeLine) {
         AnalyzeParams p(two.list);
         Analyzer(p, res).computeIntersection();
         if (c[4] < 0) {
-            EXPECT_EQ(res.getError(), -52) << c[0] << "/" << c[1] << " " << c[2] << "/" << c[3];
+            EXPECT_EQ(res.getError(), Error::Objects_Do_Not_Intersect) << c[0] << "/" << c[1] << " " << c[2] << "/" << c[3];
             EXPECT_TRUE(got.empty());
             continue;
         }

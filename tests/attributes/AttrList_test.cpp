@@ -10,6 +10,7 @@
 
 #include "qzCore/attributes/AttributeManager.h"
 #include "qzCore/datasets/Data.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "tests/support/ScriptedMessages.h"
 
@@ -40,10 +41,10 @@ TEST(AttrList, FreshTableHasOnlyTheGroupAll) {
 TEST(AttrList, CreationLimitsAndCodes) {
     AttrList a;
     for (int i = 0; i < 32; ++i) a.createAttr("L" + std::to_string(i));
-    EXPECT_EQ(thrown([&] { a.createAttr("L32"); }), -26);
-    EXPECT_EQ(thrown([&] { a.createAttr(""); }), -27);
-    EXPECT_EQ(thrown([&] { a.createAttr("L5"); }), -29);
-    EXPECT_EQ(thrown([&] { a.createAttr(std::string(32, 'x')); }), -25);
+    EXPECT_EQ(thrown([&] { a.createAttr("L32"); }), Error::Too_Many_Attributes);
+    EXPECT_EQ(thrown([&] { a.createAttr(""); }), Error::Empty_Attribute_Label);
+    EXPECT_EQ(thrown([&] { a.createAttr("L5"); }), Error::Duplicate_Attribute_Label);
+    EXPECT_EQ(thrown([&] { a.createAttr(std::string(32, 'x')); }), Error::Attribute_Label_Too_Long);
     EXPECT_EQ(a.getAttrCount(), 32u);
     EXPECT_EQ(a.getAttrGroupIndexMask("All"), 0xFFFFFFFFu);
     AttrList b;
@@ -65,7 +66,7 @@ TEST(AttrList, DestroyedSlotIsReusedAndLeavesGroups) {
     Labels out;
     a.getAttrStrings(out, 0x4u);
     EXPECT_EQ(out, Labels{"C"});
-    EXPECT_EQ(thrown([&] { a.destroyAttr("nope"); }), -36);
+    EXPECT_EQ(thrown([&] { a.destroyAttr("nope"); }), Error::Invalid_Attribute);
     EXPECT_EQ(a.getAttrIndexMask("nope"), 666u);
 }
 
@@ -74,16 +75,16 @@ TEST(AttrList, GroupsAndTheProtectedAll) {
     a.createAttr("A");
     a.createAttr("B");
     a.createAttrGroup("G1", 0x2);
-    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("G1", "All"); }), -47);
-    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("All", "Everything"); }), -47);
-    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("nope", "X"); }), -47);
-    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("G1", ""); }), -45);
-    EXPECT_EQ(thrown([&] { a.createAttrGroup("All", 0); }), -46);
-    EXPECT_EQ(thrown([&] { a.createAttrGroup("", 0); }), -45);
+    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("G1", "All"); }), Error::Unknown_Group);
+    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("All", "Everything"); }), Error::Unknown_Group);
+    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("nope", "X"); }), Error::Unknown_Group);
+    EXPECT_EQ(thrown([&] { a.modifyAttrGroupLabel("G1", ""); }), Error::Empty_Group_Name);
+    EXPECT_EQ(thrown([&] { a.createAttrGroup("All", 0); }), Error::Duplicate_Group_Name);
+    EXPECT_EQ(thrown([&] { a.createAttrGroup("", 0); }), Error::Empty_Group_Name);
     a.destroyAttrGroup("All");
     EXPECT_EQ(a.getAttrGroupCount(), 2u);
     for (int i = 2; i < 10; ++i) a.createAttrGroup("G" + std::to_string(i), 0);
-    EXPECT_EQ(thrown([&] { a.createAttrGroup("G10", 0); }), -44);
+    EXPECT_EQ(thrown([&] { a.createAttrGroup("G10", 0); }), Error::Too_Many_Groups);
     a.modifyAttrGroupLabel("G1", "Sandstones");
     std::string first;
     a.getAttrGroupLabel(first, "B");
@@ -96,7 +97,7 @@ TEST(AttrList, GroupsAndTheProtectedAll) {
     EXPECT_EQ(a.getAttrGroupIndexMask("G2"), 0x1u);
     a.setAttrGroup("G3", {"A", "B"});
     EXPECT_EQ(a.getAttrGroupIndexMask("G3"), 0x3u);
-    EXPECT_EQ(thrown([&] { a.setAttrGroup("G3", {"Z"}); }), -36);
+    EXPECT_EQ(thrown([&] { a.setAttrGroup("G3", {"Z"}); }), Error::Invalid_Attribute);
     Labels inGroup;
     a.getAttrStringsInGroup(inGroup, "Sandstones");
     EXPECT_EQ(inGroup, Labels{"B"});
@@ -108,9 +109,9 @@ TEST(AttrList, RenameKeepsTheSlot) {
     a.createAttr("B");
     a.modifyAttr("B", "Basalt");
     EXPECT_EQ(a.getAttrIndexMask("Basalt"), 0x2u);
-    EXPECT_EQ(thrown([&] { a.modifyAttr("A", "Basalt"); }), -29);
-    EXPECT_EQ(thrown([&] { a.modifyAttr("Q", "R"); }), -36);
-    EXPECT_EQ(thrown([&] { a.modifyAttr("A", ""); }), -45);
+    EXPECT_EQ(thrown([&] { a.modifyAttr("A", "Basalt"); }), Error::Duplicate_Attribute_Label);
+    EXPECT_EQ(thrown([&] { a.modifyAttr("Q", "R"); }), Error::Invalid_Attribute);
+    EXPECT_EQ(thrown([&] { a.modifyAttr("A", ""); }), Error::Empty_Group_Name);
 }
 
 class AttributeManagerTest : public ::testing::Test {

@@ -11,6 +11,7 @@
 #include "tests/support/Values.h"
 
 #include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/FileManager.h"
 #include "qzCore/parsing/IEOptions.h"
@@ -70,12 +71,12 @@ TEST_F(DataManagerTest, IdsCountDownAndNamesCountUp) {
 TEST_F(DataManagerTest, AtMost31DatasetsAndIdsComeBack) {
     for (int i = 0; i < 31; ++i) create();
     unsigned char id = 0;
-    EXPECT_EQ(manager.createDataset(id, "", false, nullptr), -16);
+    EXPECT_EQ(manager.createDataset(id, "", false, nullptr), Error::Dataset_Creation_Failed);
     EXPECT_EQ(id, 0);
     EXPECT_EQ(manager.getDatasetCount(), 31);
     const unsigned char seven = 7;
     EXPECT_EQ(manager.deleteDataset(seven), 1);
-    EXPECT_EQ(manager.deleteDataset(seven), -48);
+    EXPECT_EQ(manager.deleteDataset(seven), Error::Invalid_Dataset_Id);
     EXPECT_EQ(create(), 7);
 }
 
@@ -179,9 +180,9 @@ TEST_F(DataManagerTest, LimitedDataByKindStationAndAttribute) {
     EXPECT_EQ(out[0]->getGDType(), K::GDType_Plane);
     EXPECT_EQ(manager.getLimitedData(id, out, false, false, true, false, true, false, false, {}, 1, mask), 1);
     EXPECT_EQ(out.size(), 1u);
-    EXPECT_EQ(manager.getLimitedData(id, out, false, false, true, false, false, false, false, {}, 1, mask), -49);
+    EXPECT_EQ(manager.getLimitedData(id, out, false, false, true, false, false, false, false, {}, 1, mask), Error::No_Data_Fit_Criteria);
     EXPECT_TRUE(out.empty());
-    EXPECT_EQ(manager.getLimitedData(99, out, true, true, true, true, true, true, true, {}, 666, mask), -48);
+    EXPECT_EQ(manager.getLimitedData(99, out, true, true, true, true, true, true, true, {}, 666, mask), Error::Invalid_Dataset_Id);
 
     // The reference form takes result records whatever the filters say.
     Refs refs{d->getSpecificDataFromIndex(2), d->getSpecificDataFromIndex(1), 12345u};
@@ -227,7 +228,7 @@ TEST_F(DataManagerTest, SelectedDataCarryStationsAndAttributesByName) {
     ASSERT_EQ(manager.addSelectedData(dst, refs, false), 1);
     EXPECT_FALSE(d->getSpecificData(1)->data()->hasStationIdAttached());
     EXPECT_EQ(d->getSpecificData(1)->data()->getAttributes(), 0u);
-    EXPECT_EQ(manager.addSelectedData(77, refs, true), -48);
+    EXPECT_EQ(manager.addSelectedData(77, refs, true), Error::Invalid_Dataset_Id);
 }
 
 TEST_F(DataManagerTest, DeleteByIndexAndMergeAndDerive) {
@@ -241,12 +242,12 @@ TEST_F(DataManagerTest, DeleteByIndexAndMergeAndDerive) {
     addLines(b, {{4, 4}});
     EXPECT_EQ(manager.mergeDatasets(a, b), 1);
     EXPECT_EQ(manager.getDatasetFromID(a)->getNumData(), 2);
-    EXPECT_EQ(manager.mergeDatasets(a, 99), -48);
+    EXPECT_EQ(manager.mergeDatasets(a, 99), Error::Invalid_Dataset_Id);
     unsigned char derived = a;
     ASSERT_EQ(manager.createDataset(derived, "copy", true, nullptr), 1);
     EXPECT_EQ(manager.getDatasetFromID(derived)->getNumData(), 2);
     unsigned char bad = 99;
-    EXPECT_EQ(manager.createDataset(bad, "copy", true, nullptr), -16);
+    EXPECT_EQ(manager.createDataset(bad, "copy", true, nullptr), Error::Dataset_Creation_Failed);
 }
 
 TEST(FileManager, ScratchFileInTemp) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/records/GDTypes.h"
 #include "tests/support/ScriptedMessages.h"
@@ -56,7 +57,7 @@ TEST_F(DataTest, NoReferenceLeftRefusesRecords) {
     full.useReferencesUpTo(Data::Max_Data_Reference - 1);
     EXPECT_EQ(full.insertData(planeValues(1, 2), noTokens), 1);
     EXPECT_EQ(full.getLastDataListMember()->getDataReference(), (1u << 24) + 16777213u);
-    EXPECT_EQ(full.insertData(planeValues(1, 2), noTokens), -37);
+    EXPECT_EQ(full.insertData(planeValues(1, 2), noTokens), Error::Insert_Failed);
     EXPECT_EQ(full.getNumData(), 1);
     EXPECT_EQ(full.getNumPlanes(), 1);
 }
@@ -73,7 +74,7 @@ TEST_F(DataTest, KindListsFollowEveryKindOfEntry) {
     EXPECT_EQ(data.getNumLines(), 0);
     EXPECT_TRUE(data.getSpecialDataList()[0]->isSpecial());
 
-    EXPECT_EQ(data.insertData(ustageValues(0, 0, 100, 0), noTokens), -55);
+    EXPECT_EQ(data.insertData(ustageValues(0, 0, 100, 0), noTokens), Error::UStage_Axes_Skew);
     EXPECT_EQ(data.getNumData(), 4);
     EXPECT_EQ(data.getNumSpecial(), 2);
 
@@ -93,10 +94,10 @@ TEST_F(DataTest, KindListsFollowEveryKindOfEntry) {
 
 TEST_F(DataTest, KindsThatDescribeNoRecordAreRefused) {
     for (const char kind : {K::GDType_Joint, K::GDType_Null, K::GDType_Auto, K::GDType_BadValue}) {
-        EXPECT_EQ(data.insertData(lineValues(1, 2, kind), noTokens), -37) << int(kind);
+        EXPECT_EQ(data.insertData(lineValues(1, 2, kind), noTokens), Error::Insert_Failed) << int(kind);
     }
     EXPECT_EQ(data.getNumData(), 0);
-    EXPECT_EQ(data.addData(static_cast<const GeoData*>(nullptr)), -37);
+    EXPECT_EQ(data.addData(static_cast<const GeoData*>(nullptr)), Error::Insert_Failed);
 }
 
 TEST_F(DataTest, DeleteKeepsOrderAndRebuildsKindLists) {
@@ -135,7 +136,7 @@ TEST_F(DataTest, UStageCopiesAreEnteredWithTheirAxesChecked) {
     EXPECT_EQ(data.getNumSpecial(), 2);
     EXPECT_EQ(data.getLastDataListMember()->getGDType(), K::GDType_UStage);
     const UStageData skew(ustageValues(0, 0, 120, 0), noTokens);
-    EXPECT_EQ(data.addData(&skew), -55);
+    EXPECT_EQ(data.addData(&skew), Error::UStage_Axes_Skew);
     EXPECT_EQ(data.getNumSpecial(), 2);
 }
 
@@ -147,7 +148,7 @@ TEST_F(DataTest, StationBeyondWhatARecordCanAddressIsRefused) {
     EXPECT_EQ(data.attachStation("S127", d, appended), 1);
     EXPECT_EQ(d.getStationIndex(), 127);
     EXPECT_FALSE(appended);
-    EXPECT_EQ(data.attachStation("S128", d, appended), -37);
+    EXPECT_EQ(data.attachStation("S128", d, appended), Error::Insert_Failed);
     EXPECT_FALSE(d.hasStationIdAttached());
     EXPECT_EQ(static_cast<unsigned char>(d.getStationIndex()), Data::No_Station);
     EXPECT_EQ(data.getNumStations(), 128);
@@ -283,7 +284,7 @@ TEST_F(DataTest, MergeTranslatesAttributesAndStations) {
     EXPECT_EQ(data.getAttributeGroupIndexMask("Theirs"), 0x2u);
     EXPECT_EQ(p->getDataReference() >> 24, 3u);
     EXPECT_EQ(other.getNumData(), 2);
-    EXPECT_EQ(data.addData(&data), -62);
+    EXPECT_EQ(data.addData(&data), Error::Internal_Error);
 }
 
 TEST_F(DataTest, MergeNeverLinksARecordToAnotherStation) {

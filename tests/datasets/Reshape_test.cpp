@@ -9,6 +9,7 @@
 
 #include "qzCore/datasets/Data.h"
 #include "qzCore/datasets/DataManager.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/FileManager.h"
 #include "qzCore/parsing/qzTokenList.h"
@@ -238,21 +239,21 @@ TEST_F(ReshapeTest, TypedEntries) {
     EXPECT_STREQ(f.tokens()->getComment(), "typed");
     EXPECT_EQ(data.getNumStations(), 1);
 
-    EXPECT_EQ(data.addData(GeoDataParams()), -21);
+    EXPECT_EQ(data.addData(GeoDataParams()), Error::Null_Input_Values);
     GeoDataParams bad;
     bad.setGDType(K::GDType_Plane);
     bad.setStrike("45");
-    EXPECT_EQ(data.addData(bad), -40);
+    EXPECT_EQ(data.addData(bad), Error::Bad_Plane_Data);
     bad.setDip("30");
     bad.setMD("deep");
-    EXPECT_EQ(data.addData(bad), -59);
+    EXPECT_EQ(data.addData(bad), Error::Invalid_MD);
     GeoDataParams skew(true);
     skew.setStrike("0");
     skew.setDip("0");
     skew.setTrend("100");
     skew.setPlunge("0");
     skew.setStationId("NEW");
-    EXPECT_EQ(data.addData(skew), -55);
+    EXPECT_EQ(data.addData(skew), Error::UStage_Axes_Skew);
     EXPECT_EQ(data.getNumStations(), 1);  // the station appended for it was withdrawn
     EXPECT_FALSE(p.setStrike("123456"));
 }
@@ -290,7 +291,7 @@ TEST_F(ReshapeTest, ModifyKeepsKindAndReferenceOrReplacesTheRecord) {
     } catch (int c) {
         code = c;
     }
-    EXPECT_EQ(code, -20);
+    EXPECT_EQ(code, Error::Invalid_Trend_Plunge);
     EXPECT_EQ(fresh->data()->getTrend(), 100);  // unchanged
 }
 
@@ -332,7 +333,7 @@ TEST_F(ManagerReshape, InteractiveEntrySubsetRotationAndExport) {
     entry.setSecond(10);
     EXPECT_EQ(manager.addData(entry), 1);
     entry.setDataset("nowhere");
-    EXPECT_EQ(manager.addData(entry), -48);
+    EXPECT_EQ(manager.addData(entry), Error::Invalid_Dataset_Id);
 
     SubsetParams none;
     none.m_useLineRanges = true;
@@ -356,7 +357,7 @@ TEST_F(ManagerReshape, InteractiveEntrySubsetRotationAndExport) {
     EXPECT_EQ(manager.getDatasetShortName(rotated), "site : Rotated");
     EXPECT_EQ(manager.getDatasetFromID(rotated)->getSpecificData(1)->data()->getTrend(), 190);
     EXPECT_EQ(manager.getDatasetFromID(id)->getSpecificData(1)->data()->getTrend(), 100);
-    EXPECT_EQ(manager.applyRotation(99, rotated, RotateParams(), nullptr), -48);
+    EXPECT_EQ(manager.applyRotation(99, rotated, RotateParams(), nullptr), Error::Invalid_Dataset_Id);
 
     qzIEColumnOptions o;
     o.setIEOption(qzIEColumnOptions::IE_Stereonet_File);
@@ -368,7 +369,7 @@ TEST_F(ManagerReshape, InteractiveEntrySubsetRotationAndExport) {
     std::deque<GeoData*> justLine{manager.getDatasetFromID(id)->getSpecificData(1)};
     EXPECT_EQ(manager.exportData(id, justLine, o, order, qzIEDataTypeOptions(), some), 1);
     EXPECT_EQ(some.str(), "AD\nTP\n 100 10\n");
-    EXPECT_EQ(manager.exportDataset(99, o, order, qzIEDataTypeOptions(), out), -48);
+    EXPECT_EQ(manager.exportDataset(99, o, order, qzIEDataTypeOptions(), out), Error::Invalid_Dataset_Id);
     manager.sortData(id, SortByField(13, false, true));
     EXPECT_EQ(manager.getDatasetFromID(id)->getSpecificData(0)->data()->getTrend(), 100);
 }

@@ -10,6 +10,7 @@
 #include "tests/support/Values.h"
 
 #include "qzCore/datasets/Data.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/Emitter.h"
 #include "qzCore/records/GDTypes.h"
@@ -215,25 +216,25 @@ TEST_F(BinaryFile, Version20HasIntegerLocationsAndReservedBytes) {
 }
 
 TEST_F(BinaryFile, RejectedTags) {
-    EXPECT_EQ(read(Bytes().header("Torsel_1.1").s, data), -50);
-    EXPECT_EQ(read(Bytes().header("Vimbrel_9.9").s, data), -31);
-    EXPECT_EQ(read(Bytes().header("").s, data), -31);
-    EXPECT_EQ(read(Bytes().u32(200).padded("Vimbrel_1.1", 200).s, data), -31);
-    EXPECT_EQ(read(Bytes().u32(0xFFFFFFFFu).s, data), -31);
+    EXPECT_EQ(read(Bytes().header("Torsel_1.1").s, data), Error::Early_Beta_File);
+    EXPECT_EQ(read(Bytes().header("Vimbrel_9.9").s, data), Error::Unknown_File_Format);
+    EXPECT_EQ(read(Bytes().header("").s, data), Error::Unknown_File_Format);
+    EXPECT_EQ(read(Bytes().u32(200).padded("Vimbrel_1.1", 200).s, data), Error::Unknown_File_Format);
+    EXPECT_EQ(read(Bytes().u32(0xFFFFFFFFu).s, data), Error::Unknown_File_Format);
     EXPECT_EQ(data.getNumData(), 0);
 }
 
 TEST_F(BinaryFile, HostileHeaders) {
     const std::string tag = "Vimbrel_1.1";
     // Counts far beyond what a file can hold, labels too long, garbage.
-    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0x7FFFFFFF).s, data), -9);
-    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(0x7FFFFFFF).s, data), -9);
-    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(1).u32(0).text(std::string(32, 'x')).u32(0).s, data), -9);
-    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(1).u32(1).u32(0xFFFFFFF0u).s, data), -9);
-    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(1).u32(40).text("A").u32(0).u32(0).s, data), -9);
-    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(0).u32(7).u32(0).s, data), -9);  // closing word not 0
-    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(0).u32(0).u32(5000).s, data), -9);
-    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(0).u32(0).u32(2).padded("W", 16).s, data), -9);
+    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0x7FFFFFFF).s, data), Error::File_Read_Error);
+    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(0x7FFFFFFF).s, data), Error::File_Read_Error);
+    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(1).u32(0).text(std::string(32, 'x')).u32(0).s, data), Error::File_Read_Error);
+    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(1).u32(1).u32(0xFFFFFFF0u).s, data), Error::File_Read_Error);
+    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(1).u32(40).text("A").u32(0).u32(0).s, data), Error::File_Read_Error);
+    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(0).u32(7).u32(0).s, data), Error::File_Read_Error);  // closing word not 0
+    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(0).u32(0).u32(5000).s, data), Error::File_Read_Error);
+    EXPECT_EQ(read(Bytes().text(tag).u32(0).u32(0).u32(0).u32(0).u32(2).padded("W", 16).s, data), Error::File_Read_Error);
     // Cut anywhere in the header.
     const std::string whole = Bytes().header(tag).s;
     for (std::size_t n = 0; n < whole.size(); ++n) {
@@ -253,7 +254,7 @@ TEST_F(BinaryFile, RecordsCutShortEndTheImportWithTheRecordsReadSoFar) {
     const std::string file = head + one + one;
     for (std::size_t cut = head.size() + one.size() + 1; cut < file.size(); ++cut) {
         Data d(ComplexFileName("cut"), &errors, 6);
-        EXPECT_EQ(read(file.substr(0, cut), d), -14) << cut;
+        EXPECT_EQ(read(file.substr(0, cut), d), Error::Input_File_Error) << cut;
         EXPECT_EQ(d.getNumData(), 1) << cut;
     }
     Data whole(ComplexFileName("whole"), &errors, 6);
@@ -281,11 +282,11 @@ TEST_F(BinaryFile, CommentLengthsTheVersionsCannotHoldFailTheRecord) {
     Bytes b;
     b.header("Vimbrel_1.0");
     b.u16(static_cast<std::uint16_t>((200 << 7) | 1)).bytes(std::string(200, 'c'));
-    EXPECT_EQ(read(b.s, data), -14);
+    EXPECT_EQ(read(b.s, data), Error::Input_File_Error);
     Bytes n;
     n.header("Vimbrel_1.1");
     n.u16(static_cast<std::uint16_t>((300u << 7) | 1));
-    EXPECT_EQ(read(n.s, data), -14);
+    EXPECT_EQ(read(n.s, data), Error::Input_File_Error);
 }
 
 TEST_F(BinaryFile, RoundTripKeepsEveryField) {
@@ -375,7 +376,7 @@ TEST_F(BinaryFile, OverlongStationIdsAreNotWrittenCut) {
     o.setIEOption(O::IE_Binary_File);
     std::ostringstream out;
     Emitter e(src, src.getDataList(), qzIEDataTypeOrder(qzIEDataTypeOptions(), o), o, qzIEDataTypeOptions(), true);
-    EXPECT_EQ(e.emit(out), -7);
+    EXPECT_EQ(e.emit(out), Error::File_Write_Error);
     EXPECT_TRUE(out.str().empty());
 }
 

@@ -1,3 +1,4 @@
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/files/Emitter.h"
 
 #include <sstream>
@@ -76,7 +77,7 @@ TEST_F(EmitterTest, BruteListing) {
 TEST_F(EmitterTest, NoFormatWritesNothing) {
     O o;
     EXPECT_EQ(emit(o), "");
-    EXPECT_EQ(result, -7);
+    EXPECT_EQ(result, Error::File_Write_Error);
 }
 
 TEST_F(EmitterTest, DelimitedTextRowsAndQuoting) {

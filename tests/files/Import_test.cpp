@@ -1,3 +1,4 @@
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/files/qzFileParser.h"
 
 #include "tests/files/ImportFixture.h"
@@ -322,7 +323,7 @@ TEST_F(Import, FaultKinFirstLineIsChecked) {
     } catch (int c) {
         code = c;
     }
-    EXPECT_EQ(code, -60);
+    EXPECT_EQ(code, Error::Bad_FaultKin_File);
     std::istringstream empty("");
     code = 0;
     try {
@@ -330,7 +331,7 @@ TEST_F(Import, FaultKinFirstLineIsChecked) {
     } catch (int c) {
         code = c;
     }
-    EXPECT_EQ(code, -31);
+    EXPECT_EQ(code, Error::Unknown_File_Format);
     std::istringstream truncated("FaultKin\nTR\n");
     EXPECT_EQ(data.addData(o, order, truncated), 1);
     EXPECT_EQ(data.getNumData(), 0);

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/qzCore.h"
 #include "qzCore/ports/CairoPort.h"
 #include "tests/support/OneDataset.h"
@@ -249,7 +250,7 @@ TEST_F(Golden, SvgAndPdfAreWritten) {
 
 TEST_F(Golden, AFileThatCannotBeWrittenIsAFailure) {
     auto picture = port();
-    EXPECT_EQ(picture->write("/no/such/directory/net.png"), -7);
+    EXPECT_EQ(picture->write("/no/such/directory/net.png"), Error::File_Write_Error);
 }
 
 /// The grey level (0 black .. 255 white) of a pixel of a PNG picture.

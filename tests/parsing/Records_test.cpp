@@ -1,3 +1,4 @@
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/qzParser.h"
 
 #include <sstream>
@@ -91,11 +92,11 @@ TEST(ParseSingle, FaultWithRakeTrendOrNeither) {
 
     Tok both = tokens("f", "0", "60", "90", "90", "60");
     DataStruct b;
-    EXPECT_EQ(p.ParseSingle(both, b), -35);
+    EXPECT_EQ(p.ParseSingle(both, b), Error::Rake_With_Trend_Plunge);
     Tok badSlip = tokens("f", "0", "60", "90", "", "", "Up");
-    EXPECT_EQ(p.ParseSingle(badSlip, b), -43);
+    EXPECT_EQ(p.ParseSingle(badSlip, b), Error::Invalid_Slip);
     Tok noPlane = tokens("f", "", "60");
-    EXPECT_EQ(p.ParseSingle(noPlane, b), -5);
+    EXPECT_EQ(p.ParseSingle(noPlane, b), Error::Invalid_Strike);
 }
 
 TEST(ParseSingle, KindFromTheTokensPresent) {
@@ -128,19 +129,19 @@ TEST(ParseSingle, InconsistentRows) {
     qzParser p;
     DataStruct d;
     Tok both = tokens("", "045", "30", "40", "45", "20");
-    EXPECT_EQ(p.ParseSingle(both, d), -35);
+    EXPECT_EQ(p.ParseSingle(both, d), Error::Rake_With_Trend_Plunge);
     Tok slipOnly = tokens("", "", "", "", "", "", "Norm");
-    EXPECT_EQ(p.ParseSingle(slipOnly, d), -18);
+    EXPECT_EQ(p.ParseSingle(slipOnly, d), Error::Null_Input_Line);
     Tok nothing;
-    EXPECT_EQ(p.ParseSingle(nothing, d), -18);
+    EXPECT_EQ(p.ParseSingle(nothing, d), Error::Null_Input_Line);
     Tok rakeAlone = tokens("", "", "", "40");
-    EXPECT_EQ(p.ParseSingle(rakeAlone, d), -38);
+    EXPECT_EQ(p.ParseSingle(rakeAlone, d), Error::Bad_Fault_Data);
     Tok planeWithSlip = tokens("", "045", "30", "", "", "", "Norm");
-    EXPECT_EQ(p.ParseSingle(planeWithSlip, d), -18);
+    EXPECT_EQ(p.ParseSingle(planeWithSlip, d), Error::Null_Input_Line);
     Tok strikeNoDip = tokens("", "045", "");
     EXPECT_EQ(p.ParseSingle(strikeNoDip, d), -1);
     Tok badLine = tokens("l", "", "", "", "45", "20SW");
-    EXPECT_EQ(p.ParseSingle(badLine, d), -20);
+    EXPECT_EQ(p.ParseSingle(badLine, d), Error::Invalid_Trend_Plunge);
 }
 
 TEST(ParseSingle, DipDirectionMode) {
@@ -153,7 +154,7 @@ TEST(ParseSingle, DipDirectionMode) {
     EXPECT_STREQ(t.strike(), "30");
     EXPECT_STREQ(t.dip(), "30");
     Tok contrary = tokens("", "120", "30N");
-    EXPECT_EQ(p.ParseSingle(contrary, d), -2);
+    EXPECT_EQ(p.ParseSingle(contrary, d), Error::Invalid_Dip_Direction);
     Tok agreeing = tokens("", "120", "30SE");
     ASSERT_EQ(p.ParseSingle(agreeing, d), 1);
     EXPECT_EQ(d.getStrike(), 30);
@@ -179,12 +180,12 @@ TEST(ParseLocation, NumbersAndTheZeroRule) {
     EXPECT_EQ(p.ParseLocation("0", nullptr, nullptr, d), 1);
     EXPECT_EQ(d.getX(), 0.0);
     DataStruct e;
-    EXPECT_EQ(p.ParseLocation("abc", "", "", e), -51);
-    EXPECT_EQ(p.ParseLocation("-0", "", "", e), -51);
-    EXPECT_EQ(p.ParseLocation("1", "x", "", e), -51);
+    EXPECT_EQ(p.ParseLocation("abc", "", "", e), Error::Bad_Location);
+    EXPECT_EQ(p.ParseLocation("-0", "", "", e), Error::Bad_Location);
+    EXPECT_EQ(p.ParseLocation("1", "x", "", e), Error::Bad_Location);
     EXPECT_EQ(e.getX(), 1.0);  // set before the failure, and kept
-    EXPECT_EQ(p.ParseLocation("1e999", "", "", e), -51);
-    EXPECT_EQ(p.ParseLocation("inf", "", "", e), -51);
+    EXPECT_EQ(p.ParseLocation("1e999", "", "", e), Error::Bad_Location);
+    EXPECT_EQ(p.ParseLocation("inf", "", "", e), Error::Bad_Location);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/qzParser.h"
 
 #include <string>
@@ -57,22 +58,22 @@ TEST(ParseStrike, QuadrantBearings) {
 TEST(ParseStrike, MalformedTextIsRejectedWithoutTouchingTheStrike) {
     for (const char* bad : {"N95E", "N30", "N", "N30.5E", "N-30E", "E30N", "-10", "+10", " 10", "10 ",
                             "1e2", "", "abc", "45x", "N30Q", "\xff", "4\xc3\xa9"}) {
-        EXPECT_EQ(strikeOf(bad, 7), -5) << bad;
+        EXPECT_EQ(strikeOf(bad, 7), Error::Invalid_Strike) << bad;
     }
     qzParser p;
     int s = 7;
-    EXPECT_EQ(p.ParseStrike(s, nullptr), -5);
-    EXPECT_EQ(p.ParseStrike(s, "N30"), -5);
+    EXPECT_EQ(p.ParseStrike(s, nullptr), Error::Invalid_Strike);
+    EXPECT_EQ(p.ParseStrike(s, "N30"), Error::Invalid_Strike);
     EXPECT_EQ(s, 7);
 }
 
 TEST(ParseStrike, TextOfAnyLengthIsBounded) {
     const std::string longDigits(100000, '4');
-    EXPECT_EQ(strikeOf(longDigits.c_str()), -5);
-    EXPECT_EQ(strikeOf(("N" + longDigits + "E").c_str()), -5);
+    EXPECT_EQ(strikeOf(longDigits.c_str()), Error::Invalid_Strike);
+    EXPECT_EQ(strikeOf(("N" + longDigits + "E").c_str()), Error::Invalid_Strike);
     // Leading zeros within the number room are fine.
     EXPECT_EQ(strikeOf("000000000045"), 45);
-    EXPECT_EQ(strikeOf("0000000000045"), -5);
+    EXPECT_EQ(strikeOf("0000000000045"), Error::Invalid_Strike);
 }
 
 struct DipCase {
@@ -164,7 +165,7 @@ TEST(ParseRake, PlainRakeFromTheStrikeAsTyped) {
     // The dip turned the strike, so the rake is counted from the other end.
     EXPECT_EQ(rakeOf(45, 30, "30NW", "120"), 60);
     EXPECT_EQ(rakeOf(45, 30, "30", "180"), 180);
-    EXPECT_EQ(rakeOf(45, 30, "30", "181"), -3);
+    EXPECT_EQ(rakeOf(45, 30, "30", "181"), Error::Invalid_Rake);
 }
 
 TEST(ParseRake, LettersNameTheEndOfTheStrikeLine) {
@@ -202,10 +203,10 @@ TEST(ParseRake, SlipLineFollowsTheRakeOnTheFinalPlane) {
 
 TEST(ParseRake, BadRakes) {
     for (const char* bad : {"40.5", "95N", "40NW", "40SE", "40X", "", "-5", "N40", "40 N", "1000000000000000"}) {
-        EXPECT_EQ(rakeOf(45, 30, "30", bad), -3) << bad;
+        EXPECT_EQ(rakeOf(45, 30, "30", bad), Error::Invalid_Rake) << bad;
     }
-    EXPECT_EQ(rakeOf(0, 30, "30", "40E"), -3);
-    EXPECT_EQ(rakeOf(45, 30, "30", nullptr), -3);
+    EXPECT_EQ(rakeOf(0, 30, "30", "40E"), Error::Invalid_Rake);
+    EXPECT_EQ(rakeOf(45, 30, "30", nullptr), Error::Invalid_Rake);
 }
 
 int plungeOf(int trend, const char* text, int start = 55) {
@@ -221,32 +222,32 @@ TEST(ParsePlunge, ValueAndQuadrantLetters) {
     EXPECT_EQ(plungeOf(45, "30NE"), 30);
     EXPECT_EQ(plungeOf(45, "30N"), 30);
     EXPECT_EQ(plungeOf(45, "30E"), 30);
-    EXPECT_EQ(plungeOf(45, "30SW"), -17);
+    EXPECT_EQ(plungeOf(45, "30SW"), Error::Invalid_Plunge);
     EXPECT_EQ(plungeOf(135, "30se"), 30);
     EXPECT_EQ(plungeOf(225, "30W"), 30);
     EXPECT_EQ(plungeOf(315, "30nw"), 30);
     EXPECT_EQ(plungeOf(0, "30N"), 30);
     EXPECT_EQ(plungeOf(360, "30N"), 30);
-    EXPECT_EQ(plungeOf(0, "30NE"), -17);
+    EXPECT_EQ(plungeOf(0, "30NE"), Error::Invalid_Plunge);
     EXPECT_EQ(plungeOf(90, "30E"), 30);
     EXPECT_EQ(plungeOf(180, "30S"), 30);
     EXPECT_EQ(plungeOf(270, "30W"), 30);
-    EXPECT_EQ(plungeOf(270, "30E"), -17);
+    EXPECT_EQ(plungeOf(270, "30E"), Error::Invalid_Plunge);
     EXPECT_EQ(plungeOf(-1, "30anything"), 30);
     EXPECT_EQ(plungeOf(45, "89.5"), 90);
-    EXPECT_EQ(plungeOf(45, "91"), -17);
+    EXPECT_EQ(plungeOf(45, "91"), Error::Invalid_Plunge);
 }
 
 TEST(ParsePlunge, FailureLeavesThePlunge) {
     qzParser p;
     int pl = 55;
     for (const char* bad : {"", " 30", "-30", "N30", "91", "30SW"}) {
-        EXPECT_EQ(p.ParsePlunge(45, pl, bad), -17) << bad;
+        EXPECT_EQ(p.ParsePlunge(45, pl, bad), Error::Invalid_Plunge) << bad;
         EXPECT_EQ(pl, 55);
     }
-    EXPECT_EQ(p.ParsePlunge(45, pl, nullptr), -17);
+    EXPECT_EQ(p.ParsePlunge(45, pl, nullptr), Error::Invalid_Plunge);
     const std::string longText(70000, '9');
-    EXPECT_EQ(p.ParsePlunge(45, pl, longText.c_str()), -17);
+    EXPECT_EQ(p.ParsePlunge(45, pl, longText.c_str()), Error::Invalid_Plunge);
     EXPECT_EQ(pl, 55);
 }
 
@@ -265,11 +266,11 @@ TEST(ParseSlip, KeywordsAndTwoLetterForms) {
     EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
     for (const char* bad : {"norm", "L", "LLL", "RLx", "", "Normal", "\xff\xfe"}) {
         s = 99;
-        EXPECT_EQ(A::ParseSlip(p, s, bad), -43) << bad;
+        EXPECT_EQ(A::ParseSlip(p, s, bad), Error::Invalid_Slip) << bad;
         EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
     }
     s = 99;
-    EXPECT_EQ(A::ParseSlip(p, s, nullptr), -43);
+    EXPECT_EQ(A::ParseSlip(p, s, nullptr), Error::Invalid_Slip);
     EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
 }
 
@@ -278,7 +279,7 @@ TEST(ParseNumberGeneric, DecimalNumbers) {
     int i = 5;
     double d = 5;
     EXPECT_EQ(p.ParseNumberGeneric(" -12", i), 1);
-    EXPECT_EQ(i, -12);
+    EXPECT_EQ(i, Error::Missing_Input_Value);
     EXPECT_EQ(p.ParseNumberGeneric("12.75", d), 1);
     EXPECT_DOUBLE_EQ(d, 12.75);
     EXPECT_EQ(p.ParseNumberGeneric("12.75", i), 1);
@@ -305,16 +306,16 @@ TEST(ParseNumberGeneric, RejectsAndLeavesTheValue) {
     for (const char* bad : {"12a", "1e5", "+5", "--5", "5-", "12 ", "1.2.3", "0x10", "inf", "nan", ".",
                             "-.", "1,5", "\xc2\xa0" "5"}) {
         double d = 5;
-        EXPECT_EQ(p.ParseNumberGeneric(bad, d), -6) << bad;
+        EXPECT_EQ(p.ParseNumberGeneric(bad, d), Error::Invalid_Input_Value) << bad;
         EXPECT_EQ(d, 5);
     }
     int i = 5;
-    EXPECT_EQ(p.ParseNumberGeneric("3000000000", i), -6);
+    EXPECT_EQ(p.ParseNumberGeneric("3000000000", i), Error::Invalid_Input_Value);
     EXPECT_EQ(i, 5);
     double d = 5;
     const std::string huge(400, '9');
-    EXPECT_EQ(p.ParseNumberGeneric(huge.c_str(), d), -6);
-    EXPECT_EQ(p.ParseNumberGeneric(nullptr, d), -6);
+    EXPECT_EQ(p.ParseNumberGeneric(huge.c_str(), d), Error::Invalid_Input_Value);
+    EXPECT_EQ(p.ParseNumberGeneric(nullptr, d), Error::Invalid_Input_Value);
     EXPECT_EQ(d, 5);
     const std::string longButFine = std::string(300, '0') + "7";
     EXPECT_EQ(p.ParseNumberGeneric(longButFine.c_str(), d), 1);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <new>
 
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/plot/ContourGenerator.h"
 #include "qzCore/plot/PlotError.h"
 #include "tests/plot/PlotFixture.h"
@@ -307,7 +308,7 @@ TEST_F(Contours, AFailureInsideIsTheInternalError) {
         failing.generatePlot();
         FAIL() << "no error";
     } catch (const PlotError& e) {
-        EXPECT_EQ(e.code(), -62);
+        EXPECT_EQ(e.code(), Error::Internal_Error);
         EXPECT_EQ(std::string(e.what()).rfind("General Internal Error", 0), 0u);
     }
 }

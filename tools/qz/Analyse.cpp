@@ -10,6 +10,7 @@
 
 #include "Common.h"
 #include "Density.h"
+#include "qzCore/errors/ErrorCodes.h"
 
 namespace qz {
 
@@ -293,7 +294,7 @@ int analyse(const AnalyseOptions& a) {
     }
     if (results.isError()) {
         std::cerr << "qz: " << messageOf(l, results.getError()) << '\n';
-        if (results.getError() == -32) std::cerr << "qz: " << noDataHint(m, data, a) << '\n';
+        if (results.getError() == qzCore::Error::No_Data_To_Analyse) std::cerr << "qz: " << noDataHint(m, data, a) << '\n';
         return 2;
     }
     if (m == Method::Angle) {

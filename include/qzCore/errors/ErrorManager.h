@@ -11,6 +11,7 @@
 #include <array>
 #include <string>
 
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/shared/krtError.h"
 #include "qzCore/shared/krtIEConstants.h"
 

@@ -1,0 +1,93 @@
+// The library's error codes: the contract with hosts, stored in reports
+// and returned by operations.  Each code has a name and a message on one
+// line of the table below, so code, name and text cannot drift apart.
+// Messages: the first line names the operation, the rest (after a line
+// feed) the detail.  Codes are negative; 1 means success where functions
+// return a code.
+#ifndef QZCORE_ERRORS_ERRORCODES_H
+#define QZCORE_ERRORS_ERRORCODES_H
+
+namespace qzCore {
+
+// clang-format off
+#define QZCORE_ERROR_CODES(X) \
+    /* Input values */ \
+    X(Invalid_Dip,                -1, "Error on input value\nInvalid dip value") \
+    X(Invalid_Dip_Direction,      -2, "Error on input value\nInvalid dip direction") \
+    X(Invalid_Rake,               -3, "Error on input value\nInvalid rake value") \
+    X(Invalid_Rake_Direction,     -4, "Error on input value\nInvalid rake direction") \
+    X(Invalid_Strike,             -5, "Error on input value\nInvalid strike value") \
+    X(Invalid_Input_Value,        -6, "Error on input value\nError interpreting input value") \
+    /* Files */ \
+    X(File_Write_Error,           -7, "General file writing error") \
+    X(Unhandled_Save_Error,       -8, "General file writing error\nUnhandled save error") \
+    X(File_Read_Error,            -9, "General file reading error") \
+    X(Unhandled_Read_Error,      -10, "General file reading error\nUnhandled read error") \
+    X(File_Parser_Failed,        -11, "Internal error\nFailed to initialise fileparser") \
+    X(Missing_Input_Value,       -12, "Error on input value\nMissing input value") \
+    X(Parsing_Incomplete,        -13, "Error on input value\nFailed to complete parsing input.") \
+    X(Input_File_Error,          -14, "Error interpreting input file") \
+    X(Emitter_Failed,            -15, "Internal error\nFailed to initialise Emitter") \
+    X(Dataset_Creation_Failed,   -16, "Internal error\nDataset creation failed") \
+    X(Invalid_Plunge,            -17, "Error on input value\nError interpreting plunge value") \
+    X(Null_Input_Line,           -18, "Error on input value\nNull input line") \
+    X(Too_Many_Input_Values,     -19, "Error on input value\nToo many input parameters") \
+    X(Invalid_Trend_Plunge,      -20, "Error on input value\nError interpreting trend and/or plunge value") \
+    X(Null_Input_Values,         -21, "Error on input value\nNull input values") \
+    X(Plot_Failed,               -22, "Internal error\nError generating plot") \
+    X(Too_Many_Datasets,         -23, "Error creating/opening dataset\nToo many open datasets") \
+    X(Rotation_Failed,           -24, "Internal error\nError applying rotation") \
+    /* Attributes */ \
+    X(Attribute_Label_Too_Long,  -25, "Error creating new data attribute\nAttribute label too long") \
+    X(Too_Many_Attributes,       -26, "Error creating new data attribute\nToo many existing attributes") \
+    X(Empty_Attribute_Label,     -27, "Error creating new data attribute\nZero length attribute label") \
+    X(Attribute_Index_Out_Of_Range, -28, "Internal attribute error\nTable index out of range") \
+    X(Duplicate_Attribute_Label, -29, "Error creating new data attribute\nDuplicate attribute label") \
+    X(Report_Buffer_Exceeded,    -30, "Error generating error report\nInternal buffer size exceeded") \
+    X(Unknown_File_Format,       -31, "Error opening input file\nUnknown file format") \
+    /* Analyses */ \
+    X(No_Data_To_Analyse,        -32, "Error analysing data\nNo data to analyse") \
+    X(Too_Many_Objects,          -33, "Error analysing data\nToo many objects to analyse\nAngle between two objects only") \
+    X(Objects_Not_Same_Type,     -34, "Error analysing data\nObjects to analyse are not the same type") \
+    X(Rake_With_Trend_Plunge,    -35, "Error on input value\nCannot have rake value with trend & plunge") \
+    X(Invalid_Attribute,         -36, "Internal error creating or using attribute\nInvalid attribute") \
+    X(Insert_Failed,             -37, "Error creating dataset\nError inserting new data") \
+    X(Bad_Fault_Data,            -38, "Error on input value\nIncorrect data for type <fault>") \
+    X(Bad_Line_Data,             -39, "Error on input value\nIncorrect data for type <line>") \
+    X(Bad_Plane_Data,            -40, "Error on input value\nIncorrect data for type <plane>") \
+    X(Modify_Failed,             -41, "Error modifying data") \
+    X(Invalid_Trend,             -42, "Error on input value\nError interpreting trend value") \
+    X(Invalid_Slip,              -43, "Error on input value\nError interpreting slip direction") \
+    X(Too_Many_Groups,           -44, "Error creating attribute group\nToo many attribute groups") \
+    X(Empty_Group_Name,          -45, "Error creating attribute group\nZero length group name") \
+    X(Duplicate_Group_Name,      -46, "Error creating attribute group\nDuplicate group name") \
+    X(Unknown_Group,             -47, "Error with attribute group\nUnknown group name") \
+    X(Invalid_Dataset_Id,        -48, "Internal data manager error\nInvalid dataset id") \
+    X(No_Data_Fit_Criteria,      -49, "Error limiting data by criteria\nNo data fit selection criteria") \
+    X(Early_Beta_File,           -50, "File created with early Quarzel Beta\nUse old version of Quarzel to open and resave as text") \
+    X(Bad_Location,              -51, "Error parsing location\nPlease use northing/easting location or equivalent") \
+    X(Objects_Do_Not_Intersect,  -52, "Error analysing data\nThese objects do not intersect") \
+    X(No_Intersection_Of_Lines,  -53, "Error analysing data\nCannot compute intersection for lines") \
+    X(Analyser_Failed,           -54, "Error analysing data\nInternal analyser failure") \
+    X(UStage_Axes_Skew,          -55, "Error creating UStage data\nAxes not perpendicular +- 5 degrees") \
+    X(Bad_Mineral,               -56, "Error with mineral definition\nCheck percentage, type, etc.") \
+    X(Line_Too_Long,             -57, "Error on input value\nLine too long") \
+    X(Nul_In_Line,               -58, "Error on input value\nNUL character in line (UTF-16 text? Save it as UTF-8)") \
+    X(Invalid_MD,                -59, "Error on input value\nError interpreting md value") \
+    X(Bad_FaultKin_File,         -60, "Error importing FaultKin\nPlease verify that this is a valid FaultKin file") \
+    X(Bad_Stereonet_File,        -61, "Error importing Stereonet\nPlease verify that this is a valid Stereonet file") \
+    X(Internal_Error,            -62, "General Internal Error...sorry!\nPlease save and exit program\nSend bug report please!") \
+    X(Comment_Too_Long,          -63, "Error on input value\nComment longer than 255 characters")
+// clang-format on
+
+/// The error codes by name (qzCore::Error::Invalid_Dataset_Id is -48):
+/// plain ints, as operations return them and readers throw them.
+namespace Error {
+#define QZCORE_ERROR_CONSTANT(name, code, text) constexpr int name = code;
+QZCORE_ERROR_CODES(QZCORE_ERROR_CONSTANT)
+#undef QZCORE_ERROR_CONSTANT
+}  // namespace Error
+
+}  // namespace qzCore
+
+#endif  // QZCORE_ERRORS_ERRORCODES_H
