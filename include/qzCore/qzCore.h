@@ -7,7 +7,7 @@
 #include "qzCore/analysis/AnalyzeResults.h"
 #include "qzCore/analysis/Analyzer.h"
 #include "qzCore/attributes/AttrList.h"
-#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/AttributeManager.h"
 #include "qzCore/datasets/Data.h"
 #include "qzCore/datasets/DataManager.h"
 #include "qzCore/datasets/Reshape.h"

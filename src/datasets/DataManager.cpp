@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/AttributeManager.h"
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/Emitter.h"

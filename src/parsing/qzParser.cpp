@@ -7,8 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "qzCore/files/qzFileParser.h"
-#include "qzCore/records/GDTypes.h"
+#include "qzCore/parsing/GDTypes.h"
 #include "qzCore/shared/krtIEConstants.h"
 
 namespace qzCore {
@@ -32,42 +31,9 @@ double decimal(const char* b, const char* e) {
 // ASCII lower case only: bytes above 127 stay as they are, whatever the locale.
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
-template <typename T>
-std::unique_ptr<T> cloneOf(const std::unique_ptr<T>& p) {
-    return p ? std::make_unique<T>(*p) : nullptr;
-}
 
 }  // namespace
 
-qzParser::qzParser()
-    : math(std::make_unique<MyMath>()), tokenList(std::make_unique<qzTokenList>(qzTokenList::Default_Capacity)) {}
-
-qzParser::~qzParser() = default;
-
-qzParser::qzParser(const qzParser& o)
-    : fileParser(cloneOf(o.fileParser)),
-      math(cloneOf(o.math)),
-      dirLetters(o.dirLetters),
-      m_dipAgreed(o.m_dipAgreed),
-      m_integerValue(o.m_integerValue),
-      columnOptions(cloneOf(o.columnOptions)),
-      typeOrder(cloneOf(o.typeOrder)),
-      tokenList(cloneOf(o.tokenList)) {}
-
-qzParser& qzParser::operator=(const qzParser& o) {
-    if (this != &o) {
-        qzParser copy(o);
-        std::swap(fileParser, copy.fileParser);
-        std::swap(math, copy.math);
-        dirLetters = o.dirLetters;
-        m_dipAgreed = o.m_dipAgreed;
-        m_integerValue = o.m_integerValue;
-        std::swap(columnOptions, copy.columnOptions);
-        std::swap(typeOrder, copy.typeOrder);
-        std::swap(tokenList, copy.tokenList);
-    }
-    return *this;
-}
 
 // ------------------------------------------------------------ numbers
 

@@ -1,6 +1,6 @@
 #include "qzCore/parsing/qzTokenList.h"
 
-#include "qzCore/records/GDTypes.h"
+#include "qzCore/parsing/GDTypes.h"
 
 namespace qzCore {
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/AttributeManager.h"
 #include "qzCore/datasets/Data.h"
 
 namespace qzCore {

@@ -2,7 +2,7 @@
 // display options, and attribute-group columns.
 #include <list>
 
-#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/AttributeManager.h"
 #include "qzCore/datasets/Data.h"
 #include "qzCore/parsing/qzTokenList.h"
 #include "qzCore/plot/DataDisplayParams.h"

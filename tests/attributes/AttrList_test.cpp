@@ -8,7 +8,7 @@
 
 #include "tests/support/Values.h"
 
-#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/AttributeManager.h"
 #include "qzCore/datasets/Data.h"
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"

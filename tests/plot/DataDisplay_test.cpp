@@ -3,7 +3,7 @@
 // display row.
 #include <gtest/gtest.h>
 
-#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/AttributeManager.h"
 #include "qzCore/parsing/qzTokenList.h"
 #include "qzCore/plot/DataDisplayParams.h"
 #include "tests/support/OneDataset.h"

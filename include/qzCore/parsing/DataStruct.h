@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "qzCore/records/GDTypes.h"
+#include "qzCore/parsing/GDTypes.h"
 #include "qzCore/shared/Points.h"
 
 namespace qzCore {

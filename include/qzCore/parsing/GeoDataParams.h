@@ -7,7 +7,7 @@
 #include <list>
 #include <string>
 
-#include "qzCore/records/GDTypes.h"
+#include "qzCore/parsing/GDTypes.h"
 
 namespace qzCore {
 

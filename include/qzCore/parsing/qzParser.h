@@ -181,6 +181,9 @@ private:
     std::array<char, 3> dirLetters{};
     bool m_dipAgreed = false;
     bool m_integerValue = true;
+    /// The row read last lies in a Stereonet "DD" block: its strike column
+    /// holds dip directions.
+    bool m_dipDirectionBlock = false;
     std::unique_ptr<qzIEColumnOptions> columnOptions;
     std::unique_ptr<qzIEDataTypeOrder> typeOrder;
     std::unique_ptr<qzTokenList> tokenList;

@@ -1,4 +1,4 @@
-#include "qzCore/attributes/AttributeManager.h"
+#include "qzCore/datasets/AttributeManager.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The host-facing service for attributes: works on the current dataset and
 // keeps two host list controls (attributes, groups) in step with it.
-#ifndef QZCORE_ATTRIBUTES_ATTRIBUTEMANAGER_H
-#define QZCORE_ATTRIBUTES_ATTRIBUTEMANAGER_H
+#ifndef QZCORE_DATASETS_ATTRIBUTEMANAGER_H
+#define QZCORE_DATASETS_ATTRIBUTEMANAGER_H
 
 #include <cstdint>
 #include <list>
@@ -117,4 +117,4 @@ private:
 
 }  // namespace qzCore
 
-#endif  // QZCORE_ATTRIBUTES_ATTRIBUTEMANAGER_H
+#endif  // QZCORE_DATASETS_ATTRIBUTEMANAGER_H

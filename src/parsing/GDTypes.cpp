@@ -1,4 +1,4 @@
-#include "qzCore/records/GDTypes.h"
+#include "qzCore/parsing/GDTypes.h"
 
 namespace qzCore {
 

@@ -1,0 +1,148 @@
+// The parts of qzParser that drive a file: it owns the file reader of its
+// rows (construction, copies), sets it up, takes one row at a time from it
+// and converts it, and reads a binary file's header through it.  They live
+// with the file readers, so the parsing of values needs no file reader.
+#include <istream>
+#include <new>
+
+#include "qzCore/errors/ErrorCodes.h"
+#include "qzCore/files/qzFileParser.h"
+#include "qzCore/parsing/ColumnHeader.h"
+#include "qzCore/parsing/qzParser.h"
+#include "qzCore/shared/MyMath.h"
+
+namespace qzCore {
+
+namespace {
+
+template <typename T>
+std::unique_ptr<T> cloneOf(const std::unique_ptr<T>& p) {
+    return p ? std::make_unique<T>(*p) : nullptr;
+}
+
+/// A line whose first character other than a blank is '#'.
+bool isCommentLine(const std::string& line) {
+    const auto first = line.find_first_not_of(" \t");
+    return first != std::string::npos && line[first] == '#';
+}
+
+}  // namespace
+
+qzParser::qzParser()
+    : math(std::make_unique<MyMath>()), tokenList(std::make_unique<qzTokenList>(qzTokenList::Default_Capacity)) {}
+
+qzParser::~qzParser() = default;
+
+qzParser::qzParser(const qzParser& o)
+    : fileParser(cloneOf(o.fileParser)),
+      math(cloneOf(o.math)),
+      dirLetters(o.dirLetters),
+      m_dipAgreed(o.m_dipAgreed),
+      m_integerValue(o.m_integerValue),
+      m_dipDirectionBlock(o.m_dipDirectionBlock),
+      columnOptions(cloneOf(o.columnOptions)),
+      typeOrder(cloneOf(o.typeOrder)),
+      tokenList(cloneOf(o.tokenList)) {}
+
+qzParser& qzParser::operator=(const qzParser& o) {
+    if (this != &o) {
+        qzParser copy(o);
+        std::swap(fileParser, copy.fileParser);
+        std::swap(math, copy.math);
+        dirLetters = o.dirLetters;
+        m_dipAgreed = o.m_dipAgreed;
+        m_integerValue = o.m_integerValue;
+        m_dipDirectionBlock = o.m_dipDirectionBlock;
+        std::swap(columnOptions, copy.columnOptions);
+        std::swap(typeOrder, copy.typeOrder);
+        std::swap(tokenList, copy.tokenList);
+    }
+    return *this;
+}
+
+int qzParser::Initialize(const qzIEColumnOptions& options, const qzIEDataTypeOrder& order, std::istream& in) {
+    try {
+        columnOptions = std::make_unique<qzIEColumnOptions>(options);
+        typeOrder = std::make_unique<qzIEDataTypeOrder>(order);
+        fileParser = std::make_unique<qzFileParser>(options);
+    } catch (const std::bad_alloc&) {
+        typeOrder.reset();
+        fileParser.reset();
+        return Error::File_Parser_Failed;
+    }
+    fileParser->init(options, in);
+    return 1;
+}
+
+int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream& in,
+                            std::list<std::string>& attributes, std::string& stationId, bool binary,
+                            unsigned int& line, std::string& lineText) {
+    if (!columnOptions || !fileParser || !typeOrder) return Error::File_Parser_Failed;
+    if (binary) {
+        // The binary reader reads ahead of the records it hands out: it
+        // alone knows where the file ends.
+        ++line;  // records are numbered in a binary file
+        return fileParser->readBinary(in, tokens, data);
+    }
+    if (in.eof()) return Error::Parsing_Incomplete;
+    if (in.fail()) return Error::Input_File_Error;
+    tokenList->reset();
+
+    using O = qzIEColumnOptions;
+    if (columnOptions->getIEOption(O::IE_DXF_Text)) {
+        fileParser->tokenizeDXF(in, *tokenList);
+        lineText.clear();
+        return Error::Null_Input_Line;
+    }
+    bool gotLine = true;
+    if (columnOptions->getIEOption(O::IE_FaultKin_File)) {
+        fileParser->tokenizeFaultKin(in, *tokenList);
+    } else if (columnOptions->getIEOption(O::IE_Stereonet_File)) {
+        fileParser->tokenizeStereonet(in, *tokenList);
+    } else {
+        gotLine = fileParser->tokenizeLine(in, *tokenList);
+    }
+    lineText = fileParser->lineForReport();
+    line = fileParser->getLineNumber();
+    if (in.bad()) return Error::Input_File_Error;
+    // A NUL byte would cut the row where it stands: the row is reported
+    // whole instead (a UTF-16 file shows one in every line).
+    if (gotLine && fileParser->lineHasNul()) return Error::Nul_In_Line;
+    if (!gotLine || lineText.empty()) return Error::Null_Input_Line;
+    const bool delimited = !fileParser->isFaultKin() && !fileParser->isStereonet();
+    if (delimited && isCommentLine(lineText)) {
+        // A comment; a row of column keywords is the header the options
+        // announce, passed over like it.
+        if (fileParser->headerPending()) {
+            const HeaderRow header = readHeaderRow(lineText.substr(lineText.find('#')), columnOptions->getColumnDelim());
+            if (header.allUnderstood() && header.types.size() > 1) fileParser->takeHeaderRow();
+        }
+        return Error::Null_Input_Line;
+    }
+    if (fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_None &&
+        lineText.find_first_not_of(" \t") != std::string::npos) {
+        return Error::Bad_Stereonet_File;  // a file without a layout code: no row can be read, each is said
+    }
+    if (tokenList->numNonVoidTokens() == 0) return Error::Null_Input_Line;  // blanks or delimiters only
+    if (delimited && fileParser->takeHeaderRow()) return Error::Null_Input_Line;
+    if (fileParser->lineTooLong()) return Error::Line_Too_Long;
+
+    m_dipDirectionBlock = fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_DD;
+    const int r = distribute(data, tokens, attributes, stationId);
+    if (r < 0) return r;
+    // A row that holds something but no value that makes a record (an
+    // empty strike cell before its dip) is reported, never dropped as if
+    // it were blank.
+    const int converted = ParseSingle(tokens, data);
+    if (converted == Error::Null_Input_Line) return Error::Missing_Input_Value;
+    if (converted == 1 && fileParser->isFaultKin()) takeLateralSense(fileParser->faultKinMarker(), tokens, data);
+    return converted;
+}
+
+void qzParser::ParseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,
+                                 unsigned int& count) {
+    if (!fileParser) throw Error::File_Parser_Failed;
+    fileParser->parseBinaryHeader(in, header, attributes, stations, count);
+}
+
+}  // namespace qzCore
