@@ -94,11 +94,11 @@ Emitter::Emitter(const Data& data, const std::deque<GeoData*>& records, const qz
     : qzIEHandler(options), m_data(data), m_records(records), m_order(order), m_types(types), m_flag(flag) {}
 
 int Emitter::emit(std::ostream& out) {
-    if (m_options.getIEOption(O::IE_Option_0x1000000)) return emitBrute3(out);
+    if (m_options.getIEOption(O::IE_Write_Brute_Listing)) return emitBrute3(out);
     if (m_options.getIEOption(O::IE_FaultKin_File)) return emitFaultKin(out);
     if (m_options.getIEOption(O::IE_Stereonet_File)) return emitStereonet(out);
     if (m_options.getIEOption(O::IE_Binary_File)) return emitBinary(out);
-    if (m_options.getIEOption(O::IE_Option_16)) return emitText(out);
+    if (m_options.getIEOption(O::IE_Write_Text)) return emitText(out);
     return Error::File_Write_Error;
 }
 

@@ -10,7 +10,7 @@ namespace qzCore {
 
 namespace {
 
-using K = krtIEConstants;
+using Delim = krtIEConstants;
 using T = qzIEDataTypeOptions;
 
 std::string lowerAscii(std::string s) {
@@ -91,15 +91,15 @@ unsigned int guessDelimiter(const std::string& name, const std::vector<std::stri
         commasDecimal = commasDecimal && cm.commasBetweenDigits;
         blank = blank && split(line, ' ').fields >= 2;
     }
-    if (tab) return K::Tab_Delim;
+    if (tab) return Delim::Tab_Delim;
     if (semicolon && (!comma || commasDecimal)) {
         decimalComma = anyComma && commasDecimal;
-        return K::Semi_Colon_Delim;
+        return Delim::Semi_Colon_Delim;
     }
-    if (comma) return K::Comma_Delim;
-    if (semicolon) return K::Semi_Colon_Delim;
-    if (blank) return K::Space_Delim;
-    return lowerAscii(ComplexFileName(name).getExtension()) == "csv" ? K::Comma_Delim : K::Tab_Delim;
+    if (comma) return Delim::Comma_Delim;
+    if (semicolon) return Delim::Semi_Colon_Delim;
+    if (blank) return Delim::Space_Delim;
+    return lowerAscii(ComplexFileName(name).getExtension()) == "csv" ? Delim::Comma_Delim : Delim::Tab_Delim;
 }
 
 const char* typeName(int type) {
@@ -126,11 +126,11 @@ const char* FileLayout::formatName(FileFormat f) {
 
 const char* FileLayout::delimiterName(unsigned int d) {
     switch (d) {
-        case K::Comma_Delim: return "comma";
-        case K::Space_Delim: return "space";
-        case K::Semi_Colon_Delim: return "semicolon";
-        case K::Colon_Delim: return "colon";
-        case K::Tab_Delim: return "tab";
+        case Delim::Comma_Delim: return "comma";
+        case Delim::Space_Delim: return "space";
+        case Delim::Semi_Colon_Delim: return "semicolon";
+        case Delim::Colon_Delim: return "colon";
+        case Delim::Tab_Delim: return "tab";
         default: return "mixed";
     }
 }
@@ -159,12 +159,12 @@ void FileLayout::applyTo(qzIEColumnOptions& options) const {
         case FileFormat::Stereonet:
             options.setIEOption(O::IE_Stereonet_File);
             options.setDefaultStereonetInputColumnChoices();
-            options.setColumnDelim(K::Space_Delim | K::Tab_Delim);
+            options.setColumnDelim(Delim::Space_Delim | Delim::Tab_Delim);
             break;
         case FileFormat::FaultKin:
             options.setIEOption(O::IE_FaultKin_File);
             options.setDefaultFaultKinInputColumnChoices();
-            options.setColumnDelim(K::Space_Delim | K::Tab_Delim);
+            options.setColumnDelim(Delim::Space_Delim | Delim::Tab_Delim);
             break;
         case FileFormat::Dxf:
             options.setIEOption(O::IE_DXF_Text);

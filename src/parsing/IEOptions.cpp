@@ -73,7 +73,7 @@ void qzIEColumnOptions::setDefaultClipboardColumnChoices() {
 
 void qzIEColumnOptions::setValueTextExport(unsigned int delimiter) {
     using T = qzIEDataTypeOptions;
-    setIEOption(IE_Option_16);
+    setIEOption(IE_Write_Text);
     setIEOption(IE_Angles_From_Values);
     setIEOption(IE_Rake_From_Value);
     resetColumnChoices();

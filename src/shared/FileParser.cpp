@@ -26,13 +26,13 @@ void FileParser::init(const ieColumnOptions& options) {
 }
 
 bool FileParser::isDelimiter(char c) const {
-    using K = krtIEConstants;
-    return ((m_delim & K::Tab_Delim) && c == K::Tab_Delim_Char) ||
-           ((m_delim & K::Comma_Delim) && c == K::Comma_Delim_Char) ||
-           ((m_delim & K::Space_Delim) && c == K::Space_Delim_Char) ||
-           ((m_delim & K::Semi_Colon_Delim) && c == K::Semi_Colon_Delim_Char) ||
-           ((m_delim & K::Colon_Delim) && c == K::Colon_Delim_Char) ||
-           ((m_delim & K::Period_Delim) && c == K::Period_Delim_Char);
+    using Delim = krtIEConstants;
+    return ((m_delim & Delim::Tab_Delim) && c == Delim::Tab_Delim_Char) ||
+           ((m_delim & Delim::Comma_Delim) && c == Delim::Comma_Delim_Char) ||
+           ((m_delim & Delim::Space_Delim) && c == Delim::Space_Delim_Char) ||
+           ((m_delim & Delim::Semi_Colon_Delim) && c == Delim::Semi_Colon_Delim_Char) ||
+           ((m_delim & Delim::Colon_Delim) && c == Delim::Colon_Delim_Char) ||
+           ((m_delim & Delim::Period_Delim) && c == Delim::Period_Delim_Char);
 }
 
 bool FileParser::grabLine(std::istream& in) {

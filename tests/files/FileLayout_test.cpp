@@ -6,7 +6,7 @@ namespace qzCore {
 namespace {
 
 using T = qzIEDataTypeOptions;
-using K = krtIEConstants;
+using Delim = krtIEConstants;
 
 TEST(FileLayout, FormatByExtensionThenContent) {
     EXPECT_EQ(guessFileFormat("a.fkn", ""), FileFormat::FaultKin);
@@ -29,15 +29,15 @@ TEST(FileLayout, DelimiterFromTheData) {
         bool comma;
     };
     const Case cases[] = {
-        {"a.csv", "Strike\tDip\n045\t30\n", K::Tab_Delim, false},                           // a .csv of tabs
-        {"a.txt", "# notes, east bank\n045\t30\n", K::Tab_Delim, false},                    // comment skipped
-        {"a.txt", "Strike;Dip\n120,5;45,0\n130;50\n", K::Semi_Colon_Delim, true},           // decimal commas
-        {"a.txt", "045,30,\"a; b\"\n050,31,\"c; d\"\n", K::Comma_Delim, false},             // quoted ;
-        {"a.txt", "045,30,a;b\n050,31,c;d\n", K::Comma_Delim, false},                       // commas not decimal
-        {"a.txt", "045 30\n050   31\n", K::Space_Delim, false},
-        {"a.txt", "045\n050\n", K::Tab_Delim, false},                                       // one column
-        {"a.csv", "045\n050\n", K::Comma_Delim, false},
-        {"a.txt", "Dip direction\tDip\n120\t30\n", K::Tab_Delim, false},
+        {"a.csv", "Strike\tDip\n045\t30\n", Delim::Tab_Delim, false},                           // a .csv of tabs
+        {"a.txt", "# notes, east bank\n045\t30\n", Delim::Tab_Delim, false},                    // comment skipped
+        {"a.txt", "Strike;Dip\n120,5;45,0\n130;50\n", Delim::Semi_Colon_Delim, true},           // decimal commas
+        {"a.txt", "045,30,\"a; b\"\n050,31,\"c; d\"\n", Delim::Comma_Delim, false},             // quoted ;
+        {"a.txt", "045,30,a;b\n050,31,c;d\n", Delim::Comma_Delim, false},                       // commas not decimal
+        {"a.txt", "045 30\n050   31\n", Delim::Space_Delim, false},
+        {"a.txt", "045\n050\n", Delim::Tab_Delim, false},                                       // one column
+        {"a.csv", "045\n050\n", Delim::Comma_Delim, false},
+        {"a.txt", "Dip direction\tDip\n120\t30\n", Delim::Tab_Delim, false},
     };
     for (const Case& c : cases) {
         const FileLayout l = guessFileLayout(c.name, c.content, LayoutChoices());
@@ -79,7 +79,7 @@ TEST(FileLayout, HeadersAndChosenColumns) {
 
 TEST(FileLayout, OptionsForReading) {
     FileLayout l;
-    l.delimiter = K::Semi_Colon_Delim;
+    l.delimiter = Delim::Semi_Colon_Delim;
     l.decimalComma = true;
     l.headerRow = true;
     l.dipDirection = true;
@@ -87,7 +87,7 @@ TEST(FileLayout, OptionsForReading) {
     qzIEColumnOptions o;
     o.setDefaultColumnOptions();
     l.applyTo(o);
-    EXPECT_EQ(o.getColumnDelim(), K::Semi_Colon_Delim);
+    EXPECT_EQ(o.getColumnDelim(), Delim::Semi_Colon_Delim);
     EXPECT_TRUE(o.getColumnOption(ieColumnOptions::Column_Option_Decimal_Comma));
     EXPECT_TRUE(o.getColumnOption(ieColumnOptions::Column_Option_Header_Row));
     EXPECT_TRUE(o.getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction));

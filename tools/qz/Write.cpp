@@ -48,7 +48,7 @@ int write(Loaded& l, unsigned char id, const std::string& name, const std::strin
         case FileFormat::Binary: options.setIEOption(qzIEColumnOptions::IE_Binary_File); break;
         case FileFormat::Stereonet: options.setIEOption(qzIEColumnOptions::IE_Stereonet_File); break;
         case FileFormat::FaultKin: options.setIEOption(qzIEColumnOptions::IE_FaultKin_File); break;
-        case FileFormat::Brute: options.setIEOption(qzIEColumnOptions::IE_Option_0x1000000); break;
+        case FileFormat::Brute: options.setIEOption(qzIEColumnOptions::IE_Write_Brute_Listing); break;
         default:
             // Every value, with right-hand-rule angles written as numbers.
             options.setValueTextExport(extensionOf(name) == "csv" ? krtIEConstants::Comma_Delim

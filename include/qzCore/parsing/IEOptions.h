@@ -69,7 +69,11 @@ public:
         IE_Attribute_Link_2 = 0x2000000,
         IE_Option_0x4000000 = 0x4000000,
         IE_DXF_Text = 0x10000000,
-        IE_Angles_From_Values = 0x20000000
+        IE_Angles_From_Values = 0x20000000,
+        // Names that say what the numbered options do (the numbered names
+        // stay for callers).
+        IE_Write_Text = IE_Option_16,               ///< the writer writes delimited text
+        IE_Write_Brute_Listing = IE_Option_0x1000000  ///< the writer writes the brute listing
     };
 
     qzIEColumnOptions() { init(); }
