@@ -10,7 +10,7 @@ namespace qzCore {
 
 bool Analyzer::twoRecords(const GeoData*& a, const GeoData*& b) {
     const auto& data = m_params.getAnalyzeData();
-    const int code = data.size() > 2 ? -33 : (data.size() < 2 ? -32 : 1);
+    const int code = data.size() > 2 ? Error::Too_Many_Objects : (data.size() < 2 ? Error::No_Data_To_Analyse : 1);
     if (code != 1) {
         m_results.setError(code);
         return false;

@@ -21,6 +21,20 @@ namespace qzCore {
 namespace {
 using K = GDTypes;
 
+/// The Contains_ bit of a record kind: one table for the selections and
+/// the summary of what a dataset holds.  Results and universal-stage
+/// records are specials.
+int containsBitOf(char kind) {
+    switch (kind) {
+        case K::GDType_Fault: return Contains_Faults;
+        case K::GDType_Line: return Contains_Lines;
+        case K::GDType_Plane: return Contains_Planes;
+        case K::GDType_ZolMarkerData: return Contains_Markers;
+        case K::GDType_ZolWellData: return Contains_Wells;
+        default: return Contains_Special;
+    }
+}
+
 /// The transfer records of a plane (strike, dip) or a line (trend, plunge)
 /// with the values as their texts too.
 void orientationRecord(bool plane, int a, int b, DataStruct& data, TokenStruct& tokens) {
@@ -67,6 +81,19 @@ unsigned char DataManager::generateDatasetID() {
     return id;
 }
 
+Data* DataManager::deriveDataset(const Data& source, const std::string& name, const std::list<unsigned int>* refs,
+                                 unsigned char& id) {
+    id = Data::Bad_Dataset_Id;
+    if (tooManyDatasets()) return nullptr;
+    const unsigned char fresh = generateDatasetID();
+    if (fresh == Data::Bad_Dataset_Id) return nullptr;
+    auto d = std::make_unique<Data>(&source, ComplexFileName(name), fresh, true, refs);
+    Data* made = d.get();
+    m_datasets[fresh] = std::move(d);
+    id = fresh;
+    return made;
+}
+
 int DataManager::createDataset(unsigned char& id, const std::string& name, bool derived, Data* source) {
     if (tooManyDatasets()) return Error::Too_Many_Datasets;
     const unsigned char sourceId = id;
@@ -76,21 +103,19 @@ int DataManager::createDataset(unsigned char& id, const std::string& name, bool 
         return Error::Dataset_Creation_Failed;
     }
     const std::string fullName = generateDatasetName(name);
-    const unsigned char newId = generateDatasetID();
-    if (newId == Data::Bad_Dataset_Id) {
-        id = Data::Bad_Dataset_Id;
-        return Error::Dataset_Creation_Failed;
-    }
-    std::unique_ptr<Data> d;
+    Data* made = nullptr;
+    unsigned char newId = Data::Bad_Dataset_Id;
     if (derived) {
-        d = std::make_unique<Data>(source, ComplexFileName(fullName), newId, true, nullptr);
-    } else {
-        d = std::make_unique<Data>(ComplexFileName(fullName), m_errors, newId);
+        made = deriveDataset(*source, fullName, nullptr, newId);
+    } else if ((newId = generateDatasetID()) != Data::Bad_Dataset_Id) {
+        auto d = std::make_unique<Data>(ComplexFileName(fullName), m_errors, newId);
+        made = d.get();
+        m_datasets[newId] = std::move(d);
     }
-    m_current = d.get();
-    m_datasets[newId] = std::move(d);
-    m_currentId = newId;
     id = newId;
+    if (!made) return Error::Dataset_Creation_Failed;
+    m_current = made;
+    m_currentId = newId;
     return 1;
 }
 
@@ -319,17 +344,17 @@ bool DataManager::subsetData(const SubsetParams& params, std::list<unsigned int>
 }
 
 unsigned char DataManager::subsetData(SubsetParams& params) {
-    if (!m_current || tooManyDatasets()) return Data::Bad_Dataset_Id;
-    const unsigned char id = generateDatasetID();
-    if (id == Data::Bad_Dataset_Id) return id;
-    auto d = std::make_unique<Data>(m_current, ComplexFileName("Subset : " + m_current->getName().getShortName()), id,
-                                    true, nullptr);
+    if (!m_current) return Data::Bad_Dataset_Id;
+    unsigned char id = Data::Bad_Dataset_Id;
+    Data* d = deriveDataset(*m_current, "Subset : " + m_current->getName().getShortName(), nullptr, id);
+    if (!d) return Data::Bad_Dataset_Id;
     d->subset(params, nullptr);
     if (d->getNumData() == 0) {
+        // Nothing passed: no dataset is left open for it.
+        m_datasets.erase(id);
         m_freeIds.push_back(id);
         return Data::Bad_Dataset_Id;
     }
-    m_datasets[id] = std::move(d);
     return id;
 }
 
@@ -338,13 +363,10 @@ int DataManager::applyRotation(unsigned char id, unsigned char& newId, const Rot
     Data* source = getDatasetFromID(id);
     if (!source) return Error::Invalid_Dataset_Id;
     if (params.createNew()) {
-        if (tooManyDatasets()) return Error::Dataset_Creation_Failed;
-        const unsigned char fresh = generateDatasetID();
-        if (fresh == Data::Bad_Dataset_Id) return Error::Dataset_Creation_Failed;
-        auto d = std::make_unique<Data>(source, ComplexFileName(source->getName().getShortName() + " : Rotated"),
-                                        fresh, true, refs);
+        unsigned char fresh = Data::Bad_Dataset_Id;
+        Data* d = deriveDataset(*source, source->getName().getShortName() + " : Rotated", refs, fresh);
+        if (!d) return Error::Dataset_Creation_Failed;
         d->rotate(params, nullptr);
-        m_datasets[fresh] = std::move(d);
         newId = fresh;
         return 1;
     }
@@ -403,20 +425,18 @@ bool DataManager::passes(const GeoData* g, bool specials, bool faults, bool line
     if (!g || !g->data()) return false;
     const char kind = g->getGDType();
     bool wanted = false;
-    int bit = 0;
     bool tested = true;
-    switch (kind) {
-        case K::GDType_Fault: wanted = faults || lineations; bit = Contains_Faults; break;
-        case K::GDType_Line: wanted = lines; bit = Contains_Lines; break;
-        case K::GDType_Plane: wanted = planes; bit = Contains_Planes; break;
-        case K::GDType_ZolMarkerData: wanted = markers; bit = Contains_Markers; break;
-        case K::GDType_ZolWellData: wanted = wells; bit = Contains_Wells; break;
-        case K::GDType_Null:
-        case K::GDType_UStage: return false;
+    if (kind == K::GDType_Null || kind == K::GDType_UStage) return false;
+    const int bit = containsBitOf(kind);
+    switch (bit) {
+        case Contains_Faults: wanted = faults || lineations; break;
+        case Contains_Lines: wanted = lines; break;
+        case Contains_Planes: wanted = planes; break;
+        case Contains_Markers: wanted = markers; break;
+        case Contains_Wells: wanted = wells; break;
         default:
             wanted = specialsAlways || specials;
             tested = !specialsAlways;
-            bit = Contains_Special;
             break;
     }
     if (!wanted) return false;
@@ -441,7 +461,7 @@ int DataManager::getLimitedData(unsigned char id, std::deque<GeoData*>& out, boo
             out.push_back(g);
         }
     }
-    return out.empty() ? -49 : 1;
+    return out.empty() ? Error::No_Data_Fit_Criteria : 1;
 }
 
 int DataManager::getLimitedData(const std::list<unsigned int>& refs, std::deque<GeoData*>& out, bool specials,
@@ -455,7 +475,7 @@ int DataManager::getLimitedData(const std::list<unsigned int>& refs, std::deque<
             out.push_back(g);
         }
     }
-    return out.empty() ? -49 : 1;
+    return out.empty() ? Error::No_Data_Fit_Criteria : 1;
 }
 
 int DataManager::getDataPtrList(unsigned char id, std::deque<GeoData*>& out) const {
@@ -488,18 +508,10 @@ int DataManager::getDataRefsFromIndexes(unsigned char id, const std::vector<int>
 bool DataManager::getAvailableDataTypes(const std::deque<GeoData*>& records, DatasetContains& mask) const {
     for (const GeoData* g : records) {
         if (!g || !g->data()) continue;
-        switch (g->getGDType()) {
-            case K::GDType_Fault:
-                mask |= Contains_Faults;
-                if (g->data()->hasTrend()) mask |= Contains_Lineations;
-                break;
-            case K::GDType_Line: mask |= Contains_Lines; break;
-            case K::GDType_Plane: mask |= Contains_Planes; break;
-            case K::GDType_ZolMarkerData: mask |= Contains_Markers; break;
-            case K::GDType_ZolWellData: mask |= Contains_Wells; break;
-            case K::GDType_Null: break;
-            default: mask |= Contains_Special; break;
-        }
+        const char kind = g->getGDType();
+        if (kind == K::GDType_Null) continue;
+        mask |= containsBitOf(kind);
+        if (kind == K::GDType_Fault && g->data()->hasTrend()) mask |= Contains_Lineations;
     }
     return true;
 }

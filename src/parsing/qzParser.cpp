@@ -1,4 +1,3 @@
-#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/qzParser.h"
 
 #include <cctype>
@@ -7,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/GDTypes.h"
 #include "qzCore/shared/krtIEConstants.h"
 
@@ -143,7 +143,7 @@ int qzParser::ParseStrike(int& strike, const char* text) {
             return Error::Invalid_Strike;
         }
         strike = FinishParseStrike(buf, false);
-        return strike < 0 ? -5 : 1;
+        return strike < 0 ? Error::Invalid_Strike : 1;
     }
     const char first = lower(text[0]);
     if (first != 'n' && first != 's') return Error::Invalid_Strike;

@@ -65,7 +65,7 @@ int write(Loaded& l, unsigned char id, const std::string& name, const std::strin
     const int r = l.manager.exportDataset(id, options, order, types, out);
     out.close();
     if (r != 1 || !out) {
-        std::cerr << "qz: '" << name << "': " << messageOf(l, r == 1 ? -7 : r) << '\n';
+        std::cerr << "qz: '" << name << "': " << messageOf(l, r == 1 ? qzCore::Error::File_Write_Error : r) << '\n';
         return 1;
     }
     // What the format holds of the records: a fault fills both Stereonet

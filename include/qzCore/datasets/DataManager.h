@@ -267,6 +267,12 @@ protected:
                                      double max);
 
 private:
+    /// The one way a dataset is derived from another: a fresh id, the
+    /// source's attribute and station tables, copies of the records of
+    /// `refs` (all without), registered under `name`.  Null (and
+    /// Bad_Dataset_Id) when no dataset can be opened.
+    Data* deriveDataset(const Data& source, const std::string& name, const std::list<unsigned int>* refs,
+                        unsigned char& id);
     bool passes(const GeoData* g, bool specials, bool faults, bool lines, bool lineations, bool planes, bool wells,
                 bool markers, bool specialsAlways, const std::vector<std::string>& stations, unsigned int attrIndex,
                 int& mask) const;
