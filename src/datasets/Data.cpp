@@ -197,13 +197,13 @@ int Data::addData(const std::list<SpecialData>& records) {
     return 1;
 }
 
-Data::TableMap Data::importTables(const AttrList& attributes, const StationList& stations) {
+Data::TableMap Data::importTables(const AttrList& attributes, const StationList& stations, const Used* used) {
     TableMap map;
     // Attributes, by label.
     bool attributeTrouble = false;
     for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
         const std::string label = attributes.getAttrLabel(i);
-        if (label.empty()) continue;
+        if (label.empty() || (used && !(used->attributes & AttrList::Attr_Index_Masks[i]))) continue;
         try {
             m_attributes.createAttr(label);
         } catch (int code) {
@@ -219,7 +219,7 @@ Data::TableMap Data::importTables(const AttrList& attributes, const StationList&
     }
     // Groups other than "All", with this table's mask of their labels.
     std::list<std::string> groups;
-    attributes.getAttrStrings(groups, true);
+    if (!used) attributes.getAttrStrings(groups, true);
     for (const std::string& g : groups) {
         if (g == AttrList::All_Group_Name) continue;
         std::list<std::string> members;
@@ -242,7 +242,8 @@ Data::TableMap Data::importTables(const AttrList& attributes, const StationList&
     // Stations: their indexes there mapped to this list's.
     for (int i = 0; i < stations.getNumStations() && i < StationList::Max_Addressable_Stations; ++i) {
         const std::string id = stations.getStationId_FromIndex(i);
-        map.stations.push_back(id.empty() ? char(-1) : static_cast<char>(initStationId(id, true)));
+        const bool wanted = !used || (std::size_t(i) < used->stations.size() && used->stations[std::size_t(i)]);
+        map.stations.push_back(id.empty() || !wanted ? char(-1) : static_cast<char>(initStationId(id, true)));
     }
     return map;
 }
@@ -285,6 +286,38 @@ int Data::addData(const Data* other) {
     }
     if (stationTrouble) {
         tell("Station merging warning", "Too many stations.\nRecords of some stations could not be merged.");
+    }
+    return 1;
+}
+
+int Data::addRecordsOf(const Data& source, const std::vector<const GeoData*>& records, bool carry) {
+    TableMap map;
+    if (carry) {
+        Used used;
+        used.stations.assign(std::size_t(std::max(0, source.m_stations.getNumStations())), false);
+        for (const GeoData* g : records) {
+            if (!g || !g->data()) continue;
+            used.attributes |= g->data()->getAttributes();
+            const int s = g->data()->getStationIndex();
+            if (s >= 0 && std::size_t(s) < used.stations.size()) used.stations[std::size_t(s)] = true;
+        }
+        map = importTables(source.m_attributes, source.m_stations, &used);
+    }
+    for (const GeoData* g : records) {
+        if (!g || !g->data()) continue;
+        DataStruct d;
+        TokenStruct t;
+        g->get(d);
+        g->get(t);
+        if (carry) {
+            if (!translate(map, d)) continue;
+        } else {
+            // Attribute bits and station indexes point into the source's
+            // tables: dropped.
+            d.setAttributes(0);
+            d.linkStation_FromIndex(-1);
+        }
+        insertData(d, t);
     }
     return 1;
 }

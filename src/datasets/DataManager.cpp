@@ -237,33 +237,25 @@ int DataManager::addData(unsigned char id, const std::vector<OrientedPair>& pair
 int DataManager::addSelectedData(unsigned char id, const std::list<unsigned int>& refs, bool carry) {
     Data* target = getDatasetFromID(id);
     if (!target) return Error::Invalid_Dataset_Id;
+    // Runs of records from one dataset, in the order given: each run's
+    // attributes and stations go through that dataset's table mapping.
+    const Data* runSource = nullptr;
+    std::vector<const GeoData*> run;
+    auto flush = [&] {
+        if (runSource && !run.empty()) target->addRecordsOf(*runSource, run, carry);
+        run.clear();
+    };
     for (const unsigned int ref : refs) {
         const Data* source = getDatasetFromID(computeDatasetID(ref));
         const GeoData* g = source ? source->getDataFromReference(ref) : nullptr;
         if (!g || !g->data()) continue;
-        DataStruct data;
-        TokenStruct tokens;
-        g->get(data);
-        g->get(tokens);
-        // Station indexes and attribute bits point into the source's
-        // tables: carried by id and label, or dropped.
-        std::uint32_t mask = 0;
-        if (carry) {
-            std::list<std::string> labels;
-            source->getAttributeStrings(labels, data.getAttributes());
-            for (const std::string& l : labels) {
-                if (target->getAttrList().getAttrIndexMask(l) == AttrList::Not_Found) target->createAttribute(l);
-                const std::uint32_t bit = target->getAttrList().getAttrIndexMask(l);
-                if (bit != AttrList::Not_Found) mask |= bit;
-            }
+        if (source != runSource) {
+            flush();
+            runSource = source;
         }
-        data.setAttributes(mask);
-        std::string station;
-        if (carry && data.hasStationIdAttached()) source->getStationIdFromIndex(data.getStationIndex(), station);
-        bool appended = false;
-        if (target->attachStation(station.c_str(), data, appended) < 0) continue;
-        target->insertData(data, tokens);
+        run.push_back(g);
     }
+    flush();
     return 1;
 }
 

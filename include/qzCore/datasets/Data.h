@@ -114,6 +114,12 @@ public:
     /// Merges another dataset: attributes by label, groups, stations, then
     /// copies of its records.  @return 1; -62 when given this dataset.
     int addData(const Data* other);
+    /// Copies records of `source`, in order.  With `carry` their attribute
+    /// labels and stations come along through the same tables a merge uses
+    /// (only those the records use are created here); without, they are
+    /// dropped.  A record whose station cannot be linked here is skipped.
+    /// @return 1.
+    int addRecordsOf(const Data& source, const std::vector<const GeoData*>& records, bool carry);
 
     /// Reads a data file (delimited text, Stereonet, FaultKin, DXF text,
     /// binary) into the dataset, row by row.  A rejected row is skipped and,
@@ -242,7 +248,13 @@ private:
     };
     /// Creates here the attributes, groups and stations of another table
     /// (duplicates kept as they are; trouble shown through the messages).
-    TableMap importTables(const AttrList& attributes, const StationList& stations);
+    /// With `used`, only the attributes of its bits and the stations it
+    /// marks, and no groups.
+    struct Used {
+        std::uint32_t attributes = 0;
+        std::vector<bool> stations;
+    };
+    TableMap importTables(const AttrList& attributes, const StationList& stations, const Used* used = nullptr);
     /// Carries a record's attribute bits and station over by the map; false
     /// when its station cannot be linked here.
     bool translate(const TableMap& map, DataStruct& d) const;
