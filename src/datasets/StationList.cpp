@@ -7,15 +7,23 @@ namespace qzCore {
 int StationList::insertStation(const std::string& id) {
     if (getNumStations() >= Max_Num_Stations) return -1;
     m_ids.push_back(id);
+    if (!id.empty()) m_first.emplace(id, getNumStations() - 1);  // an earlier equal id stays first
     return getNumStations() - 1;
+}
+
+void StationList::reindex() {
+    m_first.clear();
+    for (int i = 0; i < getNumStations(); ++i) {
+        if (!m_ids[std::size_t(i)].empty()) m_first.emplace(m_ids[std::size_t(i)], i);
+    }
 }
 
 int StationList::insertStation(const char* id) { return id ? insertStation(std::string(id)) : -1; }
 
 int StationList::getStationIndex_FromId(const std::string& id) const {
     if (id.empty()) return -1;
-    const auto it = std::find(m_ids.begin(), m_ids.end(), id);
-    return it == m_ids.end() ? -1 : static_cast<int>(it - m_ids.begin());
+    const auto it = m_first.find(id);
+    return it == m_first.end() ? -1 : it->second;
 }
 
 int StationList::getStationIndex_FromId(const char* id) const {
@@ -34,6 +42,7 @@ void StationList::destroyStation_FromId(const char* id) {
     } else {
         m_ids[static_cast<std::size_t>(i)].clear();
     }
+    reindex();  // a later equal id, if any, becomes the first
 }
 
 void SelectionManager::addSelectedData(unsigned int ref) {

@@ -4,6 +4,7 @@
 
 #include <list>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "qzCore/shared/krtTemplates.h"
@@ -37,7 +38,12 @@ public:
     friend bool operator==(const StationList& a, const StationList& b) { return a.m_ids == b.m_ids; }
 
 private:
+    void reindex();
+
     std::vector<std::string> m_ids;
+    /// Each id's first index: a row's station found at once, not by
+    /// comparing it with every id.
+    std::unordered_map<std::string, int> m_first;
 };
 
 /// A keyed table of station ids; -1 is the invalid key.
