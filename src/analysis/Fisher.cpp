@@ -5,6 +5,7 @@
 // orientations.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <iostream>
@@ -44,31 +45,44 @@ double Analyzer::compensationCosine(double trend, double plunge, double lineAzim
 
 namespace {
 
-/// The directions the averaging takes, with the trend and plunge of each.
+/// The directions the averaging takes: each distinct one once, with its
+/// trend and plunge and how many records give it.  Records are whole
+/// degrees, so at most 32,851 directions exist however many records there
+/// are: every sum, weight and angle is worked out once a direction.
 struct Directions {
     std::vector<const Matrix_1*> vectors;
     std::vector<std::pair<int, int>> angles;
-    std::deque<Matrix_1> scratch;  // directions outside the whole-degree table
+    std::vector<double> counts;
+    std::deque<Matrix_1> scratch;  // directions outside the whole-degree table, and turned ones
+    double total = 0.0;
 };
 
-/// @param angles also keep the trend and plunge of each (for weighting).
-void collect(const AnalyzeParams& params, Directions& out, bool angles) {
+void collect(const AnalyzeParams& params, Directions& out) {
     Selection s;
     s.special = params.getAnalyzeSpecial();
-    out.vectors.reserve(params.getAnalyzeData().size());
-    if (angles) out.angles.reserve(params.getAnalyzeData().size());
+    // Counted by their place in the table of whole-degree directions.
+    constexpr int Plunges = 91, Cells = 361 * Plunges;
+    std::vector<std::uint32_t> cells(Cells, 0);
     Matrix_1 scratch;
     for (const GeoData* g : params.getAnalyzeData()) {
         int t = 0, p = 0;
         if (!analysis::direction(g, params, s, t, p)) continue;
-        const Matrix_1& v = analysis::unitVector(t, p, scratch);
-        if (&v == &scratch) {
-            out.scratch.push_back(v);
-            out.vectors.push_back(&out.scratch.back());
-        } else {
-            out.vectors.push_back(&v);
+        out.total += 1.0;
+        if (t >= 0 && t <= 360 && p >= 0 && p <= 90) {
+            ++cells[std::size_t(t * Plunges + p)];
+            continue;
         }
-        if (angles) out.angles.emplace_back(t, p);
+        out.scratch.push_back(Matrix_1(double(t), double(p)));
+        out.vectors.push_back(&out.scratch.back());
+        out.angles.emplace_back(t, p);
+        out.counts.push_back(1.0);
+    }
+    for (int c = 0; c < Cells; ++c) {
+        if (cells[std::size_t(c)] == 0) continue;
+        const int t = c / Plunges, p = c % Plunges;
+        out.vectors.push_back(Matrix_1::wholeDegreesEntry(t, p));
+        out.angles.emplace_back(t, p);
+        out.counts.push_back(double(cells[std::size_t(c)]));
     }
 }
 
@@ -76,8 +90,24 @@ void collect(const AnalyzeParams& params, Directions& out, bool angles) {
 /// set (axial averaging).  A direction at right angles to the axis stays.
 void turnToPrincipalAxis(Directions& dirs, const MyMath& math) {
     if (dirs.vectors.empty()) return;
+    double sums[6] = {0, 0, 0, 0, 0, 0};
+    for (std::size_t i = 0; i < dirs.vectors.size(); ++i) {
+        const Matrix_1& v = *dirs.vectors[i];
+        const double w = dirs.counts[i];
+        sums[0] += w * v[0] * v[0];
+        sums[1] += w * v[0] * v[1];
+        sums[2] += w * v[0] * v[2];
+        sums[3] += w * v[1] * v[1];
+        sums[4] += w * v[1] * v[2];
+        sums[5] += w * v[2] * v[2];
+    }
     Matrix_3 m;
-    for (const Matrix_1* v : dirs.vectors) math.addToCharMatrix(m, *v);
+    m.setMat(0, 0, sums[0]);
+    m.setMat(0, 1, sums[1]);
+    m.setMat(0, 2, sums[2]);
+    m.setMat(1, 1, sums[3]);
+    m.setMat(1, 2, sums[4]);
+    m.setMat(2, 2, sums[5]);
     m.copyUpperToLower();
     Matrix_3 vectors;
     Matrix_1 values;
@@ -113,30 +143,34 @@ std::string coneText(double cone, const char* format) {
 
 void Analyzer::computeAveValue(long double& r, TwoDPoint<double>& mean, FisherStatsParams* params) {
     Directions dirs;
-    collect(m_params, dirs, params && params->getCompensateFisher());
+    collect(m_params, dirs);
     if (params && params->getAxial()) turnToPrincipalAxis(dirs, m_math);
     Matrix_1 meanVector;
-    averageOf(dirs.vectors, dirs.angles, r, mean, meanVector, params);
+    averageOf(dirs.vectors, dirs.angles, dirs.counts, r, mean, meanVector, params);
 }
 
 void Analyzer::averageOf(const std::vector<const Matrix_1*>& vectors, const std::vector<std::pair<int, int>>& angles,
-                         long double& r, TwoDPoint<double>& mean, Matrix_1& meanVector, FisherStatsParams* params) {
+                         const std::vector<double>& counts, long double& r, TwoDPoint<double>& mean,
+                         Matrix_1& meanVector, FisherStatsParams* params) {
     const bool compensate = params && params->getCompensateFisher();
+    double n = 0.0;
+    for (const double c : counts) n += c;
+    // Compensation: each record weighs n / (c Σ 1/c) for its cosine c to
+    // the line of observation, so the weights still sum to n.
     double sumInverse = 0.0;
     std::vector<double> cosines;
     if (compensate) {
         cosines.reserve(angles.size());
-        for (const auto& a : angles) {
-            cosines.push_back(
-                compensationCosine(a.first, a.second, params->getCompensateStrike(), params->getCompensateDip()));
-            sumInverse += 1.0 / cosines.back();
+        for (std::size_t i = 0; i < angles.size(); ++i) {
+            cosines.push_back(compensationCosine(angles[i].first, angles[i].second, params->getCompensateStrike(),
+                                                 params->getCompensateDip()));
+            sumInverse += counts[i] / cosines.back();
         }
     }
-    const double n = double(vectors.size());
     long double x = 0, y = 0, z = 0;
     for (std::size_t i = 0; i < vectors.size(); ++i) {
         const Matrix_1& v = *vectors[i];
-        const double w = compensate ? n / (cosines[i] * sumInverse) : 1.0;
+        const double w = counts[i] * (compensate ? n / (cosines[i] * sumInverse) : 1.0);
         x += w * v[0];
         y += w * v[1];
         z += w * v[2];
@@ -157,7 +191,7 @@ void Analyzer::averageOf(const std::vector<const Matrix_1*>& vectors, const std:
     meanVector.convertFromDC(mt, mp);
     mean.init(mt, mp);
     m_results.setResult(MyMath::wholeAzimuth(mt), FloatToInt_Global(mp));
-    m_results.setNumDataAnalyzed(int(vectors.size()));
+    m_results.setNumDataAnalyzed(int(n));
     m_results.setResultType(Result_Average);
     m_results.setError(1);
 }
@@ -168,10 +202,10 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     long double r = 0;
     TwoDPoint<double> mean;
     Directions dirs;
-    collect(m_params, dirs, params && params->getCompensateFisher());
+    collect(m_params, dirs);
     if (params && params->getAxial()) turnToPrincipalAxis(dirs, m_math);
     Matrix_1 m;
-    averageOf(dirs.vectors, dirs.angles, r, mean, m, params);
+    averageOf(dirs.vectors, dirs.angles, dirs.counts, r, mean, m, params);
     if (m_results.isError()) return;
 
     const double n = m_results.getNumDataAnalyzed();
@@ -180,13 +214,14 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     const double delta = n <= 0 ? -1.0 : std::acos(std::min(1.0, R / n)) * MyMath::Rad_To_Deg;
 
     double sumSquares = 0.0;
-    int walked = 0;
-    for (const Matrix_1* v : dirs.vectors) {
-        const double theta = std::acos(std::max(-1.0, std::min(1.0, v->dotProduct(m)))) * MyMath::Rad_To_Deg;
-        sumSquares += theta * theta;
-        ++walked;
+    double walked = 0.0;
+    for (std::size_t i = 0; i < dirs.vectors.size(); ++i) {
+        const double theta =
+            std::acos(std::max(-1.0, std::min(1.0, dirs.vectors[i]->dotProduct(m)))) * MyMath::Rad_To_Deg;
+        sumSquares += dirs.counts[i] * theta * theta;
+        walked += dirs.counts[i];
     }
-    if (walked != m_results.getNumDataAnalyzed()) {
+    if (walked != double(m_results.getNumDataAnalyzed())) {
         m_results.setError(Error::Analyser_Failed);
         return;
     }

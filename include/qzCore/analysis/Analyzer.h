@@ -93,11 +93,13 @@ private:
     bool openReport(std::ofstream& out) const;
     /// The two records of a two-record analysis; false (error set) otherwise.
     bool twoRecords(const GeoData*& a, const GeoData*& b);
-    /// The mean of collected directions (see computeAveValue); `meanVector`
-    /// receives the unit vector of the sum, which for axial averaging may
-    /// point upward.
+    /// The mean of collected directions (see computeAveValue), each
+    /// distinct direction given once with the number of records at it;
+    /// `meanVector` receives the unit vector of the sum, which for axial
+    /// averaging may point upward.
     void averageOf(const std::vector<const Matrix_1*>& vectors, const std::vector<std::pair<int, int>>& angles,
-                   long double& r, TwoDPoint<double>& mean, Matrix_1& meanVector, FisherStatsParams* params);
+                   const std::vector<double>& counts, long double& r, TwoDPoint<double>& mean, Matrix_1& meanVector,
+                   FisherStatsParams* params);
 
     AnalyzeParams& m_params;
     AnalyzeResults& m_results;
