@@ -17,6 +17,7 @@
 #include "qzCore/files/BinaryInput.h"
 #include "qzCore/files/Emitter.h"
 #include "qzCore/files/FileHeader.h"
+#include "qzCore/files/ReadFile.h"
 #include "qzCore/files/FileLayout.h"
 #include "qzCore/files/FileManager.h"
 #include "qzCore/files/qzFileParser.h"

@@ -60,6 +60,7 @@ void ErrorManager::initializeErrorHandler() {
 
 void ErrorManager::resetErrorHandler() {
     m_report.clear();
+    m_rejected.clear();
     m_errorsOccurred = false;
     m_numErrors = 0;
     m_numRejected = 0;
@@ -75,6 +76,9 @@ void ErrorManager::reportError(const ErrorReport& report) {
     ++m_numRejected;
     m_errorsOccurred = true;
     try {
+        if (m_rejected.size() < Max_Kept_Rejected_Lines) {
+            m_rejected.push_back({report.GetLineNumber(), report.GetErrorCode(), report.GetLineBuffer()});
+        }
         if (m_numErrors < Max_Reported_Errors) {
             std::string entry = report.GetLineBuffer();
             std::array<char, 256> line{};

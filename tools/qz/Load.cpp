@@ -156,45 +156,26 @@ bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, uns
         std::cerr << "qz: cannot open '" << name << "'\n";
         return false;
     }
-    if (formatOf(opts.format) != FileFormat::Binary && qzCore::guessFileFormat(name, content) != FileFormat::Binary &&
-        qzCore::decodeUtf16(content)) {
-        std::cerr << "qz: '" << name << "': UTF-16 text, read as UTF-8\n";
-    }
     qzCore::LayoutChoices given;
     given.format = formatOf(opts.format);
     given.delimiter = delimiterOf(opts.delimiter);
     given.dipDirection = opts.dipDirection;
     if (!opts.columns.empty() && !chosenColumns(opts.columns, given)) return false;
-    out.layout = qzCore::guessFileLayout(name, content, given);
-    if (out.layout.format == FileFormat::Brute) {
+    const std::string datasetName = name == "-" ? std::string("stdin") : name;
+    const qzCore::ReadOutcome read = qzCore::readIntoNewDataset(out.manager, datasetName, std::move(content), given, id);
+    out.layout = read.layout;
+    if (read.utf16) std::cerr << "qz: '" << name << "': UTF-16 text, read as UTF-8\n";
+    if (read.layout.format == FileFormat::Brute) {
         std::cerr << "qz: '" << name << "': a brute listing is written for other programs, not read\n";
         return false;
     }
-    tellLayout(name, out.layout, opts.delimiter);
-
-    qzIEColumnOptions options;
-    options.setDefaultColumnOptions();
-    options.setIEOption(qzIEColumnOptions::IE_Report_Errors);
-    // Attribute labels from the file are taken without asking.
-    options.setIEOption(qzIEColumnOptions::IE_Read_Attributes);
-    out.layout.applyTo(options);
-
-    const std::string datasetName = name == "-" ? std::string("stdin") : name;
-    if (out.manager.createDataset(id, datasetName, false, nullptr) != 1) {
+    if (read.code == qzCore::Error::Dataset_Creation_Failed) {
         std::cerr << "qz: cannot create a dataset\n";
         return false;
     }
-    const qzIEDataTypeOptions types;
-    const qzCore::qzIEDataTypeOrder order(types, options);
-    std::istringstream in(content);
-    int r = 0;
-    try {
-        r = out.manager.addData(id, options, order, in);
-    } catch (int code) {
-        r = code;
-    }
-    if (r < 0) {
-        std::cerr << "qz: '" << name << "': " << messageOf(out, r) << '\n';
+    tellLayout(name, out.layout, opts.delimiter);
+    if (read.code < 0) {
+        std::cerr << "qz: '" << name << "': " << messageOf(out, read.code) << '\n';
         return false;
     }
     return true;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/shared/krtError.h"
@@ -43,9 +44,19 @@ private:
     std::array<char, Line_Buffer_Size> m_buffer{};
 };
 
+/// A rejected line as data, for hosts that list them themselves.
+struct RejectedLine {
+    unsigned int line = 0;  ///< line number in its file (records in a binary file)
+    int code = 0;           ///< the error code (Error::...)
+    std::string text;       ///< the line as read
+};
+
 /// The message table and the report of rejected lines.
 class ErrorManager : public krtErrorTable<int> {
 public:
+    /// Rejected lines kept as data (the count goes on past them).
+    static constexpr std::size_t Max_Kept_Rejected_Lines = 100000;
+
     /// Entries the report takes before it is closed with a termination line.
     static constexpr unsigned int Max_Reported_Errors = 50;
     /// Codes below this one are fatal: reading stops.
@@ -67,6 +78,9 @@ public:
     /// Max_Reported_Errors the report text lists.
     unsigned long getNumRejected() const { return m_numRejected; }
     const std::string& getErrorReportBuffer() const { return m_report; }
+    /// The rejected lines as data, in order, the first
+    /// Max_Kept_Rejected_Lines of them.
+    const std::vector<RejectedLine>& getRejectedLines() const { return m_rejected; }
 
     /// True for codes below -63; no registered code is fatal.
     bool isFatal(int code) const { return code < Fatal_Error_Limit; }
@@ -80,6 +94,7 @@ private:
     void registerMessages();
 
     std::string m_report;
+    std::vector<RejectedLine> m_rejected;
     bool m_errorsOccurred = false;
     unsigned int m_numErrors = 0;
     unsigned long m_numRejected = 0;

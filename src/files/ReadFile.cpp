@@ -1,0 +1,42 @@
+#include "qzCore/files/ReadFile.h"
+
+#include <sstream>
+
+#include "qzCore/datasets/DataManager.h"
+#include "qzCore/errors/ErrorCodes.h"
+#include "qzCore/parsing/IEOptions.h"
+
+namespace qzCore {
+
+ReadOutcome readIntoNewDataset(DataManager& manager, const std::string& name, std::string content,
+                               const LayoutChoices& given, unsigned char& id) {
+    ReadOutcome out;
+    if (given.format != FileFormat::Binary && guessFileFormat(name, content) != FileFormat::Binary) {
+        out.utf16 = decodeUtf16(content);
+    }
+    out.layout = guessFileLayout(name, content, given);
+    if (out.layout.format == FileFormat::Brute) {
+        out.code = Error::Unknown_File_Format;
+        return out;
+    }
+    qzIEColumnOptions options;
+    options.setDefaultColumnOptions();
+    options.setIEOption(qzIEColumnOptions::IE_Report_Errors);
+    options.setIEOption(qzIEColumnOptions::IE_Read_Attributes);
+    out.layout.applyTo(options);
+    if (manager.createDataset(id, name, false, nullptr) != 1) {
+        out.code = Error::Dataset_Creation_Failed;
+        return out;
+    }
+    const qzIEDataTypeOptions types;
+    const qzIEDataTypeOrder order(types, options);
+    std::istringstream in(content);
+    try {
+        out.code = manager.addData(id, options, order, in);
+    } catch (int code) {
+        out.code = code;
+    }
+    return out;
+}
+
+}  // namespace qzCore
