@@ -18,6 +18,7 @@
 #include "qzCore/files/Emitter.h"
 #include "qzCore/files/FileHeader.h"
 #include "qzCore/files/ReadFile.h"
+#include "qzCore/files/WriteFile.h"
 #include "qzCore/files/FileLayout.h"
 #include "qzCore/files/FileManager.h"
 #include "qzCore/files/qzFileParser.h"

@@ -80,6 +80,10 @@ void Analyzer::computeTensor(TensorParams*) {
         double t = 0, p = 0;
         vectors.getColumn(i).convertFromDC(t, p);
         const int ti = MyMath::wholeAzimuth(t), pi = FloatToInt_Global(p);
+        const std::string n = std::to_string(i + 1);
+        m_results.setValue("eigenvalue" + n, values[i]);
+        m_results.setValue("trend" + n, t);
+        m_results.setValue("plunge" + n, p);
         char line[128];
         std::snprintf(line, sizeof line, "Vector %d (az, pl) : (%d, %d), Eigenvalue : %0.2lf\n", int(i) + 1, ti, pi,
                       values[i]);

@@ -227,6 +227,13 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     }
     const double sd = n <= 1 ? -1.0 : std::sqrt(sumSquares / (n - 1.0));
     const double cone = confidenceCone(n, R);
+    m_results.setValue("trend", mean.x());
+    m_results.setValue("plunge", mean.y());
+    m_results.setValue("R", R);
+    m_results.setValue("K", k);
+    m_results.setValue("delta", delta);
+    m_results.setValue("variance", sd);
+    m_results.setValue("cone", cone);
 
     int strike = m_results.getResult().x(), dip = m_results.getResult().y();
     m_math.computePlaneFromPole(strike, dip);

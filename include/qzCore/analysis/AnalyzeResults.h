@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <list>
+#include <map>
 #include <string>
 
 #include "qzCore/records/GeoData.h"
@@ -41,15 +42,31 @@ public:
     void setResultType(RESULTTYPE t) { m_type = t; }
     int getNumDataAnalyzed() const { return m_count; }
     void setNumDataAnalyzed(int n) { m_count = n; }
+    /// The numbers behind the result, by name, for hosts that want them
+    /// rather than the report text: Fisher "trend", "plunge" (the mean,
+    /// unrounded degrees), "R", "K", "delta", "variance", "cone" (degrees;
+    /// -1 when undefined); tensor "eigenvalue1".."eigenvalue3" and
+    /// "trend1", "plunge1" .. "trend3", "plunge3".
+    void setValue(const std::string& name, double v) { m_values[name] = v; }
+    /// False (v unchanged) when the analysis gave no such number.
+    bool getValue(const std::string& name, double& v) const {
+        const auto it = m_values.find(name);
+        if (it == m_values.end()) return false;
+        v = it->second;
+        return true;
+    }
+    const std::map<std::string, double>& getValues() const { return m_values; }
     /// Error 1, no headline result.
     void reset() {
         m_error = 1;
         m_type = Result_None;
+        m_values.clear();
     }
     void resetResultData() { m_results->clear(); }
 
 private:
     std::list<SpecialData>* m_results;
+    std::map<std::string, double> m_values;
     int m_error = 1;
     TwoDPoint<int> m_result;
     std::string m_text;

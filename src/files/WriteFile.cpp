@@ -1,0 +1,63 @@
+#include "qzCore/files/WriteFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+#include "qzCore/datasets/DataManager.h"
+#include "qzCore/errors/ErrorCodes.h"
+#include "qzCore/files/Emitter.h"
+#include "qzCore/parsing/IEOptions.h"
+
+namespace qzCore {
+
+WriteOutcome writeDatasetFile(DataManager& manager, unsigned char id, const std::string& name, FileFormat format) {
+    WriteOutcome out;
+    if (format == FileFormat::Auto) format = formatOfExtension(name);
+    if (format == FileFormat::Auto || format == FileFormat::Dxf) format = FileFormat::Text;
+    out.format = format;
+    qzIEColumnOptions options;
+    options.setDefaultColumnOptions();
+    switch (format) {
+        case FileFormat::Binary: options.setIEOption(qzIEColumnOptions::IE_Binary_File); break;
+        case FileFormat::Stereonet: options.setIEOption(qzIEColumnOptions::IE_Stereonet_File); break;
+        case FileFormat::FaultKin: options.setIEOption(qzIEColumnOptions::IE_FaultKin_File); break;
+        case FileFormat::Brute: options.setIEOption(qzIEColumnOptions::IE_Write_Brute_Listing); break;
+        default: {
+            std::string ext = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
+            std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+            options.setValueTextExport(ext == ".csv" ? krtIEConstants::Comma_Delim : krtIEConstants::Tab_Delim);
+            break;
+        }
+    }
+    const Data* data = manager.getDatasetFromID(id);
+    if (!data) {
+        out.code = Error::Invalid_Dataset_Id;
+        return out;
+    }
+    const qzIEDataTypeOptions types;
+    qzIEDataTypeOrder order(types, options);
+    std::ofstream file(name, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        out.code = Error::File_Write_Error;
+        return out;
+    }
+    const int r = manager.exportDataset(id, options, order, types, file);
+    file.close();
+    if (r != 1 || !file) {
+        out.code = r == 1 ? Error::File_Write_Error : r;
+        return out;
+    }
+    for (const GeoData* g : data->getDataList()) {
+        bool held = true;
+        if (format == FileFormat::Stereonet) {
+            held = Emitter::inStereonetPlanes(g) || Emitter::inStereonetLines(g);
+        } else if (format == FileFormat::FaultKin || format == FileFormat::Brute) {
+            held = Emitter::inFaultKin(g);
+        }
+        held ? ++out.written : ++out.leftOut;
+    }
+    return out;
+}
+
+}  // namespace qzCore
