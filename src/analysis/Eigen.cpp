@@ -197,6 +197,10 @@ void Analyzer::computeTAndL() {
     vectors.getColumn(2).convertFromDC(lt, lp);
     const int tTrend = MyMath::wholeAzimuth(tt), tPlunge = FloatToInt_Global(tp);
     const int lTrend = MyMath::wholeAzimuth(lt), lPlunge = FloatToInt_Global(lp);
+    m_results.setValue("t_trend", tt);
+    m_results.setValue("t_plunge", tp);
+    m_results.setValue("l_trend", lt);
+    m_results.setValue("l_plunge", lp);
     int strike = lTrend, dip = lPlunge;
     m_math.computePlaneFromPole(strike, dip);
     char buf[512];

@@ -46,7 +46,8 @@ public:
     /// rather than the report text: Fisher "trend", "plunge" (the mean,
     /// unrounded degrees), "R", "K", "delta", "variance", "cone" (degrees;
     /// -1 when undefined); tensor "eigenvalue1".."eigenvalue3" and
-    /// "trend1", "plunge1" .. "trend3", "plunge3".
+    /// "trend1", "plunge1" .. "trend3", "plunge3"; T and L "t_trend",
+    /// "t_plunge", "l_trend", "l_plunge".
     void setValue(const std::string& name, double v) { m_values[name] = v; }
     /// False (v unchanged) when the analysis gave no such number.
     bool getValue(const std::string& name, double& v) const {

@@ -1,0 +1,290 @@
+// Pictures for Python: a stereonet (with density contours), a rose diagram
+// or a tangent plot of a dataset, drawn through the cairo port when saved
+// or shown, in the format asked for (PNG, SVG, PDF; inline in Jupyter).
+#include <cmath>
+#include <functional>
+
+#include "Common.h"
+
+#ifdef QZ_HAVE_CAIRO
+#include "qzCore/ports/CairoPort.h"
+#endif
+
+namespace qzpy {
+
+namespace {
+
+/// A picture waiting for its format: what to draw, and how.
+struct Picture {
+    DatasetPtr dataset;
+    int size = 400;
+    std::string title;
+    bool legend = false;
+    /// Draws the plot on a port whose plot size it is given; returns a note
+    /// for the user ("" when all went well).
+    std::function<std::string(qzCore::GraphicsPort&, const qzCore::PlotSize&)> draw;
+    std::string note;
+};
+
+using K = qzCore::GDTypes;
+
+/// Inserts every record by its kind, as qz plot does.
+void insertRecords(qzCore::Plot& plot, const qzCore::Data& data) {
+    for (const qzCore::GeoData* g : data.getDataList()) {
+        if (!g) continue;
+        const char kind = g->getGDType();
+        if (kind == K::GDType_Line) {
+            plot.insertLine(g);
+        } else if (kind == K::GDType_Fault) {
+            plot.insertFault(g);
+            plot.insertLineation(g);
+        } else if (g->isSpecial()) {
+            plot.insertSpecial(g);
+        } else if (kind != K::GDType_UStage) {
+            plot.insertPlane(g);
+        }
+    }
+}
+
+#ifdef QZ_HAVE_CAIRO
+/// The picture drawn in `format`: a canvas with room for the labels, a
+/// title and a legend.
+std::string render(Picture& p, qzCore::CairoPort::Format format) {
+    const double diameter = p.size, radius = diameter / 2.0;
+    const int side = int(std::max(24.0, 0.08 * diameter));
+    const int top = side + 24 + (p.title.empty() ? 0 : 28);
+    qzCore::PlotSize size;
+    size.init(float(diameter), side, top);
+    qzCore::CairoPort port(diameter + 2 * side + (p.legend ? 0.55 * radius : 0.0), diameter + top + side, format);
+    port.setSize(qzCore::TwoDPoint<float>(float(size.getPlotCenter().x()), float(size.getPlotCenter().y())),
+                 size.getHalfSize());
+    p.note = p.draw(port, size);
+    if (!p.title.empty()) {
+        const qzCore::GraphicsStyle text(qzCore::RGBColor(0, 0, 0), qzCore::Style_Solid, qzCore::Size_Smallest,
+                                         qzCore::Symbol_Dot);
+        const float y = 1.0f + 2.0f * port.getEpsilonLength() + 30.0f / size.getHalfSize();
+        port.setFont("Arial", 14);
+        port.drawText(p.title, qzCore::TwoDPoint<float>(0.0f, y), 2, text, 14);
+    }
+    return port.bytes();
+}
+#endif
+
+std::string bytesOf(Picture& p, const std::string& format) {
+#ifdef QZ_HAVE_CAIRO
+    qzCore::CairoPort::Format f = qzCore::CairoPort::Format::Png;
+    if (!qzCore::CairoPort::formatOf("picture." + format, f)) throw py::value_error("pictures are png, svg or pdf");
+    return render(p, f);
+#else
+    (void)p;
+    (void)format;
+    raise(qzCore::Error::Plot_Failed, "this qzcore was built without the cairo port: no pictures");
+#endif
+}
+
+std::string extension(const std::string& path) {
+    const auto dot = path.rfind('.');
+    std::string e = dot == std::string::npos ? std::string() : path.substr(dot + 1);
+    for (char& c : e) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return e;
+}
+
+Dataset& dataOf(const DatasetPtr& ds) {
+    if (!ds || !ds->open) throw py::value_error("the dataset holds no data");
+    return *ds;
+}
+
+qzCore::PlotColors blackText(qzCore::PlotColors c) {
+    c.text = qzCore::RGBColor(0, 0, 0);
+    return c;
+}
+
+}  // namespace
+
+void addPictures(py::module_& m) {
+    py::class_<Picture, std::shared_ptr<Picture>>(m, "Picture",
+                                                  "A plot of a dataset: save(path) writes PNG, SVG or PDF; Jupyter "
+                                                  "shows it inline")
+        .def(
+            "save",
+            [](Picture& p, const std::string& path) {
+                const std::string e = extension(path);
+                if (e != "png" && e != "svg" && e != "pdf") throw py::value_error("pictures are .png, .svg or .pdf");
+                const std::string bytes = bytesOf(p, e);
+                std::FILE* f = std::fopen(path.c_str(), "wb");
+                if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fclose(f) != 0) {
+                    if (f) std::fclose(f);
+                    raise(qzCore::Error::File_Write_Error, "cannot write '" + path + "'");
+                }
+            },
+            py::arg("path"))
+        .def("png", [](Picture& p) { return py::bytes(bytesOf(p, "png")); }, "The picture as PNG bytes")
+        .def("svg", [](Picture& p) { return bytesOf(p, "svg"); }, "The picture as SVG text")
+        .def("_repr_png_", [](Picture& p) { return py::bytes(bytesOf(p, "png")); })
+        .def("_repr_svg_", [](Picture& p) { return bytesOf(p, "svg"); })
+        .def_property_readonly("note", [](const Picture& p) { return p.note; },
+                               "What the last drawing had to say (why there are no contours, ...); '' when nothing");
+
+    m.def(
+        "stereonet",
+        [](const DatasetPtr& dsp, const std::string& projection, const std::string& hemisphere,
+           const std::string& planes, bool net, const py::object& contour, const std::string& smoothing,
+           std::pair<double, double> levels, int grid, bool filled, int size, const std::string& title) {
+            dataOf(dsp);
+            if (projection != "equal-area" && projection != "equal-angle") {
+                throw py::value_error("projection is equal-area or equal-angle");
+            }
+            if (hemisphere != "lower" && hemisphere != "upper") throw py::value_error("hemisphere is lower or upper");
+            if (planes != "great-circles" && planes != "poles") throw py::value_error("planes is great-circles or poles");
+            if (size < 100 || size > 4000) throw py::value_error("size is 100 to 4000");
+            qzCore::ContourParams c;
+            const bool contoured = !contour.is_none();
+            if (contoured) {
+                using P = qzCore::ContourParams;
+                const std::string method = contour.cast<std::string>();
+                const std::pair<const char*, int> methods[] = {
+                    {"kamb", P::Method_Kamb}, {"1percent", P::Method_One_Percent}, {"seismic", P::Method_Seismic}};
+                const std::pair<const char*, int> smoothings[] = {{"none", P::Smooth_None},
+                                                                  {"linear", P::Smooth_Inv_Area},
+                                                                  {"square", P::Smooth_Inv_Area_Sq},
+                                                                  {"exp", P::Smooth_Expon}};
+                int mth = -1, sm = -1;
+                for (const auto& e : methods) mth = method == e.first ? e.second : mth;
+                for (const auto& e : smoothings) sm = smoothing == e.first ? e.second : sm;
+                if (mth < 0) throw py::value_error("contour is kamb, 1percent or seismic");
+                if (sm < 0) throw py::value_error("smoothing is none, linear, square or exp");
+                c.setContourMethod(mth);
+                c.setSmoothingMethod(sm);
+                c.setStartLevel(levels.first);
+                c.setContourInterval(levels.second);
+                c.setGridDensity(grid);
+                c.setClosedContours(filled);
+                c.setIncludePlanes(true);
+                c.setIncludeFaults(true);
+                c.setIncludeLines(true);
+                c.setIncludeLineations(true);
+                c.setIncludeSpecials(true);
+                c.setCountGreatCirclesAtPoles(true);
+            }
+            auto pic = std::make_shared<Picture>();
+            pic->dataset = dsp;
+            pic->size = size;
+            pic->title = title;
+            pic->legend = contoured;
+            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize) {
+                qzCore::StereoPlotParams p;
+                p.setIsEqualArea(projection == "equal-area");
+                p.setIsLowerHem(hemisphere == "lower");
+                const auto style = planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Great_Circle;
+                p.setPlaneStyle(style);
+                p.setFaultStyle(style);
+                p.setShowPlotNet(net);
+                p.setPlotSize(plotSize);
+                p.setPlotColors(blackText(p.getPlotColors()));
+                p.setShowPlotLegend(contoured);
+                qzCore::StereoPlotCore plot(p, &port, dsp->manager);
+                insertRecords(plot, dsp->data());
+                if (contoured) plot.setContourParams(c);
+                plot.generatePlot();
+                return contoured && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn
+                           ? "no contours: " + plot.getContourMessage()
+                           : std::string();
+            };
+            return pic;
+        },
+        py::arg("dataset"), py::arg("projection") = "equal-area", py::arg("hemisphere") = "lower",
+        py::arg("planes") = "great-circles", py::arg("net") = false, py::arg("contour") = py::none(),
+        py::arg("smoothing") = "exp", py::arg("levels") = std::make_pair(2.0, 2.0), py::arg("grid") = 50,
+        py::arg("filled") = false, py::arg("size") = 400, py::arg("title") = "",
+        "A stereonet of the records; contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
+        "poles), levels=(start, interval)");
+
+    m.def(
+        "rose",
+        [](const DatasetPtr& dsp, const std::string& of, int classSize, int classStart, const py::object& bidirectional,
+           const std::string& scaling, bool outline, int runningAverage, bool resultant, int size,
+           const std::string& title) {
+            dataOf(dsp);
+            if (of != "strike" && of != "dip-direction" && of != "trend") {
+                throw py::value_error("of is strike, dip-direction or trend");
+            }
+            if (classSize <= 0 || classSize > 360 || 360 % classSize != 0) {
+                throw py::value_error("class_size must divide 360");
+            }
+            if (classStart < 0 || classStart > 359) throw py::value_error("class_start is 0 to 359");
+            if (runningAverage < 0 || runningAverage > 360) throw py::value_error("running_average is 1 to 360");
+            if (scaling != "area" && scaling != "linear") throw py::value_error("scaling is area or linear");
+            const bool axial = bidirectional.is_none() ? of == "strike" : bidirectional.cast<bool>();
+            auto pic = std::make_shared<Picture>();
+            pic->dataset = dsp;
+            pic->size = size;
+            pic->title = title;
+            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize) {
+                qzCore::RosePlotParams p;
+                p.setClassSize(classSize);
+                p.setClassStart(classStart);
+                p.setIsUnidirectional(!axial);
+                p.setIsAreaProportional(scaling == "area");
+                p.setGenerateRoseOutline(outline);
+                p.setApplyRunningAverage(runningAverage > 0);
+                if (runningAverage > 0) p.setRunningAverageWindowSize(runningAverage);
+                p.setShowResultantDirection(resultant);
+                const auto style = of == "dip-direction" ? qzCore::Planar_Dip_Direction : qzCore::Planar_Great_Circle;
+                p.setPlaneStyle(style);
+                p.setFaultStyle(style);
+                p.setPlotSize(plotSize);
+                p.setPlotColors(blackText(p.getPlotColors()));
+                p.getPlotColors().fault = qzCore::RGBColor(110, 150, 210);
+                p.getPlotColors().lineation = qzCore::RGBColor(30, 50, 110);
+                qzCore::RosePlotCore rose(p, &port, dsp->manager);
+                for (const qzCore::GeoData* g : dsp->data().getDataList()) {
+                    if (!g) continue;
+                    const char kind = g->getGDType();
+                    if (of == "trend") {
+                        if (kind == K::GDType_Fault) rose.insertLineation(g);
+                        else if (kind == K::GDType_Line) rose.insertLine(g);
+                        else if (g->isSpecial()) rose.insertSpecial(g);
+                    } else if (kind == K::GDType_Fault) {
+                        rose.insertFault(g);
+                    } else if (g->data() && g->data()->isPlanar()) {
+                        rose.insertPlane(g);
+                    }
+                }
+                rose.generatePlot();
+                return rose.getNumData() == 0 ? std::string("nothing to draw") : std::string();
+            };
+            return pic;
+        },
+        py::arg("dataset"), py::arg("of") = "strike", py::arg("class_size") = 10, py::arg("class_start") = 0,
+        py::arg("bidirectional") = py::none(), py::arg("scaling") = "area", py::arg("outline") = false,
+        py::arg("running_average") = 0, py::arg("resultant") = true, py::arg("size") = 400, py::arg("title") = "",
+        "A rose diagram of strikes, dip directions or trends (bidirectional for strikes unless told)");
+
+    m.def(
+        "tangent",
+        [](const DatasetPtr& dsp, const std::string& planes, int size, const std::string& title) {
+            dataOf(dsp);
+            if (planes != "dip-vectors" && planes != "poles") throw py::value_error("planes is dip-vectors or poles");
+            auto pic = std::make_shared<Picture>();
+            pic->dataset = dsp;
+            pic->size = size;
+            pic->title = title;
+            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize) {
+                qzCore::TangentPlotParams p;
+                const auto style = planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Dip_Direction;
+                p.setPlaneStyle(style);
+                p.setFaultStyle(style);
+                p.setPlotSize(plotSize);
+                p.setPlotColors(blackText(p.getPlotColors()));
+                qzCore::TangentPlotCore plot(p, &port, dsp->manager);
+                insertRecords(plot, dsp->data());
+                plot.generatePlot();
+                return std::string();
+            };
+            return pic;
+        },
+        py::arg("dataset"), py::arg("planes") = "dip-vectors", py::arg("size") = 400, py::arg("title") = "",
+        "A tangent plot: planes as dip vectors (or poles), lines by trend and tan(plunge)");
+}
+
+}  // namespace qzpy

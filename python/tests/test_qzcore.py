@@ -1,0 +1,172 @@
+# The qzcore module against qz and against published results: reading every
+# sample, the arrays qz writes, analyses, pictures, and failures.
+import math
+import os
+import subprocess
+
+import numpy as np
+import pytest
+
+import qzcore
+
+SAMPLES = os.environ.get("QZ_SAMPLES", os.path.join(os.path.dirname(__file__), "..", "..", "examples", "data"))
+FIELD = os.environ.get("QZ_FIELD", os.path.join(os.path.dirname(__file__), "..", "..", "tests", "fielddata"))
+QZ = os.environ.get("QZ_PROGRAM")
+
+
+def sample(name):
+    return os.path.join(SAMPLES, name)
+
+
+def qz(*args):
+    if not QZ:
+        pytest.skip("no qz program given")
+    return subprocess.run([QZ, *args], capture_output=True, text=True, check=False)
+
+
+def angular_distance(a, b):
+    """Degrees between two axes (trend, plunge)."""
+    def vec(t, p):
+        t, p = math.radians(t), math.radians(p)
+        return (math.cos(p) * math.cos(t), math.cos(p) * math.sin(t), math.sin(p))
+    u, v = vec(*a), vec(*b)
+    return math.degrees(math.acos(min(1.0, abs(sum(x * y for x, y in zip(u, v))))))
+
+
+@pytest.mark.parametrize("name,count", [("planes.txt", 11), ("lines.csv", 6), ("faults.txt", 6),
+                                        ("bedding.net", 5), ("faults.fkn", 5), ("fold.csv", 84)])
+def test_every_sample_reads(name, count):
+    ds = qzcore.read(sample(name))
+    assert len(ds) == count
+    for column in ("strike", "dip", "dip_direction", "trend", "plunge", "rake", "x", "y", "z", "md"):
+        array = getattr(ds, column)
+        assert isinstance(array, np.ndarray) and array.shape == (count,) and array.dtype == np.float64
+    assert len(ds.kind) == len(ds.comment) == len(ds.station) == len(ds.sense) == count
+
+
+def test_arrays_equal_what_qz_writes(tmp_path):
+    # qz convert writes every value column of every record, right-hand-rule
+    # numbers; the arrays hold the same numbers, NaN where a cell is empty.
+    out = tmp_path / "planes.txt"
+    assert qz("convert", sample("planes.txt"), str(out)).returncode == 0
+    # Empty cells at the end of a row are left out.
+    rows = [(line.split("\t") + [""] * 13)[:13] for line in out.read_text().splitlines()[1:]]
+    ds = qzcore.read(sample("planes.txt"))
+    assert len(rows) == len(ds)
+    number = lambda text: float(text) if text else math.nan
+    for i, row in enumerate(rows):
+        assert row[0] == ds.kind[i]
+        assert np.allclose([number(row[1]), number(row[2])], [ds.strike[i], ds.dip[i]], equal_nan=True)
+        assert row[7] == ds.station[i]
+        assert row[12].strip('"') == ds.comment[i]
+    assert ds.dip_direction[0] == (ds.strike[0] + 90) % 360
+    # The rejected row, with its line number and reason, as qz lists it.
+    assert [(line, reason) for line, _, reason in ds.rejected] == [(13, "Invalid dip value")]
+    assert "Invalid dip value" in qz("info", sample("planes.txt")).stdout
+
+
+def test_reading_options():
+    ds = qzcore.read(sample("planes.txt"), columns="Strike,Dip,Well,Attr1,Comment")
+    assert len(ds) == 11 and ds.attributes == ["Bedding", "Joint", "Cleavage"]
+    path = os.path.join(FIELD, "bigelk-bedding.txt")
+    assert len(qzcore.read(path, columns=["Strike", "Dip"], delimiter="tab")) == 61
+
+
+def test_from_arrays_checks_rows_and_round_trips(tmp_path):
+    ds = qzcore.Dataset.from_arrays(strike=[10, 20, math.nan, 400], dip=[30, 40.4, 50, 10])
+    assert list(ds.strike) == [10, 20]
+    assert list(ds.dip) == [30, 40]  # decimals rounded to whole degrees
+    assert [reason for _, _, reason in ds.rejected] == ["Missing input value", "Invalid strike value"]
+    faults = qzcore.Dataset.from_arrays(strike=[0, 0], dip=[60, 60], rake=[90, 90], sense=["Norm", "Rev"],
+                                        comment=["a, b", "c"])
+    for fmt in ("text", "binary", "faultkin"):
+        path = tmp_path / ("f." + {"text": "txt", "binary": "gdf", "faultkin": "fkn"}[fmt])
+        written, left = faults.write(str(path))
+        assert (written, left) == (2, 0)
+        back = qzcore.read(str(path))
+        assert list(back.sense) == ["Norm", "Rev"]
+        assert list(back.dip) == [60, 60]
+    assert list(qzcore.read(str(tmp_path / "f.txt")).comment) == ["a, b", "c"]
+    with pytest.raises(ValueError):
+        qzcore.Dataset.from_arrays(strike=[1, 2], dip=[3])
+
+
+def test_fisher_equals_qz():
+    ds = qzcore.read(sample("planes.txt"))
+    result = qzcore.fisher(ds)
+    printed = qz("analyse", "fisher", sample("planes.txt")).stdout
+    assert "(%d , %d)" % (round(result.mean.trend) % 360, round(result.mean.plunge)) in printed
+    assert result.n == 11 and 0 < result.R < 11 and result.k == pytest.approx((11 - 1) / (11 - result.R))
+    one = qzcore.Dataset.from_arrays(trend=[10], plunge=[20])
+    assert qzcore.fisher(one).cone is None  # undefined for one direction
+
+
+def test_bestfit_of_big_elk_is_the_published_axis():
+    # Allmendinger, Cardozo & Fisher (2012): fold axis 125.3/26.1.
+    ds = qzcore.read(os.path.join(FIELD, "bigelk-bedding.txt"))
+    assert angular_distance(tuple(qzcore.bestfit(ds).axis), (125.3, 26.1)) <= 1.0
+    tensor = qzcore.tensor(ds)
+    assert tensor.n == 61 and tensor.eigenvalues[0] >= tensor.eigenvalues[1] >= tensor.eigenvalues[2]
+    assert angular_distance(tuple(tensor.axes[2]), (125.3, 26.1)) <= 1.0
+
+
+def test_pt_of_jujuy_faults_equal_the_reference():
+    path = os.path.join(FIELD, "jujuy-faults-pt.tsv")
+    ds = qzcore.read(path)
+    result = qzcore.pt(ds)
+    reference = [line.split("\t") for line in open(path).read().splitlines()[1:] if line.strip()]
+    assert len(result.p_trend) == len(reference) == 58
+    for i, row in enumerate(reference):
+        p, t = (float(row[5]), float(row[6])), (float(row[7]), float(row[8]))
+        assert angular_distance((result.p_trend[i], result.p_plunge[i]), p) <= 1.5
+        assert angular_distance((result.t_trend[i], result.t_plunge[i]), t) <= 1.5
+
+
+def test_two_record_analyses_and_density():
+    planes = qzcore.Dataset.from_arrays(strike=[0, 90], dip=[30, 30])
+    line = qzcore.intersect(planes)
+    assert (line.trend, line.plunge) == (135, 22)  # as qz analyse intersect
+    assert qzcore.angle(qzcore.Dataset.from_arrays(trend=[1, 179], plunge=[2, 1])) == 4
+    lines = qzcore.Dataset.from_arrays(trend=[0] * 100, plunge=[90] * 100)
+    d = qzcore.density(lines, method="1percent", smoothing="none", grid=11)
+    assert d.grid.shape == (11, 11) and d.percent
+    assert d.grid[5, 5] == pytest.approx(100.0)  # every line in the one-percent cone
+    assert (d.peak.plunge, d.peak_value) == (90, pytest.approx(100.0))
+
+
+def test_failures_raise_with_the_library_code():
+    with pytest.raises(qzcore.Error) as e:
+        qzcore.read(sample("does-not-exist.txt"))
+    assert e.value.args[0] == -9
+    with pytest.raises(qzcore.Error) as e:
+        qzcore.intersect(qzcore.Dataset.from_arrays(strike=[0, 10, 20], dip=[10, 20, 30]))
+    assert e.value.args[0] == -33
+    with pytest.raises(qzcore.Error) as e:
+        qzcore.tensor(qzcore.read(sample("faults.txt")))  # faults need faults= or lineations=
+    assert e.value.args[0] == -32
+    with pytest.raises(qzcore.Error):
+        qzcore.density(qzcore.read(sample("planes.txt")), method="seismic", smoothing="none")
+    with pytest.raises(ValueError):
+        qzcore.read(sample("planes.txt"), columns="Strike,Bogus")
+    with pytest.raises(ValueError):
+        qzcore.rose(qzcore.read(sample("planes.txt")), class_size=25)
+
+
+def test_pictures_in_every_format(tmp_path):
+    ds = qzcore.read(sample("fold.csv"))
+    pictures = [qzcore.stereonet(ds, contour="kamb", filled=True, planes="poles", title="Fold"),
+                qzcore.rose(ds, running_average=20), qzcore.tangent(ds)]
+    heads = {"png": b"\x89PNG", "svg": b"<?xml", "pdf": b"%PDF-"}
+    for i, picture in enumerate(pictures):
+        for fmt, head in heads.items():
+            path = tmp_path / ("p%d.%s" % (i, fmt))
+            picture.save(str(path))
+            assert path.read_bytes().startswith(head)
+    assert pictures[0]._repr_png_().startswith(b"\x89PNG")
+    assert pictures[0]._repr_svg_().startswith("<?xml")
+    assert pictures[0].note == ""
+    flat = qzcore.stereonet(ds, contour="kamb", levels=(2, 0))
+    flat.png()
+    assert "interval" in flat.note
+    with pytest.raises(ValueError):
+        pictures[0].save(str(tmp_path / "p.jpg"))
