@@ -356,20 +356,7 @@ void addAnalyses(py::module_& m) {
             p.setPlaneStyle(qzCore::Planar_Pole);
             p.setFaultStyle(qzCore::Planar_Pole);
             qzCore::StereoPlotCore plot(p, nullptr, ds.manager);
-            for (const qzCore::GeoData* g : ds.data().getDataList()) {
-                if (!g) continue;
-                const char kind = g->getGDType();
-                if (kind == qzCore::GDTypes::GDType_Line) {
-                    plot.insertLine(g);
-                } else if (kind == qzCore::GDTypes::GDType_Fault) {
-                    plot.insertFault(g);
-                    plot.insertLineation(g);
-                } else if (g->isSpecial()) {
-                    plot.insertSpecial(g);
-                } else if (kind != qzCore::GDTypes::GDType_UStage) {
-                    plot.insertPlane(g);
-                }
-            }
+            qzCore::insertDataset(plot, ds.data());
             qzCore::DensityGrid d;
             const qzCore::ContourOutcome o = plot.computeDensity(c, d);
             if (o != qzCore::ContourOutcome::Drawn) raise(qzCore::Error::No_Data_To_Analyse, contourOutcomeText(o));

@@ -28,24 +28,6 @@ struct Picture {
 
 using K = qzCore::GDTypes;
 
-/// Inserts every record by its kind, as qz plot does.
-void insertRecords(qzCore::Plot& plot, const qzCore::Data& data) {
-    for (const qzCore::GeoData* g : data.getDataList()) {
-        if (!g) continue;
-        const char kind = g->getGDType();
-        if (kind == K::GDType_Line) {
-            plot.insertLine(g);
-        } else if (kind == K::GDType_Fault) {
-            plot.insertFault(g);
-            plot.insertLineation(g);
-        } else if (g->isSpecial()) {
-            plot.insertSpecial(g);
-        } else if (kind != K::GDType_UStage) {
-            plot.insertPlane(g);
-        }
-    }
-}
-
 #ifdef QZ_HAVE_CAIRO
 /// The picture drawn in `format`: a canvas with room for the labels, a
 /// title and a legend.
@@ -183,7 +165,7 @@ void addPictures(py::module_& m) {
                 p.setPlotColors(blackText(p.getPlotColors()));
                 p.setShowPlotLegend(contoured);
                 qzCore::StereoPlotCore plot(p, &port, dsp->manager);
-                insertRecords(plot, dsp->data());
+                qzCore::insertDataset(plot, dsp->data());
                 if (contoured) plot.setContourParams(c);
                 plot.generatePlot();
                 return contoured && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn
@@ -277,7 +259,7 @@ void addPictures(py::module_& m) {
                 p.setPlotSize(plotSize);
                 p.setPlotColors(blackText(p.getPlotColors()));
                 qzCore::TangentPlotCore plot(p, &port, dsp->manager);
-                insertRecords(plot, dsp->data());
+                qzCore::insertDataset(plot, dsp->data());
                 plot.generatePlot();
                 return std::string();
             };

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <new>
 
+#include "qzCore/datasets/Data.h"
 #include "qzCore/plot/ContourParams.h"
 #include "qzCore/records/GeoData.h"
 
@@ -337,6 +338,35 @@ void Plot::free() {
 void Plot::reset() {
     m_numData = 0;
     m_savedPort = nullptr;
+}
+
+void insertDataset(Plot& plot, const Data& data) {
+    using K = GDTypes;
+    std::list<SpecialData> axes;
+    for (const GeoData* g : data.getDataList()) {
+        if (!g || !g->data()) continue;
+        switch (g->getGDType()) {
+            case K::GDType_Line: plot.insertLine(g); break;
+            case K::GDType_Fault:
+                plot.insertFault(g);
+                plot.insertLineation(g);  // its slip line, with the arrow of its sense
+                break;
+            case K::GDType_UStage: {
+                const LightweightDataStruct& d = *g->data();
+                axes.emplace_back(d.getTrend(), d.getPlunge(), K::GDType_UStageAxis1, nullptr);
+                axes.emplace_back(d.getStrike(), d.getDip(), K::GDType_UStageAxis2, nullptr);
+                break;
+            }
+            default:
+                if (g->isSpecial()) {
+                    plot.insertSpecial(g);
+                } else {
+                    plot.insertPlane(g);
+                }
+                break;
+        }
+    }
+    if (!axes.empty()) plot.insert(axes);
 }
 
 }  // namespace qzCore

@@ -168,7 +168,7 @@ int density(const AnalyseOptions& a, Loaded& l, const qzCore::Data& data) {
     p.setPlaneStyle(qzCore::Planar_Pole);
     p.setFaultStyle(qzCore::Planar_Pole);
     qzCore::StereoPlotCore plot(p, nullptr, l.manager);
-    insertRecords(plot, data);
+    qzCore::insertDataset(plot, data);
     qzCore::DensityGrid grid;
     const qzCore::ContourOutcome outcome = plot.computeDensity(params, grid);
     if (outcome != qzCore::ContourOutcome::Drawn) {

@@ -6,34 +6,6 @@
 
 namespace qz {
 
-void insertRecords(qzCore::StereoPlotCore& plot, const qzCore::Data& data) {
-    using K = qzCore::GDTypes;
-    std::list<qzCore::SpecialData> axes;
-    for (const qzCore::GeoData* g : data.getDataList()) {
-        switch (g->getGDType()) {
-            case K::GDType_Line: plot.insertLine(g); break;
-            case K::GDType_Fault:
-                plot.insertFault(g);
-                plot.insertLineation(g);  // its slip line, with the arrow of its sense
-                break;
-            case K::GDType_UStage: {
-                // Axis 1 in the trend and plunge, axis 2 in the strike and dip.
-                const qzCore::LightweightDataStruct& d = *g->data();
-                axes.emplace_back(d.getTrend(), d.getPlunge(), K::GDType_UStageAxis1, nullptr);
-                axes.emplace_back(d.getStrike(), d.getDip(), K::GDType_UStageAxis2, nullptr);
-                break;
-            }
-            default:
-                if (g->isSpecial()) {
-                    plot.insertSpecial(g);
-                } else {
-                    plot.insertPlane(g);  // planes, well dips, markers
-                }
-                break;
-        }
-    }
-    if (!axes.empty()) plot.insert(axes);
-}
 
 namespace {
 

@@ -1,5 +1,5 @@
-// What qz's stereonet and density commands share: the records put on a
-// stereonet, and the options of a density count.
+// What qz's stereonet and density commands share: the options of a
+// density count.
 #ifndef QZ_DENSITY_H
 #define QZ_DENSITY_H
 
@@ -8,11 +8,6 @@
 #include "Common.h"
 
 namespace qz {
-
-/// Puts every record on the plot by its kind: planes (also well dips and
-/// markers), faults with their slip lines as lineations, lines,
-/// universal-stage axes and results.
-void insertRecords(qzCore::StereoPlotCore& plot, const qzCore::Data& data);
 
 /// How a density is counted.
 struct DensityOptions {

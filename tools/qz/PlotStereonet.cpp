@@ -77,7 +77,7 @@ int plotStereonet(const StereonetOptions& o) {
     p.getPlotColors().text = RGBColor(0, 0, 0);  // labels in black on white paper
     p.setShowPlotLegend(o.contour);
     qzCore::StereoPlotCore plot(p, picture.port(), l.manager);
-    insertRecords(plot, data);
+    qzCore::insertDataset(plot, data);
     if (o.contour) plot.setContourParams(contours);
 
     // Overlays, each an analysis of the records.

@@ -33,6 +33,7 @@ namespace qzCore {
 
 class AnalyzeFaultParams;
 class ContourParams;
+class Data;
 class DataManager;
 class FaultData;
 class GenericBasePlotParams;
@@ -234,6 +235,13 @@ protected:
     Store m_highlights, m_lines, m_planes, m_faults, m_lineations, m_specials;
     int m_numData = 0;
 };
+
+/// Puts every record of a dataset on the plot by its kind: planes (also
+/// well dips and markers), faults with their slip lines as lineations,
+/// lines, results, and universal-stage records as their two axes (axis 1
+/// in the trend and plunge, axis 2 in the strike and dip) among the
+/// results.
+void insertDataset(Plot& plot, const Data& data);
 
 }  // namespace qzCore
 
