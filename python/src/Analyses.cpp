@@ -250,22 +250,13 @@ void addAnalyses(py::module_& m) {
             std::vector<std::string> why;
             for (qzCore::GeoData* g : ds.data().getDataList()) {
                 if (!g || g->getGDType() != qzCore::GDTypes::GDType_Fault) continue;
-                std::deque<qzCore::GeoData*> one{g};
-                std::list<qzCore::SpecialData> axes;
-                qzCore::AnalyzeResults results(axes);
-                qzCore::AnalyzeFaultParams params(one);
-                qzCore::Analyzer(params, results).computePTAxes();
-                const qzCore::SpecialData* p = nullptr;
-                const qzCore::SpecialData* t = nullptr;
-                for (const qzCore::SpecialData& s : axes) {
-                    if (s.getGDType() == qzCore::GDTypes::GDType_PAxis) p = &s;
-                    if (s.getGDType() == qzCore::GDTypes::GDType_TAxis) t = &s;
-                }
-                pt.push_back(p ? p->getAz() : NaN);
-                pp.push_back(p ? p->getPl() : NaN);
-                tt.push_back(t ? t->getAz() : NaN);
-                tp.push_back(t ? t->getPl() : NaN);
-                why.push_back(p && t ? std::string() : std::string("no usable sense of slip"));
+                qzCore::SpecialData p, t;
+                const bool got = qzCore::Analyzer::ptAxesOf(g, p, t);
+                pt.push_back(got ? p.getAz() : NaN);
+                pp.push_back(got ? p.getPl() : NaN);
+                tt.push_back(got ? t.getAz() : NaN);
+                tp.push_back(got ? t.getPl() : NaN);
+                why.push_back(got ? std::string() : std::string("no usable sense of slip, or no slip line"));
             }
             PTResult r;
             r.p_trend = py::array_t<double>(py::ssize_t(pt.size()), pt.data());

@@ -4,6 +4,9 @@
 // of Marrett and Allmendinger 1990).
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <list>
+
 
 #include "AnalysisSupport.h"
 #include "qzCore/analysis/Analyzer.h"
@@ -63,6 +66,26 @@ void Analyzer::buildValidFaultList(std::vector<FaultData*>& out) const {
 void Analyzer::analyzeFaults() {
     const auto* fp = dynamic_cast<const AnalyzeFaultParams*>(&m_params);
     if (fp && fp->getIsGraphicalAnalysis()) computePTAxes();
+}
+
+bool Analyzer::ptAxesOf(GeoData* fault, SpecialData& p, SpecialData& t) {
+    if (!fault || fault->getGDType() != GDTypes::GDType_Fault) return false;
+    std::deque<GeoData*> one{fault};
+    std::list<SpecialData> axes;
+    AnalyzeResults results(axes);
+    AnalyzeFaultParams params(one);
+    Analyzer(params, results).computePTAxes();
+    bool gotP = false, gotT = false;
+    for (const SpecialData& s : axes) {
+        if (s.getGDType() == GDTypes::GDType_PAxis) {
+            p = s;
+            gotP = true;
+        } else if (s.getGDType() == GDTypes::GDType_TAxis) {
+            t = s;
+            gotT = true;
+        }
+    }
+    return gotP && gotT;
 }
 
 void Analyzer::computePTAxes() {

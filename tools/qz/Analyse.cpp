@@ -131,26 +131,17 @@ std::string ptByFault(qzCore::Data& data, std::list<qzCore::SpecialData>& out) {
         if (d.hasTrend() && d.hasPlunge()) text << ", slip line " << d.getTrend() << "/" << d.getPlunge();
         if (d.hasSlip()) text << ", " << slipName(d.getSlip());
         text << "): ";
-        std::deque<qzCore::GeoData*> one{g};
-        std::list<qzCore::SpecialData> axes;
-        qzCore::AnalyzeResults results(axes);
-        qzCore::AnalyzeFaultParams params(one);
-        qzCore::Analyzer(params, results).computePTAxes();
-        const qzCore::SpecialData* p = nullptr;
-        const qzCore::SpecialData* t = nullptr;
-        for (const qzCore::SpecialData& s : axes) {
-            if (s.getGDType() == GDTypes::GDType_PAxis) p = &s;
-            if (s.getGDType() == GDTypes::GDType_TAxis) t = &s;
-        }
-        if (!p || !t) {
+        qzCore::SpecialData p, t;
+        const bool got = qzCore::Analyzer::ptAxesOf(g, p, t);
+        if (!got) {
             ++skipped;
             text << "skipped, " << skipReason(d) << "\n";
             continue;
         }
-        text << "P (az, pl) : " << pair(p->getAz(), p->getPl()) << ", T (az, pl) : " << pair(t->getAz(), t->getPl())
+        text << "P (az, pl) : " << pair(p.getAz(), p.getPl()) << ", T (az, pl) : " << pair(t.getAz(), t.getPl())
              << "\n";
-        out.push_back(*p);
-        out.push_back(*t);
+        out.push_back(p);
+        out.push_back(t);
     }
     if (faults == 0) return "No faults in the data\n";
     if (skipped == faults) text << "No fault with a usable sense of slip\n";

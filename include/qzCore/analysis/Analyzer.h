@@ -56,6 +56,10 @@ public:
     void computeBestFit(bool flag);
     void computeTAndL();
     void computePTAxes();
+    /// The P and T axes of one fault, as the result records the analysis
+    /// makes; false when it gives none (no usable sense of slip, no slip
+    /// line).
+    static bool ptAxesOf(GeoData* fault, SpecialData& p, SpecialData& t);
     void analyzeFaults();
     void computeSig123Axes() {}
     void computeLeastSquares(LeastSquaresParams* params);
