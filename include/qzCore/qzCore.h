@@ -48,6 +48,7 @@
 #include "qzCore/plot/RosePlotParams.h"
 #include "qzCore/plot/StereoPlotCore.h"
 #include "qzCore/plot/StereoPlotParams.h"
+#include "qzCore/plot/StereonetOverlays.h"
 #include "qzCore/plot/TangentPlotCore.h"
 #include "qzCore/plot/TangentPlotParams.h"
 #include "qzCore/plot/WhatToPlot.h"

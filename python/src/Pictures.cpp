@@ -111,7 +111,8 @@ void addPictures(py::module_& m) {
         "stereonet",
         [](const DatasetPtr& dsp, const std::string& projection, const std::string& hemisphere,
            const std::string& planes, bool net, const py::object& contour, const std::string& smoothing,
-           std::pair<double, double> levels, int grid, bool filled, int size, const std::string& title) {
+           std::pair<double, double> levels, int grid, bool filled, bool fisher, bool bestfit, bool pt, int size,
+           const std::string& title) {
             dataOf(dsp);
             if (projection != "equal-area" && projection != "equal-angle") {
                 throw py::value_error("projection is equal-area or equal-angle");
@@ -167,18 +168,32 @@ void addPictures(py::module_& m) {
                 qzCore::StereoPlotCore plot(p, &port, dsp->manager);
                 qzCore::insertDataset(plot, dsp->data());
                 if (contoured) plot.setContourParams(c);
+                qzCore::StereonetOverlays overlays(plot, dsp->data());
+                const std::pair<bool, int (qzCore::StereonetOverlays::*)()> wanted[] = {
+                    {fisher, &qzCore::StereonetOverlays::addFisher},
+                    {bestfit, &qzCore::StereonetOverlays::addBestFit},
+                    {pt, &qzCore::StereonetOverlays::addPTAxes}};
+                for (const auto& w : wanted) {
+                    if (!w.first) continue;
+                    const int r = (overlays.*(w.second))();
+                    if (r != 1) raise(r, dsp->message(r));
+                }
                 plot.generatePlot();
-                return contoured && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn
-                           ? "no contours: " + plot.getContourMessage()
-                           : std::string();
+                overlays.drawOnPort(port);
+                std::string note = overlays.note();
+                if (contoured && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn) {
+                    note += (note.empty() ? "" : "; ") + std::string("no contours: ") + plot.getContourMessage();
+                }
+                return note;
             };
             return pic;
         },
         py::arg("dataset"), py::arg("projection") = "equal-area", py::arg("hemisphere") = "lower",
         py::arg("planes") = "great-circles", py::arg("net") = false, py::arg("contour") = py::none(),
         py::arg("smoothing") = "exp", py::arg("levels") = std::make_pair(2.0, 2.0), py::arg("grid") = 50,
-        py::arg("filled") = false, py::arg("size") = 400, py::arg("title") = "",
-        "A stereonet of the records; contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
+        py::arg("filled") = false, py::arg("fisher") = false, py::arg("bestfit") = false, py::arg("pt") = false,
+        py::arg("size") = 400, py::arg("title") = "",
+        "A stereonet of the records; fisher=, bestfit=, pt= draw those analyses over it; contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
         "poles), levels=(start, interval)");
 
     m.def(

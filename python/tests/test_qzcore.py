@@ -165,6 +165,11 @@ def test_pictures_in_every_format(tmp_path):
     assert pictures[0]._repr_png_().startswith(b"\x89PNG")
     assert pictures[0]._repr_svg_().startswith("<?xml")
     assert pictures[0].note == ""
+    faults = qzcore.read(sample("faults.txt"))
+    overlaid = qzcore.stereonet(faults, fisher=True, bestfit=True, pt=True, planes="poles")
+    overlaid.save(str(tmp_path / "overlaid.svg"))
+    with pytest.raises(qzcore.Error):
+        qzcore.stereonet(qzcore.read(sample("planes.txt")), pt=True).png()  # no faults
     flat = qzcore.stereonet(ds, contour="kamb", levels=(2, 0))
     flat.png()
     assert "interval" in flat.note

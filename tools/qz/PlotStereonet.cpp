@@ -34,26 +34,6 @@ struct StereonetOptions {
 using qzCore::GraphicsStyle;
 using qzCore::RGBColor;
 
-/// The cone of a Fisher result text; false when it is undefined.
-bool coneOf(const std::string& text, double& cone) {
-    const std::string key = "Confidence limit (cone size - degrees) : ";
-    const auto at = text.find(key);
-    if (at == std::string::npos) return false;
-    const char* start = text.c_str() + at + key.size();
-    char* end = nullptr;
-    cone = std::strtod(start, &end);
-    return end != start;
-}
-
-/// A key entry at the top left: a symbol and its words.
-void keyEntry(qzCore::GraphicsPort& port, int row, const GraphicsStyle& style, const std::string& words) {
-    const float y = 1.0f - 0.07f * float(row);
-    const GraphicsStyle text(RGBColor(0, 0, 0), qzCore::Style_Solid, qzCore::Size_Smallest, qzCore::Symbol_Dot);
-    port.drawSymbol(qzCore::TwoDPoint<float>(-1.0f, y + 0.015f), style, float(style.getSize()), GraphicsStyle(),
-                    false);
-    port.drawText(words, qzCore::TwoDPoint<float>(-0.96f, y), 1, text, 9);
-}
-
 int plotStereonet(const StereonetOptions& o) {
     qzCore::ContourParams contours;
     if (o.contour && !densityParams(o.density, contours)) return 1;
@@ -81,83 +61,23 @@ int plotStereonet(const StereonetOptions& o) {
     if (o.contour) plot.setContourParams(contours);
 
     // Overlays, each an analysis of the records.
-    std::deque<qzCore::GeoData*> records(data.getDataList().begin(), data.getDataList().end());
-    std::list<qzCore::SpecialData> out;
-    qzCore::AnalyzeResults results(out);
-    int keyRow = 0;
-    struct Cone {
-        qzCore::TwoDPoint<float> axis;
-        double angle;
-    };
-    std::vector<Cone> cones;
-    auto failed = [&](const char* what) {
-        std::cerr << "qz: " << what << ": " << messageOf(l, results.getError()) << '\n';
-        return 2;
-    };
-    std::vector<std::pair<GraphicsStyle, std::string>> key;
-    // Overlays of what the plot shows: planes and fault planes (as poles)
-    // and lines.
-    if (o.fisher) {
-        qzCore::AnalyzeParams a(records, true, false);
-        qzCore::FisherStatsParams f;
-        out.clear();
-        qzCore::Analyzer(a, results).computeFisher(&f);
-        if (results.isError()) return failed("--fisher");
-        const GraphicsStyle mean(RGBColor(200, 0, 0), qzCore::Style_Solid, qzCore::Size_Larger, qzCore::Symbol_Star);
-        qzCore::GenericBasePlotParams style;
-        style.setPlotStyle(mean);
-        plot.insert(out, style);
-        double cone = 0.0;
-        if (coneOf(results.getResultString(), cone)) {
-            cones.push_back({qzCore::TwoDPoint<float>(float(out.front().getAz()), float(out.front().getPl())), cone});
-        } else {
-            std::cerr << "qz: the Fisher cone is undefined (too few data or too much spread); the mean is drawn alone\n";
-        }
-        key.emplace_back(mean, "Fisher mean, 95% cone");
-    }
-    if (o.bestFit) {
-        qzCore::AnalyzeParams a(records, true, false);
-        a.setAnalyzeLines(true);
-        a.setAnalyzePlanes(true);
-        out.clear();
-        qzCore::Analyzer(a, results).computeBestFit(true);
-        if (results.isError()) return failed("--bestfit");
-        qzCore::GenericBasePlotParams girdle;
-        girdle.setPlotStyle(
-            GraphicsStyle(RGBColor(0, 110, 0), qzCore::Style_Solid, qzCore::Size_Larger, qzCore::Symbol_Great_Circle));
-        plot.insert(out, girdle);
-        const GraphicsStyle pole(RGBColor(0, 110, 0), qzCore::Style_Solid, qzCore::Size_Larger, qzCore::Symbol_Square);
-        qzCore::GenericBasePlotParams axis;
-        axis.setPlotStyle(pole);
-        plot.insert(out, axis);
-        key.emplace_back(pole, "best-fit girdle and pole");
-    }
-    if (o.pt) {
-        qzCore::AnalyzeFaultParams a(records);
-        // Styles of their own, unlike any record's: P red circles, T green
-        // diamonds.
-        qzCore::PlotColors colors = a.getPlotColors();
-        colors.fault = RGBColor(210, 0, 0);
-        colors.line = RGBColor(0, 140, 0);
-        a.setPlotColors(colors);
-        qzCore::PlotSymbols symbols = a.getPlotSymbols();
-        symbols.fault.setSymbol(qzCore::Symbol_Circle);
-        symbols.fault.setSize(qzCore::Size_Larger);
-        symbols.line.setSymbol(qzCore::Symbol_Diamond);
-        symbols.line.setSize(qzCore::Size_Larger);
-        a.setPlotSymbols(symbols);
-        out.clear();
-        qzCore::Analyzer(a, results).computePTAxes();
-        if (out.empty()) {
+    qzCore::StereonetOverlays overlays(plot, data);
+    const std::pair<bool, std::pair<int (qzCore::StereonetOverlays::*)(), const char*>> wanted[] = {
+        {o.fisher, {&qzCore::StereonetOverlays::addFisher, "--fisher"}},
+        {o.bestFit, {&qzCore::StereonetOverlays::addBestFit, "--bestfit"}},
+        {o.pt, {&qzCore::StereonetOverlays::addPTAxes, "--pt"}}};
+    for (const auto& w : wanted) {
+        if (!w.first) continue;
+        const int r = (overlays.*(w.second.first))();
+        if (r == 1) continue;
+        if (w.second.first == &qzCore::StereonetOverlays::addPTAxes) {
             std::cerr << "qz: --pt: no fault with a usable sense of slip\n";
-            return 2;
+        } else {
+            std::cerr << "qz: " << w.second.second << ": " << messageOf(l, r) << '\n';
         }
-        plot.insert(out, a);
-        const qzCore::PlotSymbols& s = a.getPlotSymbols();
-        const qzCore::PlotColors& c = a.getPlotColors();
-        key.emplace_back(GraphicsStyle(c.fault, s.fault.getStyle(), s.fault.getSize(), s.fault.getSymbol()), "P axes");
-        key.emplace_back(GraphicsStyle(c.line, s.line.getStyle(), s.line.getSize(), s.line.getSymbol()), "T axes");
+        return 2;
     }
+    if (!overlays.note().empty()) std::cerr << "qz: " << overlays.note() << '\n';
 
     try {
         plot.generatePlot();
@@ -168,12 +88,7 @@ int plotStereonet(const StereonetOptions& o) {
     if (o.contour && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn) {
         std::cerr << "qz: no contours: " << plot.getContourMessage() << '\n';
     }
-    for (const Cone& c : cones) {
-        plot.generateSmallCircleOnPort(c.axis, float(c.angle),
-                                       GraphicsStyle(RGBColor(200, 0, 0), qzCore::Style_Solid, qzCore::Size_Smallest,
-                                                     qzCore::Symbol_Dot));
-    }
-    for (const auto& k : key) keyEntry(*picture.port(), keyRow++, k.first, k.second);
+    overlays.drawOnPort(*picture.port());
     picture.drawTitle();
     if (const int w = picture.write(); w != 0) return w;
     std::cout << "qz: wrote " << o.picture.output << " (" << plot.getNumData() << " points)\n";
