@@ -102,7 +102,14 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     } else {
         gotLine = fileParser->tokenizeLine(in, *tokenList);
     }
-    lineText = fileParser->lineForReport();
+    // The row's text for a report; a NUL byte is shown as "\0".  Without
+    // one the text is copied into the caller's string, which keeps its
+    // room from row to row.
+    if (fileParser->lineHasNul()) {
+        lineText = fileParser->lineForReport();
+    } else {
+        lineText.assign(fileParser->getLineBuffer(), fileParser->getLineLength());
+    }
     line = fileParser->getLineNumber();
     if (in.bad()) return Error::Input_File_Error;
     // A NUL byte would cut the row where it stands: the row is reported

@@ -3,7 +3,16 @@
 #include <cstdio>
 #include <cstring>
 
+#include "qzCore/shared/RecordPool.h"
+
 namespace qzCore {
+
+void* LightweightDataStruct::operator new(std::size_t size) { return recordAllocate(size); }
+void LightweightDataStruct::operator delete(void* block, std::size_t size) noexcept { recordDeallocate(block, size); }
+void* LightweightTokenStruct::operator new(std::size_t size) { return recordAllocate(size); }
+void LightweightTokenStruct::operator delete(void* block, std::size_t size) noexcept {
+    recordDeallocate(block, size);
+}
 
 // ------------------------------------------------------------ value forms
 

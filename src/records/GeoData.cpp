@@ -7,8 +7,12 @@
 
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/shared/MyMath.h"
+#include "qzCore/shared/RecordPool.h"
 
 namespace qzCore {
+
+void* GeoData::operator new(std::size_t size) { return recordAllocate(size); }
+void GeoData::operator delete(void* block, std::size_t size) noexcept { recordDeallocate(block, size); }
 
 namespace {
 

@@ -5,6 +5,7 @@
 #define QZCORE_PARSING_COMPACTSTRUCTS_H
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,10 @@ class LightweightDataStruct : public GDCommonFields {
 public:
     LightweightDataStruct() = default;
     virtual ~LightweightDataStruct() = default;
+    /// The parts of records take their memory from the record pool
+    /// (shared/RecordPool.h): side by side, without a heap header each.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
     LightweightDataStruct(const LightweightDataStruct&) = default;
     LightweightDataStruct& operator=(const LightweightDataStruct&) = default;
 
@@ -136,6 +141,10 @@ class LightweightTokenStruct {
 public:
     LightweightTokenStruct() = default;
     virtual ~LightweightTokenStruct() = default;
+    /// The parts of records take their memory from the record pool
+    /// (shared/RecordPool.h): side by side, without a heap header each.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
     LightweightTokenStruct(const LightweightTokenStruct& o);
     LightweightTokenStruct& operator=(const LightweightTokenStruct& o);
 

@@ -8,6 +8,7 @@
 #ifndef QZCORE_RECORDS_GEODATA_H
 #define QZCORE_RECORDS_GEODATA_H
 
+#include <cstddef>
 #include <memory>
 
 #include "qzCore/parsing/CompactStructs.h"
@@ -19,6 +20,10 @@ namespace qzCore {
 class GeoData {
 public:
     virtual ~GeoData() = default;
+    /// Records and their parts take their memory from the record pool
+    /// (shared/RecordPool.h): side by side, without a heap header each.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
 
     virtual bool isComposite() const { return false; }
     virtual bool isLinear() const { return false; }

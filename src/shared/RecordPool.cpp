@@ -1,0 +1,195 @@
+#include "qzCore/shared/RecordPool.h"
+
+#include <array>
+#include <mutex>
+#include <new>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QZCORE_POOL_STEPS_ASIDE 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QZCORE_POOL_STEPS_ASIDE 1
+#endif
+#endif
+
+namespace qzCore {
+
+#ifdef QZCORE_POOL_STEPS_ASIDE
+
+void* recordAllocate(std::size_t size) { return ::operator new(size); }
+void recordDeallocate(void* block, std::size_t) noexcept { ::operator delete(block); }
+RecordPoolStatistics recordPoolStatistics() { return {}; }
+
+#else
+
+namespace {
+
+// Blocks are multiples of 8 bytes: class c holds blocks of 8c bytes.
+constexpr std::size_t Granule = 8;
+constexpr std::size_t Classes = Max_Pooled_Size / Granule + 1;
+// A slab is carved in order; 64 KiB keeps it inside the heap proper
+// (below glibc's mmap threshold) and wastes little at its end.
+constexpr std::size_t Slab_Size = 64 * 1024;
+
+struct FreeBlock {
+    FreeBlock* next;
+};
+
+// The common depot: free blocks handed back by threads that ended, and
+// every slab ever taken (kept reachable: the blocks in them are in use or
+// on some list).
+struct Depot {
+    std::mutex lock;
+    std::array<FreeBlock*, Classes> free{};
+    std::array<std::size_t, Classes> freeCount{};
+    std::vector<void*> slabs;
+};
+
+Depot& depot() {
+    // Never destroyed: records in static objects may be freed after every
+    // other static is gone.
+    static Depot* const d = new Depot;
+    return *d;
+}
+
+// One thread's lists; trivially destructible so that it can still be used
+// after the thread's other thread-locals are gone (records freed during
+// the end of the program).
+struct Cache {
+    std::array<FreeBlock*, Classes> free;
+    std::array<char*, Classes> bump;
+    std::array<char*, Classes> end;
+    bool retired;
+};
+thread_local Cache t_cache{};
+
+// Hands the thread's free blocks to the depot when the thread ends.
+struct Retirement {
+    bool armed = false;
+    ~Retirement() {
+        if (!armed) return;
+        Depot& d = depot();
+        std::lock_guard<std::mutex> guard(d.lock);
+        for (std::size_t c = 1; c < Classes; ++c) {
+            FreeBlock* b = t_cache.free[c];
+            while (b) {
+                FreeBlock* next = b->next;
+                b->next = d.free[c];
+                d.free[c] = b;
+                ++d.freeCount[c];
+                b = next;
+            }
+            t_cache.free[c] = nullptr;
+            // What is left of the slab being carved goes too.
+            const std::size_t size = c * Granule;
+            while (t_cache.bump[c] && t_cache.bump[c] + size <= t_cache.end[c]) {
+                auto* f = reinterpret_cast<FreeBlock*>(t_cache.bump[c]);
+                t_cache.bump[c] += size;
+                f->next = d.free[c];
+                d.free[c] = f;
+                ++d.freeCount[c];
+            }
+            t_cache.bump[c] = t_cache.end[c] = nullptr;
+        }
+        t_cache.retired = true;
+    }
+};
+thread_local Retirement t_retirement;
+
+// A new slab for class c (the depot's lock held).
+char* takeSlab(Depot& d) {
+    d.slabs.reserve(d.slabs.size() + 1);  // may throw before the slab exists
+    char* slab = static_cast<char*>(::operator new(Slab_Size));
+    d.slabs.push_back(slab);
+    return slab;
+}
+
+void* refill(std::size_t c) {
+    Cache& k = t_cache;
+    const std::size_t size = c * Granule;
+    Depot& d = depot();
+    std::lock_guard<std::mutex> guard(d.lock);
+    if (k.retired) {
+        // The thread is ending: its lists are gone, the depot serves it.
+        if (FreeBlock* b = d.free[c]) {
+            d.free[c] = b->next;
+            --d.freeCount[c];
+            return b;
+        }
+        char* slab = takeSlab(d);
+        for (std::size_t at = size; at + size <= Slab_Size; at += size) {
+            auto* f = reinterpret_cast<FreeBlock*>(slab + at);
+            f->next = d.free[c];
+            d.free[c] = f;
+            ++d.freeCount[c];
+        }
+        return slab;
+    }
+    t_retirement.armed = true;
+    if (FreeBlock* b = d.free[c]) {
+        // The whole list moves to this thread.
+        d.free[c] = nullptr;
+        d.freeCount[c] = 0;
+        k.free[c] = b->next;
+        return b;
+    }
+    char* slab = takeSlab(d);
+    k.bump[c] = slab + size;
+    k.end[c] = slab + Slab_Size;
+    return slab;
+}
+
+}  // namespace
+
+void* recordAllocate(std::size_t size) {
+    if (size > Max_Pooled_Size) return ::operator new(size);
+    const std::size_t c = size == 0 ? 1 : (size + Granule - 1) / Granule;
+    Cache& k = t_cache;
+    if (FreeBlock* b = k.free[c]) {
+        k.free[c] = b->next;
+        return b;
+    }
+    const std::size_t bytes = c * Granule;
+    if (k.bump[c] && k.bump[c] + bytes <= k.end[c]) {
+        char* p = k.bump[c];
+        k.bump[c] += bytes;
+        return p;
+    }
+    return refill(c);
+}
+
+void recordDeallocate(void* block, std::size_t size) noexcept {
+    if (!block) return;
+    if (size > Max_Pooled_Size) {
+        ::operator delete(block);
+        return;
+    }
+    const std::size_t c = size == 0 ? 1 : (size + Granule - 1) / Granule;
+    Cache& k = t_cache;
+    auto* f = static_cast<FreeBlock*>(block);
+    if (k.retired) {
+        Depot& d = depot();
+        std::lock_guard<std::mutex> guard(d.lock);
+        f->next = d.free[c];
+        d.free[c] = f;
+        ++d.freeCount[c];
+        return;
+    }
+    f->next = k.free[c];
+    k.free[c] = f;
+}
+
+RecordPoolStatistics recordPoolStatistics() {
+    RecordPoolStatistics s;
+    s.active = true;
+    Depot& d = depot();
+    std::lock_guard<std::mutex> guard(d.lock);
+    s.slabBytes = d.slabs.size() * Slab_Size;
+    for (std::size_t c = 1; c < Classes; ++c) s.depotFreeBytes += d.freeCount[c] * c * Granule;
+    return s;
+}
+
+#endif
+
+}  // namespace qzCore
