@@ -1,5 +1,6 @@
 #include "qzCore/parsing/CompactStructs.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
@@ -167,7 +168,8 @@ void LightweightTokenStruct::copyToken(TokenBuffer& to, const char* from) {
 
 void LightweightTokenStruct::copyToken(TokenBuffer& to, int value) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%d", value);
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, value).ptr;
+    *end = '\0';
     copyToken(to, buf);
 }
 

@@ -1,6 +1,7 @@
 #include "qzCore/parsing/DataStruct.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
@@ -151,7 +152,8 @@ bool TokenStruct::isEmpty() const {
 
 bool TokenStruct::setTokenValue(Token_Id id, int value) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%d", value);
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, value).ptr;
+    *end = '\0';
     return setTokenValue(id, buf);
 }
 

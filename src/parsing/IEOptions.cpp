@@ -14,18 +14,6 @@ void qzIEColumnOptions::init() {
     m_ieOptions = 0;
 }
 
-bool qzIEColumnOptions::isValidIEOption(std::uint32_t option) {
-    switch (option) {
-        case 0: case 0x1: case 0x2: case 0x4: case 0x10: case 0x20: case 0x40: case 0x100:
-        case 0x200: case 0x400: case 0x1000: case 0x2000: case 0x4000: case 0x10000:
-        case 0x20000: case 0x40000: case 0x100000: case 0x200000: case 0x400000:
-        case 0x1000000: case 0x2000000: case 0x4000000: case 0x10000000: case 0x20000000:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool qzIEColumnOptions::setIEOption(std::uint32_t option) {
     if (!isValidIEOption(option)) return false;
     m_ieOptions |= option;
@@ -36,11 +24,6 @@ bool qzIEColumnOptions::unsetIEOption(std::uint32_t option) {
     if (!isValidIEOption(option)) return false;
     m_ieOptions &= ~option;
     return true;
-}
-
-bool qzIEColumnOptions::getIEOption(std::uint32_t option) const {
-    if (!isValidIEOption(option)) return false;
-    return (m_ieOptions & option) == option;
 }
 
 void qzIEColumnOptions::setColumns(std::initializer_list<int> types) {

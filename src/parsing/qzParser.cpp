@@ -63,7 +63,16 @@ int qzParser::readNumber(const NumberBuffer& buf) {
     // At most Max_Number_Length characters, so the value is far inside the
     // range of a double.
     const char* b = buf.data();
-    const double d = decimal(b, b + std::strlen(b));
+    // Whole degrees, the usual case, without a detour through a double.
+    // Nine digits at most, so that the sum cannot overflow.
+    int whole = 0;
+    const char* q = b;
+    while (isDigit(*q) && q - b < 9) whole = whole * 10 + (*q++ - '0');
+    if (*q == kEnd) {
+        m_integerValue = true;
+        return whole;
+    }
+    const double d = decimal(b, q + std::strlen(q));
     // Whole numbers are exact in a double; a fraction is rounded.
     m_integerValue = true;
     return FloatToInt_Global(d);

@@ -315,6 +315,12 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
     std::string text;
     for (const auto& v : values) {
         if (const std::string* s = column(v.type)) {
+            // The usual cell, a few digits, goes in as it stands.
+            if (s->size() <= Max_Token_Length &&
+                std::all_of(s->begin(), s->end(), [](char c) { return c >= '0' && c <= '9'; })) {
+                tokens.setTokenValue(v.token, s->c_str());
+                continue;
+            }
             text = *s;
             // A kind label too long for the token ("Marker", "UStage") by
             // its code.

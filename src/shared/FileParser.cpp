@@ -17,6 +17,8 @@ FileParser::FileParser(const ieColumnOptions& options) { init(options); }
 
 void FileParser::init(const ieColumnOptions& options) {
     m_delim = options.getColumnDelim();
+    m_delimiterByte.fill(false);
+    for (int b = 0; b < 256; ++b) m_delimiterByte[std::size_t(b)] = isDelimiter(char(b));
     m_trim = options.getColumnOption(ieColumnOptions::Column_Option_Trim_Blanks);
     m_line.fill('\0');
     m_length = 0;
@@ -36,15 +38,13 @@ bool FileParser::isDelimiter(char c) const {
 }
 
 bool FileParser::grabLine(std::istream& in) {
-    // Room for a full line plus a byte-order mark and a carriage return.
-    constexpr std::size_t room = krtIEConstants::Max_Line_Length + 5;
-    std::array<char, room + 1> raw{};
     m_tooLong = false;
     m_hasNul = false;
     m_length = 0;
     m_line[0] = '\0';
     if (!in.good()) return false;
-    in.getline(raw.data(), static_cast<std::streamsize>(raw.size()));
+    char* const raw = m_line.data();
+    in.getline(raw, static_cast<std::streamsize>(m_line.size()));
     const auto got = static_cast<std::size_t>(in.gcount());
     // The length from the count of what was taken, not from the first NUL:
     // a NUL inside a line must not cut it.
@@ -58,7 +58,7 @@ bool FileParser::grabLine(std::istream& in) {
     } else if (!in.eof()) {
         --n;  // the line end taken with it
     }
-    const char* start = raw.data();
+    const char* start = raw;
     if (m_linesRead == 0 && n >= 3 && static_cast<unsigned char>(start[0]) == 0xEF &&
         static_cast<unsigned char>(start[1]) == 0xBB && static_cast<unsigned char>(start[2]) == 0xBF) {
         start += 3;
@@ -69,7 +69,7 @@ bool FileParser::grabLine(std::istream& in) {
         m_tooLong = true;
         n = krtIEConstants::Max_Line_Length;
     }
-    std::memcpy(m_line.data(), start, n);
+    if (start != raw) std::memmove(raw, start, n);
     m_line[n] = '\0';
     m_length = n;
     m_hasNul = std::memchr(m_line.data(), '\0', n) != nullptr;
@@ -100,13 +100,13 @@ int FileParser::tokenize(const char* text, TokenList& tokens) const {
         if (!*p) return 0;
     }
     int count = 0;
-    std::string field;
+    std::string field;  // a quoted field, its doubled quotes made single
     for (;;) {
-        field.clear();
         const char* q = p;
-        while (isBlank(*q) && !isDelimiter(*q)) ++q;
+        while (isBlank(*q) && !delimiter(*q)) ++q;
         const bool quoted = *q == krtIEConstants::Quote_Char;
         if (quoted) {
+            field.clear();
             ++q;
             for (;;) {
                 if (!*q) break;
@@ -121,20 +121,21 @@ int FileParser::tokenize(const char* text, TokenList& tokens) const {
                 }
                 field += *q++;
             }
-            while (*q && !isDelimiter(*q)) field += *q++;
+            while (*q && !delimiter(*q)) field += *q++;
+            tokens.set(static_cast<std::size_t>(count), field);
         } else {
+            // Blanks inside quotes are the field's own: only an unquoted
+            // field is trimmed.
             q = p;
-            while (*q && !isDelimiter(*q)) field += *q++;
+            while (*q && !delimiter(*q)) ++q;
+            const char* b = p;
+            const char* e = q;
+            if (m_trim) {
+                while (b < e && isBlank(*b)) ++b;
+                while (e > b && isBlank(e[-1])) --e;
+            }
+            tokens.set(static_cast<std::size_t>(count), b, std::size_t(e - b));
         }
-        // Blanks inside quotes are the field's own: only an unquoted field
-        // is trimmed.
-        if (m_trim && !quoted) {
-            std::size_t b = 0, e = field.size();
-            while (b < e && isBlank(field[b])) ++b;
-            while (e > b && isBlank(field[e - 1])) --e;
-            field = field.substr(b, e - b);
-        }
-        tokens.set(static_cast<std::size_t>(count), field);
         ++count;
         if (!*q) break;
         // q is on a delimiter.

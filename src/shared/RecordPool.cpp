@@ -42,9 +42,18 @@ struct FreeBlock {
 struct Depot {
     std::mutex lock;
     std::array<FreeBlock*, Classes> free{};
+    std::array<FreeBlock*, Classes> last{};
     std::array<std::size_t, Classes> freeCount{};
     std::vector<void*> slabs;
 };
+
+// One free block onto the depot's list of class c (its lock held).
+void push(Depot& d, std::size_t c, FreeBlock* f) {
+    if (!d.free[c]) d.last[c] = f;
+    f->next = d.free[c];
+    d.free[c] = f;
+    ++d.freeCount[c];
+}
 
 Depot& depot() {
     // Never destroyed: records in static objects may be freed after every
@@ -58,6 +67,10 @@ Depot& depot() {
 // the end of the program).
 struct Cache {
     std::array<FreeBlock*, Classes> free;
+    // The last block of each free list and the list's length, so that an
+    // ending thread hands a list of a million blocks over at once.
+    std::array<FreeBlock*, Classes> last;
+    std::array<std::size_t, Classes> count;
     std::array<char*, Classes> bump;
     std::array<char*, Classes> end;
     bool retired;
@@ -72,23 +85,20 @@ struct Retirement {
         Depot& d = depot();
         std::lock_guard<std::mutex> guard(d.lock);
         for (std::size_t c = 1; c < Classes; ++c) {
-            FreeBlock* b = t_cache.free[c];
-            while (b) {
-                FreeBlock* next = b->next;
-                b->next = d.free[c];
-                d.free[c] = b;
-                ++d.freeCount[c];
-                b = next;
+            if (FreeBlock* head = t_cache.free[c]) {
+                if (!d.free[c]) d.last[c] = t_cache.last[c];
+                t_cache.last[c]->next = d.free[c];
+                d.free[c] = head;
+                d.freeCount[c] += t_cache.count[c];
             }
-            t_cache.free[c] = nullptr;
+            t_cache.free[c] = t_cache.last[c] = nullptr;
+            t_cache.count[c] = 0;
             // What is left of the slab being carved goes too.
             const std::size_t size = c * Granule;
             while (t_cache.bump[c] && t_cache.bump[c] + size <= t_cache.end[c]) {
                 auto* f = reinterpret_cast<FreeBlock*>(t_cache.bump[c]);
                 t_cache.bump[c] += size;
-                f->next = d.free[c];
-                d.free[c] = f;
-                ++d.freeCount[c];
+                push(d, c, f);
             }
             t_cache.bump[c] = t_cache.end[c] = nullptr;
         }
@@ -99,7 +109,8 @@ thread_local Retirement t_retirement;
 
 // A new slab for class c (the depot's lock held).
 char* takeSlab(Depot& d) {
-    d.slabs.reserve(d.slabs.size() + 1);  // may throw before the slab exists
+    // Room first: a throw must come before the slab exists.
+    if (d.slabs.size() == d.slabs.capacity()) d.slabs.reserve(2 * d.slabs.size() + 64);
     char* slab = static_cast<char*>(::operator new(Slab_Size));
     d.slabs.push_back(slab);
     return slab;
@@ -120,18 +131,18 @@ void* refill(std::size_t c) {
         char* slab = takeSlab(d);
         for (std::size_t at = size; at + size <= Slab_Size; at += size) {
             auto* f = reinterpret_cast<FreeBlock*>(slab + at);
-            f->next = d.free[c];
-            d.free[c] = f;
-            ++d.freeCount[c];
+            push(d, c, f);
         }
         return slab;
     }
     t_retirement.armed = true;
     if (FreeBlock* b = d.free[c]) {
         // The whole list moves to this thread.
-        d.free[c] = nullptr;
-        d.freeCount[c] = 0;
         k.free[c] = b->next;
+        k.last[c] = b->next ? d.last[c] : nullptr;
+        k.count[c] = d.freeCount[c] - 1;
+        d.free[c] = d.last[c] = nullptr;
+        d.freeCount[c] = 0;
         return b;
     }
     char* slab = takeSlab(d);
@@ -148,6 +159,7 @@ void* recordAllocate(std::size_t size) {
     Cache& k = t_cache;
     if (FreeBlock* b = k.free[c]) {
         k.free[c] = b->next;
+        --k.count[c];
         return b;
     }
     const std::size_t bytes = c * Granule;
@@ -171,13 +183,13 @@ void recordDeallocate(void* block, std::size_t size) noexcept {
     if (k.retired) {
         Depot& d = depot();
         std::lock_guard<std::mutex> guard(d.lock);
-        f->next = d.free[c];
-        d.free[c] = f;
-        ++d.freeCount[c];
+        push(d, c, f);
         return;
     }
     f->next = k.free[c];
+    if (!f->next) k.last[c] = f;
     k.free[c] = f;
+    ++k.count[c];
 }
 
 RecordPoolStatistics recordPoolStatistics() {

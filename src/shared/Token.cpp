@@ -104,24 +104,34 @@ bool Token::get(int& value) const {
 }
 
 void TokenList::reset() {
-    for (Token& t : m_tokens) t.reset();
+    for (std::size_t i = 0; i < m_used; ++i) m_tokens[i].reset();
+    m_used = 0;
 }
 
 bool TokenList::set(std::size_t index, const std::string& text) {
     if (index >= m_tokens.size()) return false;
+    if (index >= m_used) m_used = index + 1;
     m_tokens[index].set(text);
     return true;
 }
 
 bool TokenList::set(std::size_t index, const char* text) {
     if (index >= m_tokens.size()) return false;
+    if (index >= m_used) m_used = index + 1;
     m_tokens[index].set(text);
+    return true;
+}
+
+bool TokenList::set(std::size_t index, const char* text, std::size_t length) {
+    if (index >= m_tokens.size()) return false;
+    if (index >= m_used) m_used = index + 1;
+    m_tokens[index].set(text, length);
     return true;
 }
 
 std::size_t TokenList::numNonVoidTokens() const {
     std::size_t n = 0;
-    for (const Token& t : m_tokens) n += t.isVoid() ? 0 : 1;
+    for (std::size_t i = 0; i < m_used; ++i) n += m_tokens[i].isVoid() ? 0 : 1;
     return n;
 }
 

@@ -46,9 +46,4 @@ void ieDataTypeOrder::init(const ieDataTypeOptions& types, const ieColumnOptions
     }
 }
 
-int ieDataTypeOrder::getOrderIndex(int type) const {
-    if (type < 0 || static_cast<std::size_t>(type) >= m_order.size()) return -1;
-    return m_order[static_cast<std::size_t>(type)];
-}
-
 }  // namespace qzCore

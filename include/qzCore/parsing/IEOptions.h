@@ -80,12 +80,20 @@ public:
 
     /// Every column to Bad_Data_Type_Index, delimiter tab (1), option word 0.
     void init();
-    static bool isValidIEOption(std::uint32_t option);
+    static bool isValidIEOption(std::uint32_t option) {
+        // 0, or one bit of the options that exist.
+        constexpr std::uint32_t Options = 0x1 | 0x2 | 0x4 | 0x10 | 0x20 | 0x40 | 0x100 | 0x200 | 0x400 | 0x1000 |
+                                          0x2000 | 0x4000 | 0x10000 | 0x20000 | 0x40000 | 0x100000 | 0x200000 |
+                                          0x400000 | 0x1000000 | 0x2000000 | 0x4000000 | 0x10000000 | 0x20000000;
+        return option == 0 || ((option & (option - 1)) == 0 && (option & Options) != 0);
+    }
     /// Sets a valid option bit; false (nothing changed) for any other value.
     bool setIEOption(std::uint32_t option);
     bool unsetIEOption(std::uint32_t option);
     /// False for an invalid value, else whether the bit is set (true for 0).
-    bool getIEOption(std::uint32_t option) const;
+    bool getIEOption(std::uint32_t option) const {
+        return isValidIEOption(option) && (m_ieOptions & option) == option;
+    }
     std::uint32_t getIEOptionWord() const { return m_ieOptions; }
 
     /// Strike, Dip, Rake, Trend, Plunge, Well, Attr1, then Null in 7..11.

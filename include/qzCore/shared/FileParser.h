@@ -74,9 +74,17 @@ protected:
     bool isDelimiter(char c) const;
 
 private:
+    /// isDelimiter from the table init builds.
+    bool delimiter(char c) const { return m_delimiterByte[static_cast<unsigned char>(c)]; }
+
     unsigned int m_delim = krtIEConstants::Tab_Delim;
     bool m_trim = false;
-    std::array<char, krtIEConstants::Max_Line_Length + 1> m_line{};
+    // Room for a full line plus a byte-order mark and a carriage return,
+    // which grabLine takes off.
+    static constexpr std::size_t Line_Room = krtIEConstants::Max_Line_Length + 5;
+    std::array<char, Line_Room + 1> m_line{};
+    // Which bytes end a field, from m_delim.
+    std::array<bool, 256> m_delimiterByte{};
     std::size_t m_length = 0;
     bool m_tooLong = false;
     bool m_hasNul = false;

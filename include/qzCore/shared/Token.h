@@ -28,6 +28,8 @@ public:
 
     void set(const char* text) { m_text = text ? text : ""; }
     void set(const std::string& text) { m_text = text; }
+    /// The `length` characters at `text` (which may hold NUL bytes).
+    void set(const char* text, std::size_t length) { m_text.assign(text, length); }
     /// Decimal text of an integer ("%d").
     void set(int value);
     /// Text of a double; see Double_Format.  A value that is not finite
@@ -64,16 +66,24 @@ public:
     /// Voids every token.
     void reset();
     /// The token of column `index`.  @throw std::out_of_range beyond the capacity.
-    Token& operator[](std::size_t index) { return m_tokens.at(index); }
+    Token& operator[](std::size_t index) {
+        Token& t = m_tokens.at(index);
+        if (index >= m_used) m_used = index + 1;
+        return t;
+    }
     const Token& operator[](std::size_t index) const { return m_tokens.at(index); }
     /// Sets column `index`; false when the index is beyond the capacity.
     bool set(std::size_t index, const std::string& text);
     bool set(std::size_t index, const char* text);
+    bool set(std::size_t index, const char* text, std::size_t length);
     /// Number of tokens that are not void.
     std::size_t numNonVoidTokens() const;
 
 private:
     std::vector<Token> m_tokens;
+    // Tokens at and beyond m_used are void: reset and counting stop there
+    // (a row of a file sets a few of the columns the list has room for).
+    std::size_t m_used = 0;
 };
 
 }  // namespace qzCore

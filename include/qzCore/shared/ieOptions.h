@@ -101,7 +101,10 @@ public:
     void init(const ieDataTypeOptions& types, const ieColumnOptions& columns);
     bool hasValidOrder(int type) const { return getOrderIndex(type) >= 0; }
     /// The column of data type `type`, or -1.
-    int getOrderIndex(int type) const;
+    int getOrderIndex(int type) const {
+        if (type < 0 || static_cast<std::size_t>(type) >= m_order.size()) return -1;
+        return m_order[static_cast<std::size_t>(type)];
+    }
     /// Number of columns that hold a data type.
     int getValidOrderCount() const { return m_validCount; }
 
