@@ -64,6 +64,7 @@
 #include "qzCore/shared/MyMath.h"
 #include "qzCore/shared/PlotStyles.h"
 #include "qzCore/shared/Points.h"
+#include "qzCore/shared/RecordPool.h"
 #include "qzCore/shared/RecordingPort.h"
 #include "qzCore/shared/Token.h"
 #include "qzCore/shared/ieOptions.h"

@@ -6,7 +6,9 @@
 // make reading and freeing a large file spend much of its time in the
 // allocator.  The record classes therefore take their memory from this
 // pool: blocks of a few fixed sizes (multiples of 8 bytes up to
-// `Max_Pooled_Size`) carved in order from 64 KiB slabs, so the parts of
+// `Max_Pooled_Size`) carved in order from slabs (64 KiB from the heap; once
+// the pool holds 16 MiB, 2 MiB mapped for transparent huge pages, which
+// spares a large file tens of thousands of page faults), so the parts of
 // consecutive records lie side by side, and freed blocks kept on per-thread
 // lists for the next record of their size.
 //
@@ -36,11 +38,13 @@ void* recordAllocate(std::size_t size);
 /// ignored.
 void recordDeallocate(void* block, std::size_t size) noexcept;
 
-/// What the pool holds, bytes: the slabs taken from the heap so far, and
-/// the free blocks waiting in the common depot (free blocks on each
-/// thread's own lists are not counted).
+/// What the pool holds, bytes: the slabs taken so far, of them those
+/// mapped on their own (outside the heap's own count), and the free blocks
+/// waiting in the common depot (free blocks on each thread's own lists are
+/// not counted).
 struct RecordPoolStatistics {
     std::size_t slabBytes = 0;
+    std::size_t mappedBytes = 0;
     std::size_t depotFreeBytes = 0;
     /// False when the pool steps aside (sanitizer builds).
     bool active = false;
