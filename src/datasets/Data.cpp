@@ -249,9 +249,15 @@ Data::TableMap Data::importTables(const AttrList& attributes, const StationList&
 }
 
 bool Data::translate(const TableMap& map, DataStruct& d) const {
+    // Only the bits a record has set are looked up (most have none).
     std::uint32_t mask = 0;
-    for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
-        if (d.getAttributes() & AttrList::Attr_Index_Masks[i]) mask |= map.bits[i];
+    for (std::uint32_t bits = d.getAttributes(); bits != 0; bits &= bits - 1) {
+        for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
+            if ((bits & (0u - bits)) == AttrList::Attr_Index_Masks[i]) {
+                mask |= map.bits[i];
+                break;
+            }
+        }
     }
     d.setAttributes(mask);
     const int index = d.getStationIndex();

@@ -97,15 +97,16 @@ void BinaryInput_v2::readStations(StationList& stations) {
 
 bool BinaryInput_v2::take(void* to, std::size_t n) {
     constexpr std::size_t chunk = 1 << 16;
-    if (m_buffer.size() - m_pos < n) {
-        // Keep what is left and read on.
-        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + std::ptrdiff_t(m_pos));
+    if (m_end - m_pos < n) {
+        // Keep what is left at the front and read on behind it; the buffer
+        // is sized once (a record is far smaller than a chunk).
+        const std::size_t have = m_end - m_pos;
+        if (m_buffer.size() < have + std::max(chunk, n)) m_buffer.resize(have + std::max(chunk, n));
+        std::memmove(m_buffer.data(), m_buffer.data() + m_pos, have);
         m_pos = 0;
-        const std::size_t have = m_buffer.size();
-        m_buffer.resize(have + std::max(chunk, n));
         m_in.read(m_buffer.data() + have, std::streamsize(m_buffer.size() - have));
-        m_buffer.resize(have + std::size_t(m_in.gcount()));
-        if (m_buffer.size() < n) return false;
+        m_end = have + std::size_t(m_in.gcount());
+        if (m_end < n) return false;
     }
     std::memcpy(to, m_buffer.data() + m_pos, n);
     m_pos += n;
@@ -113,7 +114,7 @@ bool BinaryInput_v2::take(void* to, std::size_t n) {
 }
 
 bool BinaryInput_v2::atEnd() {
-    if (m_pos < m_buffer.size()) return false;
+    if (m_pos < m_end) return false;
     return m_in.peek() == std::char_traits<char>::eof();
 }
 

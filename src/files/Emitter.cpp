@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "qzCore/datasets/Data.h"
 #include "qzCore/files/FileHeader.h"
@@ -168,33 +169,46 @@ int Emitter::emitBinary(std::ostream& out) {
     }
     if (!out.good()) return Error::File_Write_Error;
 
-    // Each record is put together in one buffer and written at once.
-    std::string buf;
-    buf.reserve(512);
-    auto u16 = [&buf](std::uint16_t v) {
-        buf += char(v & 0xFF);
-        buf += char(v >> 8);
+    // Records are put together byte by byte (little-endian whatever the
+    // machine) in a batch written when it fills.
+    constexpr std::size_t Batch = 1 << 16;
+    constexpr std::size_t Largest_Record = 2 + Max_Binary_Comment_Length + 8 * 5 + 4 + 2 + 5 * 4 + 2 + 4 + 4 + 4 * 8;
+    std::vector<char> batch(Batch + Largest_Record);
+    char* p = batch.data();
+    auto u16 = [&p](std::uint16_t v) {
+        p[0] = char(v & 0xFF);
+        p[1] = char(v >> 8);
+        p += 2;
     };
-    auto u32 = [&buf](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) buf += char((v >> (8 * i)) & 0xFF);
+    auto u32 = [&p](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) p[i] = char((v >> (8 * i)) & 0xFF);
+        p += 4;
     };
-    auto f64 = [&buf](double v) {
+    auto f64 = [&p](double v) {
         std::uint64_t u = 0;
         std::memcpy(&u, &v, sizeof u);
-        for (int i = 0; i < 8; ++i) buf += char((u >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 8; ++i) p[i] = char((u >> (8 * i)) & 0xFF);
+        p += 8;
+    };
+    auto flush = [&] {
+        out.write(batch.data(), static_cast<std::streamsize>(p - batch.data()));
+        p = batch.data();
     };
     for (const GeoData* g : m_records) {
         if (!g || !g->data()) continue;
         const LightweightDataStruct& d = *g->data();
         const LightweightTokenStruct* t = g->tokens();
-        buf.clear();
+        if (std::size_t(p - batch.data()) >= Batch) flush();
         // The comment as the flag word can describe it: at most 255
         // characters, its length in bits 7 to 14.
         const std::size_t length =
             t && t->hasComment() ? std::min(t->getCommentLength(), Max_Binary_Comment_Length) : 0;
         const unsigned short flags = GDFlags::withCommentSize(d.getGDFlags(), length);
         u16(flags);
-        if (flags & GDFlags::GDFlag_Has_Comment) buf.append(t->getComment(), length);
+        if (flags & GDFlags::GDFlag_Has_Comment) {
+            std::memcpy(p, t->getComment(), length);
+            p += length;
+        }
         for (const TokenStruct::Token_Id id :
              {TokenStruct::Type_Token, TokenStruct::Strike_Token, TokenStruct::Dip_Token, TokenStruct::Rake_Token,
               TokenStruct::Trend_Token, TokenStruct::Plunge_Token, TokenStruct::Slip_Token,
@@ -202,8 +216,9 @@ int Emitter::emitBinary(std::ostream& out) {
             // The token's five characters, NUL-padded.
             const char* text = t ? t->getToken(id) : "";
             const std::size_t n = boundedLength(text, 5);
-            buf.append(text, n);
-            buf.append(5 - n, '\0');
+            std::memcpy(p, text, n);
+            std::memset(p + n, 0, 5 - n);
+            p += 5;
         }
         u32(d.getAttributes());
         u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(d.getStationIndex())));
@@ -217,8 +232,8 @@ int Emitter::emitBinary(std::ostream& out) {
         f64(d.getY());
         f64(d.getZ());
         f64(d.md());
-        out.write(buf.data(), static_cast<std::streamsize>(buf.size()));
     }
+    flush();
     return out.good() ? 1 : Error::File_Write_Error;
 }
 

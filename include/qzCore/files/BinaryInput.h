@@ -84,8 +84,10 @@ protected:
     bool atEnd();
 
     std::array<char, 512> m_comment{};
+    // Bytes read ahead: m_buffer[m_pos, m_end) are still to be taken.
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
+    std::size_t m_end = 0;
 };
 
 /// "Quarzel_3.0": as 2.0 without the reserved bytes; X, Y, Z as doubles
