@@ -1,9 +1,22 @@
 // A dataset reading a file: the loop over its rows, each entered as a
 // record or reported with its line number; a binary file's own tables
 // translated into the dataset's.
+//
+// A long text file is read by two threads: one turns rows into values (the
+// parser and its state stay on it, so rows are parsed in order exactly as
+// on one thread), the calling thread enters them as records, links
+// stations and attributes and reports rejected rows, in file order.  Rows
+// travel between them in batches.  The first rows are read on the calling
+// thread alone, so a small file never starts a thread.
+#include <condition_variable>
+#include <exception>
 #include <istream>
 #include <list>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "qzCore/datasets/Data.h"
 #include "qzCore/errors/ErrorCodes.h"
@@ -13,6 +26,135 @@
 #include "qzCore/parsing/qzParser.h"
 
 namespace qzCore {
+
+namespace {
+
+// Rows read on the calling thread before a second one helps.
+constexpr std::size_t Rows_Before_Helper = 8192;
+// Rows handed over at a time, and how many batches circulate.
+constexpr std::size_t Batch_Rows = 8192;
+constexpr std::size_t Batches = 3;
+
+/// One row as the parser leaves it.
+struct ParsedRow {
+    int result = 0;
+    unsigned int line = 0;
+    DataStruct data;
+    TokenStruct tokens;
+    std::list<std::string> labels;
+    std::string station;
+    std::string text;
+};
+
+/// The parser's reading of a row: what the loop starts from.
+int parseRow(qzParser& parser, std::istream& in, bool binary, ParsedRow& row) {
+    row.data.reset();
+    row.tokens.reset();
+    row.labels.clear();
+    row.station.clear();
+    row.text.clear();
+    return row.result = parser.AutoFileParse(row.data, row.tokens, in, row.labels, row.station, binary, row.line,
+                                             row.text);
+}
+
+/// The end of the file or a failure of the stream or the parser: no row
+/// comes after it.
+bool endsReading(int r) {
+    return r == Error::Parsing_Incomplete || r == Error::Input_File_Error || r == Error::File_Parser_Failed;
+}
+
+/// Batches of parsed rows passed from the helper thread to the caller.
+class RowPipe {
+public:
+    struct Batch {
+        std::vector<ParsedRow> rows = std::vector<ParsedRow>(Batch_Rows);
+        std::size_t count = 0;
+        bool last = false;             // no batch follows
+        std::exception_ptr thrown;     // the parser threw after `count` rows
+    };
+
+    RowPipe() {
+        for (Batch& b : m_batches) m_free.push_back(&b);
+    }
+
+    /// The helper: parses rows into batches until the file ends, the
+    /// parser throws or the caller stops.
+    void produce(qzParser& parser, std::istream& in) {
+        for (;;) {
+            Batch* b = takeFree();
+            if (!b) return;  // stopped
+            b->count = 0;
+            b->last = false;
+            b->thrown = nullptr;
+            try {
+                while (b->count < Batch_Rows) {
+                    const int r = parseRow(parser, in, false, b->rows[b->count]);
+                    ++b->count;
+                    if (endsReading(r)) {
+                        b->last = true;
+                        break;
+                    }
+                }
+            } catch (...) {
+                b->thrown = std::current_exception();
+                b->last = true;
+            }
+            const bool last = b->last;
+            giveFull(b);
+            if (last) return;
+        }
+    }
+
+    /// The caller: the next batch in file order.
+    Batch* takeFull() {
+        std::unique_lock<std::mutex> lock(m_lock);
+        m_changed.wait(lock, [this] { return !m_full.empty(); });
+        Batch* b = m_full.front();
+        m_full.erase(m_full.begin());
+        return b;
+    }
+    void giveBack(Batch* b) {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_free.push_back(b);
+        }
+        m_changed.notify_all();
+    }
+    /// The caller needs no more rows: the helper ends at its next batch.
+    void stop() {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_stopped = true;
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    Batch* takeFree() {
+        std::unique_lock<std::mutex> lock(m_lock);
+        m_changed.wait(lock, [this] { return m_stopped || !m_free.empty(); });
+        if (m_stopped) return nullptr;
+        Batch* b = m_free.back();
+        m_free.pop_back();
+        return b;
+    }
+    void giveFull(Batch* b) {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_full.push_back(b);
+        }
+        m_changed.notify_all();
+    }
+
+    Batch m_batches[Batches];
+    std::vector<Batch*> m_free;
+    std::vector<Batch*> m_full;
+    bool m_stopped = false;
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+};
+
+}  // namespace
 
 int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& order, std::istream& in) {
     using O = qzIEColumnOptions;
@@ -34,47 +176,67 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
     const bool readAttributes = options.getIEOption(O::IE_Read_Attributes);
     const bool assignAttributes = !options.getIEOption(O::IE_Attribute_Link_2);
     const bool askAttributes = options.getIEOption(O::IE_Attribute_Link_1);
-
-    DataStruct data;
-    TokenStruct tokens;
-    std::list<std::string> labels;
     std::list<std::string> rejectedLabels;
-    std::string station;
-    std::string lineText;
-    unsigned int line = 0;
-    for (;;) {
-        data.reset();
-        tokens.reset();
-        labels.clear();
-        station.clear();
-        lineText.clear();
-        r = m_parser->AutoFileParse(data, tokens, in, labels, station, binary, line, lineText);
+
+    // Enters one parsed row, or reports it; a value when reading ends here.
+    auto enterRow = [&](ParsedRow& row) -> std::optional<int> {
+        int r = row.result;
         if (r == Error::Parsing_Incomplete) return 1;
         if (r == Error::Input_File_Error || r == Error::File_Parser_Failed) return r;
-        if (r > 0 && binary && !translate(map, data)) r = Error::Insert_Failed;
+        if (r > 0 && binary && !translate(map, row.data)) r = Error::Insert_Failed;
         if (r > 0) {
             bool appended = false;
-            if (!binary) r = attachStation(station.c_str(), data, appended);
+            if (!binary) r = attachStation(row.station.c_str(), row.data, appended);
             if (r > 0) {
-                r = insertData(data, tokens);
-                if (r < 0 && appended) uninitializeStationId(station.c_str());
+                r = insertData(row.data, row.tokens);
+                if (r < 0 && appended) uninitializeStationId(row.station.c_str());
                 // No reference left: nothing more can be entered.
                 if (r == Error::Insert_Failed && m_nextReference >= Max_Data_Reference) return r;
             }
             if (r > 0) {
-                if (readAttributes && !labels.empty()) {
-                    linkAttributesToCurrent(labels, rejectedLabels, assignAttributes, askAttributes);
+                if (readAttributes && !row.labels.empty()) {
+                    linkAttributesToCurrent(row.labels, rejectedLabels, assignAttributes, askAttributes);
                 }
-                continue;
+                return std::nullopt;
             }
         }
-        if (r == Error::Null_Input_Line) continue;
+        if (r == Error::Null_Input_Line) return std::nullopt;
         if (report) {
             ErrorReport e;
-            e.Init(r, line, lineText.c_str());
+            e.Init(r, row.line, row.text.c_str());
             m_errors->reportError(e);
         }
         if (m_errors && m_errors->isFatal(r)) return r;
+        return std::nullopt;
+    };
+
+    // The first rows, and every row of a binary file, on this thread.
+    ParsedRow row;
+    for (std::size_t n = 0; binary || n < Rows_Before_Helper; ++n) {
+        parseRow(*m_parser, in, binary, row);
+        if (const std::optional<int> end = enterRow(row)) return *end;
+    }
+
+    // The rest with a helper thread parsing ahead.
+    RowPipe pipe;
+    std::thread helper([&] { pipe.produce(*m_parser, in); });
+    struct Join {
+        RowPipe& pipe;
+        std::thread& helper;
+        ~Join() {
+            pipe.stop();
+            helper.join();
+        }
+    } join{pipe, helper};
+    for (;;) {
+        RowPipe::Batch* b = pipe.takeFull();
+        for (std::size_t i = 0; i < b->count; ++i) {
+            if (const std::optional<int> end = enterRow(b->rows[i])) return *end;
+        }
+        if (b->thrown) std::rethrow_exception(b->thrown);
+        // A batch always ends with the row that ended reading.
+        if (b->last) return 1;
+        pipe.giveBack(b);
     }
 }
 

@@ -1,10 +1,11 @@
 #include "qzCore/files/ReadFile.h"
 
-#include <sstream>
+#include <istream>
 
 #include "qzCore/datasets/DataManager.h"
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/IEOptions.h"
+#include "qzCore/shared/TextView.h"
 
 namespace qzCore {
 
@@ -30,7 +31,9 @@ ReadOutcome readIntoNewDataset(DataManager& manager, const std::string& name, st
     }
     const qzIEDataTypeOptions types;
     const qzIEDataTypeOrder order(types, options);
-    std::istringstream in(content);
+    // The text read where it lies, without a copy into a string stream.
+    TextView view(content);
+    std::istream in(&view);
     try {
         out.code = manager.addData(id, options, order, in);
     } catch (int code) {

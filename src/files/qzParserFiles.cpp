@@ -42,7 +42,8 @@ qzParser::qzParser(const qzParser& o)
       m_dipDirectionBlock(o.m_dipDirectionBlock),
       columnOptions(cloneOf(o.columnOptions)),
       typeOrder(cloneOf(o.typeOrder)),
-      tokenList(cloneOf(o.tokenList)) {}
+      tokenList(cloneOf(o.tokenList)),
+      m_columnOf(o.m_columnOf) {}
 
 qzParser& qzParser::operator=(const qzParser& o) {
     if (this != &o) {
@@ -56,6 +57,7 @@ qzParser& qzParser::operator=(const qzParser& o) {
         std::swap(columnOptions, copy.columnOptions);
         std::swap(typeOrder, copy.typeOrder);
         std::swap(tokenList, copy.tokenList);
+        m_columnOf = o.m_columnOf;
     }
     return *this;
 }
@@ -71,6 +73,10 @@ int qzParser::Initialize(const qzIEColumnOptions& options, const qzIEDataTypeOrd
         return Error::File_Parser_Failed;
     }
     fileParser->init(options, in);
+    for (int t = 0; t < qzIEDataTypeOptions::Num_Data_Types; ++t) {
+        const int c = typeOrder->getOrderIndex(t);
+        m_columnOf[std::size_t(t)] = c >= 0 && std::size_t(c) < tokenList->capacity() ? c : -1;
+    }
     return 1;
 }
 

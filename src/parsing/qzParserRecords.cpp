@@ -296,12 +296,10 @@ int qzParser::VerifyTokens(const TokenStruct& tokens) const {
 
 int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes,
                          std::string& stationId) {
-    const std::size_t capacity = tokenList->capacity();
+    const qzTokenList& cells = *tokenList;
     auto column = [&](int type) -> const std::string* {
-        const int c = typeOrder->getOrderIndex(type);
-        if (c < 0 || static_cast<std::size_t>(c) >= capacity) return nullptr;
-        const std::string& s = (*tokenList)[static_cast<std::size_t>(c)].str();
-        return s.empty() ? nullptr : &s;
+        const int c = m_columnOf[static_cast<std::size_t>(type)];
+        return c < 0 ? nullptr : cells.textAt(static_cast<std::size_t>(c));
     };
     static const struct {
         int type;

@@ -1,9 +1,13 @@
 #include "qzCore/shared/FileParser.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <istream>
 #include <limits>
+#include <typeinfo>
+
+#include "qzCore/shared/TextView.h"
 
 namespace qzCore {
 
@@ -44,11 +48,53 @@ bool FileParser::grabLine(std::istream& in) {
     m_line[0] = '\0';
     if (!in.good()) return false;
     char* const raw = m_line.data();
+    std::size_t n = 0;
+    std::streambuf* buffer = in.rdbuf();
+    if (buffer && typeid(*buffer) == typeid(TextView)) {
+        TextView* view = static_cast<TextView*>(buffer);
+        // Text in memory: the line found and copied at once, with the
+        // stream left exactly as getline below would leave it.
+        const char* p = view->next();
+        const std::size_t left = static_cast<std::size_t>(view->end() - p);
+        const std::size_t store = m_line.size() - 1;
+        // Rows are a few dozen characters: a plain scan beats a library
+        // call set up for long buffers.
+        const char* const limit = p + std::min(left, store + 1);
+        const char* end = p;
+        while (end != limit && *end != '\n') ++end;
+        if (end != limit) {
+            n = static_cast<std::size_t>(end - p);
+            std::memcpy(raw, p, n);
+            view->skip(n + 1);
+        } else if (left <= store) {
+            if (left == 0) {
+                in.setstate(std::ios::eofbit | std::ios::failbit);
+                return false;
+            }
+            n = left;
+            std::memcpy(raw, p, n);
+            view->skip(n);
+            in.setstate(std::ios::eofbit);
+        } else {
+            // Too long: the rest of it is dropped.
+            n = store;
+            std::memcpy(raw, p, n);
+            const void* next = std::memchr(p + store, '\n', left - store);
+            if (next) {
+                view->skip(static_cast<std::size_t>(static_cast<const char*>(next) - p) + 1);
+            } else {
+                view->skip(left);
+                in.setstate(std::ios::eofbit);
+            }
+            m_tooLong = true;
+        }
+        return takeLine(n);
+    }
     in.getline(raw, static_cast<std::streamsize>(m_line.size()));
     const auto got = static_cast<std::size_t>(in.gcount());
     // The length from the count of what was taken, not from the first NUL:
     // a NUL inside a line must not cut it.
-    std::size_t n = got;
+    n = got;
     if (in.fail()) {
         if (got == 0) return false;  // nothing left, or a stream error
         // The line did not fit: drop the rest of it.
@@ -58,6 +104,11 @@ bool FileParser::grabLine(std::istream& in) {
     } else if (!in.eof()) {
         --n;  // the line end taken with it
     }
+    return takeLine(n);
+}
+
+bool FileParser::takeLine(std::size_t n) {
+    char* const raw = m_line.data();
     const char* start = raw;
     if (m_linesRead == 0 && n >= 3 && static_cast<unsigned char>(start[0]) == 0xEF &&
         static_cast<unsigned char>(start[1]) == 0xBB && static_cast<unsigned char>(start[2]) == 0xBF) {
@@ -72,7 +123,9 @@ bool FileParser::grabLine(std::istream& in) {
     if (start != raw) std::memmove(raw, start, n);
     m_line[n] = '\0';
     m_length = n;
-    m_hasNul = std::memchr(m_line.data(), '\0', n) != nullptr;
+    bool nul = false;
+    for (std::size_t i = 0; i < n; ++i) nul |= m_line[i] == '\0';
+    m_hasNul = nul;
     ++m_linesRead;
     return true;
 }

@@ -187,6 +187,9 @@ private:
     std::unique_ptr<qzIEColumnOptions> columnOptions;
     std::unique_ptr<qzIEDataTypeOrder> typeOrder;
     std::unique_ptr<qzTokenList> tokenList;
+    /// The column of each data type from typeOrder, -1 where it has none
+    /// the token list can hold (set by Initialize, read for every row).
+    std::array<int, qzIEDataTypeOptions::Num_Data_Types> m_columnOf{};
 };
 
 }  // namespace qzCore

@@ -74,6 +74,12 @@ protected:
     bool isDelimiter(char c) const;
 
 private:
+    /// Finishes the `n` characters grabLine put in the buffer: a byte-order
+    /// mark at the start of the file and a carriage return at the end go,
+    /// the length is bounded, NUL bytes noted.
+    bool takeLine(std::size_t n);
+
+private:
     /// isDelimiter from the table init builds.
     bool delimiter(char c) const { return m_delimiterByte[static_cast<unsigned char>(c)]; }
 

@@ -76,6 +76,13 @@ public:
     bool set(std::size_t index, const std::string& text);
     bool set(std::size_t index, const char* text);
     bool set(std::size_t index, const char* text, std::size_t length);
+    /// The text of column `index`, or null when it is void or beyond the
+    /// capacity.
+    const std::string* textAt(std::size_t index) const {
+        if (index >= m_used) return nullptr;
+        const std::string& s = m_tokens[index].str();
+        return s.empty() ? nullptr : &s;
+    }
     /// Number of tokens that are not void.
     std::size_t numNonVoidTokens() const;
 
