@@ -38,7 +38,7 @@ constexpr std::size_t Slab_Size = 64 * 1024;
 // own and marked for transparent huge pages: a million records then cost
 // a few dozen page faults rather than tens of thousands.
 constexpr std::size_t Large_Slab_Size = 2 * 1024 * 1024;
-constexpr std::size_t Large_Slabs_After = 16 * 1024 * 1024;
+constexpr std::size_t Large_Slabs_After = 4 * 1024 * 1024;
 
 struct Slab {
     char* at;

@@ -7,7 +7,7 @@
 // allocator.  The record classes therefore take their memory from this
 // pool: blocks of a few fixed sizes (multiples of 8 bytes up to
 // `Max_Pooled_Size`) carved in order from slabs (64 KiB from the heap; once
-// the pool holds 16 MiB, 2 MiB mapped for transparent huge pages, which
+// the pool holds 4 MiB, 2 MiB mapped for transparent huge pages, which
 // spares a large file tens of thousands of page faults), so the parts of
 // consecutive records lie side by side, and freed blocks kept on per-thread
 // lists for the next record of their size.
