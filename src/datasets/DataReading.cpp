@@ -2,7 +2,7 @@
 // record or reported with its line number; a binary file's own tables
 // translated into the dataset's.
 //
-// A long text file is read by two threads: one turns rows into values (the
+// A long file is read by two threads: one turns rows into values (the
 // parser and its state stay on it, so rows are parsed in order exactly as
 // on one thread), the calling thread enters them as records, links
 // stations and attributes and reports rejected rows, in file order.  Rows
@@ -46,15 +46,19 @@ struct ParsedRow {
     std::string text;
 };
 
-/// The parser's reading of a row: what the loop starts from.
-int parseRow(qzParser& parser, std::istream& in, bool binary, ParsedRow& row) {
+/// The parser's reading of a row: what the loop starts from.  `line` goes
+/// on from row to row: the parser counts the records of a binary file on
+/// from it (a text file's rows carry their own line numbers).
+int parseRow(qzParser& parser, std::istream& in, bool binary, unsigned int& line, ParsedRow& row) {
     row.data.reset();
     row.tokens.reset();
     row.labels.clear();
     row.station.clear();
     row.text.clear();
-    return row.result = parser.AutoFileParse(row.data, row.tokens, in, row.labels, row.station, binary, row.line,
-                                             row.text);
+    row.line = line;
+    row.result = parser.AutoFileParse(row.data, row.tokens, in, row.labels, row.station, binary, row.line, row.text);
+    line = row.line;
+    return row.result;
 }
 
 /// The end of the file or a failure of the stream or the parser: no row
@@ -79,7 +83,7 @@ public:
 
     /// The helper: parses rows into batches until the file ends, the
     /// parser throws or the caller stops.
-    void produce(qzParser& parser, std::istream& in) {
+    void produce(qzParser& parser, std::istream& in, bool binary, unsigned int line) {
         for (;;) {
             Batch* b = takeFree();
             if (!b) return;  // stopped
@@ -88,7 +92,7 @@ public:
             b->thrown = nullptr;
             try {
                 while (b->count < Batch_Rows) {
-                    const int r = parseRow(parser, in, false, b->rows[b->count]);
+                    const int r = parseRow(parser, in, binary, line, b->rows[b->count]);
                     ++b->count;
                     if (endsReading(r)) {
                         b->last = true;
@@ -210,16 +214,17 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
         return std::nullopt;
     };
 
-    // The first rows, and every row of a binary file, on this thread.
+    // The first rows on this thread.
     ParsedRow row;
-    for (std::size_t n = 0; binary || n < Rows_Before_Helper; ++n) {
-        parseRow(*m_parser, in, binary, row);
+    unsigned int line = 0;
+    for (std::size_t n = 0; n < Rows_Before_Helper; ++n) {
+        parseRow(*m_parser, in, binary, line, row);
         if (const std::optional<int> end = enterRow(row)) return *end;
     }
 
     // The rest with a helper thread parsing ahead.
     RowPipe pipe;
-    std::thread helper([&] { pipe.produce(*m_parser, in); });
+    std::thread helper([&, line] { pipe.produce(*m_parser, in, binary, line); });
     struct Join {
         RowPipe& pipe;
         std::thread& helper;

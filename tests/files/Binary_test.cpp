@@ -4,6 +4,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -378,6 +379,57 @@ TEST_F(BinaryFile, OverlongStationIdsAreNotWrittenCut) {
     Emitter e(src, src.getDataList(), qzIEDataTypeOrder(qzIEDataTypeOptions(), o), o, qzIEDataTypeOptions(), true);
     EXPECT_EQ(e.emit(out), Error::File_Write_Error);
     EXPECT_TRUE(out.str().empty());
+}
+
+TEST_F(BinaryFile, ManyRecordsReadBackWholeInOrderWithRejectsWhereTheyStand) {
+    // Far more records than are read before the second thread joins in:
+    // every record back in its place, with its station and attributes, and
+    // the records with a value out of range reported by their number.
+    Data src(ComplexFileName("src"), &errors, 9);
+    src.createAttribute("Granite");
+    src.createAttribute("Basalt");
+    std::vector<unsigned int> bad;
+    for (int i = 0; i < 25000; ++i) {
+        DataStruct d;
+        d.setGDType(i % 2 ? K::GDType_Plane : K::GDType_Line);
+        const int a = (i * 7) % 360, b = (i % 997 == 500) ? 95 : (i * 13) % 91;  // 95: out of range
+        if (i % 2) {
+            d.setStrike(a);
+            d.setDip(b);
+        } else {
+            d.setTrend(a);
+            d.setPlunge(b);
+        }
+        d.setAttributes(std::uint32_t(i % 3));
+        if (i % 5) src.initStationId(("BH-" + std::to_string(i % 5)).c_str(), d);
+        TokenStruct t;
+        if (i % 4 == 0) t.setComment("row " + std::to_string(i));
+        ASSERT_EQ(src.insertData(d, t), 1);
+        if (b == 95) bad.push_back(unsigned(i + 1));
+    }
+    ASSERT_EQ(read(write(src), data), 1);
+    ASSERT_EQ(data.getNumData(), src.getNumData() - int(bad.size()));
+    std::vector<unsigned int> reported;
+    for (const RejectedLine& r : errors.getRejectedLines()) reported.push_back(r.line);
+    EXPECT_EQ(reported, bad);
+    int j = 0;
+    for (int i = 0; i < src.getNumData(); ++i) {
+        const GeoData& a = *src.getSpecificData(unsigned(i));
+        if (a.data()->getDip() == 95 || a.data()->getPlunge() == 95) continue;
+        const GeoData& b = *data.getSpecificData(unsigned(j++));
+        DataStruct da, db;
+        TokenStruct ta, tb;
+        a.get(da);
+        b.get(db);
+        a.get(ta);
+        b.get(tb);
+        ASSERT_TRUE(da == db) << i;
+        ASSERT_EQ(ta, tb) << i;
+        std::string sa, sb;
+        src.getStationIdFromIndex(da.getStationIndex(), sa);
+        data.getStationIdFromIndex(db.getStationIndex(), sb);
+        ASSERT_EQ(sa, sb) << i;
+    }
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ public:
     ///   stream fails, -37 when no reference is left (rows read so far
     ///   stay), or the code of Initialize.  @throw the codes the header
     ///   readers raise (-31, -60, ...).
-    /// Past its first few thousand rows a text file is parsed ahead on a
+    /// Past its first few thousand rows a file is parsed ahead on a
     /// second thread while this one enters the records (in file order,
     /// with the same reports); the stream is then read ahead of the row
     /// that ended reading.  Host callbacks run on the calling thread.
