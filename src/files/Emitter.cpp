@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <memory>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "qzCore/datasets/Data.h"
@@ -13,9 +16,17 @@
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
 
+#include "BinaryRecord.h"
+
 namespace qzCore {
 
 namespace {
+
+// The two chunks of records put together at a time.
+struct Chunks {
+    std::unique_ptr<char[]> room[2];
+    std::size_t size[2] = {0, 0};
+};
 
 using O = qzIEColumnOptions;
 using K = GDTypes;
@@ -169,71 +180,51 @@ int Emitter::emitBinary(std::ostream& out) {
     }
     if (!out.good()) return Error::File_Write_Error;
 
-    // Records are put together byte by byte (little-endian whatever the
-    // machine) in a batch written when it fills.
-    constexpr std::size_t Batch = 1 << 16;
-    constexpr std::size_t Largest_Record = 2 + Max_Binary_Comment_Length + 8 * 5 + 4 + 2 + 5 * 4 + 2 + 4 + 4 + 4 * 8;
-    std::vector<char> batch(Batch + Largest_Record);
-    char* p = batch.data();
-    auto u16 = [&p](std::uint16_t v) {
-        p[0] = char(v & 0xFF);
-        p[1] = char(v >> 8);
-        p += 2;
-    };
-    auto u32 = [&p](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) p[i] = char((v >> (8 * i)) & 0xFF);
-        p += 4;
-    };
-    auto f64 = [&p](double v) {
-        std::uint64_t u = 0;
-        std::memcpy(&u, &v, sizeof u);
-        for (int i = 0; i < 8; ++i) p[i] = char((u >> (8 * i)) & 0xFF);
-        p += 8;
-    };
-    auto flush = [&] {
-        out.write(batch.data(), static_cast<std::streamsize>(p - batch.data()));
-        p = batch.data();
-    };
-    for (const GeoData* g : m_records) {
-        if (!g || !g->data()) continue;
-        const LightweightDataStruct& d = *g->data();
-        const LightweightTokenStruct* t = g->tokens();
-        if (std::size_t(p - batch.data()) >= Batch) flush();
-        // The comment as the flag word can describe it: at most 255
-        // characters, its length in bits 7 to 14.
-        const std::size_t length =
-            t && t->hasComment() ? std::min(t->getCommentLength(), Max_Binary_Comment_Length) : 0;
-        const unsigned short flags = GDFlags::withCommentSize(d.getGDFlags(), length);
-        u16(flags);
-        if (flags & GDFlags::GDFlag_Has_Comment) {
-            std::memcpy(p, t->getComment(), length);
-            p += length;
+    // Records are put together in chunks and written a chunk at a time.
+    // Past two chunks, a helper thread puts every other chunk together
+    // while this thread does its own and writes both in order.
+    static_assert(Max_Binary_Comment_Length == Binary_Comment_Room, "one comment limit");
+    constexpr std::size_t Chunk = 8192;
+    const std::size_t count = m_records.size();
+    Chunks buffers;
+    auto put = [this, &buffers](std::size_t from, std::size_t to, int which) {
+        std::unique_ptr<char[]>& room = buffers.room[which];
+        if (!room) room.reset(new char[Chunk * Max_Binary_Record_Size]);
+        char* p = room.get();
+        for (std::size_t i = from; i < to; ++i) {
+            if (const GeoData* g = m_records[i]) p += putBinaryRecord(*g, p);
         }
-        for (const TokenStruct::Token_Id id :
-             {TokenStruct::Type_Token, TokenStruct::Strike_Token, TokenStruct::Dip_Token, TokenStruct::Rake_Token,
-              TokenStruct::Trend_Token, TokenStruct::Plunge_Token, TokenStruct::Slip_Token,
-              TokenStruct::Confidence_Token}) {
-            // The token's five characters, NUL-padded.
-            const char* text = t ? t->getToken(id) : "";
-            const std::size_t n = boundedLength(text, 5);
-            std::memcpy(p, text, n);
-            std::memset(p + n, 0, 5 - n);
-            p += 5;
+        buffers.size[which] = std::size_t(p - room.get());
+    };
+    auto write = [&out, &buffers](int which) {
+        out.write(buffers.room[which].get(), static_cast<std::streamsize>(buffers.size[which]));
+    };
+    for (std::size_t start = 0; start < count; start += 2 * Chunk) {
+        const std::size_t middle = std::min(count, start + Chunk), end = std::min(count, start + 2 * Chunk);
+        if (middle == end) {
+            put(start, middle, 0);
+            write(0);
+            break;
         }
-        u32(d.getAttributes());
-        u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(d.getStationIndex())));
-        for (const int v : {d.getStrike(), d.getDip(), d.getRake(), d.getTrend(), d.getPlunge()}) {
-            u32(static_cast<std::uint32_t>(v));
+        std::exception_ptr thrown;
+        std::thread helper([&] {
+            try {
+                put(middle, end, 1);
+            } catch (...) {
+                thrown = std::current_exception();
+            }
+        });
+        try {
+            put(start, middle, 0);
+            write(0);
+        } catch (...) {
+            helper.join();
+            throw;
         }
-        u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(d.getSlip())));
-        u32(static_cast<std::uint32_t>(d.getConf()));
-        u32(static_cast<unsigned char>(d.getGDType()));
-        f64(d.getX());
-        f64(d.getY());
-        f64(d.getZ());
-        f64(d.md());
+        helper.join();
+        if (thrown) std::rethrow_exception(thrown);
+        write(1);
     }
-    flush();
     return out.good() ? 1 : Error::File_Write_Error;
 }
 

@@ -432,5 +432,42 @@ TEST_F(BinaryFile, ManyRecordsReadBackWholeInOrderWithRejectsWhereTheyStand) {
     }
 }
 
+
+TEST_F(BinaryFile, ALargeDatasetIsWrittenAsItsRecordsOneByOne) {
+    // Written in chunks, part of them on a second thread: the file must be
+    // the header and then each record exactly as it is written alone, in
+    // order, none lost or doubled at a chunk's edge.
+    Data big(ComplexFileName("big"), &errors, 9);
+    const int n = 3 * 8192 + 17;
+    std::string records;
+    std::string header;
+    for (int i = 0; i < n; ++i) {
+        DataStruct d;
+        d.setGDType(i % 2 ? K::GDType_Plane : K::GDType_Line);
+        if (i % 2) {
+            d.setStrike(i % 360);
+            d.setDip(i % 91);
+        } else {
+            d.setTrend(i % 360);
+            d.setPlunge(i % 91);
+        }
+        TokenStruct t;
+        if (i % 3 == 0) t.setComment("no " + std::to_string(i));
+        ASSERT_EQ(big.insertData(d, t), 1);
+        Data one(ComplexFileName("one"), &errors, 10);
+        ASSERT_EQ(one.insertData(d, t), 1);
+        const std::string alone = write(one);
+        if (i == 0) {
+            Data none(ComplexFileName("none"), &errors, 11);
+            header = write(none);
+        }
+        ASSERT_EQ(alone.compare(0, header.size(), header), 0);
+        records += alone.substr(header.size());
+    }
+    const std::string file = write(big);
+    EXPECT_EQ(file.size(), header.size() + records.size());
+    EXPECT_TRUE(file == header + records);
+}
+
 }  // namespace
 }  // namespace qzCore
