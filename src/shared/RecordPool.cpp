@@ -108,6 +108,24 @@ struct Cache {
 };
 thread_local Cache t_cache{};
 
+// The same, reached in one load.  Linked into a shared object (the Python
+// module) t_cache is found through the dynamic linker on every access;
+// this pointer sits in the initial block of thread storage (8 bytes of the
+// room the C library keeps for such modules) and is set on first use.
+#if defined(__GNUC__)
+__attribute__((tls_model("initial-exec")))
+#endif
+thread_local Cache* t_fast = nullptr;
+
+Cache& cache() {
+    Cache* c = t_fast;
+    if (!c) {
+        c = &t_cache;
+        t_fast = c;
+    }
+    return *c;
+}
+
 // Hands the thread's free blocks to the depot when the thread ends.
 struct Retirement {
     bool armed = false;
@@ -155,7 +173,7 @@ Slab takeSlab(Depot& d) {
 }
 
 void* refill(std::size_t c) {
-    Cache& k = t_cache;
+    Cache& k = cache();
     const std::size_t size = c * Granule;
     Depot& d = depot();
     std::lock_guard<std::mutex> guard(d.lock);
@@ -194,7 +212,7 @@ void* refill(std::size_t c) {
 void* recordAllocate(std::size_t size) {
     if (size > Max_Pooled_Size) return ::operator new(size);
     const std::size_t c = size == 0 ? 1 : (size + Granule - 1) / Granule;
-    Cache& k = t_cache;
+    Cache& k = cache();
     if (FreeBlock* b = k.free[c]) {
         k.free[c] = b->next;
         --k.count[c];
@@ -216,7 +234,7 @@ void recordDeallocate(void* block, std::size_t size) noexcept {
         return;
     }
     const std::size_t c = size == 0 ? 1 : (size + Granule - 1) / Granule;
-    Cache& k = t_cache;
+    Cache& k = cache();
     auto* f = static_cast<FreeBlock*>(block);
     if (k.retired) {
         Depot& d = depot();
