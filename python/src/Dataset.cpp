@@ -2,7 +2,6 @@
 // arrays, building a dataset from arrays, writing any format qz writes.
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <limits>
 #include <sstream>
 
@@ -83,11 +82,9 @@ void readInto(Dataset& ds, const std::string& name, std::string content, const p
 }
 
 std::string fileContent(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) raise(qzCore::Error::File_Read_Error, "cannot open '" + path + "'");
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
+    std::string content;
+    if (!qzCore::readFileBytes(path, content)) raise(qzCore::Error::File_Read_Error, "cannot open '" + path + "'");
+    return content;
 }
 
 Dataset& opened(const DatasetPtr& ds) {

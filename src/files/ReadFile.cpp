@@ -1,6 +1,9 @@
 #include "qzCore/files/ReadFile.h"
 
+#include <fstream>
+#include <iostream>
 #include <istream>
+#include <sstream>
 
 #include "qzCore/datasets/DataManager.h"
 #include "qzCore/errors/ErrorCodes.h"
@@ -8,6 +11,37 @@
 #include "qzCore/shared/TextView.h"
 
 namespace qzCore {
+
+bool readFileBytes(const std::string& path, std::string& content) {
+    content.clear();
+    std::ostringstream all;
+    if (path == "-") {
+        all << std::cin.rdbuf();
+        content = all.str();
+        return !std::cin.bad();
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    // A regular file says its size: one read, no growing buffer.
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0 && in) {
+        content.resize(static_cast<std::size_t>(size));
+        in.read(content.data(), size);
+        if (in.gcount() == size && in.peek() == std::char_traits<char>::eof()) return true;
+        // The file changed under us: read it as it comes.
+        in.clear();
+        in.seekg(0, std::ios::beg);
+        content.clear();
+    } else {
+        in.clear();
+        in.seekg(0, std::ios::beg);
+    }
+    all << in.rdbuf();
+    content = all.str();
+    return !in.bad();
+}
 
 ReadOutcome readIntoNewDataset(DataManager& manager, const std::string& name, std::string content,
                                const LayoutChoices& given, unsigned char& id) {

@@ -2,7 +2,6 @@
 // from the file's name and first lines (qzCore::guessFileLayout).
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -70,19 +69,6 @@ void addInputOptions(CLI::App* cmd, LoadOptions& opts) {
 }
 
 namespace {
-
-bool readAll(const std::string& name, std::string& content) {
-    std::ostringstream all;
-    if (name == "-") {
-        all << std::cin.rdbuf();
-    } else {
-        std::ifstream in(name, std::ios::binary);
-        if (!in) return false;
-        all << in.rdbuf();
-    }
-    content = all.str();
-    return true;
-}
 
 FileFormat formatOf(const std::string& f) {
     if (f == "text") return FileFormat::Text;
@@ -152,7 +138,7 @@ void tellLayout(const std::string& name, const qzCore::FileLayout& layout, const
 
 bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, unsigned char& id) {
     std::string content;
-    if (!readAll(name, content)) {
+    if (!qzCore::readFileBytes(name, content)) {
         std::cerr << "qz: cannot open '" << name << "'\n";
         return false;
     }

@@ -23,6 +23,11 @@ struct ReadOutcome {
     bool utf16 = false;
 };
 
+/// The bytes of the file `path` ("-": standard input) into `content`, in
+/// one read where the size is known (a regular file), else as they come.
+/// False when the file cannot be opened or read.
+bool readFileBytes(const std::string& path, std::string& content);
+
 /// Reads `content`, the bytes of the file `name` (its extension helps
 /// guess the format), into a new dataset of `manager`, named `name`; its id
 /// in `id`.  Rejected rows go to the manager's error report, with their
