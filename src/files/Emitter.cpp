@@ -2,10 +2,12 @@
 #include "qzCore/files/Emitter.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -22,10 +24,84 @@ namespace qzCore {
 
 namespace {
 
-// The two chunks of records put together at a time.
-struct Chunks {
-    std::unique_ptr<char[]> room[2];
-    std::size_t size[2] = {0, 0};
+// Records a chunk of the binary writer holds.
+constexpr std::size_t Binary_Chunk_Records = 8192;
+
+// A chunk of records put together.
+struct ChunkBuffer {
+    std::unique_ptr<char[]> room;
+    std::size_t size = 0;
+};
+
+// The chunks a helper thread puts together ahead of the writer: slot
+// (chunk % Slots) holds a chunk until the writer has written it.
+class ChunkRing {
+public:
+    static constexpr std::size_t Slots = 4;
+
+    /// Chunks the writing thread puts together itself: one in three.
+    static bool mine(std::size_t chunk) { return chunk % 3 == 0; }
+
+    /// The helper: every chunk not the writer's, in order.
+    template <typename Put>
+    void run(std::size_t chunks, Put& put) {
+        for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
+            if (mine(chunk)) continue;
+            Slot& s = m_slots[chunk % Slots];
+            {
+                std::unique_lock<std::mutex> lock(m_lock);
+                m_changed.wait(lock, [&] { return m_stopped || s.state == Free; });
+                if (m_stopped) return;
+            }
+            try {
+                put(chunk, s.buffer);
+            } catch (...) {
+                s.thrown = std::current_exception();
+            }
+            {
+                std::lock_guard<std::mutex> lock(m_lock);
+                s.chunk = chunk;
+                s.state = Ready;
+            }
+            m_changed.notify_all();
+            if (s.thrown) return;
+        }
+    }
+    /// The writer: chunk `chunk` once it is ready.
+    const ChunkBuffer& take(std::size_t chunk) {
+        Slot& s = m_slots[chunk % Slots];
+        std::unique_lock<std::mutex> lock(m_lock);
+        m_changed.wait(lock, [&] { return s.state == Ready && s.chunk == chunk; });
+        if (s.thrown) std::rethrow_exception(s.thrown);
+        return s.buffer;
+    }
+    void giveBack(std::size_t chunk) {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_slots[chunk % Slots].state = Free;
+        }
+        m_changed.notify_all();
+    }
+    void stop() {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_stopped = true;
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    enum State { Free, Ready };
+    struct Slot {
+        ChunkBuffer buffer;
+        std::size_t chunk = 0;
+        State state = Free;
+        std::exception_ptr thrown;
+    };
+    Slot m_slots[Slots];
+    bool m_stopped = false;
+    std::mutex m_lock;
+    std::condition_variable m_changed;
 };
 
 using O = qzIEColumnOptions;
@@ -180,50 +256,52 @@ int Emitter::emitBinary(std::ostream& out) {
     }
     if (!out.good()) return Error::File_Write_Error;
 
-    // Records are put together in chunks and written a chunk at a time.
-    // Past two chunks, a helper thread puts every other chunk together
-    // while this thread does its own and writes both in order.
+    // Records are put together in chunks and written a chunk at a time, in
+    // order.  Past the first chunk a helper thread puts two chunks of every
+    // three together, ahead, while this thread does the third and writes
+    // them all (writing being its share of the work).
     static_assert(Max_Binary_Comment_Length == Binary_Comment_Room, "one comment limit");
-    constexpr std::size_t Chunk = 8192;
     const std::size_t count = m_records.size();
-    Chunks buffers;
-    auto put = [this, &buffers](std::size_t from, std::size_t to, int which) {
-        std::unique_ptr<char[]>& room = buffers.room[which];
-        if (!room) room.reset(new char[Chunk * Max_Binary_Record_Size]);
-        char* p = room.get();
-        for (std::size_t i = from; i < to; ++i) {
+    const std::size_t chunks = (count + Binary_Chunk_Records - 1) / Binary_Chunk_Records;
+    auto put = [this, count](std::size_t chunk, ChunkBuffer& into) {
+        if (!into.room) into.room.reset(new char[Binary_Chunk_Records * Max_Binary_Record_Size]);
+        char* p = into.room.get();
+        const std::size_t end = std::min(count, (chunk + 1) * Binary_Chunk_Records);
+        for (std::size_t i = chunk * Binary_Chunk_Records; i < end; ++i) {
             if (const GeoData* g = m_records[i]) p += putBinaryRecord(*g, p);
         }
-        buffers.size[which] = std::size_t(p - room.get());
+        into.size = std::size_t(p - into.room.get());
     };
-    auto write = [&out, &buffers](int which) {
-        out.write(buffers.room[which].get(), static_cast<std::streamsize>(buffers.size[which]));
+    auto write = [&out](const ChunkBuffer& b) {
+        out.write(b.room.get(), static_cast<std::streamsize>(b.size));
     };
-    for (std::size_t start = 0; start < count; start += 2 * Chunk) {
-        const std::size_t middle = std::min(count, start + Chunk), end = std::min(count, start + 2 * Chunk);
-        if (middle == end) {
-            put(start, middle, 0);
-            write(0);
-            break;
+    ChunkBuffer own;
+    if (chunks <= 1) {
+        if (chunks == 1) {
+            put(0, own);
+            write(own);
         }
-        std::exception_ptr thrown;
-        std::thread helper([&] {
-            try {
-                put(middle, end, 1);
-            } catch (...) {
-                thrown = std::current_exception();
-            }
-        });
-        try {
-            put(start, middle, 0);
-            write(0);
-        } catch (...) {
+        return out.good() ? 1 : Error::File_Write_Error;
+    }
+    ChunkRing ring;
+    std::thread helper([&] { ring.run(chunks, put); });
+    struct Join {
+        ChunkRing& ring;
+        std::thread& helper;
+        ~Join() {
+            ring.stop();
             helper.join();
-            throw;
         }
-        helper.join();
-        if (thrown) std::rethrow_exception(thrown);
-        write(1);
+    } join{ring, helper};
+    for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
+        if (ChunkRing::mine(chunk)) {
+            put(chunk, own);
+            write(own);
+        } else {
+            const ChunkBuffer& b = ring.take(chunk);
+            write(b);
+            ring.giveBack(chunk);
+        }
     }
     return out.good() ? 1 : Error::File_Write_Error;
 }
