@@ -66,6 +66,7 @@
 #include "qzCore/shared/Points.h"
 #include "qzCore/shared/RecordPool.h"
 #include "qzCore/shared/RecordingPort.h"
+#include "qzCore/shared/TextView.h"
 #include "qzCore/shared/Token.h"
 #include "qzCore/shared/ieOptions.h"
 #include "qzCore/shared/krtError.h"

@@ -22,8 +22,10 @@ std::unique_ptr<T> cloneOf(const std::unique_ptr<T>& p) {
 
 /// A line whose first character other than a blank is '#'.
 bool isCommentLine(const std::string& line) {
-    const auto first = line.find_first_not_of(" \t");
-    return first != std::string::npos && line[first] == '#';
+    for (const char c : line) {
+        if (c != ' ' && c != '\t') return c == '#';
+    }
+    return false;
 }
 
 }  // namespace
