@@ -39,6 +39,11 @@ constexpr std::size_t Slab_Size = 64 * 1024;
 // a few dozen page faults rather than tens of thousands.
 constexpr std::size_t Large_Slab_Size = 2 * 1024 * 1024;
 constexpr std::size_t Large_Slabs_After = 4 * 1024 * 1024;
+// A thread's free list of one size goes to the depot when it holds this
+// many blocks: records made on one thread and freed on another (a loader
+// thread and a user interface, say) are then made again from the freed
+// ones instead of from new slabs, round after round.
+constexpr std::size_t Hand_Over_Blocks = 16384;
 
 struct Slab {
     char* at;
@@ -126,6 +131,17 @@ Cache& cache() {
     return *c;
 }
 
+// A thread's whole (non-empty) free list of class c onto the depot's (its
+// lock held).
+void splice(Depot& d, Cache& k, std::size_t c) {
+    if (!d.free[c]) d.last[c] = k.last[c];
+    k.last[c]->next = d.free[c];
+    d.free[c] = k.free[c];
+    d.freeCount[c] += k.count[c];
+    k.free[c] = k.last[c] = nullptr;
+    k.count[c] = 0;
+}
+
 // Hands the thread's free blocks to the depot when the thread ends.
 struct Retirement {
     bool armed = false;
@@ -134,14 +150,7 @@ struct Retirement {
         Depot& d = depot();
         std::lock_guard<std::mutex> guard(d.lock);
         for (std::size_t c = 1; c < Classes; ++c) {
-            if (FreeBlock* head = t_cache.free[c]) {
-                if (!d.free[c]) d.last[c] = t_cache.last[c];
-                t_cache.last[c]->next = d.free[c];
-                d.free[c] = head;
-                d.freeCount[c] += t_cache.count[c];
-            }
-            t_cache.free[c] = t_cache.last[c] = nullptr;
-            t_cache.count[c] = 0;
+            if (t_cache.free[c]) splice(d, t_cache, c);
             // What is left of the slab being carved goes too.
             const std::size_t size = c * Granule;
             while (t_cache.bump[c] && t_cache.bump[c] + size <= t_cache.end[c]) {
@@ -155,6 +164,13 @@ struct Retirement {
     }
 };
 thread_local Retirement t_retirement;
+
+// A thread's whole free list of class c to the depot, at once.
+void handOver(Cache& k, std::size_t c) {
+    Depot& d = depot();
+    std::lock_guard<std::mutex> guard(d.lock);
+    splice(d, k, c);
+}
 
 // A new slab (the depot's lock held).
 Slab takeSlab(Depot& d) {
@@ -243,9 +259,12 @@ void recordDeallocate(void* block, std::size_t size) noexcept {
         return;
     }
     f->next = k.free[c];
-    if (!f->next) k.last[c] = f;
+    if (!f->next) {
+        k.last[c] = f;
+        t_retirement.armed = true;  // a thread that only frees hands its blocks back too
+    }
     k.free[c] = f;
-    ++k.count[c];
+    if (++k.count[c] >= Hand_Over_Blocks) handOver(k, c);
 }
 
 RecordPoolStatistics recordPoolStatistics() {
