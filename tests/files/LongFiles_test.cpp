@@ -2,6 +2,7 @@
 // second thread, and text in memory is read through a TextView rather than
 // a string stream.  Neither may lose, reorder or misreport a row.
 #include <algorithm>
+#include <initializer_list>
 #include <istream>
 #include <tuple>
 #include <sstream>
@@ -51,20 +52,24 @@ std::vector<unsigned int> reportedLines(const std::string& report) {
     return out;
 }
 
+// Options for columns of the given types, with rejected rows reported.
+O columnsOf(std::initializer_list<int> types) {
+    O o;
+    o.setDefaultColumnOptions();
+    o.setIEOption(O::IE_Report_Errors);
+    o.resetColumnChoices();
+    int column = 0;
+    for (const int t : types) o.setColumnChoice(column++, t);
+    return o;
+}
+
 }  // namespace
 
 class LongFile : public Import {
 protected:
     /// Reads `text` through a TextView, as whole files are read.
     int loadView(const std::string& text) {
-        O o;
-        o.setDefaultColumnOptions();
-        o.setIEOption(O::IE_Report_Errors);
-        o.resetColumnChoices();
-        o.setColumnChoice(0, T::Strike_Type);
-        o.setColumnChoice(1, T::Dip_Type);
-        o.setColumnChoice(2, T::Well_Type);
-        o.setColumnChoice(3, T::Comment_Type);
+        const O o = columnsOf({T::Strike_Type, T::Dip_Type, T::Well_Type, T::Comment_Type});
         TextView view(text);
         std::istream in(&view);
         return data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
@@ -142,13 +147,7 @@ TEST(TextViewLines, AgreeWithAStringStreamAtEveryEdge) {
     auto read = [&](bool view) {
         ErrorManager errors;
         Data data(ComplexFileName("edges.txt"), &errors, 1);
-        O o;
-        o.setDefaultColumnOptions();
-        o.setIEOption(O::IE_Report_Errors);
-        o.resetColumnChoices();
-        o.setColumnChoice(0, T::Strike_Type);
-        o.setColumnChoice(1, T::Dip_Type);
-        o.setColumnChoice(2, T::Comment_Type);
+        const O o = columnsOf({T::Strike_Type, T::Dip_Type, T::Comment_Type});
         const qzIEDataTypeOrder order(qzIEDataTypeOptions(), o);
         int r = 0;
         if (view) {
