@@ -1,0 +1,97 @@
+// The binary writer's hand-over of chunks between threads: a helper
+// thread puts chunks of records together ahead of the writer, which writes
+// every chunk in order.
+#ifndef QZCORE_SRC_FILES_CHUNKRING_H
+#define QZCORE_SRC_FILES_CHUNKRING_H
+
+#include <condition_variable>
+#include <cstddef>
+#include <exception>
+#include <memory>
+#include <mutex>
+
+namespace qzCore {
+
+// Records a chunk of the binary writer holds.
+constexpr std::size_t Binary_Chunk_Records = 8192;
+
+// A chunk of records put together.
+struct ChunkBuffer {
+    std::unique_ptr<char[]> room;
+    std::size_t size = 0;
+};
+
+// The chunks a helper thread puts together ahead of the writer: slot
+// (chunk % Slots) holds a chunk until the writer has written it.
+class ChunkRing {
+public:
+    static constexpr std::size_t Slots = 4;
+
+    /// Chunks the writing thread puts together itself: one in three.
+    static bool mine(std::size_t chunk) { return chunk % 3 == 0; }
+
+    /// The helper: every chunk not the writer's, in order.
+    template <typename Put>
+    void run(std::size_t chunks, Put& put) {
+        for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
+            if (mine(chunk)) continue;
+            Slot& s = m_slots[chunk % Slots];
+            {
+                std::unique_lock<std::mutex> lock(m_lock);
+                m_changed.wait(lock, [&] { return m_stopped || s.state == Free; });
+                if (m_stopped) return;
+            }
+            try {
+                put(chunk, s.buffer);
+            } catch (...) {
+                s.thrown = std::current_exception();
+            }
+            {
+                std::lock_guard<std::mutex> lock(m_lock);
+                s.chunk = chunk;
+                s.state = Ready;
+            }
+            m_changed.notify_all();
+            if (s.thrown) return;
+        }
+    }
+    /// The writer: chunk `chunk` once it is ready.
+    const ChunkBuffer& take(std::size_t chunk) {
+        Slot& s = m_slots[chunk % Slots];
+        std::unique_lock<std::mutex> lock(m_lock);
+        m_changed.wait(lock, [&] { return s.state == Ready && s.chunk == chunk; });
+        if (s.thrown) std::rethrow_exception(s.thrown);
+        return s.buffer;
+    }
+    void giveBack(std::size_t chunk) {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_slots[chunk % Slots].state = Free;
+        }
+        m_changed.notify_all();
+    }
+    void stop() {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_stopped = true;
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    enum State { Free, Ready };
+    struct Slot {
+        ChunkBuffer buffer;
+        std::size_t chunk = 0;
+        State state = Free;
+        std::exception_ptr thrown;
+    };
+    Slot m_slots[Slots];
+    bool m_stopped = false;
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+};
+
+}  // namespace qzCore
+
+#endif  // QZCORE_SRC_FILES_CHUNKRING_H
