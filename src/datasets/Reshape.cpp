@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <functional>
 #include <optional>
 #include <unordered_set>
@@ -308,9 +309,9 @@ GeoData* Data::modifyData(GeoData* record, GeoDataParams& params, const GeoDataC
                           bool replaceAttributes) {
     if (!record || !record->data()) throw Error::Modify_Failed;
     TokenStruct tokens(params);
-    if (!changed.isSet(GeoDataChanged::Comment) && record->tokens() && record->tokens()->hasComment()) {
-        tokens.setComment(record->tokens()->getComment());
-    }
+    std::unique_ptr<LightweightTokenStruct> scratch;
+    const LightweightTokenStruct* own = record->tokensForReading(scratch);
+    if (!changed.isSet(GeoDataChanged::Comment) && own && own->hasComment()) tokens.setComment(own->getComment());
     if (merge) {
         TokenStruct own;
         record->get(own);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "qzCore/records/GeoData.h"
 
@@ -11,7 +12,9 @@ namespace qzCore {
 std::size_t putBinaryRecord(const GeoData& g, char* to) {
     if (!g.data()) return 0;
     const LightweightDataStruct& d = *g.data();
-    const LightweightTokenStruct* t = g.tokens();
+    // Texts a record keeps none of are made for its bytes and dropped.
+    std::unique_ptr<LightweightTokenStruct> scratch;
+    const LightweightTokenStruct* t = g.tokensForReading(scratch);
     char* p = to;
     auto u16 = [&p](std::uint16_t v) {
         p[0] = char(v & 0xFF);

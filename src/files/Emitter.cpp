@@ -125,14 +125,17 @@ int Emitter::emitText(std::ostream& out) {
     }
     text.output(row);
     int number = 0;
+    std::unique_ptr<LightweightTokenStruct> scratch;
     for (const GeoData* g : m_records) {
-        if (!g || !g->data() || !g->tokens()) continue;
+        // Texts a record keeps none of are made for its row and dropped.
+        const LightweightTokenStruct* tokens = g && g->data() ? g->tokensForReading(scratch) : nullptr;
+        if (!tokens) continue;
         ++number;
         std::string station;
         if (g->data()->hasStationIdAttached()) m_data.getStationIdFromIndex(g->data()->getStationIndex(), station);
         DataStruct values;
         g->get(values);
-        row.init(m_options, values, *g->tokens(), m_order, station, number);
+        row.init(m_options, values, *tokens, m_order, station, number);
         text.output(row);
     }
     return out.good() ? 1 : Error::File_Write_Error;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "qzCore/shared/RecordPool.h"
+
 namespace qzCore {
 
 namespace {
@@ -18,8 +20,7 @@ GDCommonFields::GDCommonFields(const GDCommonFields& o)
       m_flags(o.m_flags),
       m_type(o.m_type),
       m_station(o.m_station),
-      m_loc(o.m_loc ? std::make_unique<std::array<double, 3>>(*o.m_loc) : nullptr),
-      m_md(o.m_md) {}
+      m_place(o.m_place ? std::make_unique<Place>(*o.m_place) : nullptr) {}
 
 GDCommonFields& GDCommonFields::operator=(const GDCommonFields& o) {
     if (this != &o) {
@@ -27,8 +28,7 @@ GDCommonFields& GDCommonFields::operator=(const GDCommonFields& o) {
         m_flags = o.m_flags;
         m_type = o.m_type;
         m_station = o.m_station;
-        m_loc = o.m_loc ? std::make_unique<std::array<double, 3>>(*o.m_loc) : nullptr;
-        m_md = o.m_md;
+        m_place = o.m_place ? std::make_unique<Place>(*o.m_place) : nullptr;
     }
     return *this;
 }
@@ -82,23 +82,49 @@ bool GDCommonFields::hasStationIdAttached() const {
     return (m_flags & GDFlags::GDFlag_Has_Station) != 0 && m_station >= 0;
 }
 
+void* GDCommonFields::Place::operator new(std::size_t size) { return recordAllocate(size); }
+void GDCommonFields::Place::operator delete(void* block, std::size_t size) noexcept {
+    recordDeallocate(block, size);
+}
+
+GDCommonFields::Place& GDCommonFields::place() {
+    if (!m_place) m_place = std::make_unique<Place>();
+    return *m_place;
+}
+
 bool GDCommonFields::getLoc(ThreeDPoint<double>& p) const {
-    if (!m_loc) return false;
-    p.init((*m_loc)[0], (*m_loc)[1], (*m_loc)[2]);
+    if (!hasLocBlock()) return false;
+    p.init(m_place->loc[0], m_place->loc[1], m_place->loc[2]);
     return true;
 }
 
 void GDCommonFields::setLoc(const ThreeDPoint<double>& p) {
-    m_loc = std::make_unique<std::array<double, 3>>(std::array<double, 3>{p.x(), p.y(), p.z()});
+    Place& where = place();
+    where.loc = {p.x(), p.y(), p.z()};
+    where.located = true;
+}
+
+void GDCommonFields::clearLoc() {
+    if (!m_place) return;
+    if (m_place->md == No_Value_Double) {
+        m_place.reset();
+        return;
+    }
+    m_place->loc = {No_Value_Double, No_Value_Double, No_Value_Double};
+    m_place->located = false;
+}
+
+void GDCommonFields::setMD(double v) {
+    if (!m_place && v == No_Value_Double) return;
+    place().md = v;
 }
 
 void GDCommonFields::setCoord(int i, double v) {
-    if (!m_loc) {
+    if (!hasLocBlock()) {
         if (v == No_Value_Double) return;
-        m_loc = std::make_unique<std::array<double, 3>>(
-            std::array<double, 3>{No_Value_Double, No_Value_Double, No_Value_Double});
+        place().located = true;
     }
-    (*m_loc)[std::size_t(i)] = v;
+    m_place->loc[std::size_t(i)] = v;
 }
 
 void GDCommonFields::resetCommon() {
@@ -106,13 +132,12 @@ void GDCommonFields::resetCommon() {
     m_flags = 0;
     m_type = GDTypes::GDType_Null;
     m_station = -1;
-    m_loc.reset();
-    m_md = No_Value_Double;
+    m_place.reset();
 }
 
 bool GDCommonFields::commonEqual(const GDCommonFields& o) const {
     return m_attributes == o.m_attributes && m_flags == o.m_flags && m_type == o.m_type &&
-           m_station == o.m_station && m_md == o.m_md;
+           m_station == o.m_station && md() == o.md();
 }
 
 // ---------------------------------------------------------------- DataStruct

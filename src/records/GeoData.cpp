@@ -1,9 +1,12 @@
 #include "qzCore/records/GeoData.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/shared/MyMath.h"
@@ -16,25 +19,37 @@ void GeoData::operator delete(void* block, std::size_t size) noexcept { recordDe
 
 namespace {
 
-template <typename D, typename T>
-void buildParts(std::unique_ptr<LightweightDataStruct>& data, std::unique_ptr<LightweightTokenStruct>& tokens,
-                const DataStruct* d, const TokenStruct* t) {
-    auto dp = std::make_unique<D>();
-    auto tp = std::make_unique<T>();
-    if (d) dp->set(*d);
-    if (t) tp->set(*t);
-    data = std::move(dp);
-    tokens = std::move(tp);
+template <typename D>
+std::unique_ptr<LightweightDataStruct> newDataPart(const DataStruct* d) {
+    auto p = std::make_unique<D>();
+    if (d) p->set(*d);
+    return p;
 }
 
-template <typename D, typename T>
-void modifyParts(std::unique_ptr<LightweightDataStruct>& data, std::unique_ptr<LightweightTokenStruct>& tokens,
-                 const DataStruct& d, const TokenStruct& t) {
-    if (!data) data = std::make_unique<D>();
-    data->set(d);
-    if (!tokens) tokens = std::make_unique<T>();
-    tokens->set(t);
+template <typename T>
+std::unique_ptr<LightweightTokenStruct> newTokenPart(const TokenStruct* t) {
+    auto p = std::make_unique<T>();
+    if (t) p->set(*t);
+    return p;
 }
+
+/// What a token buffer keeps of `text`: all of it when it fits, else
+/// nothing (LightweightTokenStruct::copyToken).
+std::string_view keptText(const char* text) {
+    const std::size_t n = strnlen(text, TokenStruct::Token_Size);
+    return n < TokenStruct::Token_Size ? std::string_view(text, n) : std::string_view();
+}
+
+/// A token part would keep the same of `text` as of the decimal rendering
+/// of `value`: the text says nothing the number does not.
+bool rendersAs(const char* text, int value) {
+    char buf[16];
+    *std::to_chars(buf, buf + sizeof buf - 1, value).ptr = '\0';
+    return keptText(text) == keptText(buf);
+}
+
+/// Angles whose decimal rendering a token buffer keeps whole.
+bool rendersWhole(int value) { return value >= 0 && value <= 99999; }
 
 /// Text of a present angle, or the empty text for an absent one.
 template <typename Setter>
@@ -50,6 +65,43 @@ void writeAngle(int value, Setter set) {
 
 // ---------------------------------------------------------------- GeoData
 
+GeoData::~GeoData() { delete m_tokens.load(std::memory_order_acquire); }
+
+LightweightTokenStruct* GeoData::tokenPart() const {
+    LightweightTokenStruct* held = m_tokens.load(std::memory_order_acquire);
+    if (held || !m_data) return held;
+    std::unique_ptr<LightweightTokenStruct> made = makeTokenPart();
+    if (!made) return nullptr;
+    // Two threads may make it at once: the first one's stays.
+    if (m_tokens.compare_exchange_strong(held, made.get(), std::memory_order_acq_rel, std::memory_order_acquire)) {
+        return made.release();
+    }
+    return held;
+}
+
+void GeoData::setTokenPart(std::unique_ptr<LightweightTokenStruct> part) {
+    delete m_tokens.exchange(part.release(), std::memory_order_acq_rel);
+}
+
+const LightweightTokenStruct* GeoData::tokensForReading(std::unique_ptr<LightweightTokenStruct>& scratch) const {
+    if (const LightweightTokenStruct* held = m_tokens.load(std::memory_order_acquire)) return held;
+    if (!m_data) return nullptr;
+    scratch = makeTokenPart();
+    return scratch.get();
+}
+
+template <typename D, typename T>
+void GeoData::modifyParts(const DataStruct& d, const TokenStruct& t) {
+    LightweightTokenStruct* tokens = tokenPart();
+    if (!tokens) {
+        setTokenPart(std::make_unique<T>());
+        tokens = tokenPart();
+    }
+    if (!m_data) m_data = std::make_unique<D>();
+    m_data->set(d);
+    tokens->set(t);
+}
+
 char GeoData::getGDType() const { return m_data ? m_data->getGDType() : GDTypes::GDType_Null; }
 
 void GeoData::get(DataStruct& d) const {
@@ -57,18 +109,22 @@ void GeoData::get(DataStruct& d) const {
 }
 
 void GeoData::get(TokenStruct& t) const {
-    if (m_tokens) m_tokens->get(t);
+    std::unique_ptr<LightweightTokenStruct> scratch;
+    if (const LightweightTokenStruct* tokens = tokensForReading(scratch)) tokens->get(t);
 }
 
 void GeoData::setComment(const char* text) {
-    if (!m_data || !m_tokens) return;
-    m_tokens->setComment(text);
+    if (!m_data) return;
+    LightweightTokenStruct* tokens = tokenPart();
+    if (!tokens) return;
+    tokens->setComment(text);
     syncCommentSize();
 }
 
 void GeoData::syncCommentSize() {
     if (!m_data) return;
-    m_data->setCommentSize(m_tokens ? m_tokens->getCommentLength() : 0);
+    const LightweightTokenStruct* tokens = m_tokens.load(std::memory_order_acquire);
+    m_data->setCommentSize(tokens ? tokens->getCommentLength() : 0);
 }
 
 void GeoData::reset() {
@@ -77,14 +133,16 @@ void GeoData::reset() {
 }
 
 void GeoData::free() {
-    m_tokens.reset();
+    setTokenPart(nullptr);
     m_data.reset();
 }
 
 void GeoData::assignParts(const GeoData& o) {
     if (this == &o) return;
     m_data = o.m_data ? o.m_data->clone() : nullptr;
-    m_tokens = o.m_tokens ? o.m_tokens->clone() : nullptr;
+    // A record that keeps no token part is copied as one that keeps none.
+    const LightweightTokenStruct* tokens = o.m_tokens.load(std::memory_order_acquire);
+    setTokenPart(tokens ? tokens->clone() : nullptr);
 }
 
 void GeoData::setKind(char kind) {
@@ -94,14 +152,26 @@ void GeoData::setKind(char kind) {
 // ---------------------------------------------------------------- PlaneData
 
 PlaneData::PlaneData() {
-    buildParts<PlanarDataStruct, PlanarTokenStruct>(m_data, m_tokens, nullptr, nullptr);
+    m_data = newDataPart<PlanarDataStruct>(nullptr);
+    setTokenPart(newTokenPart<PlanarTokenStruct>(nullptr));
     setKind(GDTypes::GDType_Plane);
 }
 
 PlaneData::PlaneData(const TokenStruct& t, const DataStruct& d) {
-    buildParts<PlanarDataStruct, PlanarTokenStruct>(m_data, m_tokens, &d, &t);
+    m_data = newDataPart<PlanarDataStruct>(&d);
+    if (t.hasComment() || !rendersAs(t.strike(), m_data->getStrike()) || !rendersAs(t.dip(), m_data->getDip())) {
+        setTokenPart(newTokenPart<PlanarTokenStruct>(&t));
+    }
     setKind(GDTypes::GDType_Plane);
     syncCommentSize();
+}
+
+std::unique_ptr<LightweightTokenStruct> PlaneData::makeTokenPart() const {
+    if (!m_data) return nullptr;
+    auto t = std::make_unique<PlanarTokenStruct>();
+    t->setStrike(m_data->getStrike());
+    t->setDip(m_data->getDip());
+    return t;
 }
 
 PlaneData::PlaneData(const PlaneData& o) : GeoData(o) {
@@ -119,12 +189,15 @@ PlaneData& PlaneData::operator=(const PlaneData& o) {
 }
 
 void PlaneData::modifyValues(const DataStruct& d, const TokenStruct& t) {
-    modifyParts<PlanarDataStruct, PlanarTokenStruct>(m_data, m_tokens, d, t);
+    modifyParts<PlanarDataStruct, PlanarTokenStruct>(d, t);
     syncCommentSize();
 }
 
 void PlaneData::generateTokenValues() {
-    if (!data() || !tokens()) return;
+    if (!data()) return;
+    // Texts made from the numbers when asked are these texts already.
+    if (!keepsTokenPart() && rendersWhole(data()->getDip()) && rendersWhole(data()->getStrike())) return;
+    if (!tokens()) return;
     writeAngle(data()->getDip(), [this](const char* s) { tokens()->setDip(s); });
     writeAngle(data()->getStrike(), [this](const char* s) { tokens()->setStrike(s); });
 }
@@ -132,7 +205,8 @@ void PlaneData::generateTokenValues() {
 // ---------------------------------------------------------------- LineData
 
 LineData::LineData() {
-    buildParts<LinearDataStruct, LinearTokenStruct>(m_data, m_tokens, nullptr, nullptr);
+    m_data = newDataPart<LinearDataStruct>(nullptr);
+    setTokenPart(newTokenPart<LinearTokenStruct>(nullptr));
     setKind(GDTypes::GDType_Line);
 }
 
@@ -141,8 +215,19 @@ LineData::LineData(const TokenStruct& t, const DataStruct& d) : LineData(t, d, K
 }
 
 LineData::LineData(const TokenStruct& t, const DataStruct& d, KeepKind) {
-    buildParts<LinearDataStruct, LinearTokenStruct>(m_data, m_tokens, &d, &t);
+    m_data = newDataPart<LinearDataStruct>(&d);
+    if (t.hasComment() || !rendersAs(t.trend(), m_data->getTrend()) || !rendersAs(t.plunge(), m_data->getPlunge())) {
+        setTokenPart(newTokenPart<LinearTokenStruct>(&t));
+    }
     syncCommentSize();
+}
+
+std::unique_ptr<LightweightTokenStruct> LineData::makeTokenPart() const {
+    if (!m_data) return nullptr;
+    auto t = std::make_unique<LinearTokenStruct>();
+    t->setTrend(m_data->getTrend());
+    t->setPlunge(m_data->getPlunge());
+    return t;
 }
 
 LineData::LineData(const LineData& o) : GeoData(o) {
@@ -159,12 +244,15 @@ LineData& LineData::operator=(const LineData& o) {
 }
 
 void LineData::modifyValues(const DataStruct& d, const TokenStruct& t) {
-    modifyParts<LinearDataStruct, LinearTokenStruct>(m_data, m_tokens, d, t);
+    modifyParts<LinearDataStruct, LinearTokenStruct>(d, t);
     syncCommentSize();
 }
 
 void LineData::generateTokenValues() {
-    if (!data() || !tokens()) return;
+    if (!data()) return;
+    // Texts made from the numbers when asked are these texts already.
+    if (!keepsTokenPart() && rendersWhole(data()->getPlunge()) && rendersWhole(data()->getTrend())) return;
+    if (!tokens()) return;
     writeAngle(data()->getPlunge(), [this](const char* s) { tokens()->setPlunge(s); });
     writeAngle(data()->getTrend(), [this](const char* s) { tokens()->setTrend(s); });
 }
@@ -172,12 +260,14 @@ void LineData::generateTokenValues() {
 // ---------------------------------------------------------------- FaultData
 
 FaultData::FaultData() {
-    buildParts<CompositeDataStruct, CompositeTokenStruct>(m_data, m_tokens, nullptr, nullptr);
+    m_data = newDataPart<CompositeDataStruct>(nullptr);
+    setTokenPart(newTokenPart<CompositeTokenStruct>(nullptr));
     setKind(GDTypes::GDType_Fault);
 }
 
 FaultData::FaultData(const TokenStruct& t, const DataStruct& d) {
-    buildParts<CompositeDataStruct, CompositeTokenStruct>(m_data, m_tokens, &d, &t);
+    m_data = newDataPart<CompositeDataStruct>(&d);
+    setTokenPart(newTokenPart<CompositeTokenStruct>(&t));
     setKind(GDTypes::GDType_Fault);
     syncCommentSize();
     computeSlipToken();
@@ -205,7 +295,7 @@ void FaultData::copyValuesFrom(const FaultData& o) {
 }
 
 void FaultData::modifyValues(const DataStruct& d, const TokenStruct& t) {
-    modifyParts<CompositeDataStruct, CompositeTokenStruct>(m_data, m_tokens, d, t);
+    modifyParts<CompositeDataStruct, CompositeTokenStruct>(d, t);
     syncCommentSize();
     computeSlipToken();
     computeSlipRotationValue();
@@ -339,7 +429,7 @@ void SpecialData::setSpecialType(const char* label) {
 UStageData::UStageData() { setKind(GDTypes::GDType_UStage); }
 
 UStageData::UStageData(const DataStruct& d, const TokenStruct& t) {
-    modifyParts<CompositeDataStruct, CompositeTokenStruct>(m_data, m_tokens, d, t);
+    modifyParts<CompositeDataStruct, CompositeTokenStruct>(d, t);
     setKind(GDTypes::GDType_UStage);
     syncCommentSize();
 }
@@ -359,7 +449,7 @@ UStageData& UStageData::operator=(const UStageData& o) {
 }
 
 void UStageData::modifyValues(const DataStruct& d, const TokenStruct& t) {
-    modifyParts<CompositeDataStruct, CompositeTokenStruct>(m_data, m_tokens, d, t);
+    modifyParts<CompositeDataStruct, CompositeTokenStruct>(d, t);
     syncCommentSize();
 }
 

@@ -40,8 +40,13 @@ void zolWellData::modifyValues(const DataStruct& d, const TokenStruct& t) { Plan
 void zolWellData::modifyValues(const zolDataParams& p) { set(p); }
 
 void zolWellData::set(const zolDataParams& p) {
-    if (!m_data) m_data = std::make_unique<PlanarDataStruct>();
-    if (!m_tokens) m_tokens = std::make_unique<PlanarTokenStruct>();
+    if (!m_data) {
+        m_data = std::make_unique<PlanarDataStruct>();
+        setTokenPart(std::make_unique<PlanarTokenStruct>());
+    }
+    // Texts not kept are made now, from the numbers before the change, as
+    // kept ones would have been.
+    tokenPart();
     setKind(GDTypes::GDType_ZolWellData);
     if (p.az() < 0.0f) {
         data()->setStrike(-1);

@@ -46,6 +46,49 @@ TEST(DataStruct, CopiesOwnTheirLocationAndEqualityIgnoresIt) {
     EXPECT_FALSE(b.hasStrike());
 }
 
+// Location and measured depth share one block: neither may show through
+// the other (a well record has a depth and often no map location).
+TEST(DataStruct, DepthAndLocationAreIndependent) {
+    ThreeDPoint<double> p;
+    DataStruct d;
+    d.setMD(1523.5);
+    EXPECT_TRUE(d.hasMD());
+    EXPECT_FALSE(d.hasLoc());
+    EXPECT_FALSE(d.getLoc(p));  // a depth is no location
+    EXPECT_EQ(d.getX(), No_Value_Double);
+
+    // A location set, even of absent coordinates, is one.
+    d.setLoc(ThreeDPoint<double>(No_Value_Double, No_Value_Double, No_Value_Double));
+    EXPECT_TRUE(d.getLoc(p));
+    EXPECT_FALSE(d.hasLoc());
+    d.setZ(-12.0);
+    EXPECT_EQ(d.getZ(), -12.0);
+    EXPECT_EQ(d.md(), 1523.5);
+
+    // Clearing the location keeps the depth; clearing the depth keeps the
+    // location.
+    d.clearLoc();
+    EXPECT_FALSE(d.getLoc(p));
+    EXPECT_EQ(d.md(), 1523.5);
+    d.setX(7.0);
+    d.setMD(No_Value_Double);
+    EXPECT_FALSE(d.hasMD());
+    EXPECT_EQ(d.getX(), 7.0);
+    EXPECT_EQ(d.getZ(), No_Value_Double);  // the old z went with the cleared location
+
+    // Copies own both; equality looks at the depth.
+    DataStruct a;
+    a.setMD(10.0);
+    DataStruct b = a;
+    EXPECT_TRUE(a == b);
+    b.setMD(11.0);
+    EXPECT_FALSE(a == b);
+    EXPECT_EQ(a.md(), 10.0);
+    b = d;
+    EXPECT_EQ(b.getX(), 7.0);
+    EXPECT_FALSE(b.hasMD());
+}
+
 TEST(DataStruct, SlipCodeDrivesTheSlipFlags) {
     DataStruct d;
     d.setGDFlags(GDFlags::GDFlag_Has_CWSlip | GDFlags::GDFlag_SlipInStrikeDir);

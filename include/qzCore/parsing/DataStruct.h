@@ -88,9 +88,9 @@ public:
     bool hasStationIdAttached() const;
 
     // Location and measured depth.
-    double getX() const { return m_loc ? (*m_loc)[0] : No_Value_Double; }
-    double getY() const { return m_loc ? (*m_loc)[1] : No_Value_Double; }
-    double getZ() const { return m_loc ? (*m_loc)[2] : No_Value_Double; }
+    double getX() const { return hasLocBlock() ? m_place->loc[0] : No_Value_Double; }
+    double getY() const { return hasLocBlock() ? m_place->loc[1] : No_Value_Double; }
+    double getZ() const { return hasLocBlock() ? m_place->loc[2] : No_Value_Double; }
     void setX(double v) { setCoord(0, v); }
     void setY(double v) { setCoord(1, v); }
     void setZ(double v) { setCoord(2, v); }
@@ -98,28 +98,41 @@ public:
     bool hasY() const { return getY() != No_Value_Double; }
     bool hasZ() const { return getZ() != No_Value_Double; }
     /// True when a location exists and any coordinate is present.
-    bool hasLoc() const { return m_loc && (hasX() || hasY() || hasZ()); }
+    bool hasLoc() const { return hasLocBlock() && (hasX() || hasY() || hasZ()); }
     /// The location; false (unchanged) when there is none.
     bool getLoc(ThreeDPoint<double>& p) const;
     void setLoc(const ThreeDPoint<double>& p);
-    void clearLoc() { m_loc.reset(); }
-    double md() const { return m_md; }
-    void setMD(double v) { m_md = v; }
-    bool hasMD() const { return m_md != No_Value_Double; }
+    void clearLoc();
+    double md() const { return m_place ? m_place->md : No_Value_Double; }
+    void setMD(double v);
+    bool hasMD() const { return md() != No_Value_Double; }
 
 protected:
     void resetCommon();
     bool commonEqual(const GDCommonFields& o) const;
 
 private:
+    /// Where a record was measured: its location and measured depth, held
+    /// apart because most field records have neither (a record without
+    /// them is 8 bytes smaller).  `located` tells a location that was set,
+    /// even to absent coordinates, from none.  Taken from the record pool.
+    struct Place {
+        static void* operator new(std::size_t size);
+        static void operator delete(void* block, std::size_t size) noexcept;
+        std::array<double, 3> loc{No_Value_Double, No_Value_Double, No_Value_Double};
+        double md = No_Value_Double;
+        bool located = false;
+    };
+
     void setCoord(int i, double v);
+    bool hasLocBlock() const { return m_place && m_place->located; }
+    Place& place();
 
     std::uint32_t m_attributes = 0;
     unsigned short m_flags = 0;
     char m_type = GDTypes::GDType_Null;
     char m_station = -1;
-    std::unique_ptr<std::array<double, 3>> m_loc;
-    double m_md = No_Value_Double;
+    std::unique_ptr<Place> m_place;
 };
 
 /// The parsed values of one record.

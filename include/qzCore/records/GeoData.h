@@ -2,12 +2,20 @@
 // codes, flags, location) and the token part (the text of each value and
 // the comment).  Copies are deep; nothing is shared between records.
 //
+// Most rows of a field file are plain whole degrees ("45", "30"): their
+// texts say nothing the numbers do not.  A plane or line whose texts are
+// exactly its numbers' decimal rendering, and which has no comment, keeps
+// no token part until one is asked for (a third of its memory); tokens()
+// then makes it from the numbers as they are at that moment.  Texts that
+// differ from the rendering ("045", "45.0", "NE") are always kept.
+//
 // Planes are (strike, dip) by the right-hand rule; lines (trend, plunge)
 // downward; a fault is a plane with a slip line (rake and/or trend and
 // plunge) and a slip sense.  An angle of -1 is absent.
 #ifndef QZCORE_RECORDS_GEODATA_H
 #define QZCORE_RECORDS_GEODATA_H
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 
@@ -19,7 +27,7 @@ namespace qzCore {
 /// The abstract record.
 class GeoData {
 public:
-    virtual ~GeoData() = default;
+    virtual ~GeoData();
     /// Records and their parts take their memory from the record pool
     /// (shared/RecordPool.h): side by side, without a heap header each.
     static void* operator new(std::size_t size);
@@ -33,9 +41,19 @@ public:
     /// The data part; null only after free().
     virtual LightweightDataStruct* data() = 0;
     virtual const LightweightDataStruct* data() const = 0;
-    /// The token part; null only after free().
+    /// The token part; null only after free().  A record that keeps none
+    /// yet (see the top of this file) makes it here, also through the
+    /// const overload; asking from several threads at once is safe.
     virtual LightweightTokenStruct* tokens() = 0;
     virtual const LightweightTokenStruct* tokens() const = 0;
+    /// The token part when the record keeps one; otherwise its texts made
+    /// into `scratch`, which the record does not keep (for writers and
+    /// readers that pass over a whole dataset once).  Null only after
+    /// free().
+    const LightweightTokenStruct* tokensForReading(std::unique_ptr<LightweightTokenStruct>& scratch) const;
+    /// The record keeps a token part (false for one whose texts are made
+    /// from its numbers when asked, and after free()).
+    bool keepsTokenPart() const { return m_tokens.load(std::memory_order_acquire) != nullptr; }
     /// Replaces the values (parts created when missing); the comment length
     /// of the flag word follows the token part's comment.
     virtual void modifyValues(const DataStruct& d, const TokenStruct& t) = 0;
@@ -79,10 +97,27 @@ protected:
     void syncCommentSize();
     void setKind(char kind);
 
+    /// The token part, made from the numbers when the record keeps none
+    /// and has a data part; null after free().
+    LightweightTokenStruct* tokenPart() const;
+    /// Replaces the token part (null: none kept).
+    void setTokenPart(std::unique_ptr<LightweightTokenStruct> part);
+    /// The token part this kind of record makes from its numbers; null for
+    /// kinds that always keep theirs.
+    virtual std::unique_ptr<LightweightTokenStruct> makeTokenPart() const { return nullptr; }
+    /// Sets the values and texts of a record of data form D and token
+    /// form T, creating missing parts.  A token part not kept is made
+    /// first, from the numbers before the change, as a kept one would
+    /// have held them.
+    template <typename D, typename T>
+    void modifyParts(const DataStruct& d, const TokenStruct& t);
+
     std::unique_ptr<LightweightDataStruct> m_data;
-    std::unique_ptr<LightweightTokenStruct> m_tokens;
 
 private:
+    // Owned; an atomic pointer so that two threads asking a const record
+    // for its texts make them once.
+    mutable std::atomic<LightweightTokenStruct*> m_tokens{nullptr};
     unsigned int m_dataReference = 0;
 };
 
@@ -97,13 +132,14 @@ public:
     bool isPlanar() const override { return true; }
     PlanarDataStruct* data() override { return static_cast<PlanarDataStruct*>(m_data.get()); }
     const PlanarDataStruct* data() const override { return static_cast<const PlanarDataStruct*>(m_data.get()); }
-    PlanarTokenStruct* tokens() override { return static_cast<PlanarTokenStruct*>(m_tokens.get()); }
-    const PlanarTokenStruct* tokens() const override {
-        return static_cast<const PlanarTokenStruct*>(m_tokens.get());
-    }
+    PlanarTokenStruct* tokens() override { return static_cast<PlanarTokenStruct*>(tokenPart()); }
+    const PlanarTokenStruct* tokens() const override { return static_cast<const PlanarTokenStruct*>(tokenPart()); }
     void modifyValues(const DataStruct& d, const TokenStruct& t) override;
     void generateTokenValues() override;
     std::unique_ptr<GeoData> clone() const override { return std::make_unique<PlaneData>(*this); }
+
+protected:
+    std::unique_ptr<LightweightTokenStruct> makeTokenPart() const override;
 };
 
 /// A linear measurement: trend and plunge.
@@ -117,10 +153,8 @@ public:
     bool isLinear() const override { return true; }
     LinearDataStruct* data() override { return static_cast<LinearDataStruct*>(m_data.get()); }
     const LinearDataStruct* data() const override { return static_cast<const LinearDataStruct*>(m_data.get()); }
-    LinearTokenStruct* tokens() override { return static_cast<LinearTokenStruct*>(m_tokens.get()); }
-    const LinearTokenStruct* tokens() const override {
-        return static_cast<const LinearTokenStruct*>(m_tokens.get());
-    }
+    LinearTokenStruct* tokens() override { return static_cast<LinearTokenStruct*>(tokenPart()); }
+    const LinearTokenStruct* tokens() const override { return static_cast<const LinearTokenStruct*>(tokenPart()); }
     void modifyValues(const DataStruct& d, const TokenStruct& t) override;
     void generateTokenValues() override;
     std::unique_ptr<GeoData> clone() const override { return std::make_unique<LineData>(*this); }
@@ -129,6 +163,7 @@ protected:
     /// A line record whose kind is left as the data part says.
     struct KeepKind {};
     LineData(const TokenStruct& t, const DataStruct& d, KeepKind);
+    std::unique_ptr<LightweightTokenStruct> makeTokenPart() const override;
 };
 
 /// A fault: a plane with a slip line and a sense of slip.
@@ -144,10 +179,8 @@ public:
     const CompositeDataStruct* data() const override {
         return static_cast<const CompositeDataStruct*>(m_data.get());
     }
-    CompositeTokenStruct* tokens() override { return static_cast<CompositeTokenStruct*>(m_tokens.get()); }
-    const CompositeTokenStruct* tokens() const override {
-        return static_cast<const CompositeTokenStruct*>(m_tokens.get());
-    }
+    CompositeTokenStruct* tokens() override { return static_cast<CompositeTokenStruct*>(tokenPart()); }
+    const CompositeTokenStruct* tokens() const override { return static_cast<const CompositeTokenStruct*>(tokenPart()); }
     void modifyValues(const DataStruct& d, const TokenStruct& t) override;
     /// Dip and strike as decimal text (an absent one gives "-1"), the rake
     /// (empty when absent) and the slip text; trend and plunge untouched.

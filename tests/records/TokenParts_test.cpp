@@ -1,0 +1,179 @@
+// Records whose texts are their numbers' own rendering keep no token part
+// until asked: what they show must be exactly what a kept part would hold.
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "qzCore/records/GeoData.h"
+#include "qzCore/records/zolWellData.h"
+
+namespace qzCore {
+namespace {
+
+DataStruct planeValues(int strike, int dip) {
+    DataStruct d;
+    d.setStrike(strike);
+    d.setDip(dip);
+    return d;
+}
+
+DataStruct lineValues(int trend, int plunge) {
+    DataStruct d;
+    d.setTrend(trend);
+    d.setPlunge(plunge);
+    return d;
+}
+
+TokenStruct texts(const char* a, TokenStruct::Token_Id ia, const char* b, TokenStruct::Token_Id ib,
+                  const char* comment = nullptr) {
+    TokenStruct t;
+    t.setTokenValue(ia, a);
+    t.setTokenValue(ib, b);
+    if (comment) t.setComment(comment);
+    return t;
+}
+
+TokenStruct planeTexts(const char* strike, const char* dip, const char* comment = nullptr) {
+    return texts(strike, TokenStruct::Strike_Token, dip, TokenStruct::Dip_Token, comment);
+}
+
+// Which rows keep their texts, and what every row shows: the texts as
+// written, whether kept or made again from the numbers.
+TEST(TokenParts, KeptExactlyWhenTheTextsSayMoreThanTheNumbers) {
+    struct Case {
+        const char* strike;
+        const char* dip;
+        const char* comment;
+        int strikeValue;
+        int dipValue;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"45", "30", nullptr, 45, 30, false},    // plain whole degrees
+        {"0", "90", nullptr, 0, 90, false},      // both ends of the ranges
+        {"360", "0", nullptr, 360, 0, false},
+        {"045", "30", nullptr, 45, 30, true},    // a leading zero is the geologist's
+        {"45", "30.", nullptr, 45, 30, true},    // as is a decimal point
+        {"NE", "30", nullptr, 45, 30, true},     // a quadrant word
+        {"45", "30", "bedding", 45, 30, true},   // a comment
+        {"", "30", nullptr, -1, 30, true},       // an absent strike is "" not "-1"
+        {"-1", "30", nullptr, -1, 30, false},    // ... unless written so
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.strike) + " / " + c.dip);
+        const PlaneData p(planeTexts(c.strike, c.dip, c.comment), planeValues(c.strikeValue, c.dipValue));
+        EXPECT_EQ(p.keepsTokenPart(), c.kept);
+        std::unique_ptr<LightweightTokenStruct> scratch;
+        const auto* read = static_cast<const PlanarTokenStruct*>(p.tokensForReading(scratch));
+        ASSERT_NE(read, nullptr);
+        EXPECT_STREQ(read->getStrike(), c.strike);
+        EXPECT_STREQ(read->getDip(), c.dip);
+        EXPECT_EQ(p.keepsTokenPart(), c.kept);  // reading made nothing to keep
+        EXPECT_STREQ(p.tokens()->getStrike(), c.strike);
+        EXPECT_STREQ(p.tokens()->getDip(), c.dip);
+        EXPECT_STREQ(p.tokens()->getComment(), c.comment ? c.comment : "");
+        EXPECT_TRUE(p.keepsTokenPart());  // asked for, now kept
+    }
+}
+
+TEST(TokenParts, LinesAndResultLinesToo) {
+    const LineData plain(texts("120", TokenStruct::Trend_Token, "35", TokenStruct::Plunge_Token), lineValues(120, 35));
+    EXPECT_FALSE(plain.keepsTokenPart());
+    EXPECT_STREQ(plain.tokens()->getTrend(), "120");
+    EXPECT_STREQ(plain.tokens()->getPlunge(), "35");
+    const LineData zero(texts("120", TokenStruct::Trend_Token, "035", TokenStruct::Plunge_Token), lineValues(120, 35));
+    EXPECT_TRUE(zero.keepsTokenPart());
+    EXPECT_STREQ(zero.tokens()->getPlunge(), "035");
+
+    DataStruct d = lineValues(200, 10);
+    d.setGDType(GDTypes::GDType_Fisher);
+    const SpecialData mean(d, texts("200", TokenStruct::Trend_Token, "10", TokenStruct::Plunge_Token));
+    EXPECT_FALSE(mean.keepsTokenPart());
+    EXPECT_EQ(mean.getGDType(), GDTypes::GDType_Fisher);
+    EXPECT_STREQ(mean.tokens()->getTrend(), "200");
+
+    // A fault always keeps its texts (its slip text is a label).
+    FaultData f(planeTexts("45", "30"), planeValues(45, 30));
+    EXPECT_TRUE(f.keepsTokenPart());
+}
+
+// Changes made through the record behave as on a record that kept its
+// texts from the start.
+TEST(TokenParts, ChangesThroughTheRecordSeeTheTextsAsWritten) {
+    PlaneData p(planeTexts("45", "30"), planeValues(45, 30));
+    p.setComment("S0");
+    EXPECT_TRUE(p.keepsTokenPart());
+    EXPECT_STREQ(p.tokens()->getStrike(), "45");
+    EXPECT_EQ(p.data()->getCommentSize(), 2u);
+
+    // New values and texts: the texts given replace those made.
+    PlaneData q(planeTexts("45", "30"), planeValues(45, 30));
+    q.modifyValues(planeValues(50, 40), planeTexts("050", "40"));
+    EXPECT_STREQ(q.tokens()->getStrike(), "050");
+    EXPECT_STREQ(q.tokens()->getDip(), "40");
+    EXPECT_EQ(q.data()->getStrike(), 50);
+    // Texts made again from new numbers (a rotation) need nothing kept.
+    PlaneData s(planeTexts("45", "30"), planeValues(45, 30));
+    s.data()->setStrike(100);
+    s.data()->setDip(20);
+    s.generateTokenValues();
+    EXPECT_FALSE(s.keepsTokenPart());
+    EXPECT_STREQ(s.tokens()->getStrike(), "100");
+    EXPECT_STREQ(s.tokens()->getDip(), "20");
+    // An absent value's text is empty, not "-1".
+    PlaneData u(planeTexts("45", "30"), planeValues(45, 30));
+    u.data()->setDip(-1);
+    u.generateTokenValues();
+    EXPECT_STREQ(u.tokens()->getDip(), "");
+
+    // A well record set from host parameters with a negative azimuth keeps
+    // the old strike text, as a kept part would.
+    zolWellData w(planeTexts("45", "30"), planeValues(45, 30));
+    EXPECT_FALSE(w.keepsTokenPart());
+    w.modifyValues(zolDataParams(-1.0f, 12.0f, 10.0, 0.0, 0.0, 0.0, "top", "", "", 0, 1, 1, "W1", false, false));
+    EXPECT_STREQ(w.tokens()->getStrike(), "45");
+    EXPECT_STREQ(w.tokens()->getDip(), "12");
+}
+
+TEST(TokenParts, CopiesAndFreedRecords) {
+    PlaneData a(planeTexts("45", "30"), planeValues(45, 30));
+    PlaneData b(a);
+    EXPECT_FALSE(b.keepsTokenPart());
+    a.data()->setStrike(46);  // the copy has its own numbers, so its own texts
+    EXPECT_STREQ(b.tokens()->getStrike(), "45");
+    PlaneData c;
+    c = a;
+    EXPECT_FALSE(c.keepsTokenPart());
+    EXPECT_STREQ(c.tokens()->getStrike(), "46");
+    c.free();
+    EXPECT_EQ(c.tokens(), nullptr);
+    std::unique_ptr<LightweightTokenStruct> scratch;
+    EXPECT_EQ(c.tokensForReading(scratch), nullptr);
+    TokenStruct none;
+    c.get(none);
+    EXPECT_TRUE(none.isEmpty());
+}
+
+// Many threads asking one const record at once get one part, made once
+// (the sanitizer runs see a leak or a race if not).
+TEST(TokenParts, AskedFromManyThreadsAtOnceMadeOnce) {
+    for (int round = 0; round < 50; ++round) {
+        const PlaneData p(planeTexts("45", "30"), planeValues(45, 30));
+        std::vector<const PlanarTokenStruct*> seen(4, nullptr);
+        std::vector<std::thread> threads;
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            threads.emplace_back([&p, &seen, i] { seen[i] = p.tokens(); });
+        }
+        for (std::thread& t : threads) t.join();
+        for (const PlanarTokenStruct* s : seen) {
+            ASSERT_EQ(s, seen[0]);
+            EXPECT_STREQ(s->getStrike(), "45");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace qzCore
