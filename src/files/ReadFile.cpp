@@ -65,8 +65,11 @@ ReadOutcome readIntoNewDataset(DataManager& manager, const std::string& name, st
     }
     const qzIEDataTypeOptions types;
     const qzIEDataTypeOrder order(types, options);
-    // The text read where it lies, without a copy into a string stream.
+    // The text read where it lies, without a copy into a string stream;
+    // `content` is this function's own and read once, so its memory goes
+    // back to the system as the rows are read.
     TextView view(content);
+    view.releaseBehind();
     std::istream in(&view);
     try {
         out.code = manager.addData(id, options, order, in);

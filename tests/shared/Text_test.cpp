@@ -7,6 +7,7 @@
 
 #include "qzCore/shared/ComplexFileName.h"
 #include "qzCore/shared/Token.h"
+#include "qzCore/shared/TextView.h"
 #include "qzCore/shared/ieOptions.h"
 
 namespace qzCore {
@@ -162,6 +163,30 @@ TEST(FileParserGrabLine, NulBytesNeverEndOrEmptyALine) {
     ASSERT_TRUE(p.grabLine(in));  // the last line, without a line end
     EXPECT_TRUE(p.lineHasNul());
     EXPECT_EQ(p.lineForReport(), "last\\0");
+    EXPECT_FALSE(p.grabLine(in));
+}
+
+// A file read whole and released behind the reader: every line still
+// arrives whole and in order (a line across a released page boundary
+// included), and what lies well behind the reader is given back (reads as
+// zeros), the page being read never.
+TEST(TextViewRelease, LinesArriveWholeWhileTheTextBehindIsGivenBack) {
+    std::string text;
+    const int lines = 300000;  // about 3.4 MB, three release steps
+    for (int i = 0; i < lines; ++i) text += std::to_string(i % 360) + "\t" + std::to_string(i) + "\n";
+    TextView view(text);
+    view.releaseBehind();
+    std::istream in(&view);
+    FileParser p(options(krtIEConstants::Tab_Delim));
+    for (int i = 0; i < lines; ++i) {
+        ASSERT_TRUE(p.grabLine(in)) << i;
+        ASSERT_EQ(std::string(p.getLineBuffer()), std::to_string(i % 360) + "\t" + std::to_string(i)) << i;
+        if (i == lines / 2) {
+            const std::size_t read = static_cast<std::size_t>(view.next() - text.data());
+            EXPECT_EQ(text[read], std::to_string((i + 1) % 360)[0]);  // the next line is intact
+            EXPECT_EQ(text[read / 4], '\0');                          // far behind: given back
+        }
+    }
     EXPECT_FALSE(p.grabLine(in));
 }
 
