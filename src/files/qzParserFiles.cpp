@@ -28,6 +28,16 @@ bool isCommentLine(const std::string& line) {
     return false;
 }
 
+/// The row's text for a report; a NUL byte is shown as "\0".  Without one
+/// the text is copied into `text`, which keeps its room from row to row.
+void copyLineText(const qzFileParser& reader, std::string& text) {
+    if (reader.lineHasNul()) {
+        text = reader.lineForReport();
+    } else {
+        text.assign(reader.getLineBuffer(), reader.getLineLength());
+    }
+}
+
 }  // namespace
 
 qzParser::qzParser()
@@ -92,40 +102,60 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
         ++line;  // records are numbered in a binary file
         return fileParser->readBinary(in, tokens, data);
     }
+    using O = qzIEColumnOptions;
+    const bool faultKin = columnOptions->getIEOption(O::IE_FaultKin_File);
+    const bool stereonet = columnOptions->getIEOption(O::IE_Stereonet_File);
+    if (!faultKin && !stereonet && !columnOptions->getIEOption(O::IE_DXF_Text)) {
+        bool tooLong = false;
+        const int taken = takeRow(in, line, lineText, tooLong);
+        if (taken != Row_Taken) return taken;
+        return finishRow(lineText, tooLong, data, tokens, attributes, stationId);
+    }
     if (in.eof()) return Error::Parsing_Incomplete;
     if (in.fail()) return Error::Input_File_Error;
     tokenList->reset();
-
-    using O = qzIEColumnOptions;
-    if (columnOptions->getIEOption(O::IE_DXF_Text)) {
+    if (!faultKin && !stereonet) {
         fileParser->tokenizeDXF(in, *tokenList);
         lineText.clear();
         return Error::Null_Input_Line;
     }
-    bool gotLine = true;
-    if (columnOptions->getIEOption(O::IE_FaultKin_File)) {
+    if (faultKin) {
         fileParser->tokenizeFaultKin(in, *tokenList);
-    } else if (columnOptions->getIEOption(O::IE_Stereonet_File)) {
+    } else {
         fileParser->tokenizeStereonet(in, *tokenList);
-    } else {
-        gotLine = fileParser->tokenizeLine(in, *tokenList);
     }
-    // The row's text for a report; a NUL byte is shown as "\0".  Without
-    // one the text is copied into the caller's string, which keeps its
-    // room from row to row.
-    if (fileParser->lineHasNul()) {
-        lineText = fileParser->lineForReport();
-    } else {
-        lineText.assign(fileParser->getLineBuffer(), fileParser->getLineLength());
+    copyLineText(*fileParser, lineText);
+    line = fileParser->getLineNumber();
+    if (in.bad()) return Error::Input_File_Error;
+    if (fileParser->lineHasNul()) return Error::Nul_In_Line;
+    if (lineText.empty()) return Error::Null_Input_Line;
+    if (fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_None &&
+        lineText.find_first_not_of(" \t") != std::string::npos) {
+        return Error::Bad_Stereonet_File;  // a file without a layout code: no row can be read, each is said
     }
+    return finishTokens(false, fileParser->lineTooLong(), data, tokens, attributes, stationId);
+}
+
+int qzParser::takeRow(std::istream& in, unsigned int& line, std::string& lineText, bool& tooLong) {
+    if (!fileParser) return Error::File_Parser_Failed;
+    if (in.eof()) return Error::Parsing_Incomplete;
+    if (in.fail()) return Error::Input_File_Error;
+    const bool gotLine = fileParser->grabLine(in);
+    copyLineText(*fileParser, lineText);
     line = fileParser->getLineNumber();
     if (in.bad()) return Error::Input_File_Error;
     // A NUL byte would cut the row where it stands: the row is reported
     // whole instead (a UTF-16 file shows one in every line).
     if (gotLine && fileParser->lineHasNul()) return Error::Nul_In_Line;
     if (!gotLine || lineText.empty()) return Error::Null_Input_Line;
-    const bool delimited = !fileParser->isFaultKin() && !fileParser->isStereonet();
-    if (delimited && isCommentLine(lineText)) {
+    tooLong = fileParser->lineTooLong();
+    return Row_Taken;
+}
+
+int qzParser::finishRow(const std::string& lineText, bool tooLong, DataStruct& data, TokenStruct& tokens,
+                        std::list<std::string>& attributes, std::string& stationId) {
+    if (!fileParser) return Error::File_Parser_Failed;
+    if (isCommentLine(lineText)) {
         // A comment; a row of column keywords is the header the options
         // announce, passed over like it.
         if (fileParser->headerPending()) {
@@ -134,13 +164,22 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
         }
         return Error::Null_Input_Line;
     }
-    if (fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_None &&
-        lineText.find_first_not_of(" \t") != std::string::npos) {
-        return Error::Bad_Stereonet_File;  // a file without a layout code: no row can be read, each is said
-    }
+    fileParser->tokenize(lineText.c_str(), *tokenList);
+    return finishTokens(true, tooLong, data, tokens, attributes, stationId);
+}
+
+bool qzParser::rowsFinishApart() const {
+    using O = qzIEColumnOptions;
+    return columnOptions && fileParser && !columnOptions->getIEOption(O::IE_FaultKin_File) &&
+           !columnOptions->getIEOption(O::IE_Stereonet_File) && !columnOptions->getIEOption(O::IE_DXF_Text) &&
+           !columnOptions->getIEOption(O::IE_Binary_File) && !fileParser->headerPending();
+}
+
+int qzParser::finishTokens(bool delimited, bool tooLong, DataStruct& data, TokenStruct& tokens,
+                           std::list<std::string>& attributes, std::string& stationId) {
     if (tokenList->numNonVoidTokens() == 0) return Error::Null_Input_Line;  // blanks or delimiters only
     if (delimited && fileParser->takeHeaderRow()) return Error::Null_Input_Line;
-    if (fileParser->lineTooLong()) return Error::Line_Too_Long;
+    if (tooLong) return Error::Line_Too_Long;
 
     m_dipDirectionBlock = fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_DD;
     const int r = distribute(data, tokens, attributes, stationId);

@@ -19,6 +19,7 @@ namespace {
 
 struct Expected {
     std::vector<std::pair<int, int>> records;  // strike, dip
+    std::vector<std::string> comments;         // of each record
     std::vector<unsigned int> rejectedLines;
 };
 
@@ -34,10 +35,17 @@ std::string longFile(int rows, Expected& e) {
         } else if (line % 997 == 0) {
             text += std::to_string(line % 360) + "\t95\n";
             e.rejectedLines.push_back(unsigned(line));
+        } else if (line % 1733 == 0) {
+            text += "1\t2\tW-1\t" + std::string(1100, 'x') + "\n";  // too long: rejected whole
+            e.rejectedLines.push_back(unsigned(line));
         } else {
+            // Every fifth row carries a note: rows are parsed on both
+            // threads, and each must keep its own.
+            const std::string note = line % 5 == 0 ? "n" + std::to_string(line) : "";
             text += std::to_string(line % 360) + "\t" + std::to_string(line % 91) + "\tW-" + std::to_string(line % 7) +
-                    "\n";
+                    (note.empty() ? "" : "\t" + note) + "\n";
             e.records.push_back({line % 360, line % 91});
+            e.comments.push_back(note);
         }
     }
     return text;
@@ -83,6 +91,7 @@ protected:
             const LightweightDataStruct& d = *at(int(i)).data();
             ASSERT_EQ(d.getStrike(), e.records[i].first) << "record " << i;
             ASSERT_EQ(d.getDip(), e.records[i].second) << "record " << i;
+            ASSERT_STREQ(at(int(i)).tokens()->getComment(), e.comments[i].c_str()) << "record " << i;
         }
         // Every rejected row kept as data; the text report names the first
         // ErrorManager::Max_Reported_Errors of them.
@@ -116,6 +125,7 @@ TEST_F(LongFile, AFileEndingWithoutALineEndKeepsItsLastRow) {
     std::string text = longFile(20000, e);
     text += "123\t45";
     e.records.push_back({123, 45});
+    e.comments.emplace_back();
     ASSERT_EQ(loadView(text), 1);
     expectRead(e);
 }

@@ -118,6 +118,22 @@ public:
     int AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream& in, std::list<std::string>& attributes,
                       std::string& stationId, bool binary, unsigned int& line, std::string& lineText);
     /// Reads the header of a binary dataset file.  @throw the error code.
+    /// A row of a delimited text file in two halves, so that a long file
+    /// can be read on two threads.  takeRow reads the next line (the part
+    /// that must go in file order) and gives Row_Taken when the rest of the
+    /// row can be done apart from the reading, by finishRow on this parser
+    /// or on a copy of it; any other value is the row's result, as
+    /// AutoFileParse gives it.  AutoFileParse of such a file is the two.
+    int takeRow(std::istream& in, unsigned int& line, std::string& lineText, bool& tooLong);
+    int finishRow(const std::string& lineText, bool tooLong, DataStruct& data, TokenStruct& tokens,
+                  std::list<std::string>& attributes, std::string& stationId);
+    /// The rows still to come can be finished apart from their reading, on
+    /// a copy of this parser: a delimited text file whose header row, if
+    /// any, has been passed.
+    bool rowsFinishApart() const;
+    /// takeRow's answer for a row that finishRow completes.
+    static constexpr int Row_Taken = 0x7FFF0001;
+
     void ParseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,
                            unsigned int& count);
 
@@ -146,6 +162,9 @@ private:
     void takeLateralSense(const std::string& marker, TokenStruct& tokens, DataStruct& data);
     /// Copies the typed columns of tokenList into the record.
     int distribute(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes, std::string& stationId);
+    /// The end of every text row once its cells are in the token list.
+    int finishTokens(bool delimited, bool tooLong, DataStruct& data, TokenStruct& tokens,
+                     std::list<std::string>& attributes, std::string& stationId);
 
     using NumberBuffer = std::array<char, Max_Number_Length + 1>;
     /// Copies the leading digits (and, when allowed, a decimal point and
