@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <string_view>
 
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/shared/MyMath.h"
@@ -33,19 +32,18 @@ std::unique_ptr<LightweightTokenStruct> newTokenPart(const TokenStruct* t) {
     return p;
 }
 
-/// What a token buffer keeps of `text`: all of it when it fits, else
-/// nothing (LightweightTokenStruct::copyToken).
-std::string_view keptText(const char* text) {
-    const std::size_t n = strnlen(text, TokenStruct::Token_Size);
-    return n < TokenStruct::Token_Size ? std::string_view(text, n) : std::string_view();
-}
-
 /// A token part would keep the same of `text` as of the decimal rendering
-/// of `value`: the text says nothing the number does not.
+/// of `value` (a token buffer keeps a text whole when it fits, else
+/// nothing: LightweightTokenStruct::copyToken): the text says nothing the
+/// number does not.  Called for every plane and line read, so without a
+/// library call for texts of a few characters.
 bool rendersAs(const char* text, int value) {
     char buf[16];
-    *std::to_chars(buf, buf + sizeof buf - 1, value).ptr = '\0';
-    return keptText(text) == keptText(buf);
+    const std::size_t n = static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf);
+    const std::size_t t = boundedLength(text, TokenStruct::Token_Size);
+    const std::size_t keptText = t < TokenStruct::Token_Size ? t : 0;
+    const std::size_t keptValue = n < TokenStruct::Token_Size ? n : 0;
+    return keptText == keptValue && std::memcmp(text, buf, keptText) == 0;
 }
 
 /// Angles whose decimal rendering a token buffer keeps whole.
