@@ -78,7 +78,11 @@ LightweightTokenStruct* GeoData::tokenPart() const {
 }
 
 void GeoData::setTokenPart(std::unique_ptr<LightweightTokenStruct> part) {
-    delete m_tokens.exchange(part.release(), std::memory_order_acq_rel);
+    // A change of the record: no other thread reads it meanwhile (unlike
+    // tokens(), which only reads), so a plain store publishes the part.
+    LightweightTokenStruct* old = m_tokens.load(std::memory_order_relaxed);
+    m_tokens.store(part.release(), std::memory_order_release);
+    delete old;
 }
 
 const LightweightTokenStruct* GeoData::tokensForReading(std::unique_ptr<LightweightTokenStruct>& scratch) const {
