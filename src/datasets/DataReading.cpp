@@ -97,7 +97,11 @@ bool endsReading(int r) {
 /// Batches of parsed rows passed from the helper thread to the caller.
 class RowPipe {
 public:
-    struct Batch {
+    // Each batch on cache lines of its own: the helper fills one while the
+    // caller reads another, and a shared line between them (as the stack
+    // happened to place them, in one run out of two) slowed both threads
+    // by a third.
+    struct alignas(64) Batch {
         std::vector<ParsedRow> rows = std::vector<ParsedRow>(Batch_Rows);
         std::size_t count = 0;
         bool last = false;             // no batch follows
@@ -115,15 +119,16 @@ public:
         for (;;) {
             Batch* b = takeFree();
             if (!b) return;  // stopped
-            b->count = 0;
             b->last = false;
             b->thrown = nullptr;
+            // Counted here and published with the batch.
+            std::size_t count = 0;
             try {
-                while (b->count < Batch_Rows) {
-                    ParsedRow& row = b->rows[b->count];
-                    const bool mine = !share || b->count % Share_Period < Helper_Share;
+                while (count < Batch_Rows) {
+                    ParsedRow& row = b->rows[count];
+                    const bool mine = !share || count % Share_Period < Helper_Share;
                     const int r = mine ? parseRow(parser, in, binary, line, row) : takeRow(parser, in, line, row);
-                    ++b->count;
+                    ++count;
                     if (endsReading(r)) {
                         b->last = true;
                         break;
@@ -133,6 +138,7 @@ public:
                 b->thrown = std::current_exception();
                 b->last = true;
             }
+            b->count = count;
             const bool last = b->last;
             giveFull(b);
             if (last) return;
@@ -181,10 +187,10 @@ private:
     }
 
     Batch m_batches[Batches];
+    alignas(64) std::mutex m_lock;
     std::vector<Batch*> m_free;
     std::vector<Batch*> m_full;
     bool m_stopped = false;
-    std::mutex m_lock;
     std::condition_variable m_changed;
 };
 
@@ -269,7 +275,8 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
     } join{pipe, helper};
     for (;;) {
         RowPipe::Batch* b = pipe.takeFull();
-        for (std::size_t i = 0; i < b->count; ++i) {
+        const std::size_t count = b->count;
+        for (std::size_t i = 0; i < count; ++i) {
             ParsedRow& row = b->rows[i];
             if (row.result == qzParser::Row_Taken) {
                 row.result = own->finishRow(row.text, row.tooLong, row.data, row.tokens, row.labels, row.station);
