@@ -43,7 +43,11 @@ bool rendersAs(const char* text, int value) {
     const std::size_t t = boundedLength(text, TokenStruct::Token_Size);
     const std::size_t keptText = t < TokenStruct::Token_Size ? t : 0;
     const std::size_t keptValue = n < TokenStruct::Token_Size ? n : 0;
-    return keptText == keptValue && std::memcmp(text, buf, keptText) == 0;
+    if (keptText != keptValue) return false;
+    for (std::size_t i = 0; i < keptText; ++i) {
+        if (text[i] != buf[i]) return false;
+    }
+    return true;
 }
 
 /// Angles whose decimal rendering a token buffer keeps whole.
