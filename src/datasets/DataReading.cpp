@@ -58,16 +58,22 @@ struct ParsedRow {
     bool tooLong = false;  // of a row read but not parsed
 };
 
-/// The parser's reading of a row: what the loop starts from.  `line` goes
-/// on from row to row: the parser counts the records of a binary file on
-/// from it (a text file's rows carry their own line numbers).
-int parseRow(qzParser& parser, std::istream& in, bool binary, unsigned int& line, ParsedRow& row) {
+/// A row slot made empty for the next row, which starts at `line`.
+void clearRow(ParsedRow& row, unsigned int line) {
     row.data.reset();
     row.tokens.reset();
     row.labels.clear();
     row.station.clear();
     row.text.clear();
+    row.tooLong = false;
     row.line = line;
+}
+
+/// The parser's reading of a row: what the loop starts from.  `line` goes
+/// on from row to row: the parser counts the records of a binary file on
+/// from it (a text file's rows carry their own line numbers).
+int parseRow(qzParser& parser, std::istream& in, bool binary, unsigned int& line, ParsedRow& row) {
+    clearRow(row, line);
     row.result = parser.AutoFileParse(row.data, row.tokens, in, row.labels, row.station, binary, row.line, row.text);
     line = row.line;
     return row.result;
@@ -76,13 +82,7 @@ int parseRow(qzParser& parser, std::istream& in, bool binary, unsigned int& line
 /// Reads a row of a delimited file without parsing it: its result is
 /// qzParser::Row_Taken unless reading it said all there is to say.
 int takeRow(qzParser& parser, std::istream& in, unsigned int& line, ParsedRow& row) {
-    row.data.reset();
-    row.tokens.reset();
-    row.labels.clear();
-    row.station.clear();
-    row.text.clear();
-    row.tooLong = false;
-    row.line = line;
+    clearRow(row, line);
     row.result = parser.takeRow(in, row.line, row.text, row.tooLong);
     line = row.line;
     return row.result;
