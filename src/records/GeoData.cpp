@@ -35,9 +35,17 @@ std::unique_ptr<LightweightTokenStruct> newTokenPart(const TokenStruct* t) {
 /// A token part would keep the same of `text` as of the decimal rendering
 /// of `value` (a token buffer keeps a text whole when it fits, else
 /// nothing: LightweightTokenStruct::copyToken): the text says nothing the
-/// number does not.  Called for every plane and line read, so without a
-/// library call for texts of a few characters.
+/// number does not.  Called for every plane and line read.
 bool rendersAs(const char* text, int value) {
+    if (value >= 0 && value <= 99999) {
+        // The usual angle: its rendering (1 to 5 digits, no leading zero)
+        // is kept whole, so the text must be exactly those digits.
+        if (text[0] == '0') return value == 0 && text[1] == '\0';
+        int read = 0;
+        std::size_t i = 0;
+        for (; i < TokenStruct::Token_Size && text[i] >= '0' && text[i] <= '9'; ++i) read = read * 10 + (text[i] - '0');
+        return i > 0 && i < TokenStruct::Token_Size && text[i] == '\0' && read == value;
+    }
     char buf[16];
     const std::size_t n = static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf);
     const std::size_t t = boundedLength(text, TokenStruct::Token_Size);

@@ -56,6 +56,9 @@ TEST(TokenParts, KeptExactlyWhenTheTextsSayMoreThanTheNumbers) {
         {"0", "90", nullptr, 0, 90, false},      // both ends of the ranges
         {"360", "0", nullptr, 360, 0, false},
         {"045", "30", nullptr, 45, 30, true},    // a leading zero is the geologist's
+        {"00", "30", nullptr, 0, 30, true},      // even of zero
+        {"45", "3", nullptr, 45, 30, true},      // a text that is another number
+        {"45", "300", nullptr, 45, 30, true},
         {"45", "30.", nullptr, 45, 30, true},    // as is a decimal point
         {"NE", "30", nullptr, 45, 30, true},     // a quadrant word
         {"45", "30", "bedding", 45, 30, true},   // a comment
