@@ -60,6 +60,7 @@
 #include "qzCore/shared/DESolverParams.h"
 #include "qzCore/shared/FileParser.h"
 #include "qzCore/shared/Graphics.h"
+#include "qzCore/shared/HandOver.h"
 #include "qzCore/shared/Grid.h"
 #include "qzCore/shared/MyMath.h"
 #include "qzCore/shared/PlotStyles.h"

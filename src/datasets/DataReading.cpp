@@ -14,11 +14,9 @@
 // every line in order (the part that carries state: line numbers, the
 // header) but parses only its share of them; the caller parses the rest
 // with a copy of the parser just before entering them.
-#include <condition_variable>
 #include <exception>
 #include <istream>
 #include <list>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -30,6 +28,7 @@
 #include "qzCore/files/FileHeader.h"
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/parsing/qzParser.h"
+#include "qzCore/shared/HandOver.h"
 
 namespace qzCore {
 
@@ -147,51 +146,37 @@ public:
 
     /// The caller: the next batch in file order.
     Batch* takeFull() {
-        std::unique_lock<std::mutex> lock(m_lock);
-        m_changed.wait(lock, [this] { return !m_full.empty(); });
-        Batch* b = m_full.front();
-        m_full.erase(m_full.begin());
-        return b;
+        return m_hand.when([this] { return !m_full.empty(); },
+                           [this] {
+                               Batch* b = m_full.front();
+                               m_full.erase(m_full.begin());
+                               return b;
+                           });
     }
     void giveBack(Batch* b) {
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_free.push_back(b);
-        }
-        m_changed.notify_all();
+        m_hand.change([&] { m_free.push_back(b); });
     }
     /// The caller needs no more rows: the helper ends at its next batch.
-    void stop() {
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_stopped = true;
-        }
-        m_changed.notify_all();
-    }
+    void stop() { m_hand.stop(); }
 
 private:
     Batch* takeFree() {
-        std::unique_lock<std::mutex> lock(m_lock);
-        m_changed.wait(lock, [this] { return m_stopped || !m_free.empty(); });
-        if (m_stopped) return nullptr;
-        Batch* b = m_free.back();
-        m_free.pop_back();
-        return b;
+        return m_hand.when([this] { return m_hand.stopped() || !m_free.empty(); },
+                           [this]() -> Batch* {
+                               if (m_hand.stopped()) return nullptr;
+                               Batch* b = m_free.back();
+                               m_free.pop_back();
+                               return b;
+                           });
     }
     void giveFull(Batch* b) {
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_full.push_back(b);
-        }
-        m_changed.notify_all();
+        m_hand.change([&] { m_full.push_back(b); });
     }
 
     Batch m_batches[Batches];
-    alignas(64) std::mutex m_lock;
+    HandOver m_hand;
     std::vector<Batch*> m_free;
     std::vector<Batch*> m_full;
-    bool m_stopped = false;
-    std::condition_variable m_changed;
 };
 
 }  // namespace

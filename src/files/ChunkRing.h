@@ -4,11 +4,11 @@
 #ifndef QZCORE_SRC_FILES_CHUNKRING_H
 #define QZCORE_SRC_FILES_CHUNKRING_H
 
-#include <condition_variable>
 #include <cstddef>
 #include <exception>
 #include <memory>
-#include <mutex>
+
+#include "qzCore/shared/HandOver.h"
 
 namespace qzCore {
 
@@ -36,47 +36,33 @@ public:
         for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
             if (mine(chunk)) continue;
             Slot& s = m_slots[chunk % Slots];
-            {
-                std::unique_lock<std::mutex> lock(m_lock);
-                m_changed.wait(lock, [&] { return m_stopped || s.state == Free; });
-                if (m_stopped) return;
+            if (!m_hand.when([&] { return m_hand.stopped() || s.state == Free; },
+                             [&] { return !m_hand.stopped(); })) {
+                return;
             }
             try {
                 put(chunk, s.buffer);
             } catch (...) {
                 s.thrown = std::current_exception();
             }
-            {
-                std::lock_guard<std::mutex> lock(m_lock);
+            m_hand.change([&] {
                 s.chunk = chunk;
                 s.state = Ready;
-            }
-            m_changed.notify_all();
+            });
             if (s.thrown) return;
         }
     }
     /// The writer: chunk `chunk` once it is ready.
     const ChunkBuffer& take(std::size_t chunk) {
         Slot& s = m_slots[chunk % Slots];
-        std::unique_lock<std::mutex> lock(m_lock);
-        m_changed.wait(lock, [&] { return s.state == Ready && s.chunk == chunk; });
+        m_hand.when([&] { return s.state == Ready && s.chunk == chunk; }, [] {});
         if (s.thrown) std::rethrow_exception(s.thrown);
         return s.buffer;
     }
     void giveBack(std::size_t chunk) {
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_slots[chunk % Slots].state = Free;
-        }
-        m_changed.notify_all();
+        m_hand.change([&] { m_slots[chunk % Slots].state = Free; });
     }
-    void stop() {
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_stopped = true;
-        }
-        m_changed.notify_all();
-    }
+    void stop() { m_hand.stop(); }
 
 private:
     enum State { Free, Ready };
@@ -87,9 +73,7 @@ private:
         std::exception_ptr thrown;
     };
     Slot m_slots[Slots];
-    bool m_stopped = false;
-    std::mutex m_lock;
-    std::condition_variable m_changed;
+    HandOver m_hand;
 };
 
 }  // namespace qzCore
