@@ -78,6 +78,26 @@ public:
     std::string s;
 };
 
+/// Record `b` of `to`, read back, is record `a` of `from` as written: its
+/// values (location included), texts and station.
+::testing::AssertionResult sameRecord(const Data& from, const GeoData& a, const Data& to, const GeoData& b) {
+    DataStruct da, db;
+    TokenStruct ta, tb;
+    a.get(da);
+    b.get(db);
+    a.get(ta);
+    b.get(tb);
+    if (!(da == db) || da.getX() != db.getX() || da.getY() != db.getY()) {
+        return ::testing::AssertionFailure() << "values differ";
+    }
+    if (!(ta == tb)) return ::testing::AssertionFailure() << "texts differ";
+    std::string sa, sb;
+    from.getStationIdFromIndex(da.getStationIndex(), sa);
+    to.getStationIdFromIndex(db.getStationIndex(), sb);
+    if (sa != sb) return ::testing::AssertionFailure() << "station " << sa << " read as " << sb;
+    return ::testing::AssertionSuccess();
+}
+
 class BinaryFile : public ::testing::Test {
 protected:
     /// Reads a binary file into `data`; the thrown code, or the loop's result.
@@ -323,18 +343,7 @@ TEST_F(BinaryFile, RoundTripKeepsEveryField) {
     ASSERT_EQ(read(write(src), data), 1);
     ASSERT_EQ(data.getNumData(), src.getNumData());
     for (int i = 0; i < src.getNumData(); ++i) {
-        const GeoData& a = *src.getSpecificData(unsigned(i));
-        const GeoData& b = *data.getSpecificData(unsigned(i));
-        DataStruct da, db;
-        TokenStruct ta, tb;
-        a.get(da);
-        b.get(db);
-        a.get(ta);
-        b.get(tb);
-        EXPECT_TRUE(da == db) << i;
-        EXPECT_EQ(da.getX(), db.getX());
-        EXPECT_EQ(da.getY(), db.getY());
-        EXPECT_EQ(ta, tb) << i;
+        EXPECT_TRUE(sameRecord(src, *src.getSpecificData(unsigned(i)), data, *data.getSpecificData(unsigned(i)))) << i;
     }
     EXPECT_EQ(data.getAttrList().getAttrLabel(1), "Basalt");
     EXPECT_EQ(data.getAttributeGroupIndexMask("Igneous"), 0x3u);
@@ -416,19 +425,7 @@ TEST_F(BinaryFile, ManyRecordsReadBackWholeInOrderWithRejectsWhereTheyStand) {
     for (int i = 0; i < src.getNumData(); ++i) {
         const GeoData& a = *src.getSpecificData(unsigned(i));
         if (a.data()->getDip() == 95 || a.data()->getPlunge() == 95) continue;
-        const GeoData& b = *data.getSpecificData(unsigned(j++));
-        DataStruct da, db;
-        TokenStruct ta, tb;
-        a.get(da);
-        b.get(db);
-        a.get(ta);
-        b.get(tb);
-        ASSERT_TRUE(da == db) << i;
-        ASSERT_EQ(ta, tb) << i;
-        std::string sa, sb;
-        src.getStationIdFromIndex(da.getStationIndex(), sa);
-        data.getStationIdFromIndex(db.getStationIndex(), sb);
-        ASSERT_EQ(sa, sb) << i;
+        ASSERT_TRUE(sameRecord(src, a, data, *data.getSpecificData(unsigned(j++)))) << i;
     }
 }
 
