@@ -33,7 +33,7 @@ std::size_t putBinaryRecord(const GeoData& g, char* to) {
     };
     // The comment as the flag word can describe it: at most 255
     // characters, its length in bits 7 to 14.
-    const std::size_t length = t && t->hasComment() ? std::min(t->getCommentLength(), Binary_Comment_Room) : 0;
+    const std::size_t length = t && t->hasComment() ? std::min(t->getCommentLength(), Emitter::Max_Binary_Comment_Length) : 0;
     const unsigned short flags = GDFlags::withCommentSize(d.getGDFlags(), length);
     u16(flags);
     if (flags & GDFlags::GDFlag_Has_Comment) {

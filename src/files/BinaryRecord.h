@@ -7,14 +7,16 @@
 
 #include <cstddef>
 
+#include "qzCore/files/Emitter.h"
+
 namespace qzCore {
 
 class GeoData;
 
-/// The longest comment the flag word can describe, characters.
-inline constexpr std::size_t Binary_Comment_Room = 255;
-/// The most bytes one record takes.
-inline constexpr std::size_t Max_Binary_Record_Size = 2 + Binary_Comment_Room + 8 * 5 + 4 + 2 + 5 * 4 + 2 + 4 + 4 + 4 * 8;
+/// The most bytes one record takes (its comment at most as long as the
+/// flag word can describe).
+inline constexpr std::size_t Max_Binary_Record_Size =
+    2 + Emitter::Max_Binary_Comment_Length + 8 * 5 + 4 + 2 + 5 * 4 + 2 + 4 + 4 + 4 * 8;
 
 /// Writes `g` at `to` (room for Max_Binary_Record_Size bytes); returns
 /// the bytes written, 0 for a record without values (skipped).

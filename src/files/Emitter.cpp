@@ -182,7 +182,6 @@ int Emitter::emitBinary(std::ostream& out) {
     // order.  Past the first chunk a helper thread puts two chunks of every
     // three together, ahead, while this thread does the third and writes
     // them all (writing being its share of the work).
-    static_assert(Max_Binary_Comment_Length == Binary_Comment_Room, "one comment limit");
     const std::size_t count = m_records.size();
     const std::size_t chunks = (count + Binary_Chunk_Records - 1) / Binary_Chunk_Records;
     auto put = [this, count](std::size_t chunk, ChunkBuffer& into) {
