@@ -108,25 +108,28 @@ void TokenList::reset() {
     m_used = 0;
 }
 
-bool TokenList::set(std::size_t index, const std::string& text) {
-    if (index >= m_tokens.size()) return false;
+Token* TokenList::slot(std::size_t index) {
+    if (index >= m_tokens.size()) return nullptr;
     if (index >= m_used) m_used = index + 1;
-    m_tokens[index].set(text);
-    return true;
+    return &m_tokens[index];
+}
+
+bool TokenList::set(std::size_t index, const std::string& text) {
+    Token* t = slot(index);
+    if (t) t->set(text);
+    return t != nullptr;
 }
 
 bool TokenList::set(std::size_t index, const char* text) {
-    if (index >= m_tokens.size()) return false;
-    if (index >= m_used) m_used = index + 1;
-    m_tokens[index].set(text);
-    return true;
+    Token* t = slot(index);
+    if (t) t->set(text);
+    return t != nullptr;
 }
 
 bool TokenList::set(std::size_t index, const char* text, std::size_t length) {
-    if (index >= m_tokens.size()) return false;
-    if (index >= m_used) m_used = index + 1;
-    m_tokens[index].set(text, length);
-    return true;
+    Token* t = slot(index);
+    if (t) t->set(text, length);
+    return t != nullptr;
 }
 
 std::size_t TokenList::numNonVoidTokens() const {

@@ -87,6 +87,10 @@ public:
     std::size_t numNonVoidTokens() const;
 
 private:
+    /// The token of column `index`, counted as used; null beyond the
+    /// capacity.
+    Token* slot(std::size_t index);
+
     std::vector<Token> m_tokens;
     // Tokens at and beyond m_used are void: reset and counting stop there
     // (a row of a file sets a few of the columns the list has room for).
