@@ -32,14 +32,18 @@ std::unique_ptr<LightweightTokenStruct> newTokenPart(const TokenStruct* t) {
     return p;
 }
 
+/// Angles whose decimal rendering a token buffer keeps whole: 1 to 5
+/// digits.
+bool rendersWhole(int value) { return value >= 0 && value <= 99999; }
+
 /// A token part would keep the same of `text` as of the decimal rendering
 /// of `value` (a token buffer keeps a text whole when it fits, else
 /// nothing: LightweightTokenStruct::copyToken): the text says nothing the
 /// number does not.  Called for every plane and line read.
 bool rendersAs(const char* text, int value) {
-    if (value >= 0 && value <= 99999) {
-        // The usual angle: its rendering (1 to 5 digits, no leading zero)
-        // is kept whole, so the text must be exactly those digits.
+    if (rendersWhole(value)) {
+        // The usual angle: its rendering (no leading zero) is kept whole,
+        // so the text must be exactly those digits.
         if (text[0] == '0') return value == 0 && text[1] == '\0';
         int read = 0;
         std::size_t i = 0;
@@ -57,9 +61,6 @@ bool rendersAs(const char* text, int value) {
     }
     return true;
 }
-
-/// Angles whose decimal rendering a token buffer keeps whole.
-bool rendersWhole(int value) { return value >= 0 && value <= 99999; }
 
 /// Text of a present angle, or the empty text for an absent one.
 template <typename Setter>
