@@ -91,6 +91,16 @@ void push(Depot& d, std::size_t c, FreeBlock* f) {
     ++d.freeCount[c];
 }
 
+// Every whole block of class c in [from, to) onto the depot's list (its
+// lock held).
+void pushRange(Depot& d, std::size_t c, char* from, const char* to) {
+    const std::size_t size = c * Granule;
+    for (; from + size <= to; from += size) push(d, c, reinterpret_cast<FreeBlock*>(from));
+}
+
+// The class of blocks that holds `size` bytes.
+std::size_t classOf(std::size_t size) { return size == 0 ? 1 : (size + Granule - 1) / Granule; }
+
 Depot& depot() {
     // Never destroyed: records in static objects may be freed after every
     // other static is gone.
@@ -152,12 +162,7 @@ struct Retirement {
         for (std::size_t c = 1; c < Classes; ++c) {
             if (t_cache.free[c]) splice(d, t_cache, c);
             // What is left of the slab being carved goes too.
-            const std::size_t size = c * Granule;
-            while (t_cache.bump[c] && t_cache.bump[c] + size <= t_cache.end[c]) {
-                auto* f = reinterpret_cast<FreeBlock*>(t_cache.bump[c]);
-                t_cache.bump[c] += size;
-                push(d, c, f);
-            }
+            if (t_cache.bump[c]) pushRange(d, c, t_cache.bump[c], t_cache.end[c]);
             t_cache.bump[c] = t_cache.end[c] = nullptr;
         }
         t_cache.retired = true;
@@ -201,10 +206,7 @@ void* refill(std::size_t c) {
             return b;
         }
         const Slab slab = takeSlab(d);
-        for (std::size_t at = size; at + size <= slab.size; at += size) {
-            auto* f = reinterpret_cast<FreeBlock*>(slab.at + at);
-            push(d, c, f);
-        }
+        pushRange(d, c, slab.at + size, slab.at + slab.size);
         return slab.at;
     }
     t_retirement.armed = true;
@@ -227,7 +229,7 @@ void* refill(std::size_t c) {
 
 void* recordAllocate(std::size_t size) {
     if (size > Max_Pooled_Size) return ::operator new(size);
-    const std::size_t c = size == 0 ? 1 : (size + Granule - 1) / Granule;
+    const std::size_t c = classOf(size);
     Cache& k = cache();
     if (FreeBlock* b = k.free[c]) {
         k.free[c] = b->next;
@@ -249,7 +251,7 @@ void recordDeallocate(void* block, std::size_t size) noexcept {
         ::operator delete(block);
         return;
     }
-    const std::size_t c = size == 0 ? 1 : (size + Granule - 1) / Granule;
+    const std::size_t c = classOf(size);
     Cache& k = cache();
     auto* f = static_cast<FreeBlock*>(block);
     if (k.retired) {
