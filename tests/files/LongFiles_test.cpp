@@ -82,9 +82,6 @@ protected:
         std::istream in(&view);
         return data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
     }
-    int loadStream(const std::string& text) {
-        return loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Well_Type, T::Comment_Type});
-    }
     void expectRead(const Expected& e) {
         ASSERT_EQ(data.getNumData(), int(e.records.size()));
         for (std::size_t i = 0; i < e.records.size(); ++i) {
@@ -110,13 +107,6 @@ TEST_F(LongFile, EveryRowKeptInOrderAndEveryRejectReportedWhereItStands) {
     Expected e;
     const std::string text = longFile(60000, e);
     ASSERT_EQ(loadView(text), 1);
-    expectRead(e);
-}
-
-TEST_F(LongFile, AStringStreamReadsTheSame) {
-    Expected e;
-    const std::string text = longFile(30000, e);
-    ASSERT_EQ(loadStream(text), 1);
     expectRead(e);
 }
 

@@ -129,43 +129,6 @@ TEST(FileParserGrabLine, ByteOrderMarkOnlyAtTheStart) {
     EXPECT_EQ(p.getLineLength(), 4u);
 }
 
-TEST(FileParserGrabLine, OverlongLinesAreFlaggedAndSkippedWhole) {
-    const std::size_t limit = krtIEConstants::Max_Line_Length;
-    const std::string exact(limit, 'x');
-    const std::string over(limit + 1, 'y');
-    const std::string huge(100000, 'z');
-    std::istringstream in(exact + "\r\n" + over + "\n" + huge + "\nnext\n");
-    FileParser p(options(krtIEConstants::Tab_Delim));
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_FALSE(p.lineTooLong());
-    EXPECT_EQ(p.getLineLength(), limit);
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_TRUE(p.lineTooLong());
-    EXPECT_EQ(p.getLineLength(), limit);
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_TRUE(p.lineTooLong());
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_FALSE(p.lineTooLong());
-    EXPECT_STREQ(p.getLineBuffer(), "next");
-    EXPECT_FALSE(p.grabLine(in));
-}
-
-TEST(FileParserGrabLine, NulBytesNeverEndOrEmptyALine) {
-    std::istringstream in(std::string("4\0 0\tx\n\0" "045\t30\nlast\0", 20));
-    FileParser p(options(krtIEConstants::Tab_Delim));
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_EQ(p.getLineLength(), 6u);
-    EXPECT_TRUE(p.lineHasNul());
-    EXPECT_EQ(p.lineForReport(), "4\\0 0\tx");
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_TRUE(p.lineHasNul());
-    EXPECT_EQ(p.getLineLength(), 7u);
-    ASSERT_TRUE(p.grabLine(in));  // the last line, without a line end
-    EXPECT_TRUE(p.lineHasNul());
-    EXPECT_EQ(p.lineForReport(), "last\\0");
-    EXPECT_FALSE(p.grabLine(in));
-}
-
 // A file read whole and released behind the reader: every line still
 // arrives whole and in order (a line across a released page boundary
 // included), and what lies well behind the reader is given back (reads as
