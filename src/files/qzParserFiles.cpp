@@ -2,12 +2,15 @@
 // rows (construction, copies), sets it up, takes one row at a time from it
 // and converts it, and reads a binary file's header through it.  They live
 // with the file readers, so the parsing of values needs no file reader.
+#include <algorithm>
+#include <array>
 #include <istream>
 #include <new>
 
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/files/qzFileParser.h"
 #include "qzCore/parsing/ColumnHeader.h"
+#include "qzCore/parsing/GDTypes.h"
 #include "qzCore/parsing/qzParser.h"
 #include "qzCore/shared/MyMath.h"
 
@@ -55,7 +58,8 @@ qzParser::qzParser(const qzParser& o)
       columnOptions(cloneOf(o.columnOptions)),
       typeOrder(cloneOf(o.typeOrder)),
       tokenList(cloneOf(o.tokenList)),
-      m_columnOf(o.m_columnOf) {}
+      m_columnOf(o.m_columnOf),
+      m_plan(o.m_plan) {}
 
 qzParser& qzParser::operator=(const qzParser& o) {
     if (this != &o) {
@@ -70,6 +74,7 @@ qzParser& qzParser::operator=(const qzParser& o) {
         std::swap(typeOrder, copy.typeOrder);
         std::swap(tokenList, copy.tokenList);
         m_columnOf = o.m_columnOf;
+        m_plan = o.m_plan;
     }
     return *this;
 }
@@ -89,6 +94,7 @@ int qzParser::Initialize(const qzIEColumnOptions& options, const qzIEDataTypeOrd
         const int c = typeOrder->getOrderIndex(t);
         m_columnOf[std::size_t(t)] = c >= 0 && std::size_t(c) < tokenList->capacity() ? c : -1;
     }
+    planColumns();
     return 1;
 }
 
@@ -155,6 +161,7 @@ int qzParser::takeRow(std::istream& in, unsigned int& line, std::string& lineTex
 int qzParser::finishRow(const std::string& lineText, bool tooLong, DataStruct& data, TokenStruct& tokens,
                         std::list<std::string>& attributes, std::string& stationId) {
     if (!fileParser) return Error::File_Parser_Failed;
+    if (const int plain = finishPlainRow(lineText, tooLong, data, tokens)) return plain;
     if (isCommentLine(lineText)) {
         // A comment; a row of column keywords is the header the options
         // announce, passed over like it.
@@ -166,6 +173,54 @@ int qzParser::finishRow(const std::string& lineText, bool tooLong, DataStruct& d
     }
     fileParser->tokenize(lineText.c_str(), *tokenList);
     return finishTokens(true, tooLong, data, tokens, attributes, stationId);
+}
+
+int qzParser::finishPlainRow(const std::string& lineText, bool tooLong, DataStruct& data, TokenStruct& tokens) {
+    if (m_plan.plainFirst < 0 || tooLong || !fileParser || fileParser->headerPending()) return 0;
+    // Cells of one to three digits between single delimiters, nothing else:
+    // the general steps would find the same cells, blanks or quotes or not.
+    const std::size_t first = std::size_t(m_plan.plainFirst), second = std::size_t(m_plan.plainSecond);
+    const char* p = lineText.data();
+    const char* const end = p + lineText.size();
+    std::array<char, 4> text[2]{};
+    int value[2] = {-1, -1};
+    for (std::size_t cell = 0;; ++cell) {
+        if (cell >= m_plan.plainLimit) return 0;  // a cell of another type
+        const char* q = p;
+        int v = 0;
+        while (q != end && *q >= '0' && *q <= '9' && q - p < 4) v = v * 10 + (*q++ - '0');
+        const std::size_t length = std::size_t(q - p);
+        if (length == 0 || length > 3) return 0;
+        if (cell == first || cell == second) {
+            const int i = cell == first ? 0 : 1;
+            std::copy(p, q, text[i].begin());
+            value[i] = v;
+        }
+        if (q == end) break;
+        if (!fileParser->endsField(*q)) return 0;
+        p = q + 1;
+    }
+    // Out of range, or a cell missing: the general steps say which.
+    if (value[0] < 0 || value[1] < 0 || value[0] > 360 || value[1] > 90) return 0;
+
+    // As ParseSingle leaves a record recognised by its tokens.
+    m_integerValue = true;
+    m_dipDirectionBlock = false;
+    if (m_plan.plainLine) {
+        tokens.setTokenValue(TokenStruct::Trend_Token, text[0].data());
+        tokens.setTokenValue(TokenStruct::Plunge_Token, text[1].data());
+        data.setTrend(value[0]);
+        data.setPlunge(value[1]);
+        data.setGDType(GDTypes::GDType_Line);
+        return 1;
+    }
+    m_dipAgreed = true;
+    tokens.setTokenValue(TokenStruct::Strike_Token, text[0].data());
+    tokens.setTokenValue(TokenStruct::Dip_Token, text[1].data());
+    data.setStrike(value[0]);
+    data.setDip(value[1]);
+    data.setGDType(GDTypes::GDType_Plane);
+    return 1;
 }
 
 bool qzParser::rowsFinishApart() const {

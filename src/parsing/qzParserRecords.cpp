@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <istream>
+#include <iterator>
 #include <new>
 
 #include "qzCore/errors/ErrorCodes.h"
@@ -294,49 +295,106 @@ int qzParser::VerifyTokens(const TokenStruct& tokens) const {
 
 // ---------------------------------------------------------------- file rows
 
+namespace {
+
+// The value columns of a row, each with its token and the code a value too
+// long for the token gives.
+struct ValueColumn {
+    int type;
+    TokenStruct::Token_Id token;
+    int code;
+};
+constexpr ValueColumn Value_Columns[] = {
+    {T::Type_Type, TokenStruct::Type_Token, -6},     {T::Strike_Type, TokenStruct::Strike_Token, -5},
+    {T::Dip_Type, TokenStruct::Dip_Token, -1},       {T::Rake_Type, TokenStruct::Rake_Token, -3},
+    {T::Trend_Type, TokenStruct::Trend_Token, -42},  {T::Plunge_Type, TokenStruct::Plunge_Token, -17},
+    {T::Slip_Type, TokenStruct::Slip_Token, -43}};
+static_assert(std::size(Value_Columns) <= 7, "the column plan holds seven value columns");
+
+constexpr int Other_Columns[] = {T::Comment_Type, T::Attr1_Type, T::Attr2_Type, T::Attr3_Type, T::Attr4_Type,
+                                 T::Well_Type,    T::XLoc_Type,  T::YLoc_Type,  T::ZLoc_Type,  T::MD_Type};
+
+}  // namespace
+
+void qzParser::planColumns() {
+    m_plan = ColumnPlan{};
+    for (std::size_t i = 0; i < std::size(Value_Columns); ++i) {
+        const int c = m_columnOf[static_cast<std::size_t>(Value_Columns[i].type)];
+        if (c >= 0) m_plan.values[m_plan.valueCount++] = {static_cast<unsigned char>(i), c};
+    }
+    m_plan.othersFrom = tokenList ? tokenList->capacity() : 0;
+    for (const int type : Other_Columns) {
+        const int c = m_columnOf[static_cast<std::size_t>(type)];
+        if (c >= 0) m_plan.othersFrom = std::min(m_plan.othersFrom, static_cast<std::size_t>(c));
+    }
+    m_plan.decimalComma =
+        columnOptions && columnOptions->getColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
+
+    // Plain rows: a strike and dip (a dip-direction column is turned, which
+    // the general steps do), or else a trend and plunge, each pair in front
+    // of every other typed column.
+    const bool dipDirection = columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction);
+    auto tryPair = [this](int first, int second) {
+        const int a = m_columnOf[std::size_t(first)], b = m_columnOf[std::size_t(second)];
+        if (a < 0 || b < 0) return false;
+        std::size_t limit = tokenList ? tokenList->capacity() : 0;
+        for (int t = 0; t < qzIEDataTypeOptions::Num_Data_Types; ++t) {
+            const int c = m_columnOf[std::size_t(t)];
+            if (t != first && t != second && c >= 0) limit = std::min(limit, static_cast<std::size_t>(c));
+        }
+        if (std::size_t(a) >= limit || std::size_t(b) >= limit) return false;
+        m_plan.plainFirst = a;
+        m_plan.plainSecond = b;
+        m_plan.plainLimit = limit;
+        return true;
+    };
+    const bool plane = !dipDirection && tryPair(T::Strike_Type, T::Dip_Type);
+    if (!plane) m_plan.plainLine = tryPair(T::Trend_Type, T::Plunge_Type);
+}
+
 int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes,
                          std::string& stationId) {
+    const qzTokenList& cells = *tokenList;
+    std::string text;
+    for (std::size_t i = 0; i < m_plan.valueCount; ++i) {
+        const auto [which, c] = m_plan.values[i];
+        const std::string* s = cells.textAt(static_cast<std::size_t>(c));
+        if (!s) continue;
+        const ValueColumn& v = Value_Columns[which];
+        // The usual cell, a few digits, goes in as it stands.
+        if (s->size() <= Max_Token_Length &&
+            std::all_of(s->begin(), s->end(), [](char ch) { return ch >= '0' && ch <= '9'; })) {
+            tokens.setTokenValue(v.token, s->c_str());
+            continue;
+        }
+        text = *s;
+        // A kind label too long for the token ("Marker", "UStage") by
+        // its code.
+        char kind = 0;
+        if (v.type == T::Type_Type && text.size() > Max_Token_Length && kindOfLabel(text, kind)) {
+            text = "#" + std::to_string(int(kind));
+        }
+        // Angles with decimals are rounded to whole degrees before they
+        // meet the five characters of a token; a text still too long is
+        // refused, never cut.
+        if (v.type != T::Type_Type && v.type != T::Slip_Type &&
+            !roundAngleText(text, m_plan.decimalComma, Max_Token_Length)) {
+            return v.code;
+        }
+        if (text.size() > Max_Token_Length) return v.code;
+        tokens.setTokenValue(v.token, text.c_str());
+    }
+    // A row that ends before the first of the other columns has none of them.
+    return cells.used() > m_plan.othersFrom ? distributeOthers(data, tokens, attributes, stationId) : 1;
+}
+
+int qzParser::distributeOthers(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes,
+                               std::string& stationId) {
     const qzTokenList& cells = *tokenList;
     auto column = [&](int type) -> const std::string* {
         const int c = m_columnOf[static_cast<std::size_t>(type)];
         return c < 0 ? nullptr : cells.textAt(static_cast<std::size_t>(c));
     };
-    static const struct {
-        int type;
-        TokenStruct::Token_Id token;
-        int code;  // what a value too long for its token gives
-    } values[] = {{T::Type_Type, TokenStruct::Type_Token, -6},     {T::Strike_Type, TokenStruct::Strike_Token, -5},
-                  {T::Dip_Type, TokenStruct::Dip_Token, -1},       {T::Rake_Type, TokenStruct::Rake_Token, -3},
-                  {T::Trend_Type, TokenStruct::Trend_Token, -42},  {T::Plunge_Type, TokenStruct::Plunge_Token, -17},
-                  {T::Slip_Type, TokenStruct::Slip_Token, -43}};
-    const bool decimalComma = columnOptions->getColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
-    std::string text;
-    for (const auto& v : values) {
-        if (const std::string* s = column(v.type)) {
-            // The usual cell, a few digits, goes in as it stands.
-            if (s->size() <= Max_Token_Length &&
-                std::all_of(s->begin(), s->end(), [](char c) { return c >= '0' && c <= '9'; })) {
-                tokens.setTokenValue(v.token, s->c_str());
-                continue;
-            }
-            text = *s;
-            // A kind label too long for the token ("Marker", "UStage") by
-            // its code.
-            char kind = 0;
-            if (v.type == T::Type_Type && text.size() > Max_Token_Length && kindOfLabel(text, kind)) {
-                text = "#" + std::to_string(int(kind));
-            }
-            // Angles with decimals are rounded to whole degrees before they
-            // meet the five characters of a token; a text still too long is
-            // refused, never cut.
-            if (v.type != T::Type_Type && v.type != T::Slip_Type &&
-                !roundAngleText(text, decimalComma, Max_Token_Length)) {
-                return v.code;
-            }
-            if (text.size() > Max_Token_Length) return v.code;
-            tokens.setTokenValue(v.token, text.c_str());
-        }
-    }
     if (const std::string* s = column(T::Comment_Type)) tokens.setComment(*s);
     for (const int a : {T::Attr1_Type, T::Attr2_Type, T::Attr3_Type, T::Attr4_Type}) {
         if (const std::string* s = column(a)) {
@@ -349,9 +407,9 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
         stationId = *s;
     }
     // Coordinates and depths with a decimal comma read with a point.
-    auto number = [decimalComma](const std::string* s) {
+    auto number = [comma = m_plan.decimalComma](const std::string* s) {
         std::string n = s ? *s : std::string();
-        if (decimalComma) {
+        if (comma) {
             for (char& c : n) {
                 if (c == ',') c = '.';
             }

@@ -26,6 +26,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/parsing/qzTokenList.h"
@@ -160,8 +161,18 @@ private:
     /// The lateral sense a FaultKin marker names, for a slip line nearer the
     /// strike than the dip.
     void takeLateralSense(const std::string& marker, TokenStruct& tokens, DataStruct& data);
+    /// Works out m_plan from m_columnOf and the column options.
+    void planColumns();
+    /// A row of whole numbers and single delimiters that holds only a
+    /// plane's strike and dip or a line's trend and plunge, in range: the
+    /// record made straight from the text, exactly as the general steps
+    /// would make it.  0 for any other row, which goes the general way.
+    int finishPlainRow(const std::string& lineText, bool tooLong, DataStruct& data, TokenStruct& tokens);
     /// Copies the typed columns of tokenList into the record.
     int distribute(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes, std::string& stationId);
+    /// The rest of distribute: comment, attributes, station, location, depth.
+    int distributeOthers(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes,
+                         std::string& stationId);
     /// The end of every text row once its cells are in the token list.
     int finishTokens(bool delimited, bool tooLong, DataStruct& data, TokenStruct& tokens,
                      std::list<std::string>& attributes, std::string& stationId);
@@ -209,6 +220,26 @@ private:
     /// The column of each data type from typeOrder, -1 where it has none
     /// the token list can hold (set by Initialize, read for every row).
     std::array<int, qzIEDataTypeOptions::Num_Data_Types> m_columnOf{};
+    /// The same, arranged for the row loop: the value columns a layout has
+    /// (index into the parser's table of value types, and the column), and
+    /// the first column of any other type.  Rows of most files fill two or
+    /// three columns, so a row looks at those only.
+    struct ColumnPlan {
+        static constexpr std::size_t Max_Values = 7;
+        std::array<std::pair<unsigned char, int>, Max_Values> values{};
+        std::size_t valueCount = 0;
+        std::size_t othersFrom = 0;
+        bool decimalComma = false;
+        // The plain rows finishPlainRow takes: the columns of the first
+        // and second value (strike and dip, or trend and plunge), and the
+        // first column of any other type; -1 when the layout has no such
+        // pair before its other columns.
+        int plainFirst = -1;
+        int plainSecond = -1;
+        std::size_t plainLimit = 0;
+        bool plainLine = false;
+    };
+    ColumnPlan m_plan;
 };
 
 }  // namespace qzCore

@@ -69,6 +69,8 @@ public:
     bool tokenizeLine(std::istream& in, TokenList& tokens);
 
     unsigned int getColumnDelim() const { return m_delim; }
+    /// Whether `c` ends a field under the current delimiter options.
+    bool endsField(char c) const { return delimiter(c); }
 
 protected:
     bool isDelimiter(char c) const;

@@ -85,6 +85,8 @@ public:
     }
     /// Number of tokens that are not void.
     std::size_t numNonVoidTokens() const;
+    /// Columns at and beyond this one are void.
+    std::size_t used() const { return m_used; }
 
 private:
     /// The token of column `index`, counted as used; null beyond the
