@@ -58,10 +58,17 @@ bool FileParser::grabLine(std::istream& in) {
         const std::size_t left = static_cast<std::size_t>(view->end() - p);
         const std::size_t store = m_line.size() - 1;
         // Rows are a few dozen characters: a plain scan beats a library
-        // call set up for long buffers.
+        // call set up for long buffers.  NUL bytes are looked for on the
+        // way: a line without one (all but a broken or UTF-16 file) need
+        // not be read again for them.
         const char* const limit = p + std::min(left, store + 1);
         const char* end = p;
-        while (end != limit && *end != '\n') ++end;
+        bool nul = false;
+        for (; end != limit; ++end) {
+            const char c = *end;
+            if (c == '\n') break;
+            nul |= c == '\0';
+        }
         if (end != limit) {
             n = static_cast<std::size_t>(end - p);
             std::memcpy(raw, p, n);
@@ -88,7 +95,8 @@ bool FileParser::grabLine(std::istream& in) {
             }
             m_tooLong = true;
         }
-        return takeLine(n);
+        // Every branch copied characters the scan above has seen.
+        return takeLine(n, nul);
     }
     in.getline(raw, static_cast<std::streamsize>(m_line.size()));
     const auto got = static_cast<std::size_t>(in.gcount());
@@ -107,7 +115,7 @@ bool FileParser::grabLine(std::istream& in) {
     return takeLine(n);
 }
 
-bool FileParser::takeLine(std::size_t n) {
+bool FileParser::takeLine(std::size_t n, bool mayHoldNul) {
     char* const raw = m_line.data();
     const char* start = raw;
     if (m_linesRead == 0 && n >= 3 && static_cast<unsigned char>(start[0]) == 0xEF &&
@@ -124,7 +132,9 @@ bool FileParser::takeLine(std::size_t n) {
     m_line[n] = '\0';
     m_length = n;
     bool nul = false;
-    for (std::size_t i = 0; i < n; ++i) nul |= m_line[i] == '\0';
+    if (mayHoldNul) {
+        for (std::size_t i = 0; i < n; ++i) nul |= m_line[i] == '\0';
+    }
     m_hasNul = nul;
     ++m_linesRead;
     return true;

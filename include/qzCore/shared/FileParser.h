@@ -78,8 +78,9 @@ protected:
 private:
     /// Finishes the `n` characters grabLine put in the buffer: a byte-order
     /// mark at the start of the file and a carriage return at the end go,
-    /// the length is bounded, NUL bytes noted.
-    bool takeLine(std::size_t n);
+    /// the length is bounded, NUL bytes noted (looked for only when
+    /// `mayHoldNul`: false when the caller saw none in the n characters).
+    bool takeLine(std::size_t n, bool mayHoldNul = true);
 
 private:
     /// isDelimiter from the table init builds.
