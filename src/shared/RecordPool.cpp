@@ -1,12 +1,11 @@
 #include "qzCore/shared/RecordPool.h"
 
 #include <array>
-#include <cstdint>
 #include <mutex>
 #include <new>
 #include <vector>
 
-#include <sys/mman.h>
+#include "qzCore/shared/HugePages.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QZCORE_POOL_STEPS_ASIDE 1
@@ -37,7 +36,7 @@ constexpr std::size_t Slab_Size = 64 * 1024;
 // Once the pool holds this much, it grows by large slabs mapped on their
 // own and marked for transparent huge pages: a million records then cost
 // a few dozen page faults rather than tens of thousands.
-constexpr std::size_t Large_Slab_Size = 2 * 1024 * 1024;
+constexpr std::size_t Large_Slab_Size = Huge_Page_Size;
 constexpr std::size_t Large_Slabs_After = 4 * 1024 * 1024;
 // A thread's free list of one size goes to the depot when it holds this
 // many blocks: records made on one thread and freed on another (a loader
@@ -49,22 +48,6 @@ struct Slab {
     char* at;
     std::size_t size;
 };
-
-// A large slab aligned to its size (so that it can be one huge page), or
-// null when the system gives none.
-char* mapLargeSlab() {
-    void* p = ::mmap(nullptr, 2 * Large_Slab_Size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (p == MAP_FAILED) return nullptr;
-    const auto base = reinterpret_cast<std::uintptr_t>(p);
-    const std::uintptr_t aligned = (base + Large_Slab_Size - 1) & ~std::uintptr_t(Large_Slab_Size - 1);
-    if (aligned > base) ::munmap(p, aligned - base);
-    const std::uintptr_t tail = aligned + Large_Slab_Size;
-    if (tail < base + 2 * Large_Slab_Size) ::munmap(reinterpret_cast<void*>(tail), base + 2 * Large_Slab_Size - tail);
-#ifdef MADV_HUGEPAGE
-    ::madvise(reinterpret_cast<void*>(aligned), Large_Slab_Size, MADV_HUGEPAGE);
-#endif
-    return reinterpret_cast<char*>(aligned);
-}
 
 struct FreeBlock {
     FreeBlock* next;
@@ -182,7 +165,7 @@ Slab takeSlab(Depot& d) {
     // Room first: a throw must come before the slab exists.
     if (d.slabs.size() == d.slabs.capacity()) d.slabs.reserve(2 * d.slabs.size() + 64);
     Slab slab{nullptr, Large_Slab_Size};
-    if (d.slabBytes >= Large_Slabs_After) slab.at = mapLargeSlab();
+    if (d.slabBytes >= Large_Slabs_After) slab.at = static_cast<char*>(mapHugeAligned(Large_Slab_Size));
     if (slab.at) {
         d.mappedBytes += slab.size;
     } else {

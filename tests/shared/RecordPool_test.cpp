@@ -1,12 +1,14 @@
 // The record pool: blocks handed out are distinct and keep what is written
 // in them, whichever thread takes or frees them, and records freed through
-// their base class go back as the size they were taken as.
+// their base class go back as the size they were taken as.  The huge
+// blocks the pool and the readers map are whole, aligned and zeroed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "qzCore/parsing/DataStruct.h"
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
+#include "qzCore/shared/HugePages.h"
 #include "qzCore/shared/RecordPool.h"
 
 namespace {
@@ -211,3 +214,34 @@ TEST(RecordPool, RecordsFreedThroughTheirBaseGoBackAtTheirOwnSize) {
         }
     }
 }
+
+namespace qzCore {
+namespace {
+
+// Huge blocks: whole huge pages, aligned to one, zeroed, every byte ours.
+TEST(HugeBlock, WholeAlignedZeroedPages) {
+    for (const std::size_t asked : {std::size_t(1), Huge_Page_Size - 1, Huge_Page_Size, Huge_Page_Size + 1,
+                                    std::size_t(6) * 1000 * 1000}) {
+        SCOPED_TRACE(asked);
+        const HugeBlock block(asked);
+        ASSERT_NE(block.data(), nullptr);
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block.data()) % Huge_Page_Size, 0u);
+        EXPECT_GE(block.size(), asked);
+        EXPECT_LT(block.size() - asked, Huge_Page_Size);
+        EXPECT_EQ(block.size() % Huge_Page_Size, 0u);
+        auto* const bytes = static_cast<unsigned char*>(block.data());
+        EXPECT_EQ(bytes[0], 0);
+        EXPECT_EQ(bytes[block.size() - 1], 0);
+        std::memset(bytes, 0xA5, block.size());
+        EXPECT_EQ(bytes[block.size() - 1], 0xA5);
+    }
+    // A size that is no whole number of huge pages, or none at all, is
+    // refused rather than rounded behind the caller's back.
+    EXPECT_EQ(mapHugeAligned(0), nullptr);
+    EXPECT_EQ(mapHugeAligned(Huge_Page_Size + 4096), nullptr);
+    EXPECT_EQ(mapHugeAligned(SIZE_MAX - 1), nullptr);
+    EXPECT_THROW(HugeBlock(SIZE_MAX - 16), std::bad_alloc);
+}
+
+}  // namespace
+}  // namespace qzCore
