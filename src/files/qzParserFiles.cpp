@@ -182,8 +182,8 @@ int qzParser::finishPlainRow(const std::string& lineText, bool tooLong, DataStru
     const std::size_t first = std::size_t(m_plan.plainFirst), second = std::size_t(m_plan.plainSecond);
     const char* p = lineText.data();
     const char* const end = p + lineText.size();
-    std::array<char, 4> text[2]{};
-    int value[2] = {-1, -1};
+    std::array<char, 4> firstText{}, secondText{};
+    int firstValue = -1, secondValue = -1;
     for (std::size_t cell = 0;; ++cell) {
         if (cell >= m_plan.plainLimit) return 0;  // a cell of another type
         const char* q = p;
@@ -191,34 +191,36 @@ int qzParser::finishPlainRow(const std::string& lineText, bool tooLong, DataStru
         while (q != end && *q >= '0' && *q <= '9' && q - p < 4) v = v * 10 + (*q++ - '0');
         const std::size_t length = std::size_t(q - p);
         if (length == 0 || length > 3) return 0;
-        if (cell == first || cell == second) {
-            const int i = cell == first ? 0 : 1;
-            std::copy(p, q, text[i].begin());
-            value[i] = v;
+        if (cell == first) {
+            std::copy(p, q, firstText.begin());
+            firstValue = v;
+        } else if (cell == second) {
+            std::copy(p, q, secondText.begin());
+            secondValue = v;
         }
         if (q == end) break;
         if (!fileParser->endsField(*q)) return 0;
         p = q + 1;
     }
     // Out of range, or a cell missing: the general steps say which.
-    if (value[0] < 0 || value[1] < 0 || value[0] > 360 || value[1] > 90) return 0;
+    if (firstValue < 0 || secondValue < 0 || firstValue > 360 || secondValue > 90) return 0;
 
     // As ParseSingle leaves a record recognised by its tokens.
     m_integerValue = true;
     m_dipDirectionBlock = false;
     if (m_plan.plainLine) {
-        tokens.setTokenValue(TokenStruct::Trend_Token, text[0].data());
-        tokens.setTokenValue(TokenStruct::Plunge_Token, text[1].data());
-        data.setTrend(value[0]);
-        data.setPlunge(value[1]);
+        tokens.setTokenValue(TokenStruct::Trend_Token, firstText.data());
+        tokens.setTokenValue(TokenStruct::Plunge_Token, secondText.data());
+        data.setTrend(firstValue);
+        data.setPlunge(secondValue);
         data.setGDType(GDTypes::GDType_Line);
         return 1;
     }
     m_dipAgreed = true;
-    tokens.setTokenValue(TokenStruct::Strike_Token, text[0].data());
-    tokens.setTokenValue(TokenStruct::Dip_Token, text[1].data());
-    data.setStrike(value[0]);
-    data.setDip(value[1]);
+    tokens.setTokenValue(TokenStruct::Strike_Token, firstText.data());
+    tokens.setTokenValue(TokenStruct::Dip_Token, secondText.data());
+    data.setStrike(firstValue);
+    data.setDip(secondValue);
     data.setGDType(GDTypes::GDType_Plane);
     return 1;
 }
