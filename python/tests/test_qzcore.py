@@ -72,6 +72,30 @@ def test_reading_options():
     assert len(qzcore.read(path, columns=["Strike", "Dip"], delimiter="tab")) == 61
 
 
+def test_long_file_every_value_in_its_row(tmp_path):
+    # Long enough that reading and the columns each use a second thread:
+    # every value lands in its own row's place, and the rows refused are
+    # reported by their line numbers.
+    rng = np.random.default_rng(7)
+    n = 150_000
+    strike = rng.integers(0, 361, n)
+    dip = rng.integers(0, 91, n)
+    bad = np.arange(499, n, 1000)
+    dip[bad] = 95  # past vertical
+    path = tmp_path / "long.txt"
+    path.write_text("".join("%d\t%d\n" % row for row in zip(strike, dip)))
+    ds = qzcore.read(str(path), columns=["Strike", "Dip"])
+    keep = np.ones(n, bool)
+    keep[bad] = False
+    assert len(ds) == keep.sum()
+    assert np.array_equal(ds.strike, strike[keep])
+    assert np.array_equal(ds.dip, dip[keep])
+    assert np.array_equal(ds.dip_direction, (strike[keep] + 90) % 360)
+    assert np.isnan(ds.trend).all() and np.isnan(ds.x).all()
+    assert [line for line, _, _ in ds.rejected] == list(bad + 1)
+    assert {reason for _, _, reason in ds.rejected} == {"Invalid dip value"}
+
+
 def test_from_arrays_checks_rows_and_round_trips(tmp_path):
     ds = qzcore.Dataset.from_arrays(strike=[10, 20, math.nan, 400], dip=[30, 40.4, 50, 10])
     assert list(ds.strike) == [10, 20]
