@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 #include <sstream>
+#include <system_error>
 #include <thread>
 
 #include "Common.h"
@@ -116,13 +117,16 @@ py::array_t<double> numbers(const Dataset& ds, F value) {
             column[i] = d ? value(*g, *d) : NaN;
         }
     };
-    if (n < Column_Split_At) {
-        fill(0, n);
-        return out;
+    std::thread helper;
+    if (n >= Column_Split_At) {
+        try {
+            helper = std::thread(fill, n / 2, n);
+        } catch (const std::system_error&) {
+            // No thread to be had: this one fills the column alone.
+        }
     }
-    std::thread helper(fill, n / 2, n);
-    fill(0, n / 2);
-    helper.join();
+    fill(0, helper.joinable() ? n / 2 : n);
+    if (helper.joinable()) helper.join();
     return out;
 }
 
