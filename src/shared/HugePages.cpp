@@ -24,6 +24,19 @@ void* mapHugeAligned(std::size_t size) noexcept {
     return reinterpret_cast<void*>(aligned);
 }
 
+void adviseHugePages(void* block, std::size_t size) noexcept {
+#ifdef MADV_HUGEPAGE
+    const auto begin = reinterpret_cast<std::uintptr_t>(block);
+    if (!block || size > UINTPTR_MAX - begin) return;
+    const std::uintptr_t from = (begin + Huge_Page_Size - 1) & ~std::uintptr_t(Huge_Page_Size - 1);
+    const std::uintptr_t to = (begin + size) & ~std::uintptr_t(Huge_Page_Size - 1);
+    if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+#else
+    (void)block;
+    (void)size;
+#endif
+}
+
 void unmapHugeAligned(void* block, std::size_t size) noexcept {
     if (block) ::munmap(block, size);
 }

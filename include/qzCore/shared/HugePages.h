@@ -25,6 +25,11 @@ void* mapHugeAligned(std::size_t size) noexcept;
 /// Returns a block from mapHugeAligned (`size` as given there).
 void unmapHugeAligned(void* block, std::size_t size) noexcept;
 
+/// Marks the whole huge pages inside [block, block + size) of memory not
+/// yet touched (a large buffer just allocated) for huge pages; the rest
+/// stays as it is.  Nothing happens where the system has no huge pages.
+void adviseHugePages(void* block, std::size_t size) noexcept;
+
 /// An owned block of at least `size` bytes (rounded up to whole huge pages)
 /// from mapHugeAligned, given back when the block ends.
 class HugeBlock {
