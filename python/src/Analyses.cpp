@@ -268,23 +268,32 @@ void addAnalyses(py::module_& m) {
         },
         py::arg("dataset"), "P and T axes of each fault, in the order of the faults (NaN where skipped)");
 
+    // The least-squares axis by either search; qz names the two "lsq" and
+    // "de", and so does the module (lsq(de=True) is the same as de).
+    auto leastSquares = [](const DatasetPtr& dsp, bool de, long seed, int generations, bool faults,
+                           bool lineations) {
+        Dataset& ds = dataOf(dsp);
+        Run run(ds, faults, lineations);
+        qzCore::LeastSquaresParams p;
+        p.setUseDESearch(de);
+        p.setUseBruteForce(!de);
+        p.getDESolverParams().setSeed(seed);
+        p.getDESolverParams().setGenerations(generations);
+        run.analyzer().computeLeastSquares(&p);
+        run.check(ds);
+        return Axis{double(run.results.getResult().x()), double(run.results.getResult().y())};
+    };
+    m.def("lsq", leastSquares, py::arg("dataset"), py::arg("de") = false, py::arg("seed") = 0,
+          py::arg("generations") = 1000, py::arg("faults") = false, py::arg("lineations") = false,
+          "The least-squares axis: by grid search, or with de=True by differential evolution");
     m.def(
-        "lsq",
-        [](const DatasetPtr& dsp, bool de, long seed, int generations, bool faults, bool lineations) {
-            Dataset& ds = dataOf(dsp);
-            Run run(ds, faults, lineations);
-            qzCore::LeastSquaresParams p;
-            p.setUseDESearch(de);
-            p.setUseBruteForce(!de);
-            p.getDESolverParams().setSeed(seed);
-            p.getDESolverParams().setGenerations(generations);
-            run.analyzer().computeLeastSquares(&p);
-            run.check(ds);
-            return Axis{double(run.results.getResult().x()), double(run.results.getResult().y())};
+        "de",
+        [leastSquares](const DatasetPtr& dsp, long seed, int generations, bool faults, bool lineations) {
+            return leastSquares(dsp, true, seed, generations, faults, lineations);
         },
-        py::arg("dataset"), py::arg("de") = false, py::arg("seed") = 0, py::arg("generations") = 1000,
-        py::arg("faults") = false, py::arg("lineations") = false,
-        "The least-squares axis: by grid search, or with de=True by differential evolution");
+        py::arg("dataset"), py::arg("seed") = 0, py::arg("generations") = 1000, py::arg("faults") = false,
+        py::arg("lineations") = false,
+        "The least-squares axis by differential evolution (seed 0 takes the clock; another seed repeats a run)");
 
     m.def(
         "intersect",
