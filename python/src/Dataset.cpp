@@ -1,11 +1,14 @@
 // Datasets for Python: reading any file qz reads, the records as numpy
 // arrays, building a dataset from arrays, writing any format qz writes.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <sstream>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "Common.h"
 
@@ -130,6 +133,29 @@ py::array_t<double> numbers(const Dataset& ds, F value) {
     return out;
 }
 
+/// One column of short labels (a record's kind, a fault's sense) as a
+/// numpy array of fixed-width text, as numpy itself holds such columns:
+/// comparisons and masks (`ds.kind == "Fault"`) work on it directly.
+template <typename F>
+py::array labels(const Dataset& ds, F label) {
+    const auto& list = ds.data().getDataList();
+    std::vector<std::string> all;
+    all.reserve(list.size());
+    std::size_t width = 1;
+    for (const qzCore::GeoData* g : list) {
+        all.push_back(g ? label(*g) : std::string());
+        width = std::max(width, all.back().size());
+    }
+    py::array out(py::dtype("<U" + std::to_string(width)), std::vector<py::ssize_t>{py::ssize_t(all.size())});
+    // Fixed-width text is UCS-4, padded with zeros; labels are ASCII.
+    auto* chars = static_cast<std::uint32_t*>(out.mutable_data());
+    std::fill(chars, chars + all.size() * width, 0u);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        for (std::size_t k = 0; k < all[i].size(); ++k) chars[i * width + k] = static_cast<unsigned char>(all[i][k]);
+    }
+    return out;
+}
+
 /// One column of texts.
 template <typename F>
 py::list texts(const Dataset& ds, F text) {
@@ -175,7 +201,7 @@ void addDataset(py::module_& m) {
         .def_property_readonly(
             "kind",
             [](const DatasetPtr& ds) {
-                return texts(opened(ds), [](const qzCore::GeoData& g) {
+                return labels(opened(ds), [](const qzCore::GeoData& g) {
                     std::string l;
                     qzCore::GDTypes::instance().get(g.getGDType(), l);
                     return l;
@@ -260,7 +286,7 @@ void addDataset(py::module_& m) {
         .def_property_readonly(
             "sense",
             [](const DatasetPtr& ds) {
-                return texts(opened(ds), [](const qzCore::GeoData& g) {
+                return labels(opened(ds), [](const qzCore::GeoData& g) {
                     std::string l;
                     if (g.data() && g.data()->hasSlip()) qzCore::GDSlipTypes::instance().get(g.data()->getSlip(), l);
                     return l;

@@ -41,7 +41,12 @@ def test_every_sample_reads(name, count):
     for column in ("strike", "dip", "dip_direction", "trend", "plunge", "rake", "x", "y", "z", "md"):
         array = getattr(ds, column)
         assert isinstance(array, np.ndarray) and array.shape == (count,) and array.dtype == np.float64
-    assert len(ds.kind) == len(ds.comment) == len(ds.station) == len(ds.sense) == count
+    for column in ("kind", "sense"):  # labels, as numpy text arrays
+        array = getattr(ds, column)
+        assert isinstance(array, np.ndarray) and array.shape == (count,) and array.dtype.kind == "U"
+    assert len(ds.comment) == len(ds.station) == count
+    if name.startswith("faults"):
+        assert (ds.kind == "Fault").all() and (ds.sense != "").all()
 
 
 def test_arrays_equal_what_qz_writes(tmp_path):
