@@ -19,6 +19,8 @@ namespace {
 using qzCore::FileFormat;
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+// A record's own values, as the column functions read them.
+using Values = qzCore::LightweightDataStruct;
 // Columns of this many records and more are filled by two threads (a
 // thread costs some tens of microseconds to start).
 constexpr std::size_t Column_Split_At = 100000;
@@ -211,7 +213,7 @@ void addDataset(py::module_& m) {
         .def_property_readonly(
             "strike",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) {
+                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
                     return angle(d.getStrike());
                 });
             },
@@ -220,13 +222,13 @@ void addDataset(py::module_& m) {
             "dip",
             [](const DatasetPtr& ds) {
                 return numbers(opened(ds),
-                               [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) { return angle(d.getDip()); });
+                               [](const qzCore::GeoData&, const Values& d) { return angle(d.getDip()); });
             },
             "Dip, degrees")
         .def_property_readonly(
             "dip_direction",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData& g, const qzCore::LightweightDataStruct& d) {
+                return numbers(opened(ds), [](const qzCore::GeoData& g, const Values& d) {
                     const bool planar = g.data() && g.data()->isPlanar();
                     return planar && d.hasStrike() ? double((d.getStrike() + 90) % 360) : NaN;
                 });
@@ -236,13 +238,13 @@ void addDataset(py::module_& m) {
             "trend",
             [](const DatasetPtr& ds) {
                 return numbers(opened(ds),
-                               [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) { return angle(d.getTrend()); });
+                               [](const qzCore::GeoData&, const Values& d) { return angle(d.getTrend()); });
             },
             "Trend of lines and slip lines, degrees")
         .def_property_readonly(
             "plunge",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) {
+                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
                     return angle(d.getPlunge());
                 });
             },
@@ -251,34 +253,34 @@ void addDataset(py::module_& m) {
             "rake",
             [](const DatasetPtr& ds) {
                 return numbers(opened(ds),
-                               [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) { return angle(d.getRake()); });
+                               [](const qzCore::GeoData&, const Values& d) { return angle(d.getRake()); });
             },
             "Rake of faults, degrees")
         .def_property_readonly(
             "x",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) {
+                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
                     return d.hasX() ? d.getX() : NaN;
                 });
             })
         .def_property_readonly(
             "y",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) {
+                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
                     return d.hasY() ? d.getY() : NaN;
                 });
             })
         .def_property_readonly(
             "z",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) {
+                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
                     return d.hasZ() ? d.getZ() : NaN;
                 });
             })
         .def_property_readonly(
             "md",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const qzCore::LightweightDataStruct& d) {
+                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
                     return d.hasMD() ? d.md() : NaN;
                 });
             },

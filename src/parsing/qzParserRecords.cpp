@@ -333,7 +333,8 @@ void qzParser::planColumns() {
     // Plain rows: a strike and dip (a dip-direction column is turned, which
     // the general steps do), or else a trend and plunge, each pair in front
     // of every other typed column.
-    const bool dipDirection = columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction);
+    const bool dipDirection =
+        columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction);
     auto tryPair = [this](int first, int second) {
         const int a = m_columnOf[std::size_t(first)], b = m_columnOf[std::size_t(second)];
         if (a < 0 || b < 0) return false;
