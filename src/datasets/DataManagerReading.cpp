@@ -28,6 +28,12 @@ int containsBitOf(char kind) {
         default: return Contains_Special;
     }
 }
+
+/// Widens the range [lo, hi] to hold v.
+void widen(double& lo, double& hi, double v) {
+    lo = std::min(lo, v);
+    hi = std::max(hi, v);
+}
 }  // namespace
 
 bool DataManager::getDataValue(DATAVALUETYPE type, const GeoData* record, int& a, int& b) const {
@@ -179,18 +185,9 @@ bool DataManager::getDataLocExtents(unsigned char id, ThreeDPoint<double>& min, 
         if (!g->data() || !g->data()->hasLoc()) continue;
         any = true;
         const LightweightDataStruct* v = g->data();
-        if (v->hasX()) {
-            min.x() = std::min(min.x(), v->getX());
-            max.x() = std::max(max.x(), v->getX());
-        }
-        if (v->hasY()) {
-            min.y() = std::min(min.y(), v->getY());
-            max.y() = std::max(max.y(), v->getY());
-        }
-        if (v->hasZ()) {
-            min.z() = std::min(min.z(), v->getZ());
-            max.z() = std::max(max.z(), v->getZ());
-        }
+        if (v->hasX()) widen(min.x(), max.x(), v->getX());
+        if (v->hasY()) widen(min.y(), max.y(), v->getY());
+        if (v->hasZ()) widen(min.z(), max.z(), v->getZ());
     }
     return any;
 }
@@ -204,8 +201,7 @@ bool DataManager::getDataMDExtents(unsigned char id, double& min, double& max) c
     for (const GeoData* g : d->getDataList()) {
         if (!g->data() || !g->data()->hasMD()) continue;
         any = true;
-        min = std::min(min, g->data()->md());
-        max = std::max(max, g->data()->md());
+        widen(min, max, g->data()->md());
     }
     return any;
 }

@@ -206,22 +206,20 @@ int qzParser::finishPlainRow(const std::string& lineText, bool tooLong, DataStru
     if (firstValue < 0 || secondValue < 0 || firstValue > 360 || secondValue > 90) return 0;
 
     // As ParseSingle leaves a record recognised by its tokens.
+    const bool line = m_plan.plainLine;
     m_integerValue = true;
     m_dipDirectionBlock = false;
-    if (m_plan.plainLine) {
-        tokens.setTokenValue(TokenStruct::Trend_Token, firstText.data());
-        tokens.setTokenValue(TokenStruct::Plunge_Token, secondText.data());
+    if (!line) m_dipAgreed = true;
+    tokens.setTokenValue(line ? TokenStruct::Trend_Token : TokenStruct::Strike_Token, firstText.data());
+    tokens.setTokenValue(line ? TokenStruct::Plunge_Token : TokenStruct::Dip_Token, secondText.data());
+    if (line) {
         data.setTrend(firstValue);
         data.setPlunge(secondValue);
-        data.setGDType(GDTypes::GDType_Line);
-        return 1;
+    } else {
+        data.setStrike(firstValue);
+        data.setDip(secondValue);
     }
-    m_dipAgreed = true;
-    tokens.setTokenValue(TokenStruct::Strike_Token, firstText.data());
-    tokens.setTokenValue(TokenStruct::Dip_Token, secondText.data());
-    data.setStrike(firstValue);
-    data.setDip(secondValue);
-    data.setGDType(GDTypes::GDType_Plane);
+    data.setGDType(line ? GDTypes::GDType_Line : GDTypes::GDType_Plane);
     return 1;
 }
 

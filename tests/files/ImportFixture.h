@@ -6,6 +6,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -22,24 +23,37 @@ using O = qzIEColumnOptions;
 using T = qzIEDataTypeOptions;
 using K = GDTypes;
 
+/// The default options with error reports on, changed by `setup`.
+inline O optionsOf(const std::function<void(O&)>& setup) {
+    O o;
+    o.setDefaultColumnOptions();
+    o.setIEOption(O::IE_Report_Errors);
+    setup(o);
+    return o;
+}
+
+/// The options of a file with these columns, in order, and delimiter.
+inline std::function<void(O&)> columnsOf(std::initializer_list<int> columns, unsigned int delim = 1) {
+    return [types = std::vector<int>(columns), delim](O& o) {
+        o.resetColumnChoices();
+        int i = 0;
+        for (const int c : types) o.setColumnChoice(i++, c);
+        o.setColumnDelim(delim);
+    };
+}
+
 class Import : public ::testing::Test {
 protected:
-    /// Reads `text` with the options `setup` makes (error reports on).
-    int load(const std::string& text, const std::function<void(O&)>& setup) {
-        O o;
-        o.setDefaultColumnOptions();
-        o.setIEOption(O::IE_Report_Errors);
-        setup(o);
+    /// Reads `text` into `into` with the options `setup` makes (error
+    /// reports on).
+    static int loadInto(Data& into, const std::string& text, const std::function<void(O&)>& setup) {
+        const O o = optionsOf(setup);
         std::istringstream in(text);
-        return data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
+        return into.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
     }
+    int load(const std::string& text, const std::function<void(O&)>& setup) { return loadInto(data, text, setup); }
     int loadColumns(const std::string& text, std::initializer_list<int> columns, unsigned int delim = 1) {
-        return load(text, [&](O& o) {
-            o.resetColumnChoices();
-            int i = 0;
-            for (const int c : columns) o.setColumnChoice(i++, c);
-            o.setColumnDelim(delim);
-        });
+        return load(text, columnsOf(columns, delim));
     }
     const GeoData& at(int i) const { return *data.getSpecificData(static_cast<unsigned int>(i)); }
     const std::string& report() const { return errors.getErrorReportBuffer(); }

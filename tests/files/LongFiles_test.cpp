@@ -60,16 +60,6 @@ std::vector<unsigned int> reportedLines(const std::string& report) {
     return out;
 }
 
-// Options for columns of the given types, with rejected rows reported.
-O columnsOf(std::initializer_list<int> types) {
-    O o;
-    o.setDefaultColumnOptions();
-    o.setIEOption(O::IE_Report_Errors);
-    o.resetColumnChoices();
-    int column = 0;
-    for (const int t : types) o.setColumnChoice(column++, t);
-    return o;
-}
 
 }  // namespace
 
@@ -77,7 +67,7 @@ class LongFile : public Import {
 protected:
     /// Reads `text` through a TextView, as whole files are read.
     int loadView(const std::string& text) {
-        const O o = columnsOf({T::Strike_Type, T::Dip_Type, T::Well_Type, T::Comment_Type});
+        const O o = optionsOf(columnsOf({T::Strike_Type, T::Dip_Type, T::Well_Type, T::Comment_Type}));
         TextView view(text);
         std::istream in(&view);
         return data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in);
@@ -147,7 +137,7 @@ TEST(TextViewLines, AgreeWithAStringStreamAtEveryEdge) {
     auto read = [&](bool view) {
         ErrorManager errors;
         Data data(ComplexFileName("edges.txt"), &errors, 1);
-        const O o = columnsOf({T::Strike_Type, T::Dip_Type, T::Comment_Type});
+        const O o = optionsOf(columnsOf({T::Strike_Type, T::Dip_Type, T::Comment_Type}));
         const qzIEDataTypeOrder order(qzIEDataTypeOptions(), o);
         int r = 0;
         if (view) {

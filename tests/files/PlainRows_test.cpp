@@ -30,15 +30,6 @@ struct Case {
     Outcome out;
 };
 
-auto columns(std::initializer_list<int> types, unsigned int delim = krtIEConstants::Tab_Delim) {
-    return [types, delim](O& o) {
-        o.resetColumnChoices();
-        int i = 0;
-        for (const int c : types) o.setColumnChoice(i++, c);
-        o.setColumnDelim(delim);
-    };
-}
-
 class PlainRows : public Import {
 protected:
     // Loads each row alone and compares it with its outcome.
@@ -50,12 +41,7 @@ void PlainRows::expectRows(const std::function<void(O&)>& setup, std::initialize
         SCOPED_TRACE(c.row);
         errors.resetErrorHandler();
         Data data(ComplexFileName("rows.txt"), &errors, 2);
-        O o;
-        o.setDefaultColumnOptions();
-        o.setIEOption(O::IE_Report_Errors);
-        setup(o);
-        std::istringstream in(c.row);
-        ASSERT_EQ(data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+        ASSERT_EQ(loadInto(data, c.row, setup), 1);
         if (c.out.kind == Rejected) {
             EXPECT_EQ(data.getNumData(), 0);
             EXPECT_NE(report().find(std::string("%<Line 1> Error on input value\n") + c.out.message),
@@ -67,27 +53,20 @@ void PlainRows::expectRows(const std::function<void(O&)>& setup, std::initialize
         ASSERT_EQ(data.getNumData(), 1);
         const GeoData& g = *data.getSpecificData(0);
         ASSERT_EQ(g.getGDType(), c.out.kind);
+        const bool line = c.out.kind == Line;
+        const LightweightDataStruct& v = *g.data();
+        EXPECT_EQ(line ? v.getTrend() : v.getStrike(), c.out.first);
+        EXPECT_EQ(line ? v.getPlunge() : v.getDip(), c.out.second);
+        EXPECT_EQ(g.keepsTokenPart(), c.out.kept);
         TokenStruct texts;
-        if (c.out.kind == Line) {
-            EXPECT_EQ(g.data()->getTrend(), c.out.first);
-            EXPECT_EQ(g.data()->getPlunge(), c.out.second);
-            EXPECT_EQ(g.keepsTokenPart(), c.out.kept);
-            g.get(texts);
-            EXPECT_STREQ(texts.trend(), c.out.firstText);
-            EXPECT_STREQ(texts.plunge(), c.out.secondText);
-        } else {
-            EXPECT_EQ(g.data()->getStrike(), c.out.first);
-            EXPECT_EQ(g.data()->getDip(), c.out.second);
-            EXPECT_EQ(g.keepsTokenPart(), c.out.kept);
-            g.get(texts);
-            EXPECT_STREQ(texts.strike(), c.out.firstText);
-            EXPECT_STREQ(texts.dip(), c.out.secondText);
-        }
+        g.get(texts);
+        EXPECT_STREQ(line ? texts.trend() : texts.strike(), c.out.firstText);
+        EXPECT_STREQ(line ? texts.plunge() : texts.dip(), c.out.secondText);
     }
 }
 
 TEST_F(PlainRows, BareStrikeAndDipRowsAtEveryEdge) {
-    expectRows(columns({T::Strike_Type, T::Dip_Type}),
+    expectRows(columnsOf({T::Strike_Type, T::Dip_Type}),
                {
                    {"45\t30", {Plane, 45, 30, "45", "30", false, nullptr}},
                    {"0\t0", {Plane, 0, 0, "0", "0", false, nullptr}},
@@ -120,7 +99,7 @@ TEST_F(PlainRows, BareStrikeAndDipRowsAtEveryEdge) {
 
 TEST_F(PlainRows, BareRowsUnderOtherLayouts) {
     // Trend and plunge: the plunge is bounded like a dip.
-    expectRows(columns({T::Trend_Type, T::Plunge_Type}),
+    expectRows(columnsOf({T::Trend_Type, T::Plunge_Type}),
                {
                    {"120\t35", {Line, 120, 35, "120", "35", false, nullptr}},
                    {"360\t90", {Line, 360, 90, "360", "90", false, nullptr}},
@@ -129,7 +108,7 @@ TEST_F(PlainRows, BareRowsUnderOtherLayouts) {
                });
     // A dip-direction column is turned to the right-hand-rule strike.
     expectRows([](O& o) {
-                   columns({T::Strike_Type, T::Dip_Type})(o);
+                   columnsOf({T::Strike_Type, T::Dip_Type})(o);
                    o.setIEOption(O::IE_Strike_Is_Dip_Direction);
                },
                {
@@ -138,20 +117,20 @@ TEST_F(PlainRows, BareRowsUnderOtherLayouts) {
                });
     // The dip before the strike, and columns of other types after the pair
     // or in front of it.
-    expectRows(columns({T::Dip_Type, T::Strike_Type}), {{"30\t45", {Plane, 45, 30, "45", "30", false, nullptr}}});
-    expectRows(columns({T::Strike_Type, T::Dip_Type, T::Rake_Type}),
+    expectRows(columnsOf({T::Dip_Type, T::Strike_Type}), {{"30\t45", {Plane, 45, 30, "45", "30", false, nullptr}}});
+    expectRows(columnsOf({T::Strike_Type, T::Dip_Type, T::Rake_Type}),
                {
                    {"45\t30", {Plane, 45, 30, "45", "30", false, nullptr}},
                    {"45\t30\t90", {K::GDType_Fault, 45, 30, "45", "30", true, nullptr}},
                    {"45\t30\t181", {Rejected, 0, 0, nullptr, nullptr, false, "Invalid rake value"}},
                });
-    expectRows(columns({T::Type_Type, T::Trend_Type, T::Plunge_Type}),
+    expectRows(columnsOf({T::Type_Type, T::Trend_Type, T::Plunge_Type}),
                {
                    {"L\t120\t35", {Line, 120, 35, "120", "35", false, nullptr}},
                    {"P\t120\t35", {Rejected, 0, 0, nullptr, nullptr, false, Bad_Strike}},  // a plane needs a strike
                });
     // Spaces as the delimiter: runs of them are one.
-    expectRows(columns({T::Strike_Type, T::Dip_Type}, krtIEConstants::Space_Delim),
+    expectRows(columnsOf({T::Strike_Type, T::Dip_Type}, krtIEConstants::Space_Delim),
                {
                    {"45 30", {Plane, 45, 30, "45", "30", false, nullptr}},
                    {"45   30", {Plane, 45, 30, "45", "30", false, nullptr}},
@@ -166,7 +145,7 @@ TEST_F(PlainRows, BareRowsAfterAHeaderAndBesideCommentedRows) {
                              "55\t65\n";
     ASSERT_EQ(load(text,
                    [](O& o) {
-                       columns({T::Strike_Type, T::Dip_Type, T::Comment_Type})(o);
+                       columnsOf({T::Strike_Type, T::Dip_Type, T::Comment_Type})(o);
                        o.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
                    }),
               1);
