@@ -118,8 +118,8 @@ py::array_t<double> numbers(const Dataset& ds, F value) {
         auto it = list.begin() + std::ptrdiff_t(from);
         for (std::size_t i = from; i < to; ++i, ++it) {
             const qzCore::GeoData* g = *it;
-            const qzCore::LightweightDataStruct* d = g ? g->data() : nullptr;
-            column[i] = d ? value(*g, *d) : NaN;
+            const Values* d = g ? g->data() : nullptr;
+            column[i] = d ? value(*d) : NaN;
         }
     };
     std::thread helper;
@@ -213,7 +213,7 @@ void addDataset(py::module_& m) {
         .def_property_readonly(
             "strike",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
+                return numbers(opened(ds), [](const Values& d) {
                     return angle(d.getStrike());
                 });
             },
@@ -222,15 +222,14 @@ void addDataset(py::module_& m) {
             "dip",
             [](const DatasetPtr& ds) {
                 return numbers(opened(ds),
-                               [](const qzCore::GeoData&, const Values& d) { return angle(d.getDip()); });
+                               [](const Values& d) { return angle(d.getDip()); });
             },
             "Dip, degrees")
         .def_property_readonly(
             "dip_direction",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData& g, const Values& d) {
-                    const bool planar = g.data() && g.data()->isPlanar();
-                    return planar && d.hasStrike() ? double((d.getStrike() + 90) % 360) : NaN;
+                return numbers(opened(ds), [](const Values& d) {
+                    return d.isPlanar() && d.hasStrike() ? double((d.getStrike() + 90) % 360) : NaN;
                 });
             },
             "Dip direction of planar records (strike + 90), degrees")
@@ -238,13 +237,13 @@ void addDataset(py::module_& m) {
             "trend",
             [](const DatasetPtr& ds) {
                 return numbers(opened(ds),
-                               [](const qzCore::GeoData&, const Values& d) { return angle(d.getTrend()); });
+                               [](const Values& d) { return angle(d.getTrend()); });
             },
             "Trend of lines and slip lines, degrees")
         .def_property_readonly(
             "plunge",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
+                return numbers(opened(ds), [](const Values& d) {
                     return angle(d.getPlunge());
                 });
             },
@@ -253,34 +252,34 @@ void addDataset(py::module_& m) {
             "rake",
             [](const DatasetPtr& ds) {
                 return numbers(opened(ds),
-                               [](const qzCore::GeoData&, const Values& d) { return angle(d.getRake()); });
+                               [](const Values& d) { return angle(d.getRake()); });
             },
             "Rake of faults, degrees")
         .def_property_readonly(
             "x",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
+                return numbers(opened(ds), [](const Values& d) {
                     return d.hasX() ? d.getX() : NaN;
                 });
             })
         .def_property_readonly(
             "y",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
+                return numbers(opened(ds), [](const Values& d) {
                     return d.hasY() ? d.getY() : NaN;
                 });
             })
         .def_property_readonly(
             "z",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
+                return numbers(opened(ds), [](const Values& d) {
                     return d.hasZ() ? d.getZ() : NaN;
                 });
             })
         .def_property_readonly(
             "md",
             [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const qzCore::GeoData&, const Values& d) {
+                return numbers(opened(ds), [](const Values& d) {
                     return d.hasMD() ? d.md() : NaN;
                 });
             },
