@@ -59,6 +59,7 @@ struct ParsedRow {
     std::string station;
     std::string text;
     bool tooLong = false;  // of a row read but not parsed
+    qzParser::RowRemark remark;
 };
 
 /// A row slot made empty for the next row, which starts at `line`.
@@ -72,6 +73,18 @@ void clearRow(ParsedRow& row, unsigned int line) {
     row.line = line;
 }
 
+/// The parser's remark on the row it read last, kept with the row.
+void keepRemark(const qzParser& parser, ParsedRow& row) {
+    const qzParser::RowRemark& r = parser.rowRemark();
+    row.remark.skipped = r.skipped;
+    row.remark.note = r.note;
+    if (r.detail.empty()) {
+        row.remark.detail.clear();
+    } else {
+        row.remark.detail = r.detail;
+    }
+}
+
 /// The parser's reading of a row: what the loop starts from.  `line` goes
 /// on from row to row: the parser counts the records of a binary file on
 /// from it (a text file's rows carry their own line numbers).
@@ -79,6 +92,7 @@ int parseRow(qzParser& parser, std::istream& in, bool binary, unsigned int& line
     clearRow(row, line);
     row.result = parser.AutoFileParse(row.data, row.tokens, in, row.labels, row.station, binary, row.line, row.text);
     line = row.line;
+    keepRemark(parser, row);
     return row.result;
 }
 
@@ -88,6 +102,7 @@ int takeRow(qzParser& parser, std::istream& in, unsigned int& line, ParsedRow& r
     clearRow(row, line);
     row.result = parser.takeRow(in, row.line, row.text, row.tooLong);
     line = row.line;
+    keepRemark(parser, row);
     return row.result;
 }
 
@@ -238,13 +253,22 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
                 if (readAttributes && !row.labels.empty()) {
                     linkAttributesToCurrent(row.labels, rejectedLabels, assignAttributes, askAttributes);
                 }
+                if (report && row.remark.note != 0) {
+                    ErrorReport e;
+                    e.Init(row.remark.note, row.line, row.text.c_str());
+                    m_errors->reportNote(e);
+                }
                 return std::nullopt;
             }
         }
-        if (r == Error::Null_Input_Line) return std::nullopt;
+        if (r == Error::Null_Input_Line) {
+            if (report) m_errors->countSkipped(row.remark.skipped);
+            return std::nullopt;
+        }
         if (report) {
             ErrorReport e;
             e.Init(r, row.line, row.text.c_str());
+            e.SetDetail(row.remark.detail);
             m_errors->reportError(e);
         }
         if (m_errors && m_errors->isFatal(r)) return r;
@@ -281,6 +305,7 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
             ParsedRow& row = b->rows[i];
             if (row.result == qzParser::Row_Taken) {
                 row.result = own->finishRow(row.text, row.tooLong, row.data, row.tokens, row.labels, row.station);
+                keepRemark(*own, row);
             }
             if (const std::optional<int> end = enterRow(row)) return *end;
         }

@@ -61,9 +61,32 @@ void ErrorManager::initializeErrorHandler() {
 void ErrorManager::resetErrorHandler() {
     m_report.clear();
     m_rejected.clear();
+    m_noted.clear();
+    m_skipped = SkippedLines();
     m_errorsOccurred = false;
     m_numErrors = 0;
     m_numRejected = 0;
+    m_numNoted = 0;
+}
+
+void ErrorManager::countSkipped(SkippedLine kind) {
+    switch (kind) {
+        case SkippedLine::Blank: ++m_skipped.blank; break;
+        case SkippedLine::Comment: ++m_skipped.comment; break;
+        case SkippedLine::Title: ++m_skipped.title; break;
+        case SkippedLine::Header: ++m_skipped.header; break;
+    }
+}
+
+void ErrorManager::reportNote(const ErrorReport& report) {
+    ++m_numNoted;
+    try {
+        if (m_noted.size() < Max_Kept_Rejected_Lines) {
+            m_noted.push_back({report.GetLineNumber(), report.GetErrorCode(), report.GetLineBuffer(), report.GetDetail()});
+        }
+    } catch (const std::bad_alloc&) {
+        notify("Unable to Keep a Remark", "Warning : Allocation error");
+    }
 }
 
 std::string ErrorManager::getMessage(int code) const {
@@ -77,15 +100,17 @@ void ErrorManager::reportError(const ErrorReport& report) {
     m_errorsOccurred = true;
     try {
         if (m_rejected.size() < Max_Kept_Rejected_Lines) {
-            m_rejected.push_back({report.GetLineNumber(), report.GetErrorCode(), report.GetLineBuffer()});
+            m_rejected.push_back(
+                {report.GetLineNumber(), report.GetErrorCode(), report.GetLineBuffer(), report.GetDetail()});
         }
         if (m_numErrors < Max_Reported_Errors) {
-            std::string entry = report.GetLineBuffer();
-            std::array<char, 256> line{};
-            std::snprintf(line.data(), line.size(), "\r\n%%<Line %u> %s\r\n", report.GetLineNumber(),
-                          getMessage(report.GetErrorCode()).c_str());
-            entry += line.data();
-            m_report += entry;
+            std::array<char, 32> line{};
+            std::snprintf(line.data(), line.size(), "\r\n%%<Line %u> ", report.GetLineNumber());
+            m_report += report.GetLineBuffer();
+            m_report += line.data();
+            m_report += getMessage(report.GetErrorCode());
+            if (!report.GetDetail().empty()) m_report += ": " + report.GetDetail();
+            m_report += "\r\n";
             m_errorsOccurred = true;
             ++m_numErrors;
         } else if (m_numErrors == Max_Reported_Errors) {

@@ -53,6 +53,7 @@ qzFileParser::qzFileParser(const qzFileParser& o)
       m_stereonet(o.m_stereonet),
       m_faultKin(o.m_faultKin),
       m_headerPending(o.m_headerPending),
+      m_titleRowsPending(o.m_titleRowsPending),
       m_faultKinMarker(o.m_faultKinMarker) {}
 
 void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
@@ -61,6 +62,7 @@ void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
     m_stereonet = false;
     m_faultKin = false;
     m_headerPending = false;
+    m_titleRowsPending = 0;
     m_faultKinMarker.clear();
     if (options.getIEOption(qzIEColumnOptions::IE_Stereonet_File)) {
         m_stereonet = true;
@@ -75,6 +77,13 @@ void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
         return;
     }
     m_headerPending = options.getColumnOption(ieColumnOptions::Column_Option_Header_Row);
+    m_titleRowsPending = m_headerPending ? options.getTitleRows() : 0;
+}
+
+bool qzFileParser::takeTitleRow() {
+    if (m_titleRowsPending <= 0) return false;
+    --m_titleRowsPending;
+    return true;
 }
 
 bool qzFileParser::takeHeaderRow() {

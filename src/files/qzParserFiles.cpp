@@ -59,6 +59,7 @@ qzParser::qzParser(const qzParser& o)
       typeOrder(cloneOf(o.typeOrder)),
       tokenList(cloneOf(o.tokenList)),
       m_columnOf(o.m_columnOf),
+      m_remark(o.m_remark),
       m_plan(o.m_plan) {}
 
 qzParser& qzParser::operator=(const qzParser& o) {
@@ -74,6 +75,7 @@ qzParser& qzParser::operator=(const qzParser& o) {
         std::swap(typeOrder, copy.typeOrder);
         std::swap(tokenList, copy.tokenList);
         m_columnOf = o.m_columnOf;
+        m_remark = o.m_remark;
         m_plan = o.m_plan;
     }
     return *this;
@@ -90,6 +92,13 @@ int qzParser::Initialize(const qzIEColumnOptions& options, const qzIEDataTypeOrd
         return Error::File_Parser_Failed;
     }
     fileParser->init(options, in);
+    // Room for every typed column, however far to the right (and never
+    // less than the usual twenty, so a row's untyped cells still show it
+    // holds something).
+    int lastColumn = -1;
+    for (int t = 0; t < qzIEDataTypeOptions::Num_Data_Types; ++t) lastColumn = std::max(lastColumn, typeOrder->getOrderIndex(t));
+    const std::size_t room = std::max(qzTokenList::Default_Capacity, std::size_t(lastColumn + 1));
+    if (tokenList->capacity() < room) tokenList = std::make_unique<qzTokenList>(room);
     for (int t = 0; t < qzIEDataTypeOptions::Num_Data_Types; ++t) {
         const int c = typeOrder->getOrderIndex(t);
         m_columnOf[std::size_t(t)] = c >= 0 && std::size_t(c) < tokenList->capacity() ? c : -1;
@@ -102,6 +111,7 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
                             std::list<std::string>& attributes, std::string& stationId, bool binary,
                             unsigned int& line, std::string& lineText) {
     if (!columnOptions || !fileParser || !typeOrder) return Error::File_Parser_Failed;
+    m_remark = RowRemark();
     if (binary) {
         // The binary reader reads ahead of the records it hands out: it
         // alone knows where the file ends.
@@ -144,16 +154,19 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
 
 int qzParser::takeRow(std::istream& in, unsigned int& line, std::string& lineText, bool& tooLong) {
     if (!fileParser) return Error::File_Parser_Failed;
+    m_remark = RowRemark();
     if (in.eof()) return Error::Parsing_Incomplete;
     if (in.fail()) return Error::Input_File_Error;
     const bool gotLine = fileParser->grabLine(in);
     copyLineText(*fileParser, lineText);
     line = fileParser->getLineNumber();
     if (in.bad()) return Error::Input_File_Error;
+    // Nothing was left to read: the end of the file, not a blank line.
+    if (!gotLine) return Error::Parsing_Incomplete;
     // A NUL byte would cut the row where it stands: the row is reported
     // whole instead (a UTF-16 file shows one in every line).
-    if (gotLine && fileParser->lineHasNul()) return Error::Nul_In_Line;
-    if (!gotLine || lineText.empty()) return Error::Null_Input_Line;
+    if (fileParser->lineHasNul()) return Error::Nul_In_Line;
+    if (lineText.empty()) return Error::Null_Input_Line;
     tooLong = fileParser->lineTooLong();
     return Row_Taken;
 }
@@ -161,18 +174,38 @@ int qzParser::takeRow(std::istream& in, unsigned int& line, std::string& lineTex
 int qzParser::finishRow(const std::string& lineText, bool tooLong, DataStruct& data, TokenStruct& tokens,
                         std::list<std::string>& attributes, std::string& stationId) {
     if (!fileParser) return Error::File_Parser_Failed;
+    m_remark = RowRemark();
     if (const int plain = finishPlainRow(lineText, tooLong, data, tokens)) return plain;
-    if (isCommentLine(lineText)) {
-        // A comment; a row of column keywords is the header the options
-        // announce, passed over like it.
-        if (fileParser->headerPending()) {
-            const HeaderRow header = readHeaderRow(lineText.substr(lineText.find('#')), columnOptions->getColumnDelim());
-            if (header.allUnderstood() && header.types.size() > 1) fileParser->takeHeaderRow();
+    if (isCommentLine(lineText)) return finishCommentRow(lineText, tooLong);
+    fileParser->tokenize(lineText.c_str(), *tokenList);
+    return finishTokens(true, tooLong, data, tokens, attributes, stationId);
+}
+
+int qzParser::finishCommentRow(const std::string& lineText, bool tooLong) {
+    m_remark.skipped = SkippedLine::Comment;
+    // A row of column keywords is the header the options announce,
+    // passed over like it.
+    if (fileParser->headerPending()) {
+        const HeaderRow header = readHeaderRow(lineText.substr(lineText.find('#')), columnOptions->getColumnDelim());
+        if (header.allUnderstood() && header.types.size() > 1 && fileParser->takeHeaderRow()) {
+            m_remark.skipped = SkippedLine::Header;
         }
         return Error::Null_Input_Line;
     }
+    // A '#' that begins a complete row of data (a station id "#12" in
+    // the first column) is most likely not a comment: such a line is
+    // reported, never dropped unseen.  A row commented out ("#120,30")
+    // does not read as one: its first value holds the '#'.
+    if (tooLong) return Error::Null_Input_Line;
     fileParser->tokenize(lineText.c_str(), *tokenList);
-    return finishTokens(true, tooLong, data, tokens, attributes, stationId);
+    DataStruct data;
+    TokenStruct tokens;
+    std::list<std::string> attributes;
+    std::string station;
+    const RowRemark kept = m_remark;
+    const int asData = finishTokens(true, false, data, tokens, attributes, station);
+    m_remark = kept;
+    return asData == 1 ? Error::Comment_Reads_As_Data : Error::Null_Input_Line;
 }
 
 int qzParser::finishPlainRow(const std::string& lineText, bool tooLong, DataStruct& data, TokenStruct& tokens) {
@@ -233,7 +266,14 @@ bool qzParser::rowsFinishApart() const {
 int qzParser::finishTokens(bool delimited, bool tooLong, DataStruct& data, TokenStruct& tokens,
                            std::list<std::string>& attributes, std::string& stationId) {
     if (tokenList->numNonVoidTokens() == 0) return Error::Null_Input_Line;  // blanks or delimiters only
-    if (delimited && fileParser->takeHeaderRow()) return Error::Null_Input_Line;
+    if (delimited && fileParser->takeTitleRow()) {
+        m_remark.skipped = SkippedLine::Title;
+        return Error::Null_Input_Line;
+    }
+    if (delimited && fileParser->takeHeaderRow()) {
+        m_remark.skipped = SkippedLine::Header;
+        return Error::Null_Input_Line;
+    }
     if (tooLong) return Error::Line_Too_Long;
 
     m_dipDirectionBlock = fileParser->isStereonet() && fileParser->getStereonetType() == qzFileParser::Stereonet_DD;
@@ -244,7 +284,11 @@ int qzParser::finishTokens(bool delimited, bool tooLong, DataStruct& data, Token
     // it were blank.
     const int converted = ParseSingle(tokens, data);
     if (converted == Error::Null_Input_Line) return Error::Missing_Input_Value;
-    if (converted == 1 && fileParser->isFaultKin()) takeLateralSense(fileParser->faultKinMarker(), tokens, data);
+    if (converted < 0) {
+        m_remark.detail = whyRejected(converted, tokens, m_plan.decimalComma);
+        return converted;
+    }
+    if (fileParser->isFaultKin()) takeLateralSense(fileParser->faultKinMarker(), tokens, data);
     return converted;
 }
 

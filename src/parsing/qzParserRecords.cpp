@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <istream>
 #include <iterator>
 #include <new>
@@ -73,7 +74,62 @@ bool leadingNumber(const char* text, double& value) {
     return true;
 }
 
+/// Why the text of a value gave `code`: out of its range, or no number
+/// at all; "" when neither is the trouble (letters after a number, say,
+/// which the code's own message names).
+std::string valueProblem(int code, const std::string& text, bool decimalComma) {
+    int high = 0;
+    switch (code) {
+        case Error::Invalid_Strike:
+        case Error::Invalid_Trend: high = 360; break;
+        case Error::Invalid_Dip:
+        case Error::Invalid_Plunge: high = 90; break;
+        case Error::Invalid_Rake: high = 180; break;
+        default: return "";
+    }
+    if (text.empty()) return "missing";
+    const std::string range = "out of range (0 to " + std::to_string(high) + ")";
+    double v = 0.0;
+    const std::size_t end = leadingDecimal(text, decimalComma, v);
+    if (end > 0 && end == text.size()) {
+        const double whole = std::fabs(v) < 1e6 ? double(FloatToInt_Global(v)) : v;
+        return whole < 0.0 || whole > high ? range : "";
+    }
+    // A quadrant bearing (N30E) with an angle beyond 90.
+    if (!text.empty() && std::strchr("NnSs", text[0]) && text.size() > 2 &&
+        std::strchr("EeWw", text.back())) {
+        const std::string angle = text.substr(1, text.size() - 2);
+        if (leadingDecimal(angle, decimalComma, v) == angle.size() && !angle.empty()) {
+            return v > 90.0 ? "quadrant angle out of range (0 to 90)" : "";
+        }
+    }
+    if (end == 0 && std::strchr("NnSs", text[0]) == nullptr) return "not a number";
+    return "";
+}
+
 }  // namespace
+
+std::string qzParser::whyRejected(int code, const TokenStruct& tokens, bool decimalComma) {
+    switch (code) {
+        case Error::Invalid_Strike: return valueProblem(code, tokens.strike(), decimalComma);
+        case Error::Invalid_Dip: return valueProblem(code, tokens.dip(), decimalComma);
+        case Error::Invalid_Rake: return valueProblem(code, tokens.rake(), decimalComma);
+        case Error::Invalid_Plunge: return valueProblem(code, tokens.plunge(), decimalComma);
+        case Error::Invalid_Trend: return valueProblem(code, tokens.trend(), decimalComma);
+        case Error::Invalid_Trend_Plunge: {
+            // Either value: the first that says why.
+            std::string why = valueProblem(Error::Invalid_Trend, tokens.trend(), decimalComma);
+            if (!why.empty()) return "trend " + why;
+            why = valueProblem(Error::Invalid_Plunge, tokens.plunge(), decimalComma);
+            return why.empty() ? why : "plunge " + why;
+        }
+        default: return "";
+    }
+}
+
+std::string qzParser::whyRejectedText(int code, const std::string& text, bool decimalComma) {
+    return valueProblem(code, text, decimalComma);
+}
 
 int qzParser::ParseLocation(const char* x, const char* y, const char* z, DataStruct& data, bool) {
     const char* texts[3] = {x, y, z};
@@ -379,7 +435,8 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
         // meet the five characters of a token; a text still too long is
         // refused, never cut.
         if (v.type != T::Type_Type && v.type != T::Slip_Type &&
-            !roundAngleText(text, m_plan.decimalComma, Max_Token_Length)) {
+            (!roundAngleText(text, m_plan.decimalComma, Max_Token_Length) || text.size() > Max_Token_Length)) {
+            m_remark.detail = valueProblem(v.code, *s, m_plan.decimalComma);
             return v.code;
         }
         if (text.size() > Max_Token_Length) return v.code;

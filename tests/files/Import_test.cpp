@@ -31,8 +31,8 @@ TEST_F(Import, RejectedRowsAreReportedWithTheirLineNumbers) {
     ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type}), 1);
     EXPECT_EQ(data.getNumData(), 2);
     EXPECT_EQ(report(),
-              "046\t95\r\n%<Line 2> Error on input value\nInvalid dip value\r\n"
-              "N95E\t20\r\n%<Line 5> Error on input value\nInvalid strike value\r\n");
+              "046\t95\r\n%<Line 2> Error on input value\nInvalid dip value: out of range (0 to 90)\r\n"
+              "N95E\t20\r\n%<Line 5> Error on input value\nInvalid strike value: quadrant angle out of range (0 to 90)\r\n");
 }
 
 TEST_F(Import, OverlongLinesAreRejectedAndReadingGoesOn) {

@@ -174,7 +174,7 @@ TEST(IeDataTypeOrder, FirstColumnOfEachTypeAndTheCount) {
     cols.setColumnChoice(1, 3);
     cols.setColumnChoice(2, 2);
     cols.setColumnChoice(4, 99);  // not a type of this table
-    EXPECT_FALSE(cols.setColumnChoice(19, 1));
+    EXPECT_FALSE(cols.setColumnChoice(ieColumnOptions::Max_Num_Columns, 1));
     const ieDataTypeOrder order(types, cols);
     EXPECT_EQ(order.getOrderIndex(2), 0);
     EXPECT_EQ(order.getOrderIndex(3), 1);

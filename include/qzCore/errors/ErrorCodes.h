@@ -77,7 +77,14 @@ namespace qzCore {
     X(Bad_FaultKin_File,         -60, "Error importing FaultKin\nPlease verify that this is a valid FaultKin file") \
     X(Bad_Stereonet_File,        -61, "Error importing Stereonet\nPlease verify that this is a valid Stereonet file") \
     X(Internal_Error,            -62, "General Internal Error...sorry!\nPlease save and exit program\nSend bug report please!") \
-    X(Comment_Too_Long,          -63, "Error on input value\nComment longer than 255 characters")
+    X(Comment_Too_Long,          -63, "Error on input value\nComment longer than 255 characters") \
+    /* Field files of other tools: rows refused, and remarks on rows loaded */ \
+    X(Unknown_Slip_Sense,        -64, "Error on input value\nUnknown sense of slip. Accepted, in any case: normal, norm, n; reverse, rev, thrust; dextral, right-lateral, rl, rlat; sinistral, left-lateral, ll, llat; two of them joined (dextral_normal, normal-sinistral); FaultKin's TL, TR, NL, NR; +1 (hanging wall down the slip line) and -1 (up)") \
+    X(Ambiguous_Slip_Word,       -65, "Sense of slip ambiguous\nThe word means reverse in some tools and right-lateral in others; loaded without a sense (Ambig): write rev or rl") \
+    X(Slip_Sign_On_Horizontal_Line, -66, "Sense of slip ambiguous\n+1 or -1 says whether the hanging wall moved down or up its slip line, and this slip line is horizontal; loaded without a sense (Ambig)") \
+    X(Contradictory_Slip_Sense,  -67, "Sense of slip ambiguous\nThe two senses given contradict each other on this slip line; loaded without a sense (Ambig)") \
+    X(Comment_Reads_As_Data,     -68, "Comment line read as data?\nThis line begins with '#' but reads as a complete data row; it was not loaded (a station id such as #12 must not begin a line)") \
+    X(Bad_Normal_Vector,         -69, "Error on input value\nA normal vector needs three numbers, not all zero")
 // clang-format on
 
 /// The error codes by name (qzCore::Error::Invalid_Dataset_Id is -48):
@@ -87,6 +94,22 @@ namespace Error {
 QZCORE_ERROR_CODES(QZCORE_ERROR_CONSTANT)
 #undef QZCORE_ERROR_CONSTANT
 }  // namespace Error
+
+namespace detail {
+constexpr int Registered_Codes[] = {
+#define QZCORE_ERROR_VALUE(name, code, text) code,
+    QZCORE_ERROR_CODES(QZCORE_ERROR_VALUE)
+#undef QZCORE_ERROR_VALUE
+};
+constexpr int lowestRegisteredCode() {
+    int lowest = 0;
+    for (const int c : Registered_Codes) lowest = c < lowest ? c : lowest;
+    return lowest;
+}
+}  // namespace detail
+
+/// The lowest code of the table: codes below it are none of the library's.
+constexpr int Lowest_Error_Code = detail::lowestRegisteredCode();
 
 }  // namespace qzCore
 

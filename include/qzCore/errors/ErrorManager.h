@@ -2,14 +2,22 @@
 //
 // Every operation that can fail returns a negative code; 1 (or another
 // positive value) is success.  The ErrorManager holds the message of each
-// code and collects a report text with one entry per rejected line:
-//   <the line's text>\r\n%<Line N> <message>\r\n
-// at most 50 entries, then one termination line.
+// code and collects what reading a file found:
+//  * a report text with one entry per rejected line,
+//      <the line's text>\r\n%<Line N> <message>[: <detail>]\r\n
+//    at most 50 entries, then one termination line; and the rejected lines
+//    as data;
+//  * the lines passed over without a report (blank, comment, title and
+//    header lines), counted by what they were;
+//  * remarks on lines that were loaded but not exactly as written (a sense
+//    of slip that names no direction, say), as data.
+// So every line of a file is loaded, rejected or counted as passed over.
 #ifndef QZCORE_ERRORS_ERRORMANAGER_H
 #define QZCORE_ERRORS_ERRORMANAGER_H
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "qzCore/errors/ErrorCodes.h"
@@ -37,18 +45,37 @@ public:
     /// a longer text (or null) leaves the buffer as it was.
     void SetLineBuffer(const char* text);
     const char* GetLineBuffer() const { return m_buffer.data(); }
+    /// What exactly was wrong, beyond the code's message ("out of range
+    /// (0 to 90)"); empty for none.
+    void SetDetail(std::string detail) { m_detail = std::move(detail); }
+    const std::string& GetDetail() const { return m_detail; }
 
 private:
     int m_code = 1;
     unsigned int m_line = 0;
     std::array<char, Line_Buffer_Size> m_buffer{};
+    std::string m_detail;
 };
 
-/// A rejected line as data, for hosts that list them themselves.
+/// A rejected (or remarked) line as data, for hosts that list them
+/// themselves.
 struct RejectedLine {
     unsigned int line = 0;  ///< line number in its file (records in a binary file)
     int code = 0;           ///< the error code (Error::...)
     std::string text;       ///< the line as read
+    std::string detail;     ///< what exactly was wrong, or empty
+};
+
+/// Lines a reader passes over without a report, by what they were.
+enum class SkippedLine { Blank, Comment, Title, Header };
+
+/// How many lines of each kind were passed over.
+struct SkippedLines {
+    unsigned long blank = 0;    ///< empty, blanks or delimiters only
+    unsigned long comment = 0;  ///< first character other than a blank is '#'
+    unsigned long title = 0;    ///< words above the header row
+    unsigned long header = 0;   ///< the header row itself
+    unsigned long total() const { return blank + comment + title + header; }
 };
 
 /// The message table and the report of rejected lines.
@@ -59,8 +86,9 @@ public:
 
     /// Entries the report takes before it is closed with a termination line.
     static constexpr unsigned int Max_Reported_Errors = 50;
-    /// Codes below this one are fatal: reading stops.
-    static constexpr int Fatal_Error_Limit = -63;
+    /// Codes below this one are fatal: reading stops.  None of the
+    /// table's own codes is.
+    static constexpr int Fatal_Error_Limit = Lowest_Error_Code;
 
     ErrorManager();
     ~ErrorManager() override = default;
@@ -71,6 +99,14 @@ public:
     void resetErrorHandler();
     /// Appends one entry to the report (see the file comment).
     void reportError(const ErrorReport& report);
+    /// Counts a line passed over without a report.
+    void countSkipped(SkippedLine kind);
+    const SkippedLines& getSkippedLines() const { return m_skipped; }
+    /// Keeps a remark on a line that was loaded (its code names what).
+    void reportNote(const ErrorReport& report);
+    /// The remarks, in order, the first Max_Kept_Rejected_Lines of them.
+    const std::vector<RejectedLine>& getNotedLines() const { return m_noted; }
+    unsigned long getNumNoted() const { return m_numNoted; }
 
     bool errorsOccurred() const { return m_errorsOccurred; }
     unsigned int getNumErrors() const { return m_numErrors; }
@@ -82,7 +118,7 @@ public:
     /// Max_Kept_Rejected_Lines of them.
     const std::vector<RejectedLine>& getRejectedLines() const { return m_rejected; }
 
-    /// True for codes below -63; no registered code is fatal.
+    /// True for codes below Fatal_Error_Limit; no registered code is fatal.
     bool isFatal(int code) const { return code < Fatal_Error_Limit; }
     /// Ends the process at once.
     virtual void fatal(int code);
@@ -95,6 +131,9 @@ private:
 
     std::string m_report;
     std::vector<RejectedLine> m_rejected;
+    std::vector<RejectedLine> m_noted;
+    SkippedLines m_skipped;
+    unsigned long m_numNoted = 0;
     bool m_errorsOccurred = false;
     unsigned int m_numErrors = 0;
     unsigned long m_numRejected = 0;

@@ -100,6 +100,9 @@ public:
     /// one (Column_Option_Header_Row); the reader passes that row over.
     bool takeHeaderRow();
     bool headerPending() const { return m_headerPending; }
+    /// True for each of the title rows the options announce above the
+    /// header row (ieColumnOptions::getTitleRows).
+    bool takeTitleRow();
 
     /// Line number (from 1, blank lines included) of the last line read.
     unsigned int getLineNumber() const { return getLinesRead(); }
@@ -113,6 +116,7 @@ private:
     bool m_stereonet = false;
     bool m_faultKin = false;
     bool m_headerPending = false;
+    int m_titleRowsPending = 0;
     std::string m_faultKinMarker;
 };
 

@@ -28,6 +28,7 @@
 #include <string>
 #include <utility>
 
+#include "qzCore/errors/ErrorManager.h"
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/parsing/qzTokenList.h"
 #include "qzCore/shared/MyMath.h"
@@ -135,6 +136,28 @@ public:
     /// takeRow's answer for a row that finishRow completes.
     static constexpr int Row_Taken = 0x7FFF0001;
 
+    /// What the reader says of the last row beside its result.
+    struct RowRemark {
+        /// Why a row that gave Null_Input_Line (-18) was passed over.
+        SkippedLine skipped = SkippedLine::Blank;
+        /// A remark on a row that was loaded: a code of the error table
+        /// (Error::Ambiguous_Slip_Word, ...), 0 for none.
+        int note = 0;
+        /// What exactly was wrong with a rejected row ("out of range (0 to
+        /// 90)"), or empty.
+        std::string detail;
+    };
+    /// Why a record's value was refused with `code` (a value code: -1, -3,
+    /// -5, -17, -20, -42): "out of range (0 to 90)", "not a number", or ""
+    /// when the code's message says it all.  From the tokens of the
+    /// record, or from a value's text.
+    static std::string whyRejected(int code, const TokenStruct& tokens, bool decimalComma = false);
+    static std::string whyRejectedText(int code, const std::string& text, bool decimalComma = false);
+
+    /// The remark on the row read last (by AutoFileParse, takeRow or
+    /// finishRow on this parser).
+    const RowRemark& rowRemark() const { return m_remark; }
+
     void ParseBinaryHeader(std::istream& in, FileHeader& header, AttrList& attributes, StationList& stations,
                            unsigned int& count);
 
@@ -173,6 +196,9 @@ private:
     /// The rest of distribute: comment, attributes, station, location, depth.
     int distributeOthers(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes,
                          std::string& stationId);
+    /// A comment line: the header row it may be, or a row of data it may
+    /// hold.
+    int finishCommentRow(const std::string& lineText, bool tooLong);
     /// The end of every text row once its cells are in the token list.
     int finishTokens(bool delimited, bool tooLong, DataStruct& data, TokenStruct& tokens,
                      std::list<std::string>& attributes, std::string& stationId);
@@ -220,6 +246,7 @@ private:
     /// The column of each data type from typeOrder, -1 where it has none
     /// the token list can hold (set by Initialize, read for every row).
     std::array<int, qzIEDataTypeOptions::Num_Data_Types> m_columnOf{};
+    RowRemark m_remark;
     /// The same, arranged for the row loop: the value columns a layout has
     /// (index into the parser's table of value types, and the column), and
     /// the first column of any other type.  Rows of most files fill two or

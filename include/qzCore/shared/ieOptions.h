@@ -41,8 +41,11 @@ protected:
 /// a word of column option bits.
 class ieColumnOptions {
 public:
-    /// Number of columns a layout can describe.
-    static constexpr int Max_Num_Columns = 19;
+    /// Number of columns a layout can describe: wide enough for the exports
+    /// of field apps and point-cloud tools, whose orientation columns may
+    /// stand far to the right (a row holds at most 1023 characters, so at
+    /// most 512 fields).
+    static constexpr int Max_Num_Columns = 512;
 
     /// Column option bits.
     static constexpr unsigned int Column_Option_Trim_Blanks = 16;  ///< blanks around a field are dropped
@@ -72,6 +75,12 @@ public:
     unsigned int getColumnDelim() const { return m_columnDelim; }
     void setColumnDelim(unsigned int delim) { m_columnDelim = delim; }
 
+    /// Lines of words above the header row (a spreadsheet's title rows),
+    /// counted among the lines that are neither blank nor comments: passed
+    /// over before the header.  Read only with Column_Option_Header_Row.
+    int getTitleRows() const { return m_titleRows; }
+    void setTitleRows(int rows) { m_titleRows = rows < 0 ? 0 : rows; }
+
     unsigned int getColumnOptions() const { return m_columnOptions; }
     void setColumnOption(unsigned int bits) { m_columnOptions |= bits; }
     void unsetColumnOption(unsigned int bits) { m_columnOptions &= ~bits; }
@@ -79,13 +88,14 @@ public:
 
     friend bool operator==(const ieColumnOptions& a, const ieColumnOptions& b) {
         return a.m_columns == b.m_columns && a.m_columnDelim == b.m_columnDelim &&
-               a.m_columnOptions == b.m_columnOptions;
+               a.m_columnOptions == b.m_columnOptions && a.m_titleRows == b.m_titleRows;
     }
 
 protected:
     std::array<int, Max_Num_Columns> m_columns{};
     unsigned int m_columnDelim = krtIEConstants::Tab_Delim;
     unsigned int m_columnOptions = 0;
+    int m_titleRows = 0;
 };
 
 /// For each data type of a keyword table, the column that holds it (the
