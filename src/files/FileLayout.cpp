@@ -20,19 +20,18 @@ std::string lowerAscii(std::string s) {
     return s;
 }
 
-/// The lines of the start of a file: line ends and a UTF-8 byte-order mark
-/// removed, at most `limit` of them.
+/// The lines of the start of a file: line ends (LF, CR LF or a lone CR)
+/// and a UTF-8 byte-order mark removed, at most `limit` of them.
 std::vector<std::string> firstLines(const std::string& content, std::size_t limit) {
     std::vector<std::string> out;
     std::size_t pos = 0;
     if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) pos = 3;
     while (pos < content.size() && out.size() < limit) {
-        std::size_t end = content.find('\n', pos);
+        std::size_t end = content.find_first_of("\r\n", pos);
         if (end == std::string::npos) end = content.size();
-        std::string line = content.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        out.push_back(line);
+        out.push_back(content.substr(pos, end - pos));
         pos = end + 1;
+        if (end + 1 < content.size() && content[end] == '\r' && content[end + 1] == '\n') ++pos;
     }
     return out;
 }

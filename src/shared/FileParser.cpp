@@ -48,69 +48,79 @@ bool FileParser::grabLine(std::istream& in) {
     m_line[0] = '\0';
     if (!in.good()) return false;
     char* const raw = m_line.data();
+    const std::size_t store = m_line.size() - 1;
     std::size_t n = 0;
     std::streambuf* buffer = in.rdbuf();
     if (buffer && typeid(*buffer) == typeid(TextView)) {
         TextView* view = static_cast<TextView*>(buffer);
-        // Text in memory: the line found and copied at once, with the
-        // stream left exactly as getline below would leave it.
+        // Text in memory: the line found and copied at once.
         const char* p = view->next();
         const std::size_t left = static_cast<std::size_t>(view->end() - p);
-        const std::size_t store = m_line.size() - 1;
+        if (left == 0) {
+            in.setstate(std::ios::eofbit | std::ios::failbit);
+            return false;
+        }
         // Rows are a few dozen characters: a plain scan beats a library
         // call set up for long buffers.  NUL bytes are looked for on the
         // way: a line without one (all but a broken or UTF-16 file) need
-        // not be read again for them.
+        // not be read again for them.  A line ends at LF, CR LF or a lone
+        // CR (spreadsheets' "CSV (Macintosh)").
         const char* const limit = p + std::min(left, store + 1);
         const char* end = p;
         bool nul = false;
         for (; end != limit; ++end) {
             const char c = *end;
-            if (c == '\n') break;
+            if (c == '\n' || c == '\r') break;
             nul |= c == '\0';
         }
-        if (end != limit) {
-            n = static_cast<std::size_t>(end - p);
-            std::memcpy(raw, p, n);
-            view->skip(n + 1);
-        } else if (left <= store) {
-            if (left == 0) {
-                in.setstate(std::ios::eofbit | std::ios::failbit);
-                return false;
-            }
-            n = left;
-            std::memcpy(raw, p, n);
-            view->skip(n);
-            in.setstate(std::ios::eofbit);
-        } else {
-            // Too long: the rest of it is dropped.
-            n = store;
-            std::memcpy(raw, p, n);
-            const void* next = std::memchr(p + store, '\n', left - store);
-            if (next) {
-                view->skip(static_cast<std::size_t>(static_cast<const char*>(next) - p) + 1);
-            } else {
-                view->skip(left);
-                in.setstate(std::ios::eofbit);
-            }
+        // The line end found beyond the part kept, when the line is too long.
+        const char* lineEnd = end;
+        if (end == limit && left > store) {
             m_tooLong = true;
+            n = store;
+            lineEnd = p + store;
+            const char* const all = p + left;
+            while (lineEnd != all && *lineEnd != '\n' && *lineEnd != '\r') ++lineEnd;
+        } else {
+            n = static_cast<std::size_t>(end - p);
         }
-        // Every branch copied characters the scan above has seen.
+        std::memcpy(raw, p, n);
+        std::size_t taken = static_cast<std::size_t>(lineEnd - p);
+        if (taken < left) {
+            // CR LF is one line end.
+            taken += (p[taken] == '\r' && taken + 1 < left && p[taken + 1] == '\n') ? 2 : 1;
+            view->skip(taken);
+        } else {
+            view->skip(taken);
+            in.setstate(std::ios::eofbit);
+        }
+        // The characters copied are those the scan above has seen.
         return takeLine(n, nul);
     }
-    in.getline(raw, static_cast<std::streamsize>(m_line.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    // The length from the count of what was taken, not from the first NUL:
-    // a NUL inside a line must not cut it.
-    n = got;
-    if (in.fail()) {
-        if (got == 0) return false;  // nothing left, or a stream error
-        // The line did not fit: drop the rest of it.
-        in.clear(in.rdstate() & ~std::ios::failbit);
-        in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-        m_tooLong = true;
-    } else if (!in.eof()) {
-        --n;  // the line end taken with it
+    // Any other stream, character by character, with the same line ends.
+    if (!buffer) return false;
+    bool any = false;
+    for (;;) {
+        const int c = buffer->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            if (!any) {
+                in.setstate(std::ios::failbit);
+                return false;
+            }
+            break;
+        }
+        any = true;
+        if (c == '\n') break;
+        if (c == '\r') {
+            if (buffer->sgetc() == '\n') buffer->sbumpc();
+            break;
+        }
+        if (n < store) {
+            raw[n++] = static_cast<char>(c);
+        } else {
+            m_tooLong = true;  // the rest of the line is dropped
+        }
     }
     return takeLine(n);
 }
@@ -123,7 +133,6 @@ bool FileParser::takeLine(std::size_t n, bool mayHoldNul) {
         start += 3;
         n -= 3;
     }
-    if (!m_tooLong && n > 0 && start[n - 1] == '\r') --n;
     if (n > krtIEConstants::Max_Line_Length) {
         m_tooLong = true;
         n = krtIEConstants::Max_Line_Length;

@@ -1,7 +1,8 @@
 // Line reading and splitting of delimited text files.
 //
 // Reading (grabLine):
-//  * LF and CRLF line ends (a lone CR at the end of a line is dropped);
+//  * LF, CR LF and lone CR line ends (spreadsheets' "CSV (Macintosh)"
+//    ends lines in CR alone);
 //  * a UTF-8 byte-order mark at the start of the stream is skipped;
 //  * a last line without a line end is read like any other;
 //  * a line holds at most krtIEConstants::Max_Line_Length (1023) characters.
