@@ -179,7 +179,10 @@ void FileLayout::applyTo(qzIEColumnOptions& options) const {
                     options.setColumnChoice(int(i), columns[i]);
                 }
             }
-            if (headerRow) options.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
+            if (headerRow) {
+                options.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
+                options.setTitleRows(titleRows);
+            }
             if (decimalComma) options.setColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
             break;
     }
@@ -289,6 +292,38 @@ FileFormat guessFileFormat(const std::string& name, const std::string& content) 
     return FileFormat::Text;
 }
 
+namespace {
+
+/// The header row among the first lines (blank and comment lines left
+/// out): the row of words that names known columns, with at most
+/// Max_Title_Rows rows of words above it (a spreadsheet's titles) and no
+/// row of data.  When several rows of words name columns, the one that
+/// names most and leaves fewest unnamed: a title that happens to hold
+/// "strike" and "dip" among other words loses to the header below it.
+/// Each row is split by the delimiter of the rows below it, the data's
+/// own.  -1 when no row names a column.
+int headerIndex(const std::string& name, const std::vector<std::string>& lines, unsigned int givenDelimiter) {
+    int best = -1, bestScore = 0;
+    for (std::size_t k = 0; k < lines.size() && k <= std::size_t(Max_Title_Rows); ++k) {
+        const std::vector<std::string> below(lines.begin() + std::ptrdiff_t(k + 1 < lines.size() ? k + 1 : k),
+                                             lines.end());
+        bool comma = false;
+        const unsigned int delim = givenDelimiter ? givenDelimiter : guessDelimiter(name, below, comma);
+        const HeaderRow row = readHeaderRow(lines[k], delim);
+        // A row of data (as many numbers as words, or more): the header, if
+        // any, is above it.  A title may hold a number ("Outcrop 5").
+        if (row.numberField && 2 * row.numberFields >= row.filledFields) break;
+        const int score = 2 * row.understood - int(row.types.size());
+        if (row.understood > 0 && !row.numberField && (best < 0 || score > bestScore)) {
+            best = int(k);
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
 FileLayout guessFileLayout(const std::string& name, const std::string& content, const LayoutChoices& given) {
     FileLayout layout;
     layout.format = given.format == FileFormat::Auto ? guessFileFormat(name, content) : given.format;
@@ -306,8 +341,16 @@ FileLayout guessFileLayout(const std::string& name, const std::string& content, 
             continue;
         }
         sample.push_back(line);
-        if (int(sample.size()) >= Sample_Lines) break;
+        if (int(sample.size()) >= Sample_Lines + Max_Title_Rows) break;
     }
+    // Title rows above the header are passed over, and the delimiter is
+    // the data's.
+    const int found = headerIndex(name, sample, given.delimiter);
+    if (found > 0) {
+        layout.titleRows = found;
+        sample.erase(sample.begin(), sample.begin() + found);
+    }
+    if (sample.size() > std::size_t(Sample_Lines)) sample.resize(std::size_t(Sample_Lines));
     layout.delimiter = given.delimiter ? given.delimiter : guessDelimiter(name, sample, layout.decimalComma);
 
     HeaderRow header;
@@ -316,7 +359,8 @@ FileLayout guessFileLayout(const std::string& name, const std::string& content, 
         const HeaderRow hashed = readHeaderRow(hashHeader.substr(hashHeader.find('#')), layout.delimiter);
         if (hashed.allUnderstood() && hashed.types.size() > 1) header = hashed;
     }
-    const bool isHeader = header.wordsOnly || header.allUnderstood();
+    const bool isHeader = !header.numberField && (header.wordsOnly || header.allUnderstood());
+    if (!isHeader) layout.titleRows = 0;
     if (!given.columns.empty()) {
         layout.columns = given.columns;
         layout.headerRow = isHeader;

@@ -1,8 +1,10 @@
 #include "qzCore/parsing/ColumnHeader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "qzCore/parsing/IEOptions.h"
+#include "qzCore/shared/AngleText.h"
 #include "qzCore/shared/FileParser.h"
 
 namespace qzCore {
@@ -41,22 +43,32 @@ struct Word {
     bool dipDirection;
 };
 
-// Spellings of field sheets beside the library's own keywords.
+// Spellings of field sheets and of the open tools beside the library's
+// own keywords.  Structure names map to Attr1 (numbered on by the row).
 constexpr Word kWords[] = {
     {"dipdirection", T::Strike_Type, true},
     {"dipdir", T::Strike_Type, true},
+    {"dipdirn", T::Strike_Type, true},
+    {"dd", T::Strike_Type, true},
+    {"ddir", T::Strike_Type, true},
     {"dipazimuth", T::Strike_Type, true},
     {"dipaz", T::Strike_Type, true},
     {"azimuth", T::Strike_Type, true},
+    {"fazi", T::Strike_Type, true},  // apsg: the fault plane's dip azimuth
     {"strikerhr", T::Strike_Type, false},
     {"rhrstrike", T::Strike_Type, false},
     {"dipangle", T::Dip_Type, false},
+    {"finc", T::Dip_Type, false},  // apsg: the fault plane's inclination
     {"pitch", T::Rake_Type, false},
     {"bearing", T::Trend_Type, false},
+    {"lazi", T::Trend_Type, false},   // apsg: the lineation's azimuth
+    {"linc", T::Plunge_Type, false},  // apsg: the lineation's inclination
     {"sense", T::Slip_Type, false},
     {"slipsense", T::Slip_Type, false},
     {"senseofslip", T::Slip_Type, false},
+    {"senseofmovement", T::Slip_Type, false},
     {"movement", T::Slip_Type, false},
+    {"faultorsztype", T::Slip_Type, false},  // StraboSpot
     {"comments", T::Comment_Type, false},
     {"note", T::Comment_Type, false},
     {"notes", T::Comment_Type, false},
@@ -75,14 +87,23 @@ constexpr Word kWords[] = {
     {"elevation", T::ZLoc_Type, false},
     {"depth", T::MD_Type, false},
     {"measureddepth", T::MD_Type, false},
+    {"normalx", T::NX_Type, false},
+    {"normaly", T::NY_Type, false},
+    {"normalz", T::NZ_Type, false},
 };
+
+// Names of a column of structure names: the record's label.
+constexpr const char* kStructureWords[] = {"featuretype", "feature",   "structure",
+                                           "structuretype", "planetype", "linetype"};
+
+bool isStructureWord(const std::string& normalisedWord) {
+    return std::any_of(std::begin(kStructureWords), std::end(kStructureWords),
+                       [&](const char* s) { return normalisedWord == s; });
+}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-}  // namespace
-
-bool headerWordType(const std::string& word, int& type, bool& dipDirection) {
-    const std::string w = normalised(word);
+bool lookUp(const std::string& w, int& type, bool& dipDirection) {
     if (w.empty()) return false;
     static const qzIEDataTypeOptions keywords;
     for (int t = T::Attr1_Type; t < keywords.getMaxNumDataTypes(); ++t) {
@@ -100,6 +121,100 @@ bool headerWordType(const std::string& word, int& type, bool& dipDirection) {
             dipDirection = k.dipDirection;
             return true;
         }
+    }
+    if (isStructureWord(w)) {
+        type = T::Attr1_Type;
+        dipDirection = false;
+        return true;
+    }
+    return false;
+}
+
+bool endsWith(const std::string& s, const char* suffix) {
+    const std::size_t n = std::strlen(suffix);
+    return s.size() > n && s.compare(s.size() - n, n, suffix) == 0;
+}
+
+/// The header word without a StraboSpot prefix.
+std::string bareWord(const std::string& word) {
+    std::string w = normalised(word);
+    for (const char* prefix : {"planarorientation", "linearorientation"}) {
+        const std::size_t n = std::strlen(prefix);
+        if (w.size() > n && w.compare(0, n, prefix) == 0) w.erase(0, n);
+    }
+    return w;
+}
+
+/// The rules that need the row as a whole (see readHeaderRow).
+void decideColumns(HeaderRow& row) {
+    const std::size_t n = row.types.size();
+    auto first = [&](int type) {
+        for (std::size_t i = 0; i < n; ++i) {
+            if (row.types[i] == type) return int(i);
+        }
+        return -1;
+    };
+    auto drop = [&](std::size_t i) {
+        row.types[i] = T::Null_Type;
+        --row.understood;
+    };
+    std::vector<bool> dd(n, false);
+    bool strike = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        int type = 0;
+        bool d = false;
+        if (headerWordType(row.words[i], type, d)) dd[i] = d;
+        strike = strike || (row.types[i] == T::Strike_Type && !dd[i]);
+    }
+    const int dip = first(T::Dip_Type), plunge = first(T::Plunge_Type);
+    // "Azimuth": a line's trend beside a plunge (after the dip, if the
+    // row has one, and before the plunge), else the dip direction.
+    row.dipDirection = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!dd[i]) continue;
+        const bool azimuth = bareWord(row.words[i]) == "azimuth";
+        if (azimuth && plunge >= 0 && (dip < 0 || (int(i) > dip && int(i) < plunge))) {
+            row.types[i] = T::Trend_Type;
+        } else if (strike) {
+            drop(i);  // the strike column says it already
+        } else {
+            row.dipDirection = true;
+        }
+    }
+    // Normals: all three, and only where no strike or dip direction gives
+    // the plane.
+    const bool normals = first(T::NX_Type) >= 0 && first(T::NY_Type) >= 0 && first(T::NZ_Type) >= 0 &&
+                         first(T::Strike_Type) < 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const int t = row.types[i];
+        if ((t == T::NX_Type || t == T::NY_Type || t == T::NZ_Type) && !normals) drop(i);
+    }
+    // Structure names: the attribute columns after those named so.
+    int nextAttr = T::Attr1_Type;
+    for (std::size_t i = 0; i < n; ++i) {
+        const int t = row.types[i];
+        if (t >= T::Attr1_Type && t <= T::Attr4_Type && !isStructureWord(bareWord(row.words[i]))) {
+            nextAttr = std::max(nextAttr, t + 1);
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (row.types[i] != T::Attr1_Type || !isStructureWord(bareWord(row.words[i]))) continue;
+        if (nextAttr > T::Attr4_Type) {
+            drop(i);
+        } else {
+            row.types[i] = nextAttr++;
+        }
+    }
+}
+
+}  // namespace
+
+bool headerWordType(const std::string& word, int& type, bool& dipDirection) {
+    const std::string w = bareWord(word);
+    if (lookUp(w, type, dipDirection)) return true;
+    // A unit written into the name: "dip_deg", "strike_degrees".
+    for (const char* unit : {"degrees", "degree", "deg"}) {
+        if (endsWith(w, unit) && lookUp(w.substr(0, w.size() - std::strlen(unit)), type, dipDirection)) return true;
     }
     return false;
 }
@@ -132,52 +247,29 @@ HeaderRow readHeaderRow(const std::string& line, unsigned int delim) {
         words.swap(joined);
     }
 
-    bool anyLetters = false, digitField = false;
-    std::vector<bool> azimuth(words.size(), false);
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& w = words[i];
+    bool anyLetters = false;
+    for (const std::string& w : words) {
         for (const char c : w) anyLetters = anyLetters || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        if (!w.empty() && isDigit(w[0])) digitField = true;
+        double value = 0.0;
+        // A number in any form ("-3.8e-01", ".5") or a field that begins
+        // with a digit ("30SE") is data.
+        if (!w.empty() && (isDigit(w[0]) || leadingDecimal(w, false, value) == w.size())) {
+            row.numberField = true;
+            ++row.numberFields;
+        }
+        if (!w.empty()) ++row.filledFields;
         int type = T::Null_Type;
         bool dd = false;
         if (headerWordType(w, type, dd)) {
             ++row.understood;
-            azimuth[i] = normalised(w) == "azimuth";
         } else {
             type = T::Null_Type;
         }
         row.types.push_back(type);
         row.words.push_back(w);
-        if (dd) row.dipDirection = true;
     }
-    row.wordsOnly = anyLetters && !digitField;
-
-    bool hasDip = false, hasPlunge = false, hasStrike = false;
-    for (std::size_t i = 0; i < row.types.size(); ++i) {
-        int type = 0;
-        bool dd = false;
-        headerWordType(row.words[i], type, dd);
-        hasDip = hasDip || row.types[i] == T::Dip_Type;
-        hasPlunge = hasPlunge || row.types[i] == T::Plunge_Type;
-        hasStrike = hasStrike || (row.types[i] == T::Strike_Type && !dd);
-    }
-    // "Azimuth" beside a plunge and no dip is the trend of lines.
-    row.dipDirection = false;
-    for (std::size_t i = 0; i < row.types.size(); ++i) {
-        int type = 0;
-        bool dd = false;
-        if (!headerWordType(row.words[i], type, dd) || !dd) continue;
-        if (azimuth[i] && hasPlunge && !hasDip) {
-            row.types[i] = T::Trend_Type;
-        } else if (hasStrike) {
-            // A strike column says it already; the dip directions beside it
-            // are not read.
-            row.types[i] = T::Null_Type;
-            --row.understood;
-        } else {
-            row.dipDirection = true;
-        }
-    }
+    row.wordsOnly = anyLetters && !row.numberField;
+    decideColumns(row);
     return row;
 }
 

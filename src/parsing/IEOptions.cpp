@@ -5,7 +5,8 @@ namespace qzCore {
 void qzIEDataTypeOptions::initDataTypeStrings() {
     m_dataTypeStrings = {"Null",    "Attr1", "Attr2",  "Attr3", "Attr4", "Comment", "Type",
                          "Dip",     "Plunge", "Rake",  "Slip",  "Well",  "Strike",  "Trend",
-                         "XLoc",    "YLoc",  "ZLoc",   "MD",    "#"};
+                         "XLoc",    "YLoc",  "ZLoc",   "MD",    "#",     "NX",      "NY",
+                         "NZ"};
 }
 
 void qzIEColumnOptions::init() {

@@ -76,6 +76,9 @@ bool roundAngleText(std::string& text, bool decimalComma, std::size_t keepUpTo) 
         whole = value < 0 ? -static_cast<long long>(Beyond_Any_Angle) : static_cast<long long>(Beyond_Any_Angle);
     } else {
         whole = FloatToInt_Global(value);
+        // A negative angle is none, however near zero (a negative zero,
+        // "-0.0", is zero).
+        if (value < 0.0 && whole == 0) whole = -1;
     }
     text = std::to_string(whole) + text.substr(end);
     return true;

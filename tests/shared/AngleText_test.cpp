@@ -21,7 +21,7 @@ TEST(AngleText, RoundsTheLeadingNumberAndKeepsItsLetters) {
         {"", false, ""},                {"abc", false, "abc"},        {"30E", false, "30E"},  // a dip letter, no exponent
         // numbers as numeric programs write them: any length, exponents, signs
         {"129.86345109230001", false, "130"},  {"3.000000000000000000e+01", false, "30"},
-        {"-3.8e-01", false, "0"},       {"-0.5", false, "-1"},        {"-5", false, "-5"},
+        {"-3.8e-01", false, "-1"},  {"-0.0", false, "0"},       {"-0.5", false, "-1"},        {"-5", false, "-5"},
         {"+30", false, "30"},           {".5", false, "1"},           {"45.0000000000", false, "45"},
         {"1234567890123", false, "1000000"}, {"1e400", false, "1000000"},  // no angle: out of every range
         {"-", false, "!"},              {".", false, "!"},

@@ -14,10 +14,13 @@
 //    between two digits (a decimal comma, read as the decimal point); else
 //    a comma, a semicolon or a blank if every line has one, in that order;
 //    else a comma for ".csv" and a tab otherwise.
-//  * header: the first of those lines is a header when no field of it
-//    begins with a digit.  Its words say what the columns hold (see
-//    ColumnHeader.h); words not understood become ignored columns.  A
-//    header row given together with chosen columns is passed over.
+//  * header: the row of words that names known columns (ColumnHeader.h),
+//    with at most Max_Title_Rows rows of words above it (a spreadsheet's
+//    title rows, passed over and counted as such) and no row of data; else
+//    the first of those lines when it is a row of words (no field is a
+//    number: "-3.8e-01" is data) or names only known columns.  Words not
+//    understood become ignored columns.  A header row given together with
+//    chosen columns is passed over.
 //  * without columns chosen or a header that names any, the default layout:
 //    Strike, Dip, Rake, Trend, Plunge, Well, Attr1.
 #ifndef QZCORE_FILES_FILELAYOUT_H
@@ -55,8 +58,10 @@ struct FileLayout {
     FileFormat format = FileFormat::Text;
     unsigned int delimiter = krtIEConstants::Tab_Delim;
     bool decimalComma = false;
-    /// The first line that is not blank or a comment names the columns.
+    /// A line that is not blank or a comment names the columns.
     bool headerRow = false;
+    /// Rows of words above the header row (titles), passed over.
+    int titleRows = 0;
     bool dipDirection = false;
     /// Data types of the columns; empty for the default layout.
     std::vector<int> columns;
@@ -87,6 +92,9 @@ bool decodeUtf16(std::string& content);
 
 /// Lines that take part in guessing the delimiter.
 constexpr int Sample_Lines = 20;
+/// Rows of words a header row may have above it (StraboSpot's spreadsheets
+/// have two).
+constexpr int Max_Title_Rows = 10;
 
 /// The format of a file by its name and the start of its content.
 FileFormat guessFileFormat(const std::string& name, const std::string& content);

@@ -33,7 +33,13 @@ public:
         ZLoc_Type = 16,    ///< "ZLoc"
         MD_Type = 17,      ///< "MD": measured depth
         Row_Type = 18,     ///< "#": row number
-        Num_Data_Types = 19
+        /// "NX", "NY", "NZ": a plane as the three components of its normal,
+        /// x east, y north, z up, as point-cloud programs write them; read
+        /// only where no Strike and Dip column gives the plane.
+        NX_Type = 19,
+        NY_Type = 20,
+        NZ_Type = 21,
+        Num_Data_Types = 22
     };
 
     qzIEDataTypeOptions() { initDataTypeStrings(); }
@@ -62,6 +68,12 @@ public:
         IE_Option_0x10000 = 0x10000,
         IE_Read_Attributes = 0x20000,
         IE_Option_0x40000 = 0x40000,
+        /// A word of the Type column that names no kind of record (a
+        /// structure name such as S1, L2, bedding) is the record's label:
+        /// an attribute, with the kind decided by the values.  Kind labels
+        /// ("Plane", "Fault", ...) and single kind letters keep their
+        /// meaning.
+        IE_Type_Labels = IE_Option_0x40000,
         IE_Stereonet_File = 0x100000,
         IE_Attribute_Link_1 = 0x200000,
         IE_Option_0x400000 = 0x400000,

@@ -31,8 +31,9 @@ std::size_t leadingDecimal(const std::string& text, bool decimalComma, double& v
 ///    ("045") unless the text is longer than `keepUpTo` characters; then it
 ///    is rewritten as its value ("000045" becomes "45").
 ///  * Numbers of any length and in exponent form are read whole; a signed
-///    number keeps its sign ("-0.2" rounds to "0", "-5" stays "-5" and is
-///    then out of range); a value beyond a million is written as
+///    number keeps its sign ("-5" stays "-5" and is then out of range; a
+///    negative number that rounds to 0 becomes "-1": no angle is negative;
+///    "-0.0" is zero); a value beyond a million is written as
 ///    "1000000" with its sign, out of every angle's range.
 ///  * With `decimalComma`, a comma is the decimal point ("120,5" is 121).
 /// @return false (text unchanged) only when the number cannot be read.
