@@ -60,7 +60,8 @@ qzParser::qzParser(const qzParser& o)
       tokenList(cloneOf(o.tokenList)),
       m_columnOf(o.m_columnOf),
       m_remark(o.m_remark),
-      m_plan(o.m_plan) {}
+      m_plan(o.m_plan),
+      m_moreSlipColumns(o.m_moreSlipColumns) {}
 
 qzParser& qzParser::operator=(const qzParser& o) {
     if (this != &o) {
@@ -77,6 +78,7 @@ qzParser& qzParser::operator=(const qzParser& o) {
         m_columnOf = o.m_columnOf;
         m_remark = o.m_remark;
         m_plan = o.m_plan;
+        m_moreSlipColumns = o.m_moreSlipColumns;
     }
     return *this;
 }

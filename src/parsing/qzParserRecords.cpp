@@ -11,6 +11,7 @@
 #include "qzCore/parsing/DataStruct.h"
 #include "qzCore/parsing/qzParser.h"
 #include "qzCore/parsing/GDTypes.h"
+#include "qzCore/parsing/SlipWords.h"
 #include "qzCore/shared/AngleText.h"
 
 namespace qzCore {
@@ -284,10 +285,8 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
             }
             if (r < 0) return r;
             if (hasSlip) {
-                char slip = GDSlipTypes::GDSlipType_NoSlip;
-                r = ParseSlip(slip, tokens.slip());
+                r = convertSlip(tokens, data);
                 if (r < 0) return r;
-                data.setSlipType(slip);
             }
             data.setGDType(K::GDType_Fault);
             return 1;
@@ -300,6 +299,15 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
                 r = AutoConvertLine(tokens, data);
             } else {
                 r = AutoConvertSpecial(tokens, data);
+                // A result record is a line: the trend and plunge it was
+                // given in the strike and dip columns are its values, not
+                // lost with the plane fields it does not keep.
+                if (r > 0 && kind != K::GDType_UStage && !tokens.hasToken(TokenStruct::Trend_Token)) {
+                    data.setTrend(data.getStrike());
+                    data.setPlunge(data.getDip());
+                    tokens.setTokenValue(TokenStruct::Trend_Token, tokens.strike());
+                    tokens.setTokenValue(TokenStruct::Plunge_Token, tokens.dip());
+                }
             }
             if (r < 0) return r;
             data.setGDType(kind);
@@ -331,10 +339,27 @@ int qzParser::ParseSingle(TokenStruct& tokens, DataStruct& data) {
     }
     if (!hasSlip) return plane ? 1 : Error::Null_Input_Line;
     if (data.getGDType() != K::GDType_Fault) return Error::Null_Input_Line;
+    return convertSlip(tokens, data);
+}
+
+int qzParser::convertSlip(TokenStruct& tokens, DataStruct& data) {
     char slip = GDSlipTypes::GDSlipType_NoSlip;
-    r = ParseSlip(slip, tokens.slip());
-    if (r == 1) data.setSlipType(slip);
-    return r;
+    if (ParseSlip(slip, tokens.slip()) == 1) {
+        data.setSlipType(slip);
+        return 1;
+    }
+    // The words of other tools, decided on this fault's plane and slip
+    // line; the token then holds the keyword of the sense found.
+    const SlipWord word = readSlipWord(tokens.slip());
+    if (word.kind == SlipWord::Unknown) return Error::Unknown_Slip_Sense;
+    const int note = senseOnFault(word, data.getStrike(), data.getDip(), data.hasTrend() ? data.getTrend() : -1,
+                                  data.hasPlunge() ? data.getPlunge() : -1, slip);
+    data.setSlipType(slip);
+    std::string keyword;
+    GDSlipTypes::instance().get(slip, keyword);
+    tokens.setTokenValue(TokenStruct::Slip_Token, keyword.c_str());
+    if (note != 0) m_remark.note = note;
+    return 1;
 }
 
 int qzParser::VerifyTokens(const TokenStruct& tokens) const {
@@ -367,8 +392,18 @@ constexpr ValueColumn Value_Columns[] = {
     {T::Slip_Type, TokenStruct::Slip_Token, -43}};
 static_assert(std::size(Value_Columns) <= 7, "the column plan holds seven value columns");
 
-constexpr int Other_Columns[] = {T::Comment_Type, T::Attr1_Type, T::Attr2_Type, T::Attr3_Type, T::Attr4_Type,
-                                 T::Well_Type,    T::XLoc_Type,  T::YLoc_Type,  T::ZLoc_Type,  T::MD_Type};
+constexpr int Other_Columns[] = {T::Comment_Type, T::Attr1_Type, T::Attr2_Type, T::Attr3_Type,
+                                 T::Attr4_Type,   T::Well_Type,  T::XLoc_Type,  T::YLoc_Type,
+                                 T::ZLoc_Type,    T::MD_Type,    T::NX_Type,    T::NY_Type,
+                                 T::NZ_Type};
+
+/// A word the Type column uses for a kind: a kind's label (any case, or
+/// "#<code>") or one of the kind letters.
+bool isKindWord(const std::string& text) {
+    char kind = 0;
+    if (kindOfLabel(text, kind)) return true;
+    return text.size() == 1 && std::strchr("mwplsufMWPLSUF", text[0]) != nullptr;
+}
 
 }  // namespace
 
@@ -385,6 +420,15 @@ void qzParser::planColumns() {
     }
     m_plan.decimalComma =
         columnOptions && columnOptions->getColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
+    m_plan.typeLabels = columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Type_Labels);
+    // Every column of senses of slip after the first.
+    m_moreSlipColumns.clear();
+    if (columnOptions && tokenList) {
+        const int first = m_columnOf[std::size_t(T::Slip_Type)];
+        for (int c = 0; c < ieColumnOptions::Max_Num_Columns && std::size_t(c) < tokenList->capacity(); ++c) {
+            if (c != first && columnOptions->getColumnChoice(c) == T::Slip_Type) m_moreSlipColumns.push_back(c);
+        }
+    }
 
     // Plain rows: a strike and dip (a dip-direction column is turned, which
     // the general steps do), or else a trend and plunge, each pair in front
@@ -425,6 +469,18 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
             continue;
         }
         text = *s;
+        if (v.type == T::Type_Type && m_plan.typeLabels && !isKindWord(text)) {
+            // A structure name (S1, L2, bedding): the record's label; its
+            // values decide its kind.
+            if (text.size() > Max_Attribute_Length) return Error::Attribute_Label_Too_Long;
+            attributes.push_back(text);
+            continue;
+        }
+        if (v.type == T::Slip_Type) {
+            const int r = slipCell(text, tokens);
+            if (r < 0) return r;
+            continue;
+        }
         // A kind label too long for the token ("Marker", "UStage") by
         // its code.
         char kind = 0;
@@ -442,8 +498,29 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
         if (text.size() > Max_Token_Length) return v.code;
         tokens.setTokenValue(v.token, text.c_str());
     }
+    // Further sense-of-slip columns (StraboSpot's movement beside its
+    // fault_or_sz_type): the first that is not empty.
+    for (const int c : m_moreSlipColumns) {
+        if (tokens.hasToken(TokenStruct::Slip_Token)) break;
+        if (const std::string* s = cells.textAt(static_cast<std::size_t>(c))) {
+            const int r = slipCell(*s, tokens);
+            if (r < 0) return r;
+        }
+    }
     // A row that ends before the first of the other columns has none of them.
     return cells.used() > m_plan.othersFrom ? distributeOthers(data, tokens, attributes, stationId) : 1;
+}
+
+int qzParser::slipCell(const std::string& text, TokenStruct& tokens) {
+    char slip = 0;
+    if (text.size() <= Max_Token_Length && ParseSlip(slip, text.c_str()) == 1) {
+        tokens.setTokenValue(TokenStruct::Slip_Token, text.c_str());
+        return 1;
+    }
+    const std::string compact = compactSlipWord(readSlipWord(text));
+    if (compact.empty()) return Error::Unknown_Slip_Sense;
+    tokens.setTokenValue(TokenStruct::Slip_Token, compact.c_str());
+    return 1;
 }
 
 int qzParser::distributeOthers(DataStruct& data, TokenStruct& tokens, std::list<std::string>& attributes,
@@ -486,6 +563,31 @@ int qzParser::distributeOthers(DataStruct& data, TokenStruct& tokens, std::list<
     if (const std::string* s = column(T::MD_Type)) {
         if (s->size() > Max_Location_Length || ParseMD(number(s).c_str(), data) < 0) return Error::Invalid_MD;
     }
+    const std::string* normal[3] = {column(T::NX_Type), column(T::NY_Type), column(T::NZ_Type)};
+    if (normal[0] || normal[1] || normal[2]) return planeOfNormal(normal, tokens);
+    return 1;
+}
+
+int qzParser::planeOfNormal(const std::string* const normal[3], TokenStruct& tokens) {
+    // x east, y north, z up, as point-cloud programs keep their models.
+    double v[3] = {0.0, 0.0, 0.0};
+    for (int i = 0; i < 3; ++i) {
+        if (!normal[i] || leadingDecimal(*normal[i], m_plan.decimalComma, v[i]) != normal[i]->size()) {
+            return Error::Bad_Normal_Vector;
+        }
+    }
+    const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    if (!(length > 0.0) || !std::isfinite(length)) return Error::Bad_Normal_Vector;
+    // A normal and its opposite are one plane: the upward one points to
+    // the dip direction.
+    const double up = v[2] < 0.0 ? -1.0 : 1.0;
+    const double east = up * v[0] / length, north = up * v[1] / length, z = up * v[2] / length;
+    const int dip = FloatToInt_Global(std::acos(std::min(1.0, z)) * MyMath::Rad_To_Deg);
+    const int dipDirection = MyMath::wholeAzimuth(std::atan2(east, north) * MyMath::Rad_To_Deg);
+    const bool asDipDirection =
+        columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction);
+    tokens.setTokenValue(TokenStruct::Strike_Token, asDipDirection ? dipDirection : (dipDirection + 270) % 360);
+    tokens.setTokenValue(TokenStruct::Dip_Token, dip);
     return 1;
 }
 

@@ -1,5 +1,7 @@
 #include "qzCore/records/GeoData.h"
 
+#include "qzCore/parsing/SlipWords.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -370,33 +372,9 @@ void FaultData::computeSlipRotationValue() {
     data()->setGDFlags(f);
 }
 
-int FaultData::slipAngle(int strike, int trend, int plunge) {
-    const Matrix_1 strikeLine = Matrix_1::wholeDegrees(strike, 0);
-    const Matrix_1 slipLine = Matrix_1::wholeDegrees(trend, plunge);
-    const double cosA = std::max(-1.0, std::min(1.0, strikeLine.dotProduct(slipLine)));
-    return FloatToInt_Global(std::acos(cosA) * MyMath::Rad_To_Deg);
-}
+int FaultData::slipAngle(int strike, int trend, int plunge) { return slipAngleOf(strike, trend, plunge); }
 
-int FaultData::rotationSense(int a, char slip) {
-    using S = GDSlipTypes;
-    const bool ll = slip == S::GDSlipType_LeftLatSlip, rl = slip == S::GDSlipType_RightLatSlip;
-    const bool normal = slip == S::GDSlipType_NormalSlip, reverse = slip == S::GDSlipType_ReverseSlip;
-    bool ccw = false, cw = false;
-    if (a == 0 || a == 180) {
-        ccw = ll;
-        cw = rl;
-    } else if (a == 90) {
-        ccw = normal;
-        cw = reverse;
-    } else if (a < 90) {
-        ccw = ll || normal;
-        cw = rl || reverse;
-    } else {
-        ccw = ll || reverse;
-        cw = rl || normal;
-    }
-    return ccw ? 1 : (cw ? 0 : -1);
-}
+int FaultData::rotationSense(int a, char slip) { return slipRotation(a, slip); }
 
 int FaultData::hangingWallClass(int strike, int trend, int plunge, char slip) {
     const int angle = slipAngle(strike, trend, plunge);

@@ -94,7 +94,7 @@ TEST(ParseSingle, FaultWithRakeTrendOrNeither) {
     DataStruct b;
     EXPECT_EQ(p.ParseSingle(both, b), Error::Rake_With_Trend_Plunge);
     Tok badSlip = tokens("f", "0", "60", "90", "", "", "Up");
-    EXPECT_EQ(p.ParseSingle(badSlip, b), Error::Invalid_Slip);
+    EXPECT_EQ(p.ParseSingle(badSlip, b), Error::Unknown_Slip_Sense);  // the message lists the words read
     Tok noPlane = tokens("f", "", "60");
     EXPECT_EQ(p.ParseSingle(noPlane, b), Error::Invalid_Strike);
 }

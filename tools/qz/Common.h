@@ -50,9 +50,12 @@ bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, uns
 bool load(const std::string& name, const LoadOptions& opts, Loaded& out);
 /// Reads several files into one dataset, out.id.
 bool loadAll(const std::vector<std::string>& names, const LoadOptions& opts, Loaded& out);
-/// Lists the rejected lines on standard output (and how many in all when
-/// more were rejected than the report lists).
+/// Lists the rows loaded with a remark and the rejected lines on standard
+/// output (and how many in all when more were reported than listed).
 void printRejected(const Loaded& l);
+/// The lines passed over without a report, in words ("1 header row, 2
+/// blank lines"); empty for none.
+std::string skippedText(const qzCore::SkippedLines& skipped);
 /// 3 when --strict is on and any line was rejected, else 0.
 int strictStatus(const Loaded& l, const LoadOptions& opts);
 

@@ -29,6 +29,8 @@ int infoOne(const std::string& name, const LoadOptions& opts) {
         }
     }
     std::cout << ") ==\n" << info;
+    const std::string skipped = skippedText(l.errors.getSkippedLines());
+    if (!skipped.empty()) std::cout << "Skipped: " << skipped << '\n';
     std::list<std::string> labels;
     l.manager.getDatasetFromID(l.id)->getAttributeStrings(labels, false);
     if (!labels.empty()) {

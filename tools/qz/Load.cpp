@@ -182,6 +182,21 @@ bool loadAll(const std::vector<std::string>& names, const LoadOptions& opts, Loa
 }
 
 void printRejected(const Loaded& l) {
+    // Rows loaded with a remark (a sense of slip that names no direction on
+    // its fault, ...): each with its line and what was done.
+    const auto& noted = l.errors.getNotedLines();
+    if (!noted.empty()) {
+        std::cout << "Remarks on rows loaded:\n";
+        std::size_t shown = 0;
+        for (const qzCore::RejectedLine& n : noted) {
+            if (shown++ == qzCore::ErrorManager::Max_Reported_Errors) break;
+            std::cout << n.text << "\n%<Line " << n.line << "> " << messageOf(l, n.code) << "\n";
+        }
+        if (l.errors.getNumNoted() > qzCore::ErrorManager::Max_Reported_Errors) {
+            std::cout << l.errors.getNumNoted() << " rows with remarks in all; the first "
+                      << qzCore::ErrorManager::Max_Reported_Errors << " are listed\n";
+        }
+    }
     if (!l.errors.errorsOccurred()) return;
     const std::string report = crlfToLf(l.errors.getErrorReportBuffer());
     std::cout << "Rejected lines:\n" << report;
@@ -190,6 +205,19 @@ void printRejected(const Loaded& l) {
         std::cout << l.errors.getNumRejected() << " lines rejected in all; the first "
                   << qzCore::ErrorManager::Max_Reported_Errors << " are listed\n";
     }
+}
+
+std::string skippedText(const qzCore::SkippedLines& s) {
+    std::string out;
+    auto add = [&out](unsigned long n, const char* what) {
+        if (n == 0) return;
+        out += (out.empty() ? "" : ", ") + std::to_string(n) + " " + what;
+    };
+    add(s.header, s.header == 1 ? "header row" : "header rows");
+    add(s.title, s.title == 1 ? "title row" : "title rows");
+    add(s.blank, s.blank == 1 ? "blank line" : "blank lines");
+    add(s.comment, s.comment == 1 ? "comment line" : "comment lines");
+    return out;
 }
 
 int strictStatus(const Loaded& l, const LoadOptions& opts) {

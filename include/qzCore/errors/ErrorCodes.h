@@ -80,10 +80,10 @@ namespace qzCore {
     X(Comment_Too_Long,          -63, "Error on input value\nComment longer than 255 characters") \
     /* Field files of other tools: rows refused, and remarks on rows loaded */ \
     X(Unknown_Slip_Sense,        -64, "Error on input value\nUnknown sense of slip. Accepted, in any case: normal, norm, n; reverse, rev, thrust; dextral, right-lateral, rl, rlat; sinistral, left-lateral, ll, llat; two of them joined (dextral_normal, normal-sinistral); FaultKin's TL, TR, NL, NR; +1 (hanging wall down the slip line) and -1 (up)") \
-    X(Ambiguous_Slip_Word,       -65, "Sense of slip ambiguous\nThe word means reverse in some tools and right-lateral in others; loaded without a sense (Ambig): write rev or rl") \
+    X(Ambiguous_Slip_Word,       -65, "Sense of slip ambiguous\nThe word names no one sense on this fault (R is reverse in some tools and right-lateral in others; a side up or down says nothing on a vertical plane or for a side along the strike); loaded without a sense (Ambig)") \
     X(Slip_Sign_On_Horizontal_Line, -66, "Sense of slip ambiguous\n+1 or -1 says whether the hanging wall moved down or up its slip line, and this slip line is horizontal; loaded without a sense (Ambig)") \
-    X(Contradictory_Slip_Sense,  -67, "Sense of slip ambiguous\nThe two senses given contradict each other on this slip line; loaded without a sense (Ambig)") \
-    X(Comment_Reads_As_Data,     -68, "Comment line read as data?\nThis line begins with '#' but reads as a complete data row; it was not loaded (a station id such as #12 must not begin a line)") \
+    X(Contradictory_Slip_Sense,  -67, "Sense of slip ambiguous\nThe two senses given do not make one movement on this fault (they contradict each other on its slip line, or it has no slip line); loaded without a sense (Ambig)") \
+    X(Comment_Reads_As_Data,     -68, "Comment line read as data?\nThis line begins with '#' but reads as a complete data row; it was not loaded (a station id such as #12 loads when quoted: \"#12\")") \
     X(Bad_Normal_Vector,         -69, "Error on input value\nA normal vector needs three numbers, not all zero")
 // clang-format on
 

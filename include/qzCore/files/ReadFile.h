@@ -31,7 +31,10 @@ bool readFileBytes(const std::string& path, std::string& content);
 /// Reads `content`, the bytes of the file `name` (its extension helps
 /// guess the format), into a new dataset of `manager`, named `name`; its id
 /// in `id`.  Rejected rows go to the manager's error report, with their
-/// line numbers; attribute labels in the file are taken without asking.
+/// line numbers, and so do the lines passed over and the remarks on rows
+/// loaded; attribute labels in the file are taken without asking; words
+/// of a Type column that name no kind (structure names: S1, L2, bedding)
+/// are labels (qzIEColumnOptions::IE_Type_Labels).
 ReadOutcome readIntoNewDataset(DataManager& manager, const std::string& name, std::string content,
                                const LayoutChoices& given, unsigned char& id);
 

@@ -27,6 +27,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/parsing/IEOptions.h"
@@ -172,6 +173,18 @@ private:
     int ParseRake(int strike, int dip, int& trend, int& plunge, const char* text);
     /// @return 1, or -43 with `slip` set to no slip.
     int ParseSlip(char& slip, const char* text);
+    /// The sense of slip of a fault from its slip token: a keyword, or a
+    /// word of SlipWords.h decided on the fault's plane and slip line (the
+    /// token then holds the keyword of the sense found; a remark on it goes
+    /// to the row's remark).  @return 1 or Error::Unknown_Slip_Sense.
+    int convertSlip(TokenStruct& tokens, DataStruct& data);
+    /// A sense-of-slip cell into the slip token: a keyword as written, a
+    /// word of another tool in its compact form.  @return 1 or
+    /// Error::Unknown_Slip_Sense.
+    int slipCell(const std::string& text, TokenStruct& tokens);
+    /// The plane of a normal vector (x east, y north, z up) into the strike
+    /// and dip tokens.  @return 1 or Error::Bad_Normal_Vector.
+    int planeOfNormal(const std::string* const normal[3], TokenStruct& tokens);
     /// Measured depth.  @return 1, or -51 with the depth set to no value.
     int ParseMD(const char* text, DataStruct& data);
 
@@ -257,6 +270,8 @@ private:
         std::size_t valueCount = 0;
         std::size_t othersFrom = 0;
         bool decimalComma = false;
+        /// IE_Type_Labels: structure names in the Type column are labels.
+        bool typeLabels = false;
         // The plain rows finishPlainRow takes: the columns of the first
         // and second value (strike and dip, or trend and plunge), and the
         // first column of any other type; -1 when the layout has no such
@@ -267,6 +282,8 @@ private:
         bool plainLine = false;
     };
     ColumnPlan m_plan;
+    /// Columns of senses of slip beyond the first (read when it is empty).
+    std::vector<int> m_moreSlipColumns;
 };
 
 }  // namespace qzCore
