@@ -45,6 +45,7 @@ struct TLResult {
 
 struct PTResult {
     py::array_t<double> p_trend, p_plunge, t_trend, t_plunge;
+    py::array_t<double> misfit;        // degrees between slip line and plane
     std::vector<std::string> skipped;  // why, per fault; '' for none
 };
 
@@ -146,6 +147,8 @@ void addAnalyses(py::module_& m) {
         .def_readonly("p_plunge", &PTResult::p_plunge)
         .def_readonly("t_trend", &PTResult::t_trend)
         .def_readonly("t_plunge", &PTResult::t_plunge)
+        .def_readonly("misfit", &PTResult::misfit,
+                      "degrees between each slip line and its plane (lines up to 10 off are projected onto it)")
         .def_readonly("skipped", &PTResult::skipped, "why a fault has no axes; '' where it has");
     py::class_<DensityResult>(m, "DensityResult")
         .def_readonly("grid", &DensityResult::grid,
@@ -246,23 +249,28 @@ void addAnalyses(py::module_& m) {
         "pt",
         [](const DatasetPtr& dsp) {
             Dataset& ds = dataOf(dsp);
-            std::vector<double> pt, pp, tt, tp;
+            std::vector<double> pt, pp, tt, tp, misfit;
             std::vector<std::string> why;
             for (qzCore::GeoData* g : ds.data().getDataList()) {
-                if (!g || g->getGDType() != qzCore::GDTypes::GDType_Fault) continue;
+                if (!g || g->getGDType() != qzCore::GDTypes::GDType_Fault || !g->data()) continue;
+                const qzCore::LightweightDataStruct& d = *g->data();
                 qzCore::SpecialData p, t;
                 const bool got = qzCore::Analyzer::ptAxesOf(g, p, t);
                 pt.push_back(got ? p.getAz() : NaN);
                 pp.push_back(got ? p.getPl() : NaN);
                 tt.push_back(got ? t.getAz() : NaN);
                 tp.push_back(got ? t.getPl() : NaN);
-                why.push_back(got ? std::string() : std::string("no usable sense of slip, or no slip line"));
+                misfit.push_back(d.hasTrend() && d.hasPlunge()
+                                     ? qzCore::Analyzer::slipMisfit(d.getStrike(), d.getDip(), d.getTrend(), d.getPlunge())
+                                     : NaN);
+                why.push_back(got ? std::string() : qzCore::Analyzer::whyNoPTAxes(d));
             }
             PTResult r;
             r.p_trend = py::array_t<double>(py::ssize_t(pt.size()), pt.data());
             r.p_plunge = py::array_t<double>(py::ssize_t(pp.size()), pp.data());
             r.t_trend = py::array_t<double>(py::ssize_t(tt.size()), tt.data());
             r.t_plunge = py::array_t<double>(py::ssize_t(tp.size()), tp.data());
+            r.misfit = py::array_t<double>(py::ssize_t(misfit.size()), misfit.data());
             r.skipped = why;
             return r;
         },

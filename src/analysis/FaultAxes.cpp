@@ -4,6 +4,7 @@
 // of Marrett and Allmendinger 1990).
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <deque>
 #include <list>
 
@@ -40,6 +41,47 @@ void AnalyzeFaultParams::setSig1Range(int start, int end) {
     }
     m_sig1Start = start;
     m_sig1End = end;
+}
+
+double Analyzer::slipMisfit(int strike, int dip, int trend, int plunge) {
+    MyMath math;
+    int t = strike, p = dip;
+    math.computePole(t, p);
+    const double c = std::fabs(Matrix_1(double(t), double(p)).dotProduct(Matrix_1(double(trend), double(plunge))));
+    return std::asin(std::min(1.0, c)) * MyMath::Rad_To_Deg;
+}
+
+namespace {
+
+std::string oneDecimal(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", v);
+    return buf;
+}
+
+}  // namespace
+
+std::string Analyzer::whyNoPTAxes(const LightweightDataStruct& d) {
+    using S = GDSlipTypes;
+    if (!d.hasSlip()) return "it has no sense of slip";
+    if (!d.hasTrend() || !d.hasPlunge()) return "it has no slip line";
+    const double misfit = slipMisfit(d.getStrike(), d.getDip(), d.getTrend(), d.getPlunge());
+    if (misfit > Max_Slip_Misfit) {
+        return "its slip line is " + oneDecimal(misfit) + " degrees off its plane (more than " +
+               oneDecimal(Max_Slip_Misfit) + ")";
+    }
+    const char slip = d.getSlip();
+    if (slipClass(d.getStrike(), d.getTrend(), d.getPlunge(), slip) >= 0) return "";
+    std::string sense;
+    if (!S::instance().get(slip, sense)) sense = std::to_string(int(slip));
+    const int angle = FaultData::slipAngle(d.getStrike(), d.getTrend(), d.getPlunge());
+    if (slip == S::GDSlipType_NormalSlip || slip == S::GDSlipType_ReverseSlip) {
+        return "the dip-slip sense " + sense + " does not fit a strike-slip line (rake " + std::to_string(angle) + ")";
+    }
+    if (slip == S::GDSlipType_LeftLatSlip || slip == S::GDSlipType_RightLatSlip) {
+        return "the strike-slip sense " + sense + " does not fit a dip-slip line (rake 90)";
+    }
+    return "the sense " + sense + " names no direction of slip";
 }
 
 int Analyzer::slipClass(int strike, int trend, int plunge, char slip) {
@@ -95,14 +137,24 @@ void Analyzer::computePTAxes() {
     if (open) {
         analysis::writeReportHead(report, "Results of PT fault analysis", "Number of data in dataset : ",
                                   long(m_params.getAnalyzeData().size()), m_params.getResultLabel());
-        report << "Trend\tPlunge\tType\n";
+        // Misfit: degrees between the fault's slip line and its plane.
+        report << "Trend\tPlunge\tType\tMisfit\n";
     }
     for (const GeoData* g : m_params.getAnalyzeData()) {
         if (!g || g->getGDType() != GDTypes::GDType_Fault || !g->data()) continue;
         const LightweightDataStruct& d = *g->data();
         if (!d.hasStrike() || !d.hasDip() || !d.hasTrend() || !d.hasPlunge()) continue;
+        const double misfit = slipMisfit(d.getStrike(), d.getDip(), d.getTrend(), d.getPlunge());
+        char misfitText[32];
+        std::snprintf(misfitText, sizeof misfitText, "%.1f", misfit);
+        if (misfit > Max_Slip_Misfit) {
+            if (open) {
+                report << "Error computing PT axis : slip line " << misfitText << " degrees off the fault plane (more than "
+                       << Max_Slip_Misfit << ")\n\n";
+            }
+            continue;
+        }
         const int cls = slipClass(d.getStrike(), d.getTrend(), d.getPlunge(), d.getSlip());
-        const Matrix_1 slipLine(double(d.getTrend()), double(d.getPlunge()));
         if (cls < 0) {
             if (open) report << "Error computing PT axis : invalid slip direction\n\n";
             continue;
@@ -110,7 +162,13 @@ void Analyzer::computePTAxes() {
         int nt = d.getStrike(), np = d.getDip();
         m_math.computePole(nt, np);
         Matrix_1 n(static_cast<double>(nt), static_cast<double>(np));
-        Matrix_1 s = slipLine;
+        // The slip line on the plane: projected along the normal, and kept
+        // pointing the way it was written (the class says which way the
+        // hanging wall moves along it).
+        Matrix_1 s(double(d.getTrend()), double(d.getPlunge()));
+        const double along = s.dotProduct(n);
+        s = Matrix_1(s[0] - along * n[0], s[1] - along * n[1], s[2] - along * n[2]);
+        s.normalize();
         // B = n x s, kept with its own sense (not turned downward): turning
         // n by -45 degrees about it carries n away from s, so that the axis
         // made from n is T for class 1 (a normal fault's T plunges less
@@ -137,8 +195,8 @@ void Analyzer::computePTAxes() {
             if (sig3) m_results.addData(SpecialData(tAxis.x(), tAxis.y(), GDTypes::GDType_TAxis, nullptr));
         }
         if (open) {
-            if (sig1) report << pAxis.x() << "\t" << pAxis.y() << "\tP_Axis\n";
-            if (sig3) report << tAxis.x() << "\t" << tAxis.y() << "\tT_Axis\n\n";
+            if (sig1) report << pAxis.x() << "\t" << pAxis.y() << "\tP_Axis\t" << misfitText << "\n";
+            if (sig3) report << tAxis.x() << "\t" << tAxis.y() << "\tT_Axis\t" << misfitText << "\n\n";
         }
     }
 }

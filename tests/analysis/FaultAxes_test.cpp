@@ -63,8 +63,8 @@ TEST_F(Analysis, PTReportSkipsSensesThatDoNotFitAndHonoursSigmaFlags) {
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(out.front().getGDType(), K::GDType_PAxis);
     EXPECT_EQ(readFile(name),
-              "Results of PT fault analysis\nNumber of data in dataset : 2\nTrend\tPlunge\tType\n"
-              "Error computing PT axis : invalid slip direction\n\n270\t75\tP_Axis\n");
+              "Results of PT fault analysis\nNumber of data in dataset : 2\nTrend\tPlunge\tType\tMisfit\n"
+              "Error computing PT axis : invalid slip direction\n\n270\t75\tP_Axis\t0.0\n");
 }
 
 /// P and T of one fault by the textbook construction, independent of the
@@ -162,6 +162,28 @@ TEST(FaultAxes, EveryRakeAndSenseAgreesWithTheConstruction) {
         }
     }
     EXPECT_GT(checked, 8000);
+}
+
+TEST(FaultAxes, ASlipLineOffItsPlaneIsProjectedOrRefused) {
+    // 000/60 with a slip line in the vertical plane of its dip (trend 90)
+    // but steeper or gentler than the dip: projected along the normal it is
+    // the dip line 090/60, whose axes are P 270/75 and T 090/15 (the
+    // normal fault above).  Beyond 10 degrees off the plane: no axes.
+    struct Case {
+        int plunge;
+        bool axes;
+    };
+    for (const Case c : {Case{55, true}, Case{65, true}, Case{51, true}, Case{69, true}, Case{49, false},
+                         Case{71, false}, Case{0, false}}) {
+        Matrix_1 p, t;
+        EXPECT_EQ(ptOf(0, 60, 90, c.plunge, S::GDSlipType_NormalSlip, p, t), c.axes) << c.plunge;
+        if (!c.axes) continue;
+        EXPECT_LE(axisAngle(p, vec(270, 75)), 1e-9) << c.plunge;
+        EXPECT_LE(axisAngle(t, vec(90, 15)), 1e-9) << c.plunge;
+    }
+    // The plane's own pole as its slip line (270/30): 90 degrees off.
+    EXPECT_NEAR(Analyzer::slipMisfit(0, 60, 270, 30), 90.0, 1e-9);
+    EXPECT_NEAR(Analyzer::slipMisfit(0, 60, 90, 69), 9.0, 1e-9);
 }
 
 TEST(FaultAxes, OneFaultWrittenTwoWaysHasOneAnswer) {

@@ -102,24 +102,14 @@ std::string slipName(char code) {
 
 std::string pair(int a, int b) { return "(" + std::to_string(a) + ", " + std::to_string(b) + ")"; }
 
-/// Why a fault gives no P and T axes.
-std::string skipReason(const qzCore::LightweightDataStruct& d) {
-    if (!d.hasSlip()) return "it has no sense of slip";
-    if (!d.hasTrend() || !d.hasPlunge()) return "it has no slip line";
-    const int angle = qzCore::FaultData::slipAngle(d.getStrike(), d.getTrend(), d.getPlunge());
-    const char slip = d.getSlip();
-    const std::string sense = slipName(slip);
-    if (slip == GDSlipTypes::GDSlipType_NormalSlip || slip == GDSlipTypes::GDSlipType_ReverseSlip) {
-        return "the dip-slip sense " + sense + " does not fit a strike-slip line (rake " + std::to_string(angle) + ")";
-    }
-    if (slip == GDSlipTypes::GDSlipType_LeftLatSlip || slip == GDSlipTypes::GDSlipType_RightLatSlip) {
-        return "the strike-slip sense " + sense + " does not fit a dip-slip line (rake 90)";
-    }
-    return "the sense " + sense + " names no direction of slip";
+std::string degrees(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", v);
+    return buf;
 }
 
 /// P and T of each fault on its own line, P first; the result records of
-/// all in `out`.
+/// all in `out` (none when no fault gives axes).
 std::string ptByFault(qzCore::Data& data, std::list<qzCore::SpecialData>& out) {
     std::ostringstream text;
     int faults = 0, skipped = 0;
@@ -135,11 +125,14 @@ std::string ptByFault(qzCore::Data& data, std::list<qzCore::SpecialData>& out) {
         const bool got = qzCore::Analyzer::ptAxesOf(g, p, t);
         if (!got) {
             ++skipped;
-            text << "skipped, " << skipReason(d) << "\n";
+            text << "skipped, " << qzCore::Analyzer::whyNoPTAxes(d) << "\n";
             continue;
         }
+        const double misfit = qzCore::Analyzer::slipMisfit(d.getStrike(), d.getDip(), d.getTrend(), d.getPlunge());
         text << "P (az, pl) : " << pair(p.getAz(), p.getPl()) << ", T (az, pl) : " << pair(t.getAz(), t.getPl())
-             << "\n";
+             << ", misfit " << degrees(misfit);
+        if (misfit > qzCore::Analyzer::Rounding_Slip_Misfit) text << " (slip line projected onto the plane)";
+        text << "\n";
         out.push_back(p);
         out.push_back(t);
     }
@@ -266,6 +259,12 @@ int analyse(const AnalyseOptions& a) {
             qzCore::Analyzer(*params, allResults).computePTAxes();
         }
         text = ptByFault(data, out);
+        if (out.empty()) {
+            // Nothing analysed is a failed analysis, as for the others.
+            std::cout << text;
+            std::cerr << "qz: no fault gives P and T axes\n";
+            return 2;
+        }
     } else if (m == Method::LeastSquares || m == Method::DE) {
         qzCore::LeastSquaresParams ls;
         ls.setUseDESearch(m == Method::DE);

@@ -58,8 +58,28 @@ public:
     void computePTAxes();
     /// The P and T axes of one fault, as the result records the analysis
     /// makes; false when it gives none (no usable sense of slip, no slip
-    /// line).
+    /// line, a slip line more than Max_Slip_Misfit off the plane).
     static bool ptAxesOf(GeoData* fault, SpecialData& p, SpecialData& t);
+    /// The angle, degrees 0..90, between a fault's slip line (trend,
+    /// plunge) and its plane (strike, dip; right-hand rule): 0 for a line
+    /// on the plane, 90 for the plane's own pole.
+    static double slipMisfit(int strike, int dip, int trend, int plunge);
+    /// Why a fault (its values) gives no P and T axes, in words ("it has
+    /// no slip line", "its slip line is 14.0 degrees off its plane (more
+    /// than 10.0)", ...); empty when it gives them.
+    static std::string whyNoPTAxes(const LightweightDataStruct& fault);
+    /// Slip lines up to this far off their plane are taken as written to
+    /// the degree: a line on the plane, its trend and plunge each rounded
+    /// to a whole degree, misses it by up to about 0.7 degrees.  Beyond it
+    /// the P/T listing says the line was projected.
+    static constexpr double Rounding_Slip_Misfit = 1.0;
+    /// Slip lines further off their plane than this give no P and T axes:
+    /// a plane and a slickenline read with a compass carry a few degrees of
+    /// error each (about 3, some 4 to 5 combined), so twice that marks a
+    /// reading or a column gone wrong, not scatter.  (apsg warns above 20.)
+    /// Nearer lines are projected onto the plane first, along the normal,
+    /// so P and T lie at 45 degrees to the plane as they must.
+    static constexpr double Max_Slip_Misfit = 10.0;
     void analyzeFaults();
     void computeSig123Axes() {}
     void computeLeastSquares(LeastSquaresParams* params);
