@@ -5,6 +5,7 @@
 // orientations.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
@@ -33,14 +34,17 @@ bool FisherStatsParams::setParams(const std::string& strike, const std::string& 
     return true;
 }
 
-double Analyzer::compensationCosine(double trend, double plunge, double lineAzimuth, double linePlunge) {
+double Analyzer::compensationCosine(double trend, double plunge, double lineAzimuth, double linePlunge,
+                                    double limitAngle) {
     const double t = trend * MyMath::Deg_To_Rad, p = plunge * MyMath::Deg_To_Rad;
     const double s = lineAzimuth * MyMath::Deg_To_Rad, d = linePlunge * MyMath::Deg_To_Rad;
     const double c = std::fabs(std::cos(t - s) * std::cos(p) * std::cos(d) + std::sin(p) * std::sin(d));
-    // A direction at right angles to the line has no weight of its own; in
-    // floating point its cosine is rounding noise (6e-17 for 90 degrees),
-    // which must not become a weight of 1e16.
-    return c < Perpendicular_Cosine ? 1.0 : c;
+    // Terzaghi's weight 1/c grows without bound as a direction nears right
+    // angles to the line: it is capped at the limit angle, as the density
+    // weighting caps it, so the weight rises steadily to its cap and stays
+    // there (90 degrees weighs as much as the limit, not 1).
+    const double limit = std::clamp(limitAngle, 0.0, 89.0);
+    return std::max(c, std::cos(limit * MyMath::Deg_To_Rad));
 }
 
 namespace {
@@ -131,9 +135,10 @@ double confidenceCone(double n, double r) {
     return std::acos(std::min(1.0, arg)) * MyMath::Rad_To_Deg;
 }
 
-/// A cone for reports: its value, or "undefined".
+/// A statistic for reports: its value, or "undefined" (NaN, or a cone
+/// given as -1).
 std::string coneText(double cone, const char* format) {
-    if (cone < 0.0) return "undefined";
+    if (!(cone >= 0.0)) return "undefined";
     char buf[64];
     std::snprintf(buf, sizeof buf, format, cone);
     return buf;
@@ -163,7 +168,7 @@ void Analyzer::averageOf(const std::vector<const Matrix_1*>& vectors, const std:
         cosines.reserve(angles.size());
         for (std::size_t i = 0; i < angles.size(); ++i) {
             cosines.push_back(compensationCosine(angles[i].first, angles[i].second, params->getCompensateStrike(),
-                                                 params->getCompensateDip()));
+                                                 params->getCompensateDip(), params->getCompensateAngle()));
             sumInverse += counts[i] / cosines.back();
         }
     }
@@ -210,7 +215,12 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
 
     const double n = m_results.getNumDataAnalyzed();
     const double R = double(r);
-    const double k = (n - R) == 0.0 ? 999.0 : (n - 1.0) / (n - R);
+    // K has no value for one datum (0/0) nor for identical data (the
+    // concentration is infinite): "undefined", never a number.  Sums of n
+    // equal unit vectors differ from n by rounding only.
+    const double k = n <= 1.0 || (n - R) <= n * Identical_Directions_Tolerance
+                         ? std::numeric_limits<double>::quiet_NaN()
+                         : (n - 1.0) / (n - R);
     const double delta = n <= 0 ? -1.0 : std::acos(std::min(1.0, R / n)) * MyMath::Rad_To_Deg;
 
     double sumSquares = 0.0;
@@ -225,7 +235,8 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
         m_results.setError(Error::Analyser_Failed);
         return;
     }
-    const double sd = n <= 1 ? -1.0 : std::sqrt(sumSquares / (n - 1.0));
+    // The spread of one datum is undefined (n - 1 = 0).
+    const double sd = n <= 1 ? std::numeric_limits<double>::quiet_NaN() : std::sqrt(sumSquares / (n - 1.0));
     const double cone = confidenceCone(n, R);
     m_results.setValue("trend", mean.x());
     m_results.setValue("plunge", mean.y());
@@ -240,16 +251,16 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
     char buf[1024];
     std::snprintf(buf, sizeof buf,
                   "Average orientation :\n -As linear (azimuth, plunge) : (%.5g , %.5g)\n -As planar (strike, dip) : "
-                  "(%.5g , %.5g)\n\nKValue :%.5g\n\nAngular standard dev. delta (degrees) : %.5g\n\nVariance s "
-                  "(degrees): %.5g\n\nConfidence limit (cone size - degrees) : %s\n",
+                  "(%.5g , %.5g)\n\nKValue :%s\n\nAngular standard dev. delta (degrees) : %.5g\n\nVariance s "
+                  "(degrees): %s\n\nConfidence limit (cone size - degrees) : %s\n",
                   double(m_results.getResult().x()), double(m_results.getResult().y()), double(strike), double(dip),
-                  k, delta, sd, coneText(cone, "%.5g").c_str());
+                  coneText(k, "%.5g").c_str(), delta, coneText(sd, "%.5g").c_str(), coneText(cone, "%.5g").c_str());
     m_results.setResultString(buf);
 
     const bool compensated = params && params->getCompensateFisher();
     char comment[256];
-    std::snprintf(comment, sizeof comment, "%sASD:%.4g, Co:%s, K: %.4g", compensated ? "Comp, " : "NoComp, ", delta,
-                  coneText(cone, "%.4g").c_str(), k);
+    std::snprintf(comment, sizeof comment, "%sASD:%.4g, Co:%s, K: %s", compensated ? "Comp, " : "NoComp, ", delta,
+                  coneText(cone, "%.4g").c_str(), coneText(k, "%.4g").c_str());
     m_results.addData(SpecialData(m_results.getResult().x(), m_results.getResult().y(), GDTypes::GDType_Fisher,
                                   analysis::labelled(m_params.getResultLabel(), comment).c_str()));
 
@@ -258,7 +269,7 @@ void Analyzer::computeFisher(FisherStatsParams* params) {
                                   m_results.getNumDataAnalyzed(), m_params.getResultLabel());
         report << "Azimuth\tPlunge\tAttribute\tComment\n"
                << m_results.getResult().x() << "\t" << m_results.getResult().y() << "\tFisher_Pole\tCone Size : "
-               << coneText(cone, "%g") << " K: " << k << "\n";
+               << coneText(cone, "%g") << " K: " << coneText(k, "%g") << "\n";
     }
 }
 

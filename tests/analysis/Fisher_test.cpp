@@ -19,12 +19,13 @@ TEST_F(Analysis, FisherOfOneRecord) {
     EXPECT_EQ(results.getResultType(), Result_Average);
     EXPECT_EQ(results.getResultString(),
               "Average orientation :\n -As linear (azimuth, plunge) : (270 , 60)\n -As planar (strike, dip) : (0 , 30)"
-              "\n\nKValue :999\n\nAngular standard dev. delta (degrees) : 0\n\nVariance s (degrees): -1\n\n"
+              "\n\nKValue :undefined\n\nAngular standard dev. delta (degrees) : 0\n\nVariance s (degrees): undefined\n\n"
               "Confidence limit (cone size - degrees) : undefined\n");
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(out.front().getGDType(), K::GDType_Fisher);
-    // One reading says nothing of how well the mean is known.
-    EXPECT_STREQ(out.front().tokens()->getComment(), "NoComp, ASD:0, Co:undefined, K: 999");
+    // One reading says nothing of how well the mean is known, nor of its
+    // concentration or spread: "undefined", never 999 or -1.
+    EXPECT_STREQ(out.front().tokens()->getComment(), "NoComp, ASD:0, Co:undefined, K: undefined");
 }
 
 TEST_F(Analysis, FisherStatisticsOfThreeLinesAroundTheVertical) {
@@ -126,11 +127,18 @@ TEST_F(Analysis, AxialMeanOfLinesStraddlingTheHorizontal) {
 TEST(FisherCompensation, WeightIsTheCosineToTheLineOfObservation) {
     // c must be the cosine of the angle between the direction and the line
     // of observation, for plunging lines too.
-    for (const auto& q : {std::array<int, 4>{0, 30, 0, 30}, {10, 20, 200, 45}, {300, 80, 75, 5}, {45, 0, 100, 60}}) {
+    for (const auto& q : {std::array<int, 4>{0, 30, 0, 30}, {10, 20, 200, 45}, {300, 70, 75, 5}, {45, 0, 100, 60}}) {
         const double expected = std::fabs(Matrix_1(double(q[0]), double(q[1])).dotProduct(Matrix_1(double(q[2]), double(q[3]))));
         EXPECT_NEAR(Analyzer::compensationCosine(q[0], q[1], q[2], q[3]), expected, 1e-12);
     }
-    EXPECT_EQ(Analyzer::compensationCosine(90, 0, 0, 0), 1.0);  // perpendicular: taken as 1
+    // Capped at the limit angle (85 by default): the weight 1/c rises to
+    // 1/cos 85 = 11.47 and stays there up to right angles, never back to 1.
+    const double cap = std::cos(rad(85));
+    for (const int away : {84, 86, 89, 90}) {
+        const double expected = away < 85 ? std::cos(rad(away)) : cap;
+        EXPECT_NEAR(Analyzer::compensationCosine(away, 0, 0, 0), expected, 1e-12) << away;
+    }
+    EXPECT_NEAR(Analyzer::compensationCosine(90, 0, 0, 0, 80), std::cos(rad(80)), 1e-12);
 }
 
 TEST_F(Analysis, CompensatedMeanWeightsByTheInverseCosine) {
@@ -161,8 +169,8 @@ TEST_F(Analysis, FisherReportFile) {
     a.computeFisher(nullptr);
     EXPECT_EQ(readFile(name),
               "Results of Fisher analysis\nNumber of analysed data : 1\nUser label : Set A\n"
-              "Azimuth\tPlunge\tAttribute\tComment\n10\t20\tFisher_Pole\tCone Size : undefined K: 999\n");
-    EXPECT_STREQ(out.back().tokens()->getComment(), "Set A, NoComp, ASD:0, Co:undefined, K: 999");
+              "Azimuth\tPlunge\tAttribute\tComment\n10\t20\tFisher_Pole\tCone Size : undefined K: undefined\n");
+    EXPECT_STREQ(out.back().tokens()->getComment(), "Set A, NoComp, ASD:0, Co:undefined, K: undefined");
 }
 
 TEST(AverageOrientation, PlanesByDipDirectionAndLines) {

@@ -89,9 +89,16 @@ public:
     void computeClusters(AnalyzeClustersParams*) {}
 
     /// Compensation weight factor c of a direction for a line of
-    /// observation: |cos(t - S) cos(p) cos(D) + sin(p) sin(D)|, the cosine of
-    /// the angle between them (0 taken as 1).
-    static double compensationCosine(double trend, double plunge, double lineAzimuth, double linePlunge);
+    /// observation (Terzaghi): |cos(t - S) cos(p) cos(D) + sin(p) sin(D)|,
+    /// the cosine of the angle between them, but never below the cosine of
+    /// `limitAngle` (degrees, taken within 0..89): a plane nearly parallel
+    /// to a borehole weighs at most 1/cos(limit) (11.5 for 85), and one
+    /// exactly parallel to it no less than one nearly so.
+    static double compensationCosine(double trend, double plunge, double lineAzimuth, double linePlunge,
+                                     double limitAngle = Default_Compensation_Limit);
+    /// The limit angle of the compensation weights when none is given (the
+    /// default of FisherStatsParams).
+    static constexpr double Default_Compensation_Limit = 85.0;
     /// How the P and T axes of a fault are made from its slip line (whole
     /// degrees; the line's trend and plunge as written): 1 when the
     /// hanging wall moves along the line as written (a normal component,
@@ -102,6 +109,10 @@ public:
     /// normal and s the line: class 1 has P along n + s and T along n - s;
     /// class 0 the other way round.
     static int slipClass(int strike, int trend, int plunge, char slip);
+    /// N - R below N times this: the directions are one (their resultant
+    /// differs from N by the rounding of N additions only), and Fisher's
+    /// K is undefined (infinite) rather than a rounding error's inverse.
+    static constexpr double Identical_Directions_Tolerance = 1e-12;
     /// Cosines below this count as 0: far below the cosine of any angle a
     /// whole-degree reading can make with the line (cos 89.999 is 2e-5).
     static constexpr double Perpendicular_Cosine = 1e-12;
