@@ -29,6 +29,10 @@ struct Dataset {
     unsigned char id = 0;
     bool open = false;
     std::string name;
+    /// How the file was read, in words, and whether its columns are the
+    /// default layout's guess.
+    std::string layout;
+    bool layoutGuessed = false;
 
     qzCore::Data& data() const { return *manager.getDatasetFromID(id); }
     std::string message(int code) const { return errors.getMessage(code); }

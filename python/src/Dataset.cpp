@@ -89,6 +89,21 @@ void readInto(Dataset& ds, const std::string& name, std::string content, const p
     if (r.code < 0) raise(r.code, ds.message(r.code));
     ds.open = true;
     ds.name = name;
+    const qzCore::FileLayout& l = r.layout;
+    ds.layout = qzCore::FileLayout::formatName(l.format);
+    ds.layoutGuessed = l.format == FileFormat::Text && l.columnsGuessed && l.columns.empty();
+    if (l.format == FileFormat::Text) {
+        ds.layout += std::string(", ") + qzCore::FileLayout::delimiterName(l.delimiter) + ", columns " +
+                     (ds.layoutGuessed ? "guessed" : l.columnsGuessed ? "from the header row" : "given") + ": " +
+                     l.columnsText();
+        if (ds.layoutGuessed) {
+            // As qz says it: a guess is never taken for a reading.
+            py::module_::import("warnings")
+                .attr("warn")("qzcore: '" + name + "': " +
+                              (l.headerRow ? "the header row names no known column" : "no header row") +
+                              "; columns guessed: " + l.columnsText() + " (columns= says otherwise)");
+        }
+    }
 }
 
 std::string fileContent(const std::string& path) {
@@ -186,6 +201,20 @@ std::string cell(const py::object& column, py::ssize_t i, bool number) {
         if (c == '\t' || c == '\n' || c == '\r') c = ' ';
     }
     return s;
+}
+
+/// Lines with their code's message (its detail line, and what exactly
+/// was wrong where the reader said).
+py::list linesWithReasons(const Dataset& ds, const std::vector<qzCore::RejectedLine>& lines) {
+    py::list out;
+    for (const qzCore::RejectedLine& r : lines) {
+        std::string reason = ds.message(r.code);
+        const auto nl = reason.find('\n');
+        if (nl != std::string::npos) reason = reason.substr(nl + 1);
+        if (!r.detail.empty()) reason += ": " + r.detail;
+        out.append(py::make_tuple(r.line, r.text, reason));
+    }
+    return out;
 }
 
 }  // namespace
@@ -325,18 +354,30 @@ void addDataset(py::module_& m) {
             },
             "The attribute labels of the dataset")
         .def_property_readonly(
-            "rejected",
+            "rejected", [](const DatasetPtr& ds) { return linesWithReasons(*ds, ds->errors.getRejectedLines()); },
+            "Rows that were not read: (line number, text, reason)")
+        .def_property_readonly(
+            "remarks", [](const DatasetPtr& ds) { return linesWithReasons(*ds, ds->errors.getNotedLines()); },
+            "Rows that were read, but not quite as written (a sense of slip that names no direction on its "
+            "fault, loaded as 'Ambig'): (line number, text, remark)")
+        .def_property_readonly(
+            "skipped",
             [](const DatasetPtr& ds) {
-                py::list out;
-                for (const qzCore::RejectedLine& r : ds->errors.getRejectedLines()) {
-                    std::string reason = ds->message(r.code);
-                    const auto nl = reason.find('\n');
-                    if (nl != std::string::npos) reason = reason.substr(nl + 1);
-                    out.append(py::make_tuple(r.line, r.text, reason));
-                }
+                const qzCore::SkippedLines& s = ds->errors.getSkippedLines();
+                py::dict out;
+                out["blank"] = s.blank;
+                out["comment"] = s.comment;
+                out["title"] = s.title;
+                out["header"] = s.header;
                 return out;
             },
-            "Rows that were not read: (line number, text, reason)")
+            "Lines passed over without a report, by kind: blank, comment, title (rows of words above the "
+            "header) and header")
+        .def_property_readonly("layout", [](const DatasetPtr& ds) { return ds->layout; },
+                               "How the file was read: format, delimiter and columns, in words")
+        .def_property_readonly("layout_guessed", [](const DatasetPtr& ds) { return ds->layoutGuessed; },
+                               "True when no header row named the columns and none were given: the columns are "
+                               "the default layout's, a guess")
         .def(
             "write",
             [](const DatasetPtr& ds, const std::string& path, const py::object& format) {

@@ -1,6 +1,7 @@
 // Pictures for Python: a stereonet (with density contours), a rose diagram
 // or a tangent plot of a dataset, drawn through the cairo port when saved
 // or shown, in the format asked for (PNG, SVG, PDF; inline in Jupyter).
+#include <cstdio>
 #include <cmath>
 #include <functional>
 
@@ -13,6 +14,14 @@
 namespace qzpy {
 
 namespace {
+
+/// A number as %g writes it.
+std::string number(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+}
+
 
 /// A picture waiting for its format: what to draw, and how.
 struct Picture {
@@ -111,7 +120,7 @@ void addPictures(py::module_& m) {
         "stereonet",
         [](const DatasetPtr& dsp, const std::string& projection, const std::string& hemisphere,
            const std::string& planes, bool net, const py::object& contour, const std::string& smoothing,
-           std::pair<double, double> levels, int grid, bool filled, bool fisher, bool bestfit, bool pt, int size,
+           const py::object& levels, int grid, bool filled, bool fisher, bool bestfit, bool pt, int size,
            const std::string& title) {
             dataOf(dsp);
             if (projection != "equal-area" && projection != "equal-angle") {
@@ -138,8 +147,11 @@ void addPictures(py::module_& m) {
                 if (sm < 0) throw py::value_error("smoothing is none, linear, square or exp");
                 c.setContourMethod(mth);
                 c.setSmoothingMethod(sm);
-                c.setStartLevel(levels.first);
-                c.setContourInterval(levels.second);
+                if (!levels.is_none()) {
+                    const auto given = levels.cast<std::pair<double, double>>();
+                    c.setStartLevel(given.first);
+                    c.setContourInterval(given.second);
+                }
                 c.setGridDensity(grid);
                 c.setClosedContours(filled);
                 c.setIncludePlanes(true);
@@ -167,7 +179,23 @@ void addPictures(py::module_& m) {
                 p.setShowPlotLegend(contoured);
                 qzCore::StereoPlotCore plot(p, &port, dsp->manager);
                 qzCore::insertDataset(plot, dsp->data());
-                if (contoured) plot.setContourParams(c);
+                qzCore::ContourParams drawn = c;
+                std::string levelNote;
+                if (contoured && levels.is_none()) {
+                    // No levels given: chosen from the densest node.
+                    qzCore::DensityGrid density;
+                    double start = 0.0, interval = 0.0;
+                    if (plot.computeDensity(drawn, density) == qzCore::ContourOutcome::Drawn &&
+                        qzCore::chooseContourLevels(density.maximum, start, interval)) {
+                        drawn.setStartLevel(start);
+                        drawn.setContourInterval(interval);
+                        if (start != 2.0 || interval != 2.0) {
+                            levelNote = "contour levels from " + number(start) + " every " + number(interval) +
+                                        (density.percent ? " %" : " sigma");
+                        }
+                    }
+                }
+                if (contoured) plot.setContourParams(drawn);
                 qzCore::StereonetOverlays overlays(plot, dsp->data());
                 const std::pair<bool, int (qzCore::StereonetOverlays::*)()> wanted[] = {
                     {fisher, &qzCore::StereonetOverlays::addFisher},
@@ -181,6 +209,7 @@ void addPictures(py::module_& m) {
                 plot.generatePlot();
                 overlays.drawOnPort(port);
                 std::string note = overlays.note();
+                if (!levelNote.empty()) note += (note.empty() ? "" : "; ") + levelNote;
                 if (contoured && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn) {
                     note += (note.empty() ? "" : "; ") + std::string("no contours: ") + plot.getContourMessage();
                 }
@@ -190,11 +219,12 @@ void addPictures(py::module_& m) {
         },
         py::arg("dataset"), py::arg("projection") = "equal-area", py::arg("hemisphere") = "lower",
         py::arg("planes") = "great-circles", py::arg("net") = false, py::arg("contour") = py::none(),
-        py::arg("smoothing") = "exp", py::arg("levels") = std::make_pair(2.0, 2.0), py::arg("grid") = 50,
+        py::arg("smoothing") = "exp", py::arg("levels") = py::none(), py::arg("grid") = 50,
         py::arg("filled") = false, py::arg("fisher") = false, py::arg("bestfit") = false, py::arg("pt") = false,
         py::arg("size") = 400, py::arg("title") = "",
         "A stereonet of the records; fisher=, bestfit=, pt= draw those analyses over it; contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
-        "poles), levels=(start, interval)");
+        "poles), levels=(start, interval) (default: 2, 4, ... when that gives one to ten levels, else round numbers "
+        "from the densest node, said in the picture's note)");
 
     m.def(
         "rose",

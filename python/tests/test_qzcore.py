@@ -98,14 +98,14 @@ def test_long_file_every_value_in_its_row(tmp_path):
     assert np.array_equal(ds.dip_direction, (strike[keep] + 90) % 360)
     assert np.isnan(ds.trend).all() and np.isnan(ds.x).all()
     assert [line for line, _, _ in ds.rejected] == list(bad + 1)
-    assert {reason for _, _, reason in ds.rejected} == {"Invalid dip value"}
+    assert {reason for _, _, reason in ds.rejected} == {"Invalid dip value: out of range (0 to 90)"}
 
 
 def test_from_arrays_checks_rows_and_round_trips(tmp_path):
     ds = qzcore.Dataset.from_arrays(strike=[10, 20, math.nan, 400], dip=[30, 40.4, 50, 10])
     assert list(ds.strike) == [10, 20]
     assert list(ds.dip) == [30, 40]  # decimals rounded to whole degrees
-    assert [reason for _, _, reason in ds.rejected] == ["Missing input value", "Invalid strike value"]
+    assert [reason for _, _, reason in ds.rejected] == ["Missing input value", "Invalid strike value: out of range (0 to 360)"]
     faults = qzcore.Dataset.from_arrays(strike=[0, 0], dip=[60, 60], rake=[90, 90], sense=["Norm", "Rev"],
                                         comment=["a, b", "c"])
     for fmt in ("text", "binary", "faultkin"):

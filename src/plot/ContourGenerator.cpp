@@ -51,6 +51,31 @@ const char* contourOutcomeText(ContourOutcome outcome) {
     return "";
 }
 
+bool chooseContourLevels(double maximum, double& start, double& interval) {
+    if (!(maximum > 0.0) || !std::isfinite(maximum)) return false;
+    // The levels 2, 4, 6, ... that hosts have always drawn, while they give
+    // one to ten.
+    constexpr double Usual = 2.0;
+    constexpr double Most_Levels = 10.0;
+    if (maximum >= Usual && std::floor((maximum - Usual) / Usual) + 1.0 <= Most_Levels) {
+        start = interval = Usual;
+        return true;
+    }
+    // The smallest round step that leaves at most ten levels below the
+    // maximum (five at the least: the step at most doubles, or takes 2.5).
+    const double raw = maximum / Most_Levels;
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = decade * 10.0;
+    for (const double m : {1.0, 2.0, 2.5, 5.0}) {
+        if (m * decade >= raw) {
+            step = m * decade;
+            break;
+        }
+    }
+    start = interval = step;
+    return true;
+}
+
 ContourGenerator::ContourGenerator(const StereoPlotCore* plot, const ContourParams& params,
                                    std::vector<ContourInfo>& levels)
     : m_plot(plot), m_params(params), m_levels(levels), m_cache(std::make_unique<Cache>()) {}
@@ -243,27 +268,68 @@ void ContourGenerator::findPeak() {
     // Whole-degree directions within two grid steps of the node (a step
     // spans at most twice its length in radians, at the primitive of the
     // equal-area net), and a degree more.
-    const double reach = 2.0 * 2.0 * (2.0 / double(g - 1)) + MyMath::Deg_To_Rad;
+    const double step = 2.0 * (2.0 / double(g - 1));
+    const double reach = 2.0 * step + MyMath::Deg_To_Rad;
     const double within = std::cos(std::min(reach, MyMath::Pi / 2.0));
     const density::Normalisation& norm = m_cache->norm;
+    const density::Counter& counter = *m_cache->counter;
+    auto densityAt = [&](const Vec3& d) { return (counter.sum(d, norm.kernel) - norm.offset) / norm.sigma; };
     m_density.peak = -HUGE_VAL;
     double bestCloseness = -1.0;
+    Vec3 peakDirection = node;
+    auto consider = [&](const Vec3& d, double v, int trend, int plunge) {
+        // Of equal values (a plain count's plateau), the nearest the node.
+        const double closeness = std::fabs(density::dot(d, node));
+        const double tie = Tie_Tolerance * std::max(1.0, std::fabs(v));
+        if (v > m_density.peak + tie || (v > m_density.peak - tie && closeness > bestCloseness)) {
+            bestCloseness = closeness;
+            m_density.peak = v;
+            m_density.peakTrend = int(real(trend));
+            m_density.peakPlunge = plunge;
+            peakDirection = d;
+        }
+    };
     for (int p = 0; p <= 90; ++p) {
         for (int t = 0; t < (p == 90 ? 1 : 360); ++t) {
             const Vec3 d = density::unitOf(t, p);
             if (std::fabs(density::dot(d, node)) < within) continue;
-            const double v = (m_cache->counter->sum(d, norm.kernel) - norm.offset) / norm.sigma;
-            // Of equal values (a plain count's plateau), the nearest the node.
-            const double closeness = std::fabs(density::dot(d, node));
-            const double tie = Tie_Tolerance * std::max(1.0, std::fabs(v));
-            if (v > m_density.peak + tie || (v > m_density.peak - tie && closeness > bestCloseness)) {
-                bestCloseness = closeness;
-                m_density.peak = v;
-                m_density.peakTrend = int(real(t));
-                m_density.peakPlunge = p;
-            }
+            consider(d, densityAt(d), t, p);
         }
     }
+    // A counting cone or kernel narrower than the grid's spacing can fall
+    // between the nodes: the densest node then says nothing of where the
+    // data crowd (100,000 identical poles may leave every node empty).  The
+    // density is largest at a datum, so every distinct direction is looked
+    // at too; a narrow cone makes each look cheap.
+    const double kernelAngle = norm.kernel.cut <= -1.0 ? MyMath::Pi : std::acos(std::clamp(norm.kernel.cut, -1.0, 1.0));
+    if (kernelAngle >= reach) return;
+    for (std::size_t i = 0; i < counter.distinct(); ++i) {
+        Vec3 d = counter.direction(i);
+        if (d[2] < 0.0) d = {-d[0], -d[1], -d[2]};
+        const double v = densityAt(d);
+        if (!(v > m_density.peak)) continue;
+        const double p = std::asin(std::clamp(d[2], -1.0, 1.0)) * MyMath::Rad_To_Deg;
+        const double t = MyMath::wrapAzimuth(std::atan2(d[1], d[0]) * MyMath::Rad_To_Deg);
+        consider(d, v, MyMath::wholeAzimuth(t), FloatToInt_Global(p));
+    }
+    // And the picture shows it: when the densest direction lies between
+    // nodes that do not see it (a kernel narrower than a grid step), the
+    // node nearest it takes its value, so the contours ring it and the
+    // grid's maximum is the density reported.
+    if (kernelAngle >= step || !(m_density.peak > m_density.maximum)) return;
+    const double r = std::sqrt(2.0) * std::sin(std::acos(std::clamp(peakDirection[2], -1.0, 1.0)) / 2.0);
+    const bool equalArea = m_plot->getStereoPlotParams().getIsEqualArea();
+    const double radius = equalArea ? r : std::tan(std::acos(std::clamp(peakDirection[2], -1.0, 1.0)) / 2.0);
+    const double azimuth = std::atan2(peakDirection[1], peakDirection[0]);
+    const double x = radius * std::sin(azimuth), y = radius * std::cos(azimuth);
+    const int i = std::clamp(int(std::lround((x + 1.0) * (g - 1) / 2.0)), 0, g - 1);
+    const int j = std::clamp(int(std::lround((1.0 - y) * (g - 1) / 2.0)), 0, g - 1);
+    if (!DensityGrid::inside(i, j, g)) return;
+    m_density.values(std::size_t(j), std::size_t(i)) = m_density.peak;
+    m_cache->trace(std::size_t(j), std::size_t(i)) = m_density.peak;
+    m_density.maximum = m_density.peak;
+    m_density.maxRow = j;
+    m_density.maxColumn = i;
 }
 
 ContourOutcome ContourGenerator::computeDensity(DensityGrid& out) {

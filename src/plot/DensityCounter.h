@@ -79,6 +79,8 @@ public:
 
     double total() const { return m_total; }
     std::size_t distinct() const { return m_all.size(); }
+    /// Distinct direction `i` (0..distinct()): its unit vector.
+    const Vec3& direction(std::size_t i) const { return m_all[i].v; }
     bool empty() const { return m_all.empty(); }
 
     /// Sum of weight(|q . d|) x w over the data d with |q . d| >= the

@@ -56,6 +56,9 @@ void printRejected(const Loaded& l);
 /// The lines passed over without a report, in words ("1 header row, 2
 /// blank lines"); empty for none.
 std::string skippedText(const qzCore::SkippedLines& skipped);
+/// True (after a message) when the data hold no record: every plot command
+/// then exits with status 2 and writes no picture.
+bool nothingToDraw(const Loaded& l);
 /// 3 when --strict is on and any line was rejected, else 0.
 int strictStatus(const Loaded& l, const LoadOptions& opts);
 

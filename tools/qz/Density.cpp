@@ -47,7 +47,9 @@ void addDensityOptions(CLI::App* cmd, DensityOptions& o, bool levels, bool compe
                         "Weight planes for a line of observation TREND,PLUNGE (scanline or borehole)");
     }
     if (!levels) return;
-    cmd->add_option("--levels", o.levels, "First level and interval START:INTERVAL (default 2:2)");
+    cmd->add_option("--levels", o.levels,
+                    "First level and interval START:INTERVAL (default: 2:2 when that gives one to ten levels, "
+                    "else round numbers from the densest node)");
     cmd->add_flag("--filled", o.filled, "Fill the areas above each level instead of drawing lines");
 }
 
@@ -60,14 +62,16 @@ bool densityParams(const DensityOptions& o, qzCore::ContourParams& params) {
     params.setContourMethod(method);
     params.setSmoothingMethod(lookUp(Smoothings, o.smoothing));
     params.setGridDensity(o.grid);
-    const std::vector<std::string> levels = splitList(o.levels, ':');
-    double start = 0.0, interval = 0.0;
-    if (levels.size() != 2 || !number(levels[0], start) || !number(levels[1], interval)) {
-        std::cerr << "qz: --levels takes START:INTERVAL, not '" << o.levels << "'\n";
-        return false;
+    if (!o.levels.empty()) {
+        const std::vector<std::string> levels = splitList(o.levels, ':');
+        double start = 0.0, interval = 0.0;
+        if (levels.size() != 2 || !number(levels[0], start) || !number(levels[1], interval)) {
+            std::cerr << "qz: --levels takes START:INTERVAL, not '" << o.levels << "'\n";
+            return false;
+        }
+        params.setStartLevel(start);
+        params.setContourInterval(interval);
     }
-    params.setStartLevel(start);
-    params.setContourInterval(interval);
     params.setClosedContours(o.filled);
     for (const std::string& kind : splitList(o.count, ',')) {
         if (kind == "planes") {

@@ -13,7 +13,9 @@ namespace qz {
 struct DensityOptions {
     std::string method = "kamb";
     std::string smoothing = "exp";
-    std::string levels = "2:2";
+    /// START:INTERVAL; empty: chosen from the densest node (see
+    /// qzCore::chooseContourLevels).
+    std::string levels;
     int grid = 50;
     bool filled = false;
     std::string count = "planes,faults,lines,lineations,results";

@@ -126,10 +126,10 @@ void tellLayout(const std::string& name, const qzCore::FileLayout& layout, const
             for (const std::string& w : layout.ignoredWords) text += " " + w;
         }
     } else if (layout.headerRow) {
-        text += "the header row names no column qz knows; columns read as " + layout.columnsText() +
+        text += "the header row names no column qz knows; columns guessed: " + layout.columnsText() +
                 " (--columns says otherwise)";
     } else {
-        text += "no header row; columns read as " + layout.columnsText() + " (--columns says otherwise)";
+        text += "no header row; columns guessed: " + layout.columnsText() + " (--columns says otherwise)";
     }
     std::cerr << text << "\n";
 }
@@ -218,6 +218,13 @@ std::string skippedText(const qzCore::SkippedLines& s) {
     add(s.blank, s.blank == 1 ? "blank line" : "blank lines");
     add(s.comment, s.comment == 1 ? "comment line" : "comment lines");
     return out;
+}
+
+bool nothingToDraw(const Loaded& l) {
+    const qzCore::Data* d = l.manager.getDatasetFromID(l.id);
+    if (d && d->getNumData() > 0) return false;
+    std::cerr << "qz: nothing to draw: no records were loaded\n";
+    return true;
 }
 
 int strictStatus(const Loaded& l, const LoadOptions& opts) {

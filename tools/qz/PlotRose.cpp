@@ -38,6 +38,7 @@ int plotRose(const RoseOptions& o) {
     Loaded l;
     if (!loadAll(o.files, o.load, l)) return 1;
     printRejected(l);
+    if (nothingToDraw(l)) return 2;
     const qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
 
     // What the azimuths are: strikes for planes, trends for lines, unless

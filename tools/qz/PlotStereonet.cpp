@@ -42,6 +42,7 @@ int plotStereonet(const StereonetOptions& o) {
     Loaded l;
     if (!loadAll(o.files, o.load, l)) return 1;
     printRejected(l);
+    if (nothingToDraw(l)) return 2;
     qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
 
     qzCore::StereoPlotParams p;
@@ -58,6 +59,21 @@ int plotStereonet(const StereonetOptions& o) {
     p.setShowPlotLegend(o.contour);
     qzCore::StereoPlotCore plot(p, picture.port(), l.manager);
     qzCore::insertDataset(plot, data);
+    if (o.contour && o.density.levels.empty()) {
+        // No levels given: chosen from the densest node, and said.
+        qzCore::DensityGrid grid;
+        double start = 0.0, interval = 0.0;
+        if (plot.computeDensity(contours, grid) == qzCore::ContourOutcome::Drawn &&
+            qzCore::chooseContourLevels(grid.maximum, start, interval)) {
+            contours.setStartLevel(start);
+            contours.setContourInterval(interval);
+            if (start != 2.0 || interval != 2.0) {
+                const char* unit = grid.percent ? " %" : " sigma";
+                std::cerr << "qz: contour levels from " << start << " every " << interval << unit
+                          << " (the densest node is " << grid.maximum << unit << "; --levels sets them)\n";
+            }
+        }
+    }
     if (o.contour) plot.setContourParams(contours);
 
     // Overlays, each an analysis of the records.

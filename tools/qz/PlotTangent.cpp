@@ -22,6 +22,7 @@ int plotTangent(const TangentOptions& o) {
     Loaded l;
     if (!loadAll(o.files, o.load, l)) return 1;
     printRejected(l);
+    if (nothingToDraw(l)) return 2;
     const qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
     qzCore::TangentPlotParams p;
     const qzCore::Planar_Plot_Style style =

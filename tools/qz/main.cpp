@@ -25,7 +25,13 @@ int main(int argc, char** argv) {
     const qz::Command commands[] = {qz::addInfoCommand(app),    qz::addConvertCommand(app), qz::addRotateCommand(app),
                                     qz::addSubsetCommand(app),  qz::addSortCommand(app),    qz::addAnalyseCommand(app),
                                     qz::addPlotCommand(app)};
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // Help and version end well; a wrong option is exit status 1, as
+        // every other failure of input.
+        return app.exit(e) == 0 ? 0 : 1;
+    }
     for (const qz::Command& c : commands) {
         if (c.app->parsed()) return c.run();
     }

@@ -44,6 +44,16 @@ enum class ContourOutcome : int {
 /// Drawn.
 const char* contourOutcomeText(ContourOutcome outcome);
 
+/// Contour levels for a density whose largest value is `maximum` (sigma or
+/// percent), for a host whose user set none: the usual 2, 4, 6, ... when
+/// they give one to ten levels; else round numbers (1, 2, 2.5 or 5 times a
+/// power of ten) from the interval up, five to ten levels below the
+/// maximum.  So a tight cluster of 100,000 data (a maximum of tens of
+/// thousands of sigma) is contoured, where 2, 4, 6, ... would be
+/// thousands of levels.  False (nothing set) for a maximum that is not a
+/// positive finite number.
+bool chooseContourLevels(double maximum, double& start, double& interval);
+
 /// The density grid and where its maximum lies.
 class DensityGrid {
 public:
