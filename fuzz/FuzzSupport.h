@@ -55,6 +55,20 @@ struct Session {
     }
 };
 
+/// Lines of a text as the line reader counts them: each LF, CR LF or lone
+/// CR ends one, and text after the last line end is one more.
+inline unsigned long linesOf(const std::string& text) {
+    unsigned long lines = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || text[i] == '\r') {
+            ++lines;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        }
+    }
+    const char last = text.empty() ? '\n' : text.back();
+    return lines + (last == '\n' || last == '\r' ? 0 : 1);
+}
+
 /// The text layout qz writes: every value column, angles as numbers.
 inline qzCore::qzIEColumnOptions textExport() {
     qzCore::qzIEColumnOptions o;

@@ -19,12 +19,14 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_
   -DQZCORE_FUZZ=ON -DQZCORE_BUILD_TESTS=OFF -DQZCORE_BUILD_TOOLS=OFF >/dev/null
 cmake --build "$build"
 
-# Seed corpora from the bundled samples.
+# Seed corpora from the bundled samples and the field-file shapes of
+# fuzz/seeds (title rows, CR line ends, senses of other tools, structure
+# names in a Type column, numbers in exponent form).
 samples=$root/examples/data
 seeds=$build/seeds
 rm -rf "$seeds"
 for t in "${targets[@]}"; do mkdir -p "$seeds/$t" "$build/corpus/$t"; done
-for f in "$samples"/*; do
+for f in "$samples"/* "$root"/fuzz/seeds/*; do
   name=$(basename "$f")
   [ -d "$seeds/round_trip" ] && cp "$f" "$seeds/round_trip/$name"
   if [ -d "$seeds/value_parser" ]; then

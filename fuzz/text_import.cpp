@@ -41,7 +41,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (choice & 0x80) o.setIEOption(O::IE_Strike_Is_Dip_Direction);
     if (choice & 0x40) o.setColumnOption(qzCore::ieColumnOptions::Column_Option_Header_Row);
     if (choice & 0x20) o.setColumnOption(qzCore::ieColumnOptions::Column_Option_Decimal_Comma);
+    if (choice & 0x10) o.setIEOption(O::IE_Type_Labels);
     const unsigned char id = s.read(content, o);
-    if (id != 0) s.write(id, qzfuzz::textExport());
+    if (id == 0) return 0;
+    // No line disappears: each is loaded, rejected or counted as passed
+    // over (blank, comment, title, header).
+    const bool delimited = !o.getIEOption(O::IE_Stereonet_File) && !o.getIEOption(O::IE_FaultKin_File) &&
+                           !o.getIEOption(O::IE_Binary_File) && !o.getIEOption(O::IE_DXF_Text);
+    if (delimited) {
+        const unsigned long accounted = static_cast<unsigned long>(s.manager.getDatasetFromID(id)->getNumData()) +
+                                        s.errors.getNumRejected() + s.errors.getSkippedLines().total();
+        if (accounted != qzfuzz::linesOf(content)) qzfuzz::finding("a line was neither loaded, rejected nor counted");
+    }
+    s.write(id, qzfuzz::textExport());
     return 0;
 }

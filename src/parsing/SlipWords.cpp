@@ -145,7 +145,7 @@ SlipWord readSlipWord(const std::string& text) {
         return false;
     };
     if (parts.size() == 1 && text.size() >= 2 && (text[0] == '^' || text[0] == 'v') &&
-        side(std::string(parts[0].begin() + (text[0] == '^' ? 0 : 1), parts[0].end()), text[0] == '^' ? 1 : -1)) {
+        side(parts[0].substr(1), text[0] == '^' ? 1 : -1)) {
         return w;
     }
     if (parts.size() == 3 && parts[1] == "side" && (parts[2] == "up" || parts[2] == "down") &&

@@ -77,6 +77,44 @@ TEST(FileLayout, HeadersAndChosenColumns) {
 
 }
 
+TEST(FileLayout, TheHeaderBelowTitleRowsAndNeverAboveData) {
+    // {content, title rows, header row, columns}
+    struct Case {
+        const char* name;
+        const char* content;
+        int titles;
+        bool header;
+        std::vector<int> columns;
+    };
+    const Case cases[] = {
+        {"a.csv", "Outcrop 5 lineations\nTrend,Plunge\n120,30\n", 1, true, {T::Trend_Type, T::Plunge_Type}},
+        {"a.txt", "Outcrop 5 lineations\nTrend Plunge\n120 30\n130 35\n", 1, true, {T::Trend_Type, T::Plunge_Type}},
+        // StraboSpot's spreadsheets: two rows above the header
+        {"a.csv", "Project: Boso\nSpot data,,\nstrike,dip,trend\n10,20,30\n", 2, true,
+         {T::Strike_Type, T::Dip_Type, T::Trend_Type}},
+        // a title that names columns among other words loses to the header
+        {"a.txt", "Strike and dip data here\nStrike Dip\n120 30\n", 1, true, {T::Strike_Type, T::Dip_Type}},
+        // numbers in exponent form are data, never a header
+        {"a.txt", "-3.8e-01 -3.4e-01 8.6e-01\n1.0e-01 2.0e-01 9.7e-01\n", 0, false, {}},
+        // rows of data are never passed over as titles
+        {"a.csv", "120,30\n130,35\nStrike,Dip\n140,40\n", 0, false, {}},
+        // header words far to the right
+        {"a.csv", "a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t,u,v,w,x1,Strike,Dip\n", 0, true, {}},
+    };
+    for (const Case& c : cases) {
+        const FileLayout l = guessFileLayout(c.name, c.content, LayoutChoices());
+        EXPECT_EQ(l.titleRows, c.titles) << c.content;
+        EXPECT_EQ(l.headerRow, c.header) << c.content;
+        if (!c.columns.empty()) {
+            EXPECT_EQ(l.columns, c.columns) << c.content;
+        }
+    }
+    const FileLayout wide = guessFileLayout("a.csv", cases[6].content, LayoutChoices());
+    ASSERT_EQ(wide.columns.size(), 26u);
+    EXPECT_EQ(wide.columns[24], T::Strike_Type);
+    EXPECT_EQ(wide.columns[25], T::Dip_Type);
+}
+
 TEST(FileLayout, OptionsForReading) {
     FileLayout l;
     l.delimiter = Delim::Semi_Colon_Delim;

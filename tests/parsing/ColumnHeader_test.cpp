@@ -30,6 +30,15 @@ TEST(ColumnHeader, WordsOfFieldSheets) {
         {"Station", T::Well_Type, false},          {"Well", T::Well_Type, false},
         {"#", T::Row_Type, false},                 {"Attr3", T::Attr3_Type, false},
         {"Easting", T::XLoc_Type, false},          {"MD", T::MD_Type, false},
+        // the open tools' words
+        {"fazi", T::Strike_Type, true},            {"finc", T::Dip_Type, false},     // apsg
+        {"lazi", T::Trend_Type, false},            {"linc", T::Plunge_Type, false},
+        {"DD", T::Strike_Type, true},              {"dip_deg", T::Dip_Type, false},
+        {"Planar Orientation Strike", T::Strike_Type, false},                       // StraboSpot
+        {"Linear Orientation Plunge", T::Plunge_Type, false},
+        {"movement", T::Slip_Type, false},         {"fault_or_sz_type", T::Slip_Type, false},
+        {"feature_type", T::Attr1_Type, false},    {"Structure", T::Attr1_Type, false},
+        {"Nx", T::NX_Type, false},                 {"Normal Z", T::NZ_Type, false},  // CloudCompare
     };
     for (const Case& c : cases) {
         int type = -1;
@@ -70,10 +79,54 @@ TEST(ColumnHeader, RowsDecideAzimuthAndJoinBlankSeparatedNames) {
     EXPECT_FALSE(r.allUnderstood());
     EXPECT_TRUE(r.wordsOnly);
 
-    // Rows of data are no header, nor a row without a letter.
+    // Rows of data are no header, nor a row without a letter; a number in
+    // exponent form is a number.
     EXPECT_FALSE(readHeaderRow("N30E,40SE", K::Comma_Delim).wordsOnly);
     EXPECT_FALSE(readHeaderRow(",40", K::Comma_Delim).wordsOnly);
+    EXPECT_FALSE(readHeaderRow("-3.8e-01 -3.4e-01", K::Space_Delim).wordsOnly);
     EXPECT_TRUE(readHeaderRow("Foo,Bar", K::Comma_Delim).wordsOnly);
+}
+
+TEST(ColumnHeader, HeaderRowsOfTheOpenTools) {
+    // {row, delimiter, columns read (Null: ignored), dip directions}
+    struct Case {
+        const char* row;
+        unsigned int delim;
+        std::vector<int> types;
+        bool dd;
+    };
+    const int N = T::Null_Type;
+    const Case cases[] = {
+        // apsg: a fault's plane and lineation
+        {"fazi,finc,lazi,linc,sense", K::Comma_Delim,
+         {T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type, T::Slip_Type}, true},
+        // structr: an azimuth after the dip and before the plunge is the
+        // slip line's trend
+        {"dip_direction,dip,azimuth,plunge,sense", K::Comma_Delim,
+         {T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type, T::Slip_Type}, true},
+        // ... and before the dip, the plane's dip direction
+        {"azimuth,dip,trend,plunge", K::Comma_Delim, {T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type}, true},
+        // StraboSpot: a strike says it, the dip direction beside it is not
+        // read; two sense columns; the feature type is a label
+        {"strike,dip_direction,dip,trend,plunge,movement,fault_or_sz_type,feature_type", K::Comma_Delim,
+         {T::Strike_Type, N, T::Dip_Type, T::Trend_Type, T::Plunge_Type, T::Slip_Type, T::Slip_Type, T::Attr1_Type},
+         false},
+        // structure names after the attribute columns named so
+        {"Strike,Dip,Attr1,Attr2,structure", K::Comma_Delim,
+         {T::Strike_Type, T::Dip_Type, T::Attr1_Type, T::Attr2_Type, T::Attr3_Type}, false},
+        // CloudCompare: a point cloud with normals, and facets with their
+        // dip direction and dip (the normals are then not read)
+        {"//X,Y,Z,Nx,Ny,Nz", K::Comma_Delim,
+         {T::XLoc_Type, T::YLoc_Type, T::ZLoc_Type, T::NX_Type, T::NY_Type, T::NZ_Type}, false},
+        {"Name;Normal X;Normal Y;Normal Z;Dip dir.;Dip", K::Semi_Colon_Delim, {N, N, N, N, T::Strike_Type, T::Dip_Type},
+         true},
+        {"Nx,Ny,Strike,Dip", K::Comma_Delim, {N, N, T::Strike_Type, T::Dip_Type}, false},  // not all three
+    };
+    for (const Case& c : cases) {
+        const HeaderRow r = readHeaderRow(c.row, c.delim);
+        EXPECT_EQ(r.types, c.types) << c.row;
+        EXPECT_EQ(r.dipDirection, c.dd) << c.row;
+    }
 }
 
 }  // namespace
