@@ -159,16 +159,40 @@ def test_least_squares_axes_equal_qz():
         qzcore.de(ds, seed="seven")
 
 
-def test_pt_of_jujuy_faults_equal_the_reference():
-    path = os.path.join(FIELD, "jujuy-faults-pt.tsv")
+@pytest.mark.parametrize("name,sep,count", [("jujuy-faults-pt.tsv", "\t", 58), ("kamogawa-faults.csv", ",", 50)])
+def test_pt_of_published_fault_tables_equal_the_reference(name, sep, count):
+    # Read with no options: Kamogawa is a structr fault table (dip direction,
+    # dip, azimuth, plunge, sense +1/-1), one fault on a horizontal slip line.
+    path = os.path.join(FIELD, name)
     ds = qzcore.read(path)
+    assert len(ds) == count and not ds.rejected and not ds.layout_guessed
+    assert ds.skipped == {"blank": 0, "comment": 0, "title": 0, "header": 1}
     result = qzcore.pt(ds)
-    reference = [line.split("\t") for line in open(path).read().splitlines()[1:] if line.strip()]
-    assert len(result.p_trend) == len(reference) == 58
+    reference = [line.split(sep) for line in open(path).read().splitlines()[1:] if line.strip()]
+    assert len(result.p_trend) == len(reference) == count
     for i, row in enumerate(reference):
         p, t = (float(row[5]), float(row[6])), (float(row[7]), float(row[8]))
+        if np.isnan(p[0]):
+            assert np.isnan(result.p_trend[i]) and "Ambig" in result.skipped[i]
+            assert [line for line, _, _ in ds.remarks] == [i + 2]
+            continue
         assert angular_distance((result.p_trend[i], result.p_plunge[i]), p) <= 1.5
         assert angular_distance((result.t_trend[i], result.t_plunge[i]), t) <= 1.5
+        assert result.misfit[i] <= 1.0
+
+
+def test_spreadsheet_tables_and_title_rows(tmp_path):
+    planes = qzcore.read(os.path.join(FIELD, "structr-planes.csv"))
+    rows = [line.split(",") for line in open(os.path.join(FIELD, "structr-planes.csv")).read().splitlines()[1:]]
+    assert len(planes) == 200 and "foliation" in planes.attributes
+    assert list(planes.dip_direction) == [float(r[0]) for r in rows]
+    path = tmp_path / "outcrop.csv"
+    path.write_bytes(b"Outcrop 5 lineations\rTrend,Plunge\r120,30\r# 125,33\r130,35.49\r")
+    lines = qzcore.read(str(path))
+    assert list(lines.kind) == ["Line", "Line"] and list(lines.plunge) == [30, 35]
+    assert lines.skipped == {"blank": 0, "comment": 1, "title": 1, "header": 1}
+    one = qzcore.fisher(qzcore.Dataset.from_arrays(trend=[120], plunge=[30]))
+    assert np.isnan(one.k) and np.isnan(one.variance) and one.cone is None
 
 
 def test_two_record_analyses_and_density():
