@@ -81,10 +81,13 @@ constexpr Word kWords[] = {
     {"kind", T::Type_Type, false},
     {"x", T::XLoc_Type, false},
     {"easting", T::XLoc_Type, false},
+    {"centerx", T::XLoc_Type, false},  // CloudCompare's facets
     {"y", T::YLoc_Type, false},
     {"northing", T::YLoc_Type, false},
+    {"centery", T::YLoc_Type, false},
     {"z", T::ZLoc_Type, false},
     {"elevation", T::ZLoc_Type, false},
+    {"centerz", T::ZLoc_Type, false},
     {"depth", T::MD_Type, false},
     {"measureddepth", T::MD_Type, false},
     {"normalx", T::NX_Type, false},

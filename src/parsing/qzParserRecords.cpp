@@ -581,7 +581,8 @@ int qzParser::planeOfNormal(const std::string* const normal[3], TokenStruct& tok
     // A normal and its opposite are one plane: the upward one points to
     // the dip direction.
     const double up = v[2] < 0.0 ? -1.0 : 1.0;
-    const double east = up * v[0] / length, north = up * v[1] / length, z = up * v[2] / length;
+    // (+ 0.0: a horizontal plane's -0 components name no direction.)
+    const double east = up * v[0] / length + 0.0, north = up * v[1] / length + 0.0, z = up * v[2] / length;
     const int dip = FloatToInt_Global(std::acos(std::min(1.0, z)) * MyMath::Rad_To_Deg);
     const int dipDirection = MyMath::wholeAzimuth(std::atan2(east, north) * MyMath::Rad_To_Deg);
     const bool asDipDirection =

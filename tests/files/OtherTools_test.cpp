@@ -110,6 +110,23 @@ TEST_F(Import, LineEndsAndNumberForms) {
     }
 }
 
+TEST_F(Import, PlanesFromTheirNormals) {
+    // Normals x east, y north, z up, as CloudCompare writes them; either
+    // sense is one plane.  dip = acos |z|, dip direction = atan2(x, y) of
+    // the upward normal: (-0.38, -0.34, 0.86) dips 30.7 towards 228.2.
+    const std::string text = "0,0.5,0.8660254\n0,-0.5,-0.8660254\n1,0,0\n0,0,-1\n-3.8e-01,-3.4e-01,8.6e-01\n0,0,0\n";
+    ASSERT_EQ(loadColumns(text, {T::NX_Type, T::NY_Type, T::NZ_Type}, krtIEConstants::Comma_Delim), 1);
+    const int expected[][2] = {{270, 30}, {270, 30}, {0, 90}, {270, 0}, {138, 31}};
+    ASSERT_EQ(data.getNumData(), int(std::size(expected)));
+    for (int i = 0; i < data.getNumData(); ++i) {
+        EXPECT_EQ(at(i).getGDType(), K::GDType_Plane);
+        EXPECT_EQ(at(i).data()->getStrike(), expected[i][0]) << i;
+        EXPECT_EQ(at(i).data()->getDip(), expected[i][1]) << i;
+    }
+    ASSERT_EQ(errors.getRejectedLines().size(), 1u);
+    EXPECT_EQ(errors.getRejectedLines()[0].code, Error::Bad_Normal_Vector);
+}
+
 TEST_F(Import, EveryLineIsLoadedRejectedOrCountedAsSkipped) {
     // Two title rows, the header, a comment, a blank line, a row of
     // delimiters, three rows of data (one refused), and a '#' line that is

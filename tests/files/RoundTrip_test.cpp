@@ -334,6 +334,43 @@ TEST_F(RoundTrip, FaultKinKeepsFaultsAndTheirMovement) {
     }
 }
 
+TEST_F(RoundTrip, StructureNamesInATypeColumnKeepTheirValues) {
+    // S0, S1, L1 are structure names.  Read as the library reads a Type
+    // column, S1 is a result record by its first letter: its trend and
+    // plunge (given in the strike and dip columns) are kept and written
+    // where the reader finds them again.  Read as qz and Python read it,
+    // the names are labels and the kind comes from the values.
+    const std::string file = "Type\tStrike\tDip\tTrend\tPlunge\nS1\t055\t09\t\t\nS0\t120\t30\t\t\nL1\t\t\t045\t20\n"
+                             "Spec\t\t\t100\t10\nP\t10\t20\t\t\n";
+    for (const bool labels : {false, true}) {
+        SCOPED_TRACE(labels ? "labels" : "kinds");
+        const unsigned char id = create();
+        O o;
+        o.setDefaultColumnOptions();
+        o.setIEOption(O::IE_Report_Errors);
+        o.setIEOption(O::IE_Read_Attributes);
+        if (labels) o.setIEOption(O::IE_Type_Labels);
+        guessFileLayout("s.txt", file, LayoutChoices()).applyTo(o);
+        std::istringstream in(file);
+        ASSERT_EQ(manager.addData(id, o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+        ASSERT_EQ(data(id).getNumData(), 5);
+        const GeoData& s1 = *data(id).getSpecificData(0);
+        EXPECT_EQ(s1.getGDType(), labels ? K::GDType_Plane : K::GDType_GenericSpecial);
+        EXPECT_EQ(labels ? s1.data()->getStrike() : s1.data()->getTrend(), 55);
+        EXPECT_EQ(labels ? s1.data()->getDip() : s1.data()->getPlunge(), 9);
+        EXPECT_EQ(data(id).getSpecificData(2)->getGDType(), K::GDType_Line);
+        if (labels) {
+            EXPECT_NE(data(id).getSpecificData(1)->data()->getAttributes(), 0u);
+        }
+        const unsigned char back = read("out.txt", write(id, [](O& w) { textLayout(w, krtIEConstants::Tab_Delim); }));
+        ASSERT_EQ(data(back).getNumData(), 5);
+        for (int i = 0; i < 5; ++i) {
+            expectSameValues(id, data(id).getSpecificData(unsigned(i)), back, data(back).getSpecificData(unsigned(i)),
+                             "structure");
+        }
+    }
+}
+
 TEST_F(RoundTrip, TheLongestRowTheWriterWritesIsRead) {
     // Every column filled with its longest text: a comment of 255 quotes
     // (written as 512 characters), a station of 15 quotes, the longest

@@ -118,8 +118,8 @@ TEST(ColumnHeader, HeaderRowsOfTheOpenTools) {
         // dip direction and dip (the normals are then not read)
         {"//X,Y,Z,Nx,Ny,Nz", K::Comma_Delim,
          {T::XLoc_Type, T::YLoc_Type, T::ZLoc_Type, T::NX_Type, T::NY_Type, T::NZ_Type}, false},
-        {"Name;Normal X;Normal Y;Normal Z;Dip dir.;Dip", K::Semi_Colon_Delim, {N, N, N, N, T::Strike_Type, T::Dip_Type},
-         true},
+        {"Name;Center X;Normal X;Normal Y;Normal Z;Dip dir.;Dip", K::Semi_Colon_Delim,
+         {N, T::XLoc_Type, N, N, N, T::Strike_Type, T::Dip_Type}, true},
         {"Nx,Ny,Strike,Dip", K::Comma_Delim, {N, N, T::Strike_Type, T::Dip_Type}, false},  // not all three
     };
     for (const Case& c : cases) {

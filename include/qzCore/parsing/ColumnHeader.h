@@ -17,8 +17,9 @@
 //    "slip sense", "sense of slip", "movement", StraboSpot's "fault or sz
 //    type"; "comment(s)", "note(s)", "remark(s)"; "station", "station id",
 //    "site", "well", "well id"; "kind"; "x", "easting"; "y", "northing";
-//    "z", "elevation"; "depth", "measured depth"; normals "nx", "ny", "nz",
-//    "normal x", "normal y", "normal z" (CloudCompare);
+//    "z", "elevation" (and CloudCompare's "center x", ...); "depth",
+//    "measured depth"; normals "nx", "ny", "nz", "normal x", "normal y",
+//    "normal z" (CloudCompare: x east, y north, z up);
 //  * the name of a structure, kept as the record's label (an attribute):
 //    "feature type" (StraboSpot, structr), "feature", "structure",
 //    "structure type", "plane type", "line type".
