@@ -15,12 +15,6 @@ namespace qzpy {
 
 namespace {
 
-/// A number as %g writes it.
-std::string number(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    return buf;
-}
 
 
 /// A picture waiting for its format: what to draw, and how.
@@ -180,21 +174,8 @@ void addPictures(py::module_& m) {
                 qzCore::StereoPlotCore plot(p, &port, dsp->manager);
                 qzCore::insertDataset(plot, dsp->data());
                 qzCore::ContourParams drawn = c;
-                std::string levelNote;
-                if (contoured && levels.is_none()) {
-                    // No levels given: chosen from the densest node.
-                    qzCore::DensityGrid density;
-                    double start = 0.0, interval = 0.0;
-                    if (plot.computeDensity(drawn, density) == qzCore::ContourOutcome::Drawn &&
-                        qzCore::chooseContourLevels(density.maximum, start, interval)) {
-                        drawn.setStartLevel(start);
-                        drawn.setContourInterval(interval);
-                        if (start != 2.0 || interval != 2.0) {
-                            levelNote = "contour levels from " + number(start) + " every " + number(interval) +
-                                        (density.percent ? " %" : " sigma");
-                        }
-                    }
-                }
+                // No levels given: chosen from the densest node, and said.
+                const std::string levelNote = contoured && levels.is_none() ? plot.chooseLevels(drawn) : "";
                 if (contoured) plot.setContourParams(drawn);
                 qzCore::StereonetOverlays overlays(plot, dsp->data());
                 const std::pair<bool, int (qzCore::StereonetOverlays::*)()> wanted[] = {

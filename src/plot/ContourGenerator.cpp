@@ -330,6 +330,11 @@ void ContourGenerator::findPeak() {
     m_density.maximum = m_density.peak;
     m_density.maxRow = j;
     m_density.maxColumn = i;
+    const TwoDPoint<double> there = DensityGrid::nodePosition(i, j, g);
+    Vec3 q;
+    directionOf(there.x(), there.y(), q);
+    m_density.maxPlunge = std::asin(std::clamp(q[2], -1.0, 1.0)) * MyMath::Rad_To_Deg;
+    m_density.maxTrend = real(std::atan2(q[1], q[0]) * MyMath::Rad_To_Deg);
 }
 
 ContourOutcome ContourGenerator::computeDensity(DensityGrid& out) {

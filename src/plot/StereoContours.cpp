@@ -136,6 +136,23 @@ ContourOutcome StereoPlotCore::computeDensity(const ContourParams& params, Densi
     }
 }
 
+std::string StereoPlotCore::chooseLevels(ContourParams& params) const {
+    DensityGrid grid;
+    double start = 0.0, interval = 0.0;
+    if (computeDensity(params, grid) != ContourOutcome::Drawn ||
+        !chooseContourLevels(grid.maximum, start, interval)) {
+        return "";
+    }
+    params.setStartLevel(start);
+    params.setContourInterval(interval);
+    if (start == 2.0 && interval == 2.0) return "";
+    const char* unit = grid.percent ? " %" : " sigma";
+    char text[160];
+    std::snprintf(text, sizeof text, "contour levels from %g every %g%s (the densest node is %g%s)", start, interval,
+                  unit, grid.maximum, unit);
+    return text;
+}
+
 void StereoPlotCore::generateLegendOnPort() {
     if (!m_port || !m_contour || m_contour->getLevels().empty()) return;
     const std::vector<ContourInfo>& levels = m_contour->getLevels();

@@ -81,6 +81,46 @@ TEST_F(Density, HundredIdenticalLinesPeakAtTheClosedForm) {
     EXPECT_NEAR(100.0 / (3.0 * k), 1.3761, 1e-4);
 }
 
+TEST_F(Density, ATightClusterBetweenTheNodesIsFoundAndDrawn) {
+    // 100,000 lines at 045/60: a plain Kamb cone of p = 9/(9 + N), 0.77
+    // degrees, narrower than the grid's spacing, so the nodes around the
+    // cluster see nothing.  The densest direction is the cluster's at the
+    // closed form (N - 0.5)/sqrt(N p (1 - p)), and the grid the picture
+    // contours holds that value at the node nearest it.
+    constexpr double N = 100000.0;
+    const double p = 9.0 / (9.0 + N), expected = (N - 0.5) / std::sqrt(N * p * (1.0 - p));
+    net();
+    lines(45, 60, int(N));
+    ASSERT_EQ(density(counting(M::Method_Kamb, M::Smooth_None)), ContourOutcome::Drawn);
+    EXPECT_EQ(grid.peakTrend, 45);
+    EXPECT_EQ(grid.peakPlunge, 60);
+    EXPECT_NEAR(grid.peak, expected, expected * kClosedForm);
+    EXPECT_EQ(grid.maximum, grid.peak);
+    EXPECT_LE(Matrix_1(grid.maxTrend, grid.maxPlunge).vectorAngle(Matrix_1(45.0, 60.0)), 5.0);  // one grid step
+}
+
+TEST(ContourLevels, ChosenFromTheMaximum) {
+    // {maximum, start = interval}: 2, 4, ... while they are one to ten
+    // levels; else the smallest of 1, 2, 2.5, 5 x 10^k leaving ten or
+    // fewer.
+    const std::pair<double, double> cases[] = {{2.0, 2.0},  {21.9, 2.0}, {23.0, 2.5},    {1.3, 0.2},
+                                               {66672.7, 10000.0}, {0.05, 0.005}, {100.0, 10.0}};
+    for (const auto& [maximum, step] : cases) {
+        double start = 0.0, interval = 0.0;
+        ASSERT_TRUE(chooseContourLevels(maximum, start, interval)) << maximum;
+        EXPECT_NEAR(interval, step, step * 1e-12) << maximum;
+        EXPECT_EQ(start, interval) << maximum;
+        const double levels = std::floor((maximum - start) / interval) + 1.0;
+        EXPECT_GE(levels, 1.0) << maximum;
+        EXPECT_LE(levels, 10.0) << maximum;
+    }
+    double start = 7.0, interval = 7.0;
+    for (const double bad : {0.0, -1.0, std::nan(""), HUGE_VAL}) {
+        EXPECT_FALSE(chooseContourLevels(bad, start, interval));
+    }
+    EXPECT_EQ(start, 7.0);
+}
+
 TEST_F(Density, UniformDataAverageSSigmaForEverySmoothing) {
     // Directions uniform on the sphere: the cosine of the angle from the
     // vertical is uniform.  Equal-area nodes sample the hemisphere evenly,

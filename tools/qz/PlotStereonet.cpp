@@ -61,18 +61,8 @@ int plotStereonet(const StereonetOptions& o) {
     qzCore::insertDataset(plot, data);
     if (o.contour && o.density.levels.empty()) {
         // No levels given: chosen from the densest node, and said.
-        qzCore::DensityGrid grid;
-        double start = 0.0, interval = 0.0;
-        if (plot.computeDensity(contours, grid) == qzCore::ContourOutcome::Drawn &&
-            qzCore::chooseContourLevels(grid.maximum, start, interval)) {
-            contours.setStartLevel(start);
-            contours.setContourInterval(interval);
-            if (start != 2.0 || interval != 2.0) {
-                const char* unit = grid.percent ? " %" : " sigma";
-                std::cerr << "qz: contour levels from " << start << " every " << interval << unit
-                          << " (the densest node is " << grid.maximum << unit << "; --levels sets them)\n";
-            }
-        }
+        const std::string chosen = plot.chooseLevels(contours);
+        if (!chosen.empty()) std::cerr << "qz: " << chosen << "; --levels sets them\n";
     }
     if (o.contour) plot.setContourParams(contours);
 

@@ -104,6 +104,12 @@ public:
     /// The density the record `params` asks for, on its grid, without
     /// drawing.  @throw PlotError(-62) when it cannot finish.
     ContourOutcome computeDensity(const ContourParams& params, DensityGrid& out) const;
+    /// Sets the contour levels of `params` from the density of the data
+    /// this plot holds (chooseContourLevels), for a host whose user set
+    /// none.  @return what it chose in words ("contour levels from 10000
+    /// every 10000 sigma (the densest node is 66672.7 sigma)"); empty when
+    /// the usual 2, 4, 6, ... stay or there is no density.
+    std::string chooseLevels(ContourParams& params) const;
     /// How the last contouring ended, and why it drew nothing ("" when it
     /// drew).
     ContourOutcome getContourOutcome() const { return m_contourOutcome; }
