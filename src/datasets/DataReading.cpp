@@ -59,7 +59,12 @@ struct ParsedRow {
     std::string station;
     std::string text;
     bool tooLong = false;  // of a row read but not parsed
-    qzParser::RowRemark remark;
+    // What the parser said of the row beside its result (qzParser::
+    // RowRemark), kept small: rows travel in batches of thousands, and a
+    // detail is written for a rejected row only.
+    SkippedLine skipped = SkippedLine::Blank;
+    int note = 0;
+    std::unique_ptr<std::string> detail;
 };
 
 /// A row slot made empty for the next row, which starts at `line`.
@@ -71,18 +76,16 @@ void clearRow(ParsedRow& row, unsigned int line) {
     row.text.clear();
     row.tooLong = false;
     row.line = line;
+    row.note = 0;
+    row.detail.reset();
 }
 
 /// The parser's remark on the row it read last, kept with the row.
 void keepRemark(const qzParser& parser, ParsedRow& row) {
     const qzParser::RowRemark& r = parser.rowRemark();
-    row.remark.skipped = r.skipped;
-    row.remark.note = r.note;
-    if (r.detail.empty()) {
-        row.remark.detail.clear();
-    } else {
-        row.remark.detail = r.detail;
-    }
+    row.skipped = r.skipped;
+    row.note = r.note;
+    if (!r.detail.empty()) row.detail = std::make_unique<std::string>(r.detail);
 }
 
 /// The parser's reading of a row: what the loop starts from.  `line` goes
@@ -253,22 +256,22 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
                 if (readAttributes && !row.labels.empty()) {
                     linkAttributesToCurrent(row.labels, rejectedLabels, assignAttributes, askAttributes);
                 }
-                if (report && row.remark.note != 0) {
+                if (report && row.note != 0) {
                     ErrorReport e;
-                    e.Init(row.remark.note, row.line, row.text.c_str());
+                    e.Init(row.note, row.line, row.text.c_str());
                     m_errors->reportNote(e);
                 }
                 return std::nullopt;
             }
         }
         if (r == Error::Null_Input_Line) {
-            if (report) m_errors->countSkipped(row.remark.skipped);
+            if (report) m_errors->countSkipped(row.skipped);
             return std::nullopt;
         }
         if (report) {
             ErrorReport e;
             e.Init(r, row.line, row.text.c_str());
-            e.SetDetail(row.remark.detail);
+            if (row.detail) e.SetDetail(*row.detail);
             m_errors->reportError(e);
         }
         if (m_errors && m_errors->isFatal(r)) return r;

@@ -113,7 +113,7 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
                             std::list<std::string>& attributes, std::string& stationId, bool binary,
                             unsigned int& line, std::string& lineText) {
     if (!columnOptions || !fileParser || !typeOrder) return Error::File_Parser_Failed;
-    m_remark = RowRemark();
+    m_remark.clear();
     if (binary) {
         // The binary reader reads ahead of the records it hands out: it
         // alone knows where the file ends.
@@ -156,7 +156,7 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
 
 int qzParser::takeRow(std::istream& in, unsigned int& line, std::string& lineText, bool& tooLong) {
     if (!fileParser) return Error::File_Parser_Failed;
-    m_remark = RowRemark();
+    m_remark.clear();
     if (in.eof()) return Error::Parsing_Incomplete;
     if (in.fail()) return Error::Input_File_Error;
     const bool gotLine = fileParser->grabLine(in);
@@ -176,7 +176,7 @@ int qzParser::takeRow(std::istream& in, unsigned int& line, std::string& lineTex
 int qzParser::finishRow(const std::string& lineText, bool tooLong, DataStruct& data, TokenStruct& tokens,
                         std::list<std::string>& attributes, std::string& stationId) {
     if (!fileParser) return Error::File_Parser_Failed;
-    m_remark = RowRemark();
+    m_remark.clear();
     if (const int plain = finishPlainRow(lineText, tooLong, data, tokens)) return plain;
     if (isCommentLine(lineText)) return finishCommentRow(lineText, tooLong);
     fileParser->tokenize(lineText.c_str(), *tokenList);

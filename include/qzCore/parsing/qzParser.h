@@ -147,6 +147,13 @@ public:
         /// What exactly was wrong with a rejected row ("out of range (0 to
         /// 90)"), or empty.
         std::string detail;
+
+        /// As new, keeping the detail's room.
+        void clear() {
+            skipped = SkippedLine::Blank;
+            note = 0;
+            detail.clear();
+        }
     };
     /// Why a record's value was refused with `code` (a value code: -1, -3,
     /// -5, -17, -20, -42): "out of range (0 to 90)", "not a number", or ""
