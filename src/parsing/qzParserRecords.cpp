@@ -89,6 +89,12 @@ std::string valueProblem(int code, const std::string& text, bool decimalComma) {
         default: return "";
     }
     if (text.empty()) return "missing";
+    // The marks of a missing value in R, pandas and spreadsheets.
+    std::string lower;
+    for (const char c : text) lower += lowerAscii(c);
+    for (const char* mark : {"na", "nan", "n/a", "null", "none", "#n/a"}) {
+        if (lower == mark) return "missing (" + text + ")";
+    }
     const std::string range = "out of range (0 to " + std::to_string(high) + ")";
     double v = 0.0;
     const std::size_t end = leadingDecimal(text, decimalComma, v);
@@ -104,7 +110,9 @@ std::string valueProblem(int code, const std::string& text, bool decimalComma) {
             return v > 90.0 ? "quadrant angle out of range (0 to 90)" : "";
         }
     }
-    if (end == 0 && std::strchr("NnSs", text[0]) == nullptr) return "not a number";
+    // No number, and no quadrant bearing (N30E) either.
+    const bool bearing = std::strchr("NnSs", text[0]) != nullptr && text.size() > 1 && text[1] >= '0' && text[1] <= '9';
+    if (end == 0 && !bearing) return "not a number";
     return "";
 }
 

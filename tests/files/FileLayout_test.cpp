@@ -96,6 +96,8 @@ TEST(FileLayout, TheHeaderBelowTitleRowsAndNeverAboveData) {
         {"a.txt", "Strike and dip data here\nStrike Dip\n120 30\n", 1, true, {T::Strike_Type, T::Dip_Type}},
         // numbers in exponent form are data, never a header
         {"a.txt", "-3.8e-01 -3.4e-01 8.6e-01\n1.0e-01 2.0e-01 9.7e-01\n", 0, false, {}},
+        // numpy's savetxt: "# " and the names above rows of numbers
+        {"a.txt", "# dipdir dip\n1.42e+02 5.2e+01\n", 0, true, {T::Strike_Type, T::Dip_Type}},
         // rows of data are never passed over as titles
         {"a.csv", "120,30\n130,35\nStrike,Dip\n140,40\n", 0, false, {}},
         // header words far to the right
@@ -109,7 +111,7 @@ TEST(FileLayout, TheHeaderBelowTitleRowsAndNeverAboveData) {
             EXPECT_EQ(l.columns, c.columns) << c.content;
         }
     }
-    const FileLayout wide = guessFileLayout("a.csv", cases[6].content, LayoutChoices());
+    const FileLayout wide = guessFileLayout("a.csv", cases[7].content, LayoutChoices());
     ASSERT_EQ(wide.columns.size(), 26u);
     EXPECT_EQ(wide.columns[24], T::Strike_Type);
     EXPECT_EQ(wide.columns[25], T::Dip_Type);

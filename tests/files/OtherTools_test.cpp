@@ -93,6 +93,7 @@ TEST_F(Import, LineEndsAndNumberForms) {
         {"361,30\n", {}, "Invalid strike value: out of range (0 to 360)"},
         {"1e400,30\n", {}, "Invalid strike value: out of range (0 to 360)"},
         {"ten,30\n", {}, "Invalid strike value: not a number"},
+        {"NA,30\n", {}, "Invalid strike value: missing (NA)"},  // R's and pandas' empty cell
         {"10,95.5\n", {}, "Invalid dip value: out of range (0 to 90)"},
     };
     for (const Case& c : cases) {
