@@ -23,6 +23,18 @@ using T = qzIEDataTypeOptions;
 using parsing::kindOfLabel;
 using parsing::lowerAscii;
 
+/// The marks R, pandas and spreadsheets write for a missing number ("NA",
+/// "NaN", "#N/A", ...): the cell holds no value, as an empty one.
+bool isMissingMark(const std::string& text) {
+    if (text.size() < 2 || text.size() > 4) return false;
+    std::string lower;
+    for (const char c : text) lower += lowerAscii(c);
+    for (const char* mark : {"na", "nan", "n/a", "#n/a", "null", "none"}) {
+        if (lower == mark) return true;
+    }
+    return false;
+}
+
 /// Why the text of a value gave `code`: out of its range, or no number
 /// at all; "" when neither is the trouble (letters after a number, say,
 /// which the code's own message names).
@@ -37,12 +49,7 @@ std::string valueProblem(int code, const std::string& text, bool decimalComma) {
         default: return "";
     }
     if (text.empty()) return "missing";
-    // The marks of a missing value in R, pandas and spreadsheets.
-    std::string lower;
-    for (const char c : text) lower += lowerAscii(c);
-    for (const char* mark : {"na", "nan", "n/a", "null", "none", "#n/a"}) {
-        if (lower == mark) return "missing (" + text + ")";
-    }
+    if (isMissingMark(text)) return "missing (" + text + ")";
     const std::string range = "out of range (0 to " + std::to_string(high) + ")";
     double v = 0.0;
     const std::size_t end = leadingDecimal(text, decimalComma, v);
@@ -169,7 +176,7 @@ int qzParser::distribute(DataStruct& data, TokenStruct& tokens, std::list<std::s
     for (std::size_t i = 0; i < m_plan.valueCount; ++i) {
         const auto [which, c] = m_plan.values[i];
         const std::string* s = cells.textAt(static_cast<std::size_t>(c));
-        if (!s) continue;
+        if (!s || isMissingMark(*s)) continue;
         const ValueColumn& v = Value_Columns[which];
         // The usual cell, a few digits, goes in as it stands.
         if (s->size() <= Max_Token_Length &&
@@ -239,6 +246,11 @@ int qzParser::distributeOthers(DataStruct& data, TokenStruct& tokens, std::list<
         const int c = m_columnOf[static_cast<std::size_t>(type)];
         return c < 0 ? nullptr : cells.textAt(static_cast<std::size_t>(c));
     };
+    // Numbers that are missing: no value, as an empty cell.
+    auto numberCell = [&](int type) -> const std::string* {
+        const std::string* s = column(type);
+        return s && isMissingMark(*s) ? nullptr : s;
+    };
     if (const std::string* s = column(T::Comment_Type)) tokens.setComment(*s);
     for (const int a : {T::Attr1_Type, T::Attr2_Type, T::Attr3_Type, T::Attr4_Type}) {
         if (const std::string* s = column(a)) {
@@ -260,7 +272,7 @@ int qzParser::distributeOthers(DataStruct& data, TokenStruct& tokens, std::list<
         }
         return n;
     };
-    const std::string* loc[3] = {column(T::XLoc_Type), column(T::YLoc_Type), column(T::ZLoc_Type)};
+    const std::string* loc[3] = {numberCell(T::XLoc_Type), numberCell(T::YLoc_Type), numberCell(T::ZLoc_Type)};
     if (loc[0] || loc[1] || loc[2]) {
         for (const std::string* s : loc) {
             if (s && s->size() > Max_Location_Length) return Error::Bad_Location;
@@ -269,10 +281,10 @@ int qzParser::distributeOthers(DataStruct& data, TokenStruct& tokens, std::list<
         const int r = ParseLocation(x.c_str(), y.c_str(), z.c_str(), data);
         if (r < 0) return r;
     }
-    if (const std::string* s = column(T::MD_Type)) {
+    if (const std::string* s = numberCell(T::MD_Type)) {
         if (s->size() > Max_Location_Length || ParseMD(number(s).c_str(), data) < 0) return Error::Invalid_MD;
     }
-    const std::string* normal[3] = {column(T::NX_Type), column(T::NY_Type), column(T::NZ_Type)};
+    const std::string* normal[3] = {numberCell(T::NX_Type), numberCell(T::NY_Type), numberCell(T::NZ_Type)};
     if (normal[0] || normal[1] || normal[2]) return planeOfNormal(normal, tokens);
     return 1;
 }

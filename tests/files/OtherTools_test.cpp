@@ -93,7 +93,6 @@ TEST_F(Import, LineEndsAndNumberForms) {
         {"361,30\n", {}, "Invalid strike value: out of range (0 to 360)"},
         {"1e400,30\n", {}, "Invalid strike value: out of range (0 to 360)"},
         {"ten,30\n", {}, "Invalid strike value: not a number"},
-        {"NA,30\n", {}, "Invalid strike value: missing (NA)"},  // R's and pandas' empty cell
         {"10,95.5\n", {}, "Invalid dip value: out of range (0 to 90)"},
     };
     for (const Case& c : cases) {
@@ -109,6 +108,21 @@ TEST_F(Import, LineEndsAndNumberForms) {
             EXPECT_NE(report().find(c.reason), std::string::npos) << report();
         }
     }
+}
+
+TEST_F(Import, RsMissingValuesAreEmptyCells) {
+    // R's write.csv writes NA where a fault table's row has no slip line
+    // and no sense: the row is a plane.  A missing strike is still missing.
+    ASSERT_EQ(loadColumns("120,30,NA,NA,NA\n120,30,95,28,NaN\nNA,30,,,\n",
+                          {T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type, T::Slip_Type},
+                          krtIEConstants::Comma_Delim),
+              1);
+    ASSERT_EQ(data.getNumData(), 2);
+    EXPECT_EQ(at(0).getGDType(), K::GDType_Plane);
+    EXPECT_EQ(at(1).getGDType(), K::GDType_Fault);
+    EXPECT_FALSE(at(1).data()->hasSlip());
+    ASSERT_EQ(errors.getRejectedLines().size(), 1u);
+    EXPECT_EQ(errors.getRejectedLines()[0].code, Error::Missing_Input_Value);
 }
 
 TEST_F(Import, PlanesFromTheirNormals) {
