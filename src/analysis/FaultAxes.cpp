@@ -145,8 +145,7 @@ void Analyzer::computePTAxes() {
         const LightweightDataStruct& d = *g->data();
         if (!d.hasStrike() || !d.hasDip() || !d.hasTrend() || !d.hasPlunge()) continue;
         const double misfit = slipMisfit(d.getStrike(), d.getDip(), d.getTrend(), d.getPlunge());
-        char misfitText[32];
-        std::snprintf(misfitText, sizeof misfitText, "%.1f", misfit);
+        const std::string misfitText = oneDecimal(misfit);
         if (misfit > Max_Slip_Misfit) {
             if (open) {
                 report << "Error computing PT axis : slip line " << misfitText << " degrees off the fault plane (more than "
