@@ -360,8 +360,7 @@ FileLayout guessFileLayout(const std::string& name, const std::string& content, 
         // numpy's savetxt writes "# dipdir dip" above rows of two numbers:
         // there the '#' is the comment sign, not the text writer's row
         // number column ("#\tType\tStrike..." above rows that hold one).
-        const std::size_t fields = sample.empty() ? 0 : readHeaderRow(sample.front(), layout.delimiter).types.size();
-        if (hashed.types.size() > 1 && hashed.words.front() == "#" && fields + 1 == hashed.types.size()) {
+        if (hashed.types.size() > 1 && hashed.words.front() == "#" && header.types.size() + 1 == hashed.types.size()) {
             hashed.types.erase(hashed.types.begin());
             hashed.words.erase(hashed.words.begin());
             --hashed.understood;

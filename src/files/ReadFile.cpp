@@ -64,7 +64,7 @@ ReadOutcome readIntoNewDataset(DataManager& manager, const std::string& name, st
     options.setIEOption(qzIEColumnOptions::IE_Report_Errors);
     options.setIEOption(qzIEColumnOptions::IE_Read_Attributes);
     // Field files name structures (S0, S1, L1, bedding) in a Type column:
-    // labels, never kinds of records.
+    // labels, not kinds of records.
     options.setIEOption(qzIEColumnOptions::IE_Type_Labels);
     out.layout.applyTo(options);
     if (manager.createDataset(id, name, false, nullptr) != 1) {

@@ -287,7 +287,7 @@ int qzParser::finishTokens(bool delimited, bool tooLong, DataStruct& data, Token
     const int converted = ParseSingle(tokens, data);
     if (converted == Error::Null_Input_Line) return Error::Missing_Input_Value;
     if (converted < 0) {
-        m_remark.detail = whyRejected(converted, tokens, m_plan.decimalComma);
+        m_remark.detail = whyRejected(converted, tokens);
         return converted;
     }
     if (fileParser->isFaultKin()) takeLateralSense(fileParser->faultKinMarker(), tokens, data);

@@ -101,7 +101,9 @@ bool isKindWord(const std::string& text) {
 
 }  // namespace
 
-std::string qzParser::whyRejected(int code, const TokenStruct& tokens, bool decimalComma) {
+std::string qzParser::whyRejected(int code, const TokenStruct& tokens) {
+    // Tokens hold whole numbers written with a point, whatever the file.
+    constexpr bool decimalComma = false;
     switch (code) {
         case Error::Invalid_Strike: return valueProblem(code, tokens.strike(), decimalComma);
         case Error::Invalid_Dip: return valueProblem(code, tokens.dip(), decimalComma);
@@ -119,9 +121,6 @@ std::string qzParser::whyRejected(int code, const TokenStruct& tokens, bool deci
     }
 }
 
-std::string qzParser::whyRejectedText(int code, const std::string& text, bool decimalComma) {
-    return valueProblem(code, text, decimalComma);
-}
 
 void qzParser::planColumns() {
     m_plan = ColumnPlan{};

@@ -317,11 +317,10 @@ void ContourGenerator::findPeak() {
     // node nearest it takes its value, so the contours ring it and the
     // grid's maximum is the density reported.
     if (kernelAngle >= step || !(m_density.peak > m_density.maximum)) return;
-    const double r = std::sqrt(2.0) * std::sin(std::acos(std::clamp(peakDirection[2], -1.0, 1.0)) / 2.0);
-    const bool equalArea = m_plot->getStereoPlotParams().getIsEqualArea();
-    const double radius = equalArea ? r : std::tan(std::acos(std::clamp(peakDirection[2], -1.0, 1.0)) / 2.0);
-    const double azimuth = std::atan2(peakDirection[1], peakDirection[0]);
-    const double x = radius * std::sin(azimuth), y = radius * std::cos(azimuth);
+    TwoDPoint<float> spot(float(std::atan2(peakDirection[1], peakDirection[0]) * MyMath::Rad_To_Deg),
+                          float(std::asin(std::clamp(peakDirection[2], -1.0, 1.0)) * MyMath::Rad_To_Deg));
+    m_plot->mapTPToUnitCircle(spot);
+    const double x = spot.x(), y = spot.y();
     const int i = std::clamp(int(std::lround((x + 1.0) * (g - 1) / 2.0)), 0, g - 1);
     const int j = std::clamp(int(std::lround((1.0 - y) * (g - 1) / 2.0)), 0, g - 1);
     if (!DensityGrid::inside(i, j, g)) return;

@@ -156,11 +156,10 @@ public:
         }
     };
     /// Why a record's value was refused with `code` (a value code: -1, -3,
-    /// -5, -17, -20, -42): "out of range (0 to 90)", "not a number", or ""
-    /// when the code's message says it all.  From the tokens of the
-    /// record, or from a value's text.
-    static std::string whyRejected(int code, const TokenStruct& tokens, bool decimalComma = false);
-    static std::string whyRejectedText(int code, const std::string& text, bool decimalComma = false);
+    /// -5, -17, -20, -42), from the record's tokens: "out of range (0 to
+    /// 90)", "not a number", "missing", or "" when the code's message says
+    /// it all.
+    static std::string whyRejected(int code, const TokenStruct& tokens);
 
     /// The remark on the row read last (by AutoFileParse, takeRow or
     /// finishRow on this parser).
