@@ -1,7 +1,6 @@
 // Pictures for Python: a stereonet (with density contours), a rose diagram
 // or a tangent plot of a dataset, drawn through the cairo port when saved
 // or shown, in the format asked for (PNG, SVG, PDF; inline in Jupyter).
-#include <cstdio>
 #include <cmath>
 #include <functional>
 

@@ -1,4 +1,5 @@
-// Pictures through the cairo port: a few golden images, compared pixel by
+// Pictures through the cairo port: four golden images (data and arrows,
+// the upper hemisphere in equal angle, filled contours, a rose), compared pixel by
 // pixel within a tolerance, and smoke tests of SVG and PDF.
 //
 // Regenerate the golden images (after a change meant to alter them, and
@@ -87,15 +88,6 @@ protected:
     }
 };
 
-TEST_F(Golden, EmptyNet) {
-    auto picture = port();
-    StereoPlotParams p = params();
-    p.setShowPlotNet(true);
-    StereoPlotCore plot(p, picture.get(), manager);
-    plot.generatePlot();
-    expectGolden(*picture, "empty_net");
-}
-
 TEST_F(Golden, PlanesPolesAndSlipArrows) {
     auto picture = port();
     StereoPlotParams p = params();
@@ -143,23 +135,6 @@ void contouredData(StereoPlotCore& plot, const std::function<const GeoData*(Data
     }
 }
 
-TEST_F(Golden, ContourLines) {
-    auto picture = port(CairoPort::Format::Png, 570.0);
-    StereoPlotParams p = params();
-    p.setPlaneStyle(Planar_Pole);
-    p.setShowPlotLegend(true);
-    StereoPlotCore plot(p, picture.get(), manager);
-    contouredData(plot, [this](DataStruct d) { return add(d); });
-    ContourParams c;
-    c.setContourMethod(ContourParams::Method_Kamb);
-    c.setSmoothingMethod(ContourParams::Smooth_Expon);
-    c.setIncludePlanes(true);
-    c.setIncludeLines(true);
-    plot.setContourParams(c);
-    plot.generatePlot();
-    expectGolden(*picture, "contour_lines");
-}
-
 TEST_F(Golden, FilledContoursUnderTheData) {
     auto picture = port(CairoPort::Format::Png, 570.0);
     StereoPlotParams p = params();
@@ -194,38 +169,6 @@ TEST_F(Golden, RoseOfAxesByArea) {
     jointSets(plot, [this](DataStruct d) { return add(d); });
     plot.generatePlot();
     expectGolden(*picture, "rose_area_axes");
-}
-
-TEST_F(Golden, LinearRoseWithRunningAverage) {
-    auto picture = port();
-    RosePlotParams p;
-    p.setPlotSize(PlotSize(400, 30, 50));
-    p.getPlotColors().text = RGBColor(0, 0, 0);
-    p.setIsAreaProportional(false);
-    p.setApplyRunningAverage(true);
-    p.setRunningAverageWindowSize(30);
-    p.setGenerateRoseOutline(true);
-    RosePlotCore plot(p, picture.get(), manager);
-    for (int t : {10, 15, 20, 20, 25, 30, 60, 200, 210, 290}) plot.insertLine(add(lineValues(t, 20)));
-    plot.generatePlot();
-    expectGolden(*picture, "rose_linear_running_average");
-}
-
-TEST_F(Golden, TangentPlot) {
-    auto picture = port();
-    TangentPlotParams p;
-    p.setPlotSize(PlotSize(400, 30, 50));
-    p.getPlotColors().text = RGBColor(0, 0, 0);
-    TangentPlotCore plot(p, picture.get(), manager);
-    // Beds of a fold about 000/30: their dip vectors on one line.
-    for (const auto& plane : {std::pair<int, int>{270, 30}, {330, 49}, {210, 49}, {300, 34}, {240, 34}}) {
-        plot.insertPlane(add(planeValues(plane.first, plane.second)));
-    }
-    for (const auto& line : {std::pair<int, int>{0, 30}, {5, 28}, {355, 33}, {90, 10}, {200, 60}, {10, 85}}) {
-        plot.insertLine(add(lineValues(line.first, line.second)));
-    }
-    plot.generatePlot();
-    expectGolden(*picture, "tangent");
 }
 
 TEST_F(Golden, SvgAndPdfAreWritten) {

@@ -29,23 +29,6 @@ TEST(DataStruct, LocationIsCreatedByTheFirstRealCoordinate) {
     EXPECT_FALSE(d.hasLoc());
 }
 
-TEST(DataStruct, CopiesOwnTheirLocationAndEqualityIgnoresIt) {
-    DataStruct a;
-    a.setStrike(10);
-    a.setX(1.0);
-    DataStruct b = a;
-    b.setX(2.0);
-    EXPECT_EQ(a.getX(), 1.0);
-    EXPECT_TRUE(a == b);
-    b.setDip(5);
-    EXPECT_FALSE(a == b);
-    b = a;
-    EXPECT_EQ(b.getX(), 1.0);
-    b.reset();
-    EXPECT_FALSE(b.hasLoc());
-    EXPECT_FALSE(b.hasStrike());
-}
-
 // Location and measured depth share one block: neither may show through
 // the other (a well record has a depth and often no map location).
 TEST(DataStruct, DepthAndLocationAreIndependent) {
@@ -106,97 +89,6 @@ TEST(DataStruct, SlipCodeDrivesTheSlipFlags) {
     EXPECT_FALSE(d.hasSlip());
     EXPECT_FALSE(d.hasCCWSlip());
     EXPECT_TRUE(d.hasSlipInStrikeDirection());
-}
-
-TEST(TokenStruct, TokensHoldAtMostFiveCharacters) {
-    TokenStruct t;
-    EXPECT_TRUE(t.isEmpty());
-    EXPECT_TRUE(t.setTokenValue(TokenStruct::Strike_Token, "N30E"));
-    EXPECT_TRUE(t.setTokenValue(TokenStruct::Dip_Token, "45SE"));
-    EXPECT_FALSE(t.setTokenValue(TokenStruct::Dip_Token, "45SEXY"));
-    EXPECT_STREQ(t.dip(), "45SE");
-    EXPECT_TRUE(t.setTokenValue(TokenStruct::Rake_Token, "12345"));
-    EXPECT_FALSE(t.setTokenValue(TokenStruct::Rake_Token, "123456"));
-    EXPECT_STREQ(t.rake(), "12345");
-    EXPECT_TRUE(t.setTokenValue(TokenStruct::Trend_Token, -1234));
-    EXPECT_FALSE(t.setTokenValue(TokenStruct::Trend_Token, 123456));
-    EXPECT_STREQ(t.trend(), "-1234");
-    EXPECT_FALSE(t.setTokenValue(TokenStruct::Plunge_Token, nullptr));
-    EXPECT_FALSE(t.isEmpty());
-    t.reset();
-    EXPECT_TRUE(t.isEmpty());
-}
-
-TEST(CompactForms, CompositeCarriesSlipAndConfidence) {
-    DataStruct in;
-    in.setStrike(30);
-    in.setDip(60);
-    in.setRake(90);
-    in.setTrend(120);
-    in.setPlunge(60);
-    in.setConfidence(Confidence_Good);
-    in.setSlipType(GDSlipTypes::GDSlipType_NormalSlip);
-    in.setGDFlags(in.getGDFlags() | GDFlags::GDFlag_Has_CCWSlip);
-    CompositeDataStruct c;
-    c.set(in);
-    EXPECT_TRUE(c.hasSlip());
-    EXPECT_TRUE(c.hasCCWSlip());
-    EXPECT_TRUE(c.hasConf());
-    DataStruct out;
-    c.get(out);
-    EXPECT_TRUE(out == in);
-    c.setSlip(GDSlipTypes::GDSlipType_NoSlip);
-    EXPECT_FALSE(c.hasSlip());
-    EXPECT_FALSE(c.hasCCWSlip());
-    c.reset();
-    EXPECT_EQ(c.getStrike(), -1);
-    EXPECT_EQ(c.getGDType(), GDTypes::GDType_Null);
-}
-
-TEST(CompactTokens, RoundTripThroughTheTransferRecord) {
-    TokenStruct in;
-    in.setTokenValue(TokenStruct::Strike_Token, "N30E");
-    in.setTokenValue(TokenStruct::Dip_Token, "60SE");
-    in.setTokenValue(TokenStruct::Rake_Token, "40N");
-    in.setTokenValue(TokenStruct::Slip_Token, "Norm");
-    in.setTokenValue(TokenStruct::Trend_Token, "77");
-    in.setComment("slickensides");
-    CompositeTokenStruct c;
-    c.set(in);
-    TokenStruct out;
-    c.get(out);
-    EXPECT_EQ(out, in);
-    PlanarTokenStruct p;
-    p.set(in);
-    TokenStruct planar;
-    p.get(planar);
-    EXPECT_STREQ(planar.strike(), "N30E");
-    EXPECT_STREQ(planar.rake(), "");
-    EXPECT_EQ(planar.getComment(), "slickensides");
-    const std::unique_ptr<LightweightTokenStruct> copy = p.clone();
-    p.setComment(nullptr);
-    EXPECT_STREQ(copy->getComment(), "slickensides");
-    EXPECT_FALSE(p.hasComment());
-    LinearTokenStruct l;
-    l.setTrend(359);
-    l.setPlunge("123456");  // too long: unchanged
-    EXPECT_STREQ(l.getTrend(), "359");
-    EXPECT_STREQ(l.getPlunge(), "");
-}
-
-TEST(IEOptions, OnlyListedBitsAreValid) {
-    O o;
-    EXPECT_FALSE(o.setIEOption(8));
-    EXPECT_FALSE(o.setIEOption(0x80000000u));
-    EXPECT_FALSE(o.setIEOption(0x3));  // two bits at once
-    EXPECT_EQ(o.getIEOptionWord(), 0u);
-    EXPECT_TRUE(o.setIEOption(0));
-    EXPECT_EQ(o.getIEOptionWord(), 0u);
-    EXPECT_TRUE(o.setIEOption(O::IE_Report_Errors));
-    EXPECT_TRUE(o.getIEOption(512));
-    EXPECT_FALSE(o.getIEOption(8));
-    EXPECT_TRUE(o.unsetIEOption(512));
-    EXPECT_FALSE(o.getIEOption(512));
 }
 
 class OutputRow : public ::testing::Test {

@@ -32,27 +32,14 @@ int strikeOf(const char* text, int start = -99) {
     return r == 1 ? s : r;
 }
 
-TEST(ParseStrike, AzimuthsIncluding360) {
-    EXPECT_EQ(strikeOf("045"), 45);
-    EXPECT_EQ(strikeOf("0"), 0);
-    EXPECT_EQ(strikeOf("360"), 360);
-    EXPECT_EQ(strikeOf("45.5"), 46);
-    EXPECT_EQ(strikeOf("45.4"), 45);
-    EXPECT_EQ(strikeOf("359.5"), 360);
-    EXPECT_EQ(strikeOf("45."), 45);
-}
-
-TEST(ParseStrike, QuadrantBearings) {
-    EXPECT_EQ(strikeOf("N30E"), 30);
-    EXPECT_EQ(strikeOf("S30E"), 150);
-    EXPECT_EQ(strikeOf("N30W"), 330);
-    EXPECT_EQ(strikeOf("S30W"), 210);
-    EXPECT_EQ(strikeOf("n30e"), 30);
-    EXPECT_EQ(strikeOf("s45w"), 225);
-    EXPECT_EQ(strikeOf("N0E"), 0);
-    EXPECT_EQ(strikeOf("N90W"), 270);
-    EXPECT_EQ(strikeOf("S90E"), 90);
-    EXPECT_EQ(strikeOf("N30EX"), 30);  // nothing after the closing letter is read
+TEST(ParseStrike, AzimuthsAndQuadrantBearings) {
+    // {text, strike}: 360 stays 360; halves round up; N..E v, S..E 180 - v,
+    // N..W 360 - v, S..W 180 + v; nothing after the closing letter is read.
+    const std::pair<const char*, int> cases[] = {
+        {"045", 45},   {"0", 0},      {"360", 360},  {"45.5", 46},  {"45.4", 45},  {"359.5", 360}, {"45.", 45},
+        {"N30E", 30},  {"S30E", 150}, {"N30W", 330}, {"S30W", 210}, {"n30e", 30},  {"s45w", 225},  {"N0E", 0},
+        {"N90W", 270}, {"S90E", 90},  {"N30EX", 30}};
+    for (const auto& [text, strike] : cases) EXPECT_EQ(strikeOf(text), strike) << text;
 }
 
 TEST(ParseStrike, MalformedTextIsRejectedWithoutTouchingTheStrike) {
@@ -169,24 +156,18 @@ TEST(ParseRake, PlainRakeFromTheStrikeAsTyped) {
 }
 
 TEST(ParseRake, LettersNameTheEndOfTheStrikeLine) {
-    EXPECT_EQ(rakeOf(45, 30, "30", "40N"), 40);
-    EXPECT_EQ(rakeOf(45, 30, "30", "40ne"), 40);
-    EXPECT_EQ(rakeOf(45, 30, "30", "40E"), 40);
-    EXPECT_EQ(rakeOf(45, 30, "30", "40S"), 140);
-    EXPECT_EQ(rakeOf(45, 30, "30", "40SW"), 140);
-    EXPECT_EQ(rakeOf(45, 30, "30", "40W"), 140);
-    EXPECT_EQ(rakeOf(120, 30, "30", "40S"), 40);
-    EXPECT_EQ(rakeOf(120, 30, "30", "40NW"), 140);
-    EXPECT_EQ(rakeOf(200, 30, "30", "40sw"), 40);
-    EXPECT_EQ(rakeOf(200, 30, "30", "40N"), 140);
-    EXPECT_EQ(rakeOf(300, 30, "30", "40NW"), 40);
-    EXPECT_EQ(rakeOf(300, 30, "30", "40se"), 140);
-    EXPECT_EQ(rakeOf(0, 30, "30", "40N"), 40);
+    // {strike, rake text, rake from the strike}: letters of the strike's
+    // own end keep the rake, of the other end give 180 - rake.
+    const struct {
+        int strike;
+        const char* text;
+        int rake;
+    } cases[] = {{45, "40N", 40},   {45, "40ne", 40},  {45, "40E", 40},   {45, "40S", 140},  {45, "40SW", 140},
+                 {45, "40W", 140},  {120, "40S", 40},  {120, "40NW", 140}, {200, "40sw", 40}, {200, "40N", 140},
+                 {300, "40NW", 40}, {300, "40se", 140}, {0, "40N", 40},    {90, "40E", 40},   {90, "40W", 140},
+                 {180, "40S", 40},  {270, "40E", 140}};
+    for (const auto& c : cases) EXPECT_EQ(rakeOf(c.strike, 30, "30", c.text), c.rake) << c.strike << " " << c.text;
     EXPECT_EQ(rakeOf(360, 30, nullptr, "40S"), 140);
-    EXPECT_EQ(rakeOf(90, 30, "30", "40E"), 40);
-    EXPECT_EQ(rakeOf(90, 30, "30", "40W"), 140);
-    EXPECT_EQ(rakeOf(180, 30, "30", "40S"), 40);
-    EXPECT_EQ(rakeOf(270, 30, "30", "40E"), 140);
 }
 
 TEST(ParseRake, SlipLineFollowsTheRakeOnTheFinalPlane) {
@@ -217,25 +198,17 @@ int plungeOf(int trend, const char* text, int start = 55) {
 }
 
 TEST(ParsePlunge, ValueAndQuadrantLetters) {
-    EXPECT_EQ(plungeOf(45, "30"), 30);
-    EXPECT_EQ(plungeOf(300, "30"), 30);
-    EXPECT_EQ(plungeOf(45, "30NE"), 30);
-    EXPECT_EQ(plungeOf(45, "30N"), 30);
-    EXPECT_EQ(plungeOf(45, "30E"), 30);
-    EXPECT_EQ(plungeOf(45, "30SW"), Error::Invalid_Plunge);
-    EXPECT_EQ(plungeOf(135, "30se"), 30);
-    EXPECT_EQ(plungeOf(225, "30W"), 30);
-    EXPECT_EQ(plungeOf(315, "30nw"), 30);
-    EXPECT_EQ(plungeOf(0, "30N"), 30);
-    EXPECT_EQ(plungeOf(360, "30N"), 30);
-    EXPECT_EQ(plungeOf(0, "30NE"), Error::Invalid_Plunge);
-    EXPECT_EQ(plungeOf(90, "30E"), 30);
-    EXPECT_EQ(plungeOf(180, "30S"), 30);
-    EXPECT_EQ(plungeOf(270, "30W"), 30);
-    EXPECT_EQ(plungeOf(270, "30E"), Error::Invalid_Plunge);
-    EXPECT_EQ(plungeOf(-1, "30anything"), 30);
-    EXPECT_EQ(plungeOf(45, "89.5"), 90);
-    EXPECT_EQ(plungeOf(45, "91"), Error::Invalid_Plunge);
+    // {trend, text, plunge or code}: letters must name the trend's
+    // quadrant (any, for a trend outside 0..360).
+    const struct {
+        int trend;
+        const char* text;
+        int plunge;
+    } cases[] = {{45, "30", 30},     {300, "30", 30},    {45, "30NE", 30},  {45, "30N", 30},   {45, "30E", 30},
+                 {135, "30se", 30},  {225, "30W", 30},   {315, "30nw", 30}, {0, "30N", 30},    {360, "30N", 30},
+                 {90, "30E", 30},    {180, "30S", 30},   {270, "30W", 30},  {-1, "30anything", 30},
+                 {45, "89.5", 90},   {45, "30SW", -17},  {0, "30NE", -17},  {270, "30E", -17}, {45, "91", -17}};
+    for (const auto& c : cases) EXPECT_EQ(plungeOf(c.trend, c.text), c.plunge) << c.trend << " " << c.text;
 }
 
 TEST(ParsePlunge, FailureLeavesThePlunge) {
@@ -253,51 +226,40 @@ TEST(ParsePlunge, FailureLeavesThePlunge) {
 
 TEST(ParseSlip, KeywordsAndTwoLetterForms) {
     qzParser p;
-    char s = 99;
-    EXPECT_EQ(A::ParseSlip(p, s, "Norm"), 1);
-    EXPECT_EQ(s, GDSlipTypes::GDSlipType_NormalSlip);
-    EXPECT_EQ(A::ParseSlip(p, s, "Rev"), 1);
-    EXPECT_EQ(s, GDSlipTypes::GDSlipType_ReverseSlip);
-    EXPECT_EQ(A::ParseSlip(p, s, "ll"), 1);
-    EXPECT_EQ(s, GDSlipTypes::GDSlipType_LeftLatSlip);
-    EXPECT_EQ(A::ParseSlip(p, s, "Rl"), 1);
-    EXPECT_EQ(s, GDSlipTypes::GDSlipType_RightLatSlip);
-    EXPECT_EQ(A::ParseSlip(p, s, "None"), 1);
-    EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
-    for (const char* bad : {"norm", "L", "LLL", "RLx", "", "Normal", "\xff\xfe"}) {
-        s = 99;
-        EXPECT_EQ(A::ParseSlip(p, s, bad), Error::Invalid_Slip) << bad;
+    const std::pair<const char*, char> good[] = {{"Norm", GDSlipTypes::GDSlipType_NormalSlip},
+                                                 {"Rev", GDSlipTypes::GDSlipType_ReverseSlip},
+                                                 {"ll", GDSlipTypes::GDSlipType_LeftLatSlip},
+                                                 {"Rl", GDSlipTypes::GDSlipType_RightLatSlip},
+                                                 {"None", GDSlipTypes::GDSlipType_NoSlip}};
+    for (const auto& [text, code] : good) {
+        char s = 99;
+        EXPECT_EQ(A::ParseSlip(p, s, text), 1) << text;
+        EXPECT_EQ(s, code) << text;
+    }
+    for (const char* bad : {"norm", "L", "LLL", "RLx", "", "Normal", "\xff\xfe", static_cast<const char*>(nullptr)}) {
+        char s = 99;
+        EXPECT_EQ(A::ParseSlip(p, s, bad), Error::Invalid_Slip);
         EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
     }
-    s = 99;
-    EXPECT_EQ(A::ParseSlip(p, s, nullptr), Error::Invalid_Slip);
-    EXPECT_EQ(s, GDSlipTypes::GDSlipType_NoSlip);
 }
 
 TEST(ParseNumberGeneric, DecimalNumbers) {
+    // {text, as a double, as an int}: leading blanks, a sign, a fraction;
+    // nothing, blanks or a lone minus are 0.
+    const struct {
+        const char* text;
+        double value;
+        int whole;
+    } cases[] = {{" -12", -12, -12}, {"12.75", 12.75, 13}, {"\t\n 1523.5", 1523.5, 1524}, {"-0.5", -0.5, -1},
+                 {"512345.67", 512345.67, 512346}, {"", 0, 0}, {"   ", 0, 0}, {"-", 0, 0}, {"  -", 0, 0}};
     qzParser p;
-    int i = 5;
-    double d = 5;
-    EXPECT_EQ(p.ParseNumberGeneric(" -12", i), 1);
-    EXPECT_EQ(i, Error::Missing_Input_Value);
-    EXPECT_EQ(p.ParseNumberGeneric("12.75", d), 1);
-    EXPECT_DOUBLE_EQ(d, 12.75);
-    EXPECT_EQ(p.ParseNumberGeneric("12.75", i), 1);
-    EXPECT_EQ(i, 13);
-    EXPECT_EQ(p.ParseNumberGeneric("\t\n 1523.5", d), 1);
-    EXPECT_DOUBLE_EQ(d, 1523.5);
-    EXPECT_EQ(p.ParseNumberGeneric("-0.5", i), 1);
-    EXPECT_EQ(i, -1);
-    EXPECT_EQ(p.ParseNumberGeneric("512345.67", d), 1);
-    EXPECT_DOUBLE_EQ(d, 512345.67);
-}
-
-TEST(ParseNumberGeneric, EmptyBlankOrLoneMinusIsZero) {
-    qzParser p;
-    for (const char* zero : {"", "   ", "-", "  -"}) {
+    for (const auto& c : cases) {
+        double d = 5;
         int i = 5;
-        EXPECT_EQ(p.ParseNumberGeneric(zero, i), 1) << zero;
-        EXPECT_EQ(i, 0);
+        EXPECT_EQ(p.ParseNumberGeneric(c.text, d), 1) << c.text;
+        EXPECT_EQ(p.ParseNumberGeneric(c.text, i), 1) << c.text;
+        EXPECT_DOUBLE_EQ(d, c.value) << c.text;
+        EXPECT_EQ(i, c.whole) << c.text;
     }
 }
 

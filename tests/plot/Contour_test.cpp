@@ -224,30 +224,6 @@ TEST_F(Contours, LevelsForTheLegend) {
     EXPECT_TRUE(levels.empty());
 }
 
-TEST_F(Contours, LabelsSayMethodAndLevels) {
-    StereoPlotParams p;
-    p.setShowPlotFrame(false);
-    net(p);
-    lines(0, 90, 10);
-    auto labels = [&](const ContourParams& c) {
-        drawing(c);
-        std::vector<std::string> out;
-        for (const Call& t : drawn(Call::Draw_Text)) {
-            if (t.points[0].x() == -1.0f && t.points[0].y() < -0.9f) out.push_back(t.text);
-        }
-        return out;
-    };
-    EXPECT_EQ(labels(kamb()), (std::vector<std::string>{"Kamb. Expon", "Start : 2, CI = 2"}));
-    ContourParams c;
-    c.setIncludeLines(true);
-    c.setStartLevel(12.5);
-    c.setContourInterval(50);
-    EXPECT_EQ(labels(c), (std::vector<std::string>{"1Percent. InvAreaSq", "Start : 12.5 %, CI = 50 %"}));
-    c.setContourMethod(M::Method_Seismic);
-    c.setSmoothingMethod(M::Smooth_Expon);
-    EXPECT_EQ(labels(c), (std::vector<std::string>{"Seismic. Expon", "Start : 1, CI = 1"}));
-}
-
 TEST_F(Contours, ColoursOfTheRecord) {
     net(bare());
     lines(0, 90, 10);
@@ -275,22 +251,6 @@ TEST_F(Contours, ColoursOfTheRecord) {
     EXPECT_EQ(paths.back().style.getColor(), RGBColor(200, 100, 0));
     plot->clearContours(false);
     EXPECT_FALSE(plot->getContourColors(colors));
-}
-
-TEST_F(Contours, RecordComparesItsIntervalAndCopiesItsGrid) {
-    ContourParams a, b;
-    EXPECT_TRUE(a == b);
-    b.setContourInterval(3.0);
-    EXPECT_FALSE(a == b);  // a host redrawing on a change sees a new interval
-    b = a;
-    Grid<double> g(3, 3, 1.5);
-    a.setStoredGrid(&g);
-    const ContourParams copy(a);
-    ASSERT_NE(copy.grid(), nullptr);
-    EXPECT_NE(copy.grid(), a.grid());
-    EXPECT_EQ(*copy.grid(), g);
-    b.setCountGreatCirclesAtPoles(true);
-    EXPECT_FALSE(b == ContourParams());
 }
 
 /// A port that runs out of memory while drawing paths.

@@ -243,19 +243,5 @@ TEST(HugeBlock, WholeAlignedZeroedPages) {
     EXPECT_THROW(HugeBlock(SIZE_MAX - 16), std::bad_alloc);
 }
 
-// Advice on a buffer already written leaves every byte as it was, whether
-// the range holds a whole huge page, part of one, or none.
-TEST(HugeBlock, AdviceKeepsTheContents) {
-    std::vector<unsigned char> buffer(3 * Huge_Page_Size + 123);
-    for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = static_cast<unsigned char>(i * 7);
-    adviseHugePages(buffer.data() + 1, buffer.size() - 1);
-    adviseHugePages(buffer.data() + 5, 100);
-    adviseHugePages(nullptr, 1000);
-    adviseHugePages(buffer.data(), SIZE_MAX);
-    for (std::size_t i = 0; i < buffer.size(); i += 4093) {
-        ASSERT_EQ(buffer[i], static_cast<unsigned char>(i * 7)) << i;
-    }
-}
-
 }  // namespace
 }  // namespace qzCore

@@ -15,14 +15,6 @@ namespace qzCore {
 namespace {
 
 
-TEST(KrtError, DefaultWritesToItsStreamAndSaysYes) {
-    std::ostringstream out;
-    krtError e(out);
-    e.notify("Caption", "text");
-    EXPECT_EQ(e.query(std::string("Q"), "sure?"), 1);
-    EXPECT_EQ(out.str(), "Caption: text\nQ: sure? [yes]\n");
-}
-
 TEST(KrtError, InstalledHandlerTakesMessagesAndAnswers) {
     ScriptedMessages script({0, 1});
     std::ostringstream out;
@@ -39,20 +31,6 @@ TEST(KrtError, InstalledHandlerTakesMessagesAndAnswers) {
     ASSERT_EQ(script.questions.size(), 2u);
     EXPECT_EQ(script.questions[1], "Q2|second");
     EXPECT_EQ(currentMessageHandler(), nullptr);
-}
-
-TEST(KrtErrorTable, TablesAndQuery) {
-    ScriptedMessages script({});
-    ScopedMessageHandler scope(&script);
-    std::ostringstream out;
-    krtErrorTable<int> t(0, out);
-    EXPECT_TRUE(t.registerError(-3, "Bad\nvalue", true));
-    EXPECT_TRUE(t.registerError(-3, std::string("secondary"), false));
-    EXPECT_EQ(t.tableQuery(-3, "row 4", "Title"), 0);
-    EXPECT_EQ(t.tableQuery(-99, std::string("row 5"), "Title"), 0);
-    ASSERT_EQ(script.notes.size(), 2u);
-    EXPECT_EQ(script.notes[0], "Title|row 4\nBad\nvalue");
-    EXPECT_EQ(script.notes[1], "Title|row 5\nUnknown error");
 }
 
 TEST(ColorHelper, InterpolatesExactlyN) {

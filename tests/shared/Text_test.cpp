@@ -69,64 +69,41 @@ TEST(Token, OnlyPlainDecimalNumbersAreNumbers) {
     EXPECT_FALSE(Token("1e999").get(d));
 }
 
-TEST(FileParserTokenize, TabAndCommaKeepEmptyColumnsInPlace) {
-    const FileParser tab(options(krtIEConstants::Tab_Delim));
-    EXPECT_EQ(split(tab, "45\t30\t\t120\t"), (Fields{"45", "30", "", "120", ""}));
-    const FileParser comma(options(krtIEConstants::Comma_Delim));
-    EXPECT_EQ(split(comma, "N30E, 45SE ,Norm"), (Fields{"N30E", "45SE", "Norm"}));
-    EXPECT_EQ(split(comma, ",,"), (Fields{"", "", ""}));
-    int n = -1;
-    EXPECT_TRUE(split(comma, "", &n).empty());
-    EXPECT_EQ(n, 0);
+TEST(FileParserTokenize, FieldsByDelimiterQuotesAndBlanks) {
+    // {delimiter bits, line, fields}
+    struct Case {
+        unsigned int delim;
+        const char* text;
+        Fields fields;
+    };
+    using K = krtIEConstants;
+    const Case cases[] = {
+        {K::Tab_Delim, "45\t30\t\t120\t", {"45", "30", "", "120", ""}},  // empty columns keep their places
+        {K::Comma_Delim, "N30E, 45SE ,Norm", {"N30E", "45SE", "Norm"}},
+        {K::Comma_Delim, ",,", {"", "", ""}},
+        {K::Comma_Delim, "", {}},
+        {K::Comma_Delim, "12,\"joint, set 2\",\"say \"\"hi\"\"\"", {"12", "joint, set 2", "say \"hi\""}},
+        {K::Comma_Delim, "1,\"open, field", {"1", "open, field"}},  // an unclosed quote runs to the end
+        {K::Comma_Delim, " a , \"  b \",c", {"a", "  b ", "c"}},  // blanks inside quotes stay
+        {K::Space_Delim, "   45   30  Norm  ", {"45", "30", "Norm"}},  // runs of blanks are one
+        {K::Tab_Delim | K::Semi_Colon_Delim, "1;2\t3", {"1", "2", "3"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(split(FileParser(options(c.delim)), c.text), c.fields) << c.text;
 }
 
-TEST(FileParserTokenize, QuotedFieldsHoldDelimitersAndQuotes) {
-    const FileParser comma(options(krtIEConstants::Comma_Delim));
-    EXPECT_EQ(split(comma, "12,\"joint, set 2\",\"say \"\"hi\"\"\""),
-              (Fields{"12", "joint, set 2", "say \"hi\""}));
-    // An unclosed quote runs to the end of the line.
-    EXPECT_EQ(split(comma, "1,\"open, field"), (Fields{"1", "open, field"}));
-    // Blanks inside quotes stay, even where blanks are trimmed.
-    ieColumnOptions trimming = options(krtIEConstants::Comma_Delim);
-    trimming.setColumnOption(ieColumnOptions::Column_Option_Trim_Blanks);
-    EXPECT_EQ(split(FileParser(trimming), " a , \"  b \",c"), (Fields{"a", "  b ", "c"}));
-}
-
-TEST(FileParserTokenize, SpacesAsDelimiterFoldRuns) {
-    const FileParser space(options(krtIEConstants::Space_Delim));
-    EXPECT_EQ(split(space, "   45   30  Norm  "), (Fields{"45", "30", "Norm"}));
-    const FileParser several(options(krtIEConstants::Tab_Delim | krtIEConstants::Semi_Colon_Delim));
-    EXPECT_EQ(split(several, "1;2\t3"), (Fields{"1", "2", "3"}));
-}
-
-TEST(FileParserTokenize, FieldsBeyondTheListAreCountedButDropped) {
-    const FileParser tab(options(krtIEConstants::Tab_Delim));
-    TokenList t(2);
-    EXPECT_EQ(tab.tokenize("a\tb\tc\td", t), 4);
-    EXPECT_EQ(t[1].str(), "b");
-}
-
-TEST(FileParserGrabLine, LineEndsMarkAndLastLine) {
-    std::istringstream in("\xEF\xBB\xBF" "first\r\nsecond\n\nlast");
-    FileParser p(options(krtIEConstants::Tab_Delim));
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_STREQ(p.getLineBuffer(), "first");
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_STREQ(p.getLineBuffer(), "second");
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_STREQ(p.getLineBuffer(), "");
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_STREQ(p.getLineBuffer(), "last");
-    EXPECT_FALSE(p.grabLine(in));
-    EXPECT_EQ(p.getLinesRead(), 4u);
-}
-
-TEST(FileParserGrabLine, ByteOrderMarkOnlyAtTheStart) {
-    std::istringstream in("a\n\xEF\xBB\xBF" "b\n");
-    FileParser p(options(krtIEConstants::Tab_Delim));
-    ASSERT_TRUE(p.grabLine(in));
-    ASSERT_TRUE(p.grabLine(in));
-    EXPECT_EQ(p.getLineLength(), 4u);
+TEST(FileParserGrabLine, LineEndsMarksAndTheLastLine) {
+    // LF, CR LF and a lone CR each end a line; a byte-order mark goes only
+    // at the start of the file; a last line needs no line end.
+    for (const auto& c : {std::pair<const char*, Fields>{"\xEF\xBB\xBF" "first\r\nsecond\n\nlast", {"first", "second", "", "last"}},
+                          {"a\rb\r\rc\r", {"a", "b", "", "c"}},
+                          {"a\n\xEF\xBB\xBF" "b\n", {"a", "\xEF\xBB\xBF" "b"}}}) {
+        std::istringstream in(c.first);
+        FileParser p(options(krtIEConstants::Tab_Delim));
+        Fields lines;
+        while (p.grabLine(in)) lines.emplace_back(p.getLineBuffer(), p.getLineLength());
+        EXPECT_EQ(lines, c.second);
+        EXPECT_EQ(p.getLinesRead(), c.second.size());
+    }
 }
 
 // A file read whole and released behind the reader: every line still
@@ -163,24 +140,6 @@ TEST(ComplexFileName, Parts) {
     EXPECT_EQ(ComplexFileName(".qztemp").getExtension(), "");
     EXPECT_EQ(ComplexFileName("noext").getExtension(), "");
     EXPECT_EQ(ComplexFileName("dir.d/noext").getShortName(), "noext");
-}
-
-TEST(IeDataTypeOrder, FirstColumnOfEachTypeAndTheCount) {
-    struct Types : ieDataTypeOptions {
-        Types() { m_dataTypeStrings = {"Null", "A", "B", "C"}; }
-    } types;
-    ieColumnOptions cols;
-    cols.setColumnChoice(0, 2);
-    cols.setColumnChoice(1, 3);
-    cols.setColumnChoice(2, 2);
-    cols.setColumnChoice(4, 99);  // not a type of this table
-    EXPECT_FALSE(cols.setColumnChoice(ieColumnOptions::Max_Num_Columns, 1));
-    const ieDataTypeOrder order(types, cols);
-    EXPECT_EQ(order.getOrderIndex(2), 0);
-    EXPECT_EQ(order.getOrderIndex(3), 1);
-    EXPECT_FALSE(order.hasValidOrder(1));
-    EXPECT_FALSE(order.hasValidOrder(99));
-    EXPECT_EQ(order.getValidOrderCount(), 3);
 }
 
 }  // namespace
