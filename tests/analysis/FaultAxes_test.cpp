@@ -38,17 +38,6 @@ TEST_F(Analysis, PTAxesOfANormalFaultAndItsReverseTwin) {
     EXPECT_EQ(out2.back().getPl(), 75);
 }
 
-TEST_F(Analysis, PTAxesOfAStrikeSlipFault) {
-    // Left-lateral on a vertical N-S fault: shortening NW-SE, extension NE-SW.
-    r.fault(0, 90, 0, 0, S::GDSlipType_LeftLatSlip);
-    AnalyzeFaultParams p(r.list);
-    Analyzer a(p, results);
-    a.computePTAxes();
-    ASSERT_EQ(out.size(), 2u);
-    EXPECT_LE(axialAngle(out.front().getAz(), out.front().getPl(), 45, 0), 1.0);  // T
-    EXPECT_LE(axialAngle(out.back().getAz(), out.back().getPl(), 135, 0), 1.0);   // P
-}
-
 TEST_F(Analysis, PTReportSkipsSensesThatDoNotFitAndHonoursSigmaFlags) {
     r.fault(0, 60, 0, 0, S::GDSlipType_NormalSlip);  // strike-slip line marked normal
     r.fault(0, 60, 90, 60, S::GDSlipType_NormalSlip);

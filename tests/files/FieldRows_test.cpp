@@ -7,45 +7,6 @@ namespace qzCore {
 namespace testing_import {
 namespace {
 
-TEST_F(Import, DecimalsAreRoundedToWholeDegrees) {
-    // {strike text, dip text, strike, dip}; halves go away from zero.
-    struct Case {
-        const char* strike;
-        const char* dip;
-        int s, d;
-    };
-    const Case cases[] = {{"129.86", "45.00", 130, 45}, {"045.00", "30", 45, 30},  {"359.99", "10", 360, 10},
-                          {"0045.9", "20", 46, 20},     {"045.9", "20", 46, 20},   {"12.5", "89.5", 13, 90},
-                          {"000045", "0.4", 45, 0},     {"45", "45.25SE", 45, 45}, {"300.4", "60.6NE", 300, 61}};
-    std::string text;
-    for (const Case& c : cases) text += std::string(c.strike) + "\t" + c.dip + "\n";
-    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type}), 1);
-    EXPECT_TRUE(report().empty()) << report();
-    ASSERT_EQ(data.getNumData(), int(std::size(cases)));
-    for (int i = 0; i < data.getNumData(); ++i) {
-        EXPECT_EQ(at(i).data()->getStrike(), cases[i].s) << cases[i].strike;
-        EXPECT_EQ(at(i).data()->getDip(), cases[i].d) << cases[i].dip;
-    }
-}
-
-TEST_F(Import, RoundingKeepsTheRangeChecks) {
-    // A dip of 90.5 rounds to 91, past vertical; a dip direction of 364 is
-    // no azimuth; a number of any length is a reading.
-    const std::string text = "045\t90.5\n"
-                             "364\t30\n"
-                             "045.000000000\t30\n"
-                             "045\t30\t180.6\n"
-                             "045\t30\t85.4\n";
-    ASSERT_EQ(loadColumns(text, {T::Strike_Type, T::Dip_Type, T::Rake_Type}), 1);
-    ASSERT_EQ(data.getNumData(), 2);
-    EXPECT_EQ(at(0).data()->getStrike(), 45);
-    EXPECT_EQ(at(1).data()->getRake(), 85);
-    EXPECT_NE(report().find("%<Line 1> Error on input value\nInvalid dip value: out of range (0 to 90)"), std::string::npos);
-    EXPECT_NE(report().find("%<Line 2> Error on input value\nInvalid strike value: out of range (0 to 360)"), std::string::npos);
-    EXPECT_NE(report().find("%<Line 4> Error on input value\nInvalid rake value: out of range (0 to 180)"), std::string::npos);
-    EXPECT_EQ(errors.getNumRejected(), 3u);
-}
-
 TEST_F(Import, RowsWithEmptyCellsAreReportedNotDropped) {
     const std::string text = "045,30\n"
                              ",40\n"

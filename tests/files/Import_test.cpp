@@ -234,49 +234,6 @@ TEST_F(Import, FaultKinMarkersGiveTheSense) {
     EXPECT_TRUE(at(1).data()->hasCCWSlip());  // normal slip straight down dip
 }
 
-TEST_F(Import, FaultKinAsTheWriterWritesItWithTheLibrarysDefaults) {
-    // Blank-separated data lines whatever the delimiter (tab by default);
-    // the markers' lateral letters give the sense of strike-slip lines.
-    O o;
-    o.setDefaultColumnOptions();
-    o.setIEOption(O::IE_FaultKin_File);
-    o.setIEOption(O::IE_Report_Errors);
-    o.setDefaultFaultKinInputColumnChoices();
-    std::istringstream in("MomentFormat\n\n 0  0    0\n\n\n0 0 0 0 0 0\n\n\n\n"
-                          "TR\n 0 90 0 0 0 0 0 0\n"     // along strike, right-lateral
-                          "NL\n 0 90 0 0 0 0 0 0\n"     // along strike, left-lateral
-                          "TL\n 0 90 180 0 0 0 0 0\n"   // against strike, left-lateral
-                          "NL\n 0 60 90 60 0 0 0 0\n"   // down dip: normal
-                          "TR\n 0 60 30 26 0 0 0 0\n"   // 30 degrees from strike: right-lateral
-                          "TR\n 0 60 60 56 0 0 0 0\n");  // 60 degrees from strike: reverse
-    ASSERT_EQ(data.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
-    EXPECT_TRUE(report().empty()) << report();
-    ASSERT_EQ(data.getNumFaults(), 6);
-    const char expected[] = {GDSlipTypes::GDSlipType_RightLatSlip, GDSlipTypes::GDSlipType_LeftLatSlip,
-                             GDSlipTypes::GDSlipType_LeftLatSlip,  GDSlipTypes::GDSlipType_NormalSlip,
-                             GDSlipTypes::GDSlipType_RightLatSlip, GDSlipTypes::GDSlipType_ReverseSlip};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(at(i).data()->getSlip(), expected[i]) << i;
-    EXPECT_STREQ(at(0).tokens()->getToken(TokenStruct::Slip_Token), "RLat");
-}
-
-TEST_F(Import, StereonetBlocksAsTheWriterWritesThem) {
-    ASSERT_EQ(load("AD\n 30 40\n 120 50\nTP\n 10 20\nDD\n 40 120\n",
-                   [](O& o) {
-                       o.setIEOption(O::IE_Stereonet_File);
-                       o.setDefaultStereonetInputColumnChoices();
-                       o.setColumnDelim(krtIEConstants::Space_Delim);
-                   }),
-              1);
-    EXPECT_TRUE(report().empty()) << report();
-    ASSERT_EQ(data.getNumData(), 4);
-    EXPECT_EQ(at(1).data()->getStrike(), 120);
-    EXPECT_EQ(at(2).getGDType(), K::GDType_Line);
-    EXPECT_EQ(at(2).data()->getTrend(), 10);
-    // A DD block: dip 40 towards 120 is the plane 030/40.
-    EXPECT_EQ(at(3).data()->getStrike(), 30);
-    EXPECT_EQ(at(3).data()->getDip(), 40);
-}
-
 TEST_F(Import, KindLabelsAsTheWriterWritesThem) {
     const std::string text = "Type,Strike,Dip,Rake,Trend,Plunge,Slip\n"
                              "Dip,30,40\nMarker,50,10\nUStage,90,0,,0,90\nFish,,,,120,30\nPAxis,,,,200,10\n"

@@ -1,5 +1,5 @@
-// The data table's display records: options, column labels and order,
-// attribute-group columns (also a group whose mask is 666), and a record's
+// The data table's display records: attribute-group columns (also a group
+// whose mask is 666, the value that also means "not found") and a record's
 // display row.
 #include <gtest/gtest.h>
 
@@ -12,64 +12,6 @@ namespace qzCore {
 namespace {
 
 using D = qzDisplayOptions;
-
-TEST(DisplayOptions, OnlyTheFourOptionsExist) {
-    qzDisplayOptions o;
-    EXPECT_FALSE(o.setDisplayOption(2));
-    EXPECT_EQ(o.getDisplayOptions(), 0u);
-    EXPECT_FALSE(o.getDisplayOption(2));
-    EXPECT_TRUE(o.setDefaultOptions());
-    EXPECT_TRUE(o.getDisplayOption(D::Display_Rake_From_Token));
-    EXPECT_TRUE(o.getDisplayOption(D::Display_Trend_Plunge_With_Rake));
-    EXPECT_FALSE(o.getDisplayOption(D::Display_Angles_From_Values));
-    EXPECT_FALSE(o.getDisplayOption(D::Display_Rake_From_Value));
-    EXPECT_TRUE(o.unsetDisplayOption(D::Display_Rake_From_Token));
-    EXPECT_FALSE(o.getDisplayOption(D::Display_Rake_From_Token));
-    DataDisplayParams d;
-    EXPECT_FALSE(d.isRHR());
-    EXPECT_TRUE(d.displayOptions().setDisplayOption(1));
-    EXPECT_TRUE(d.isRHR());
-    EXPECT_TRUE(o.setDefaultColumnChoices());
-    EXPECT_EQ(o.getColumnChoice(0), 18);
-    EXPECT_EQ(o.getColumnChoice(12), 5);
-    EXPECT_EQ(o.getColumnChoice(13), ieDataTypeOptions::Bad_Data_Type_Index);
-}
-
-TEST(DisplayColumns, DefaultOrderAndLabels) {
-    DataDisplayParams d;
-    std::string label;
-    unsigned int key = 0;
-    EXPECT_EQ(d.columnCount(), 0);
-    EXPECT_EQ(d.orderIndex(12), -1);
-    EXPECT_FALSE(d.columnString(0, label));
-    d.initDefaultOrder();
-    ASSERT_EQ(d.columnCount(), 13);
-    ASSERT_TRUE(d.columnType(0, key));
-    EXPECT_EQ(key, 18u);
-    ASSERT_TRUE(d.columnString(0, label));
-    EXPECT_EQ(label, "#");
-    ASSERT_TRUE(d.columnString(12, label));
-    EXPECT_EQ(label, "Comment");
-    EXPECT_FALSE(d.columnString(13, label));
-    EXPECT_FALSE(d.columnString(-1, label));
-    ASSERT_TRUE(d.columnType("Strike", key));
-    EXPECT_EQ(key, 12u);
-    EXPECT_EQ(d.orderIndex(12), 2);
-    EXPECT_FALSE(d.columnType("Attr1", key));
-    TokenList header(25);
-    d.columnStrings(header, "?");
-    EXPECT_EQ(header[1].str(), "Type");
-    EXPECT_EQ(header[13].str(), "");
-}
-
-TEST(DisplayColumns, CustomKeysRunOut) {
-    qzCustomPropertyList list(100, 200);
-    for (unsigned int k = 101; k <= 199; ++k) ASSERT_EQ(list.add("g" + std::to_string(k)), k);
-    EXPECT_EQ(list.add("one too many"), 0u);
-    list.reset();
-    EXPECT_EQ(list.add("again"), 101u);
-    EXPECT_EQ(list.add(""), 0u);
-}
 
 class DisplayGroups : public OneDatasetTest {
 protected:

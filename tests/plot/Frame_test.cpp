@@ -1,4 +1,4 @@
-// The stereonet's frame, net, labels and legend, and the colours it draws.
+// The stereonet's frame, net and legend, and the colours it draws.
 #include <set>
 
 #include "tests/plot/PlotFixture.h"
@@ -36,30 +36,6 @@ TEST_F(StereoTest, FramePrimitiveTicksAndNet) {
     net(p).generatePlot();
     EXPECT_TRUE(drawn(Call::Draw_Symbol).empty());
     EXPECT_TRUE(drawn(Call::Draw_Path).empty());
-}
-
-TEST_F(StereoTest, LabelsAndTheDataCount) {
-    StereoPlotParams p;
-    net(p).generatePlot();
-    const std::vector<Call> texts = drawn(Call::Draw_Text);
-    ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[0].text, "Equal Area");
-    EXPECT_EQ(texts[1].text, "Lower Hem.");
-    EXPECT_EQ(texts[2].text, "Total Data : 0");
-    EXPECT_EQ(texts[2].points[0], TwoDPoint<float>(1.0f, -0.94f));
-    EXPECT_EQ(texts[2].ints[0], 4);
-    EXPECT_EQ(texts[3].text, "N");
-    // A plot of 300 units or less puts the count on the left.
-    port.clear();
-    p.setPlotSize(PlotSize(300, 10, 10));
-    p.setIsEqualArea(false);
-    p.setIsLowerHem(false);
-    net(p).generatePlot();
-    const std::vector<Call> small = drawn(Call::Draw_Text);
-    EXPECT_EQ(small[0].text, "Equal Angle");
-    EXPECT_EQ(small[1].text, "Upper Hem.");
-    EXPECT_EQ(small[2].points[0], TwoDPoint<float>(-1.0f, 0.94f));
-    EXPECT_EQ(small[2].ints[0], 1);
 }
 
 TEST_F(StereoTest, LegendOfThreeLevels) {

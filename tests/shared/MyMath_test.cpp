@@ -19,16 +19,6 @@ constexpr double kAcosResolutionDeg = 1e-5;
 // Whole-degree interfaces round once on the way in and once on the way out.
 constexpr int kWholeDegree = 1;
 
-double angleBetween(double t1, double p1, double t2, double p2) {
-    return Matrix_1(t1, p1).vectorAngle(Matrix_1(t2, p2));
-}
-
-// Lines are axial: 000/00 and 180/00 are the same line.
-double axialAngle(double t1, double p1, double t2, double p2) {
-    const double a = angleBetween(t1, p1, t2, p2);
-    return a > 90.0 ? 180.0 - a : a;
-}
-
 TEST(FloatToIntGlobal, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(FloatToInt_Global(2.5), 3);
     EXPECT_EQ(FloatToInt_Global(-2.5), -3);
@@ -150,30 +140,6 @@ TEST(Rotation, PositiveTurnIsClockwiseLookingAlongTheAxis) {
     m.threeDRotate(t, p);
     EXPECT_NEAR(t, 90.0, kExactDeg);
     EXPECT_NEAR(p, 45.0, kExactDeg);
-}
-
-TEST(Rotation, ThereAndBackReturnsEveryLine) {
-    MyMath forward, back;
-    forward.initRotate(Rotation_Axis_Trend_Plunge, 57, 23, 71.0);
-    back.initRotate(Rotation_Axis_Trend_Plunge, 57, 23, -71.0);
-    for (int t0 = 0; t0 < 360; t0 += 11) {
-        for (int p0 = 0; p0 <= 90; p0 += 9) {
-            double t = t0, p = p0;
-            forward.threeDRotate(t, p);
-            back.threeDRotate(t, p);
-            ASSERT_NEAR(axialAngle(t, p, t0, p0), 0.0, kAcosResolutionDeg) << t0 << "/" << p0;
-        }
-    }
-}
-
-TEST(Rotation, PlaneTurnedAboutItsStrikeByMinusItsDipIsHorizontal) {
-    MyMath m;
-    const int strike = 30, dip = 40;
-    m.initRotate(Rotation_Axis_Trend_Plunge, strike, 0, -dip);
-    double t = strike, p = dip;
-    m.computePole(t, p);
-    m.threeDRotate(t, p);
-    EXPECT_NEAR(p, 90.0, 1e-6);
 }
 
 TEST(ComputeAngleBetweenObjects, LinesAndPlanes) {
