@@ -1,4 +1,4 @@
-// The analysis framework: dispatch, parameter records, selection.
+// The analysis framework: what is selected, and nothing to analyse.
 #include <cmath>
 #include <cstdio>
 
@@ -8,31 +8,6 @@
 namespace qzCore {
 namespace testing_analysis {
 namespace {
-
-TEST_F(Analysis, DispatchAndParameterRecords) {
-    AnalyzeParams p(r.list);
-    Analyzer a(p, results);
-    p.setAnalyzeType(Analyze_Nothing_False);
-    EXPECT_FALSE(a.Analyze());
-    p.setAnalyzeType(Analyze_Nothing_True);
-    EXPECT_TRUE(a.Analyze());
-    p.setAnalyzeType(Analyze_Clusters);
-    EXPECT_TRUE(a.Analyze());
-    EXPECT_FALSE(results.isError());
-    EXPECT_TRUE(out.empty());
-    EXPECT_EQ(results.getResultType(), Result_None);
-    p.setAnalyzeType(static_cast<Analyze_Type>(42));
-    EXPECT_FALSE(a.Analyze());
-
-    EXPECT_TRUE(p.initializeAnalyzeAlgoParams(Analyze_Fisher));
-    AnalyzeAlgoParams* first = p.getAnalyzeAlgoParams();
-    EXPECT_TRUE(p.initializeAnalyzeAlgoParams(Analyze_Fisher));
-    EXPECT_EQ(p.getAnalyzeAlgoParams(), first);
-    EXPECT_TRUE(p.initializeAnalyzeAlgoParams(Analyze_LeastSquares));
-    EXPECT_EQ(p.getAnalyzeAlgoParams()->getType(), Analyze_LeastSquares);
-    EXPECT_FALSE(p.initializeAnalyzeAlgoParams(Analyze_PTAxes));
-    EXPECT_EQ(p.getAnalyzeAlgoParams(), nullptr);
-}
 
 TEST_F(Analysis, NothingToAnalyse) {
     r.ustage();

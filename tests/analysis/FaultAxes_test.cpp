@@ -202,55 +202,6 @@ TEST(FaultAxes, OneFaultWrittenTwoWaysHasOneAnswer) {
     }
 }
 
-TEST(FaultAxes, ClassOnBothSidesOfRake90) {
-    // Normal slip: the hanging wall moves down the slip line whatever the
-    // rake; so does a reverse fault's footwall.
-    for (const int rake : {1, 45, 89, 90, 91, 135, 179}) {
-        int t = 0, p = 0;
-        MyMath().computeTrendPlunge(0, 60, rake, t, p);
-        EXPECT_EQ(Analyzer::slipClass(0, t, p, S::GDSlipType_NormalSlip), 1) << rake;
-        EXPECT_EQ(Analyzer::slipClass(0, t, p, S::GDSlipType_ReverseSlip), 0) << rake;
-    }
-    // Sinistral: along the line while it points along the strike.
-    EXPECT_EQ(Analyzer::slipClass(0, 0, 0, S::GDSlipType_LeftLatSlip), 1);
-    EXPECT_EQ(Analyzer::slipClass(0, 10, 5, S::GDSlipType_LeftLatSlip), 1);
-    EXPECT_EQ(Analyzer::slipClass(0, 170, 5, S::GDSlipType_LeftLatSlip), 0);
-    EXPECT_EQ(Analyzer::slipClass(0, 180, 0, S::GDSlipType_LeftLatSlip), 0);
-    EXPECT_EQ(Analyzer::slipClass(0, 180, 0, S::GDSlipType_RightLatSlip), 1);
-    EXPECT_EQ(Analyzer::slipClass(0, 90, 60, S::GDSlipType_LeftLatSlip), -1);
-    EXPECT_EQ(Analyzer::slipClass(0, 0, 0, S::GDSlipType_NormalSlip), -1);
-    EXPECT_EQ(Analyzer::slipClass(0, 90, 60, S::GDSlipType_AmbigSlip), -1);
-}
-
-TEST_F(Analysis, FaultParamsKeepTheirSettersWithinLimits) {
-    AnalyzeFaultParams p(r.list);
-    EXPECT_TRUE(p.getAnalyzeFaults());
-    EXPECT_TRUE(p.getAnalyzeLineations());
-    EXPECT_EQ(p.getMinPercentFit(), 60);
-    p.setMinPercentFit(0);
-    EXPECT_EQ(p.getMinPercentFit(), 80);
-    p.setMinPercentFit(-5);
-    EXPECT_EQ(p.getMinPercentFit(), 80);
-    p.setMinPercentFit(1);
-    EXPECT_EQ(p.getMinPercentFit(), 1);
-    EXPECT_EQ(p.getSearchIncrement(), 10);
-    p.setSearchIncrement(-3);
-    EXPECT_EQ(p.getSearchIncrement(), 10);
-    p.setSearchIncrement(1);
-    EXPECT_EQ(p.getSearchIncrement(), 1);
-    p.setSig1Range(100, 50);  // end before start
-    EXPECT_EQ(std::make_pair(p.getSig1StartAz(), p.getSig1EndAz()), std::make_pair(0, 360));
-    p.setSig1Range(30, 30);  // empty
-    EXPECT_EQ(p.getSig1EndAz(), 360);
-    p.setSig1Range(-1, 90);
-    EXPECT_EQ(p.getSig1StartAz(), 0);
-    p.setSig1Range(30, 31);
-    EXPECT_EQ(std::make_pair(p.getSig1StartAz(), p.getSig1EndAz()), std::make_pair(30, 31));
-    EXPECT_FLOAT_EQ(p.getFriction(), 0.4f);
-    EXPECT_EQ(p.getConfidence(), Confidence_Supposed);
-    EXPECT_TRUE(p.getComputeSig2());
-}
-
 TEST_F(Analysis, AnalyzeFaultsRunsForAGraphicalAnalysisOnly) {
     r.fault(0, 60, 90, 60, S::GDSlipType_NormalSlip);
     r.fault(0, 60, 90, 60, S::GDSlipType_ReverseSlip);

@@ -57,18 +57,6 @@ TEST_F(Analysis, FisherStatisticsOfThreeLinesAroundTheVertical) {
     EXPECT_EQ(text.substr(text.size() - std::string(expected).size()), expected);
 }
 
-TEST_F(Analysis, MeanOfTwoLinesIsTheirBisector) {
-    r.line(0, 0);
-    r.line(90, 0);
-    AnalyzeParams p(r.list);
-    Analyzer a(p, results);
-    a.computeFisher(nullptr);
-    EXPECT_EQ(results.getResult(), TwoDPoint<int>(45, 0));
-    // Two lines 90 degrees apart have no 95% cone: 1 - 19 (N - R)/R < -1.
-    EXPECT_NE(results.getResultString().find("Confidence limit (cone size - degrees) : undefined\n"),
-              std::string::npos);
-}
-
 TEST_F(Analysis, ConeOnBothSidesOfItsLimit) {
     // For two lines the cone exists while 1 - 19 (2 - R)/R >= -1, that is
     // R >= 38/21, an angle between them of 2 acos(19/21) = 50.4 degrees.

@@ -28,16 +28,6 @@ int thrown(const std::function<void()>& f) {
     return 0;
 }
 
-TEST(AttrList, FreshTableHasOnlyTheGroupAll) {
-    AttrList a;
-    EXPECT_EQ(a.getAttrGroupCount(), 1u);
-    EXPECT_EQ(a.getAttrGroupIndexMask("All"), 0u);
-    EXPECT_EQ(a.createAttr("Granite"), 0u);
-    EXPECT_EQ(a.getAttrIndexMask("Granite"), 0x1u);
-    EXPECT_EQ(a.getAttrGroupIndexMask("All"), 0x1u);
-    EXPECT_EQ(AttrList::Attr_Index_Masks[31], 0x80000000u);
-}
-
 TEST(AttrList, CreationLimitsAndCodes) {
     AttrList a;
     for (int i = 0; i < 32; ++i) a.createAttr("L" + std::to_string(i));
@@ -127,41 +117,6 @@ protected:
     MemoryListControl attrs, groups;
     AttributeManager manager;
 };
-
-TEST_F(AttributeManagerTest, ControlsFollowTheDataset) {
-    EXPECT_TRUE(manager.createAttributes({"Granite", "Basalt", "Shale"}));
-    EXPECT_FALSE(manager.createAttribute(""));
-    EXPECT_TRUE(manager.createAttributeGroup("Igneous"));
-    manager.updateControls();
-    ASSERT_EQ(attrs.items().size(), 3u);
-    EXPECT_EQ(groups.items().size(), 2u);
-    EXPECT_FALSE(manager.attributesAreSelected());
-    EXPECT_EQ(manager.getAttributeIndexMask(&attrs), 666u);
-    attrs.select(0, true);
-    attrs.select(1, true);
-    EXPECT_EQ(manager.getAttributeIndexMask(&attrs), 0x3u);
-    EXPECT_EQ(manager.getAttributeCount(true), 2u);
-    EXPECT_EQ(manager.getAttributeCount(false), 3u);
-
-    DataStruct d = lineValues(10, 5);
-    data.insertData(d, TokenStruct());
-    GeoData* rec = data.getLastDataListMember();
-    EXPECT_TRUE(manager.linkAttributesToSingle(rec));
-    EXPECT_EQ(rec->data()->getAttributes(), 0x3u);
-
-    attrs.select(0, false);
-    attrs.select(1, false);
-    EXPECT_TRUE(manager.setAttrSelectionFromSingle(rec));
-    EXPECT_EQ(attrs.getSelectedCount(), 2u);
-
-    std::vector<unsigned> idx;
-    manager.enumerateAttributes(idx, true);
-    EXPECT_EQ(idx, (std::vector<unsigned>{0, 1}));
-    EXPECT_TRUE(manager.destroySelectedAttributes());
-    EXPECT_EQ(rec->data()->getAttributes(), 0u);
-    EXPECT_EQ(data.getAttributeCount(), 1u);
-    EXPECT_EQ(attrs.items().size(), 1u);
-}
 
 }  // namespace
 }  // namespace qzCore

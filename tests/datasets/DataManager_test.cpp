@@ -95,16 +95,6 @@ TEST_F(DataManagerTest, DeletingTheCurrentDatasetLeavesNoneCurrent) {
     EXPECT_EQ(manager.getCurrDataset(), manager.getDatasetFromID(a));
 }
 
-TEST_F(DataManagerTest, ReferencesKeepAll24Bits) {
-    const unsigned int ref = (31u << 24) | 5u;
-    EXPECT_EQ(DataManager::computeDatasetID(ref), 31);
-    EXPECT_EQ(DataManager::computeDataIndex(ref), 5u);
-    EXPECT_EQ(DataManager::generateDataReference(31, 5), ref);
-    const unsigned int big = (3u << 24) | 70000u;  // beyond 16 bits
-    EXPECT_EQ(DataManager::computeDataIndex(big), 70000u);
-    EXPECT_EQ(DataManager::generateDataReference(3, 70000u), big);
-}
-
 TEST_F(DataManagerTest, InfoStringCountsEveryRecordOnce) {
     const unsigned char id = create("north.txt");
     addLines(id, {{10, 20}, {30, 40}});

@@ -106,30 +106,5 @@ TEST(FileNames, ClassifiedByExtension) {
     }
 }
 
-TEST(Selections, PrimaryAndSecondaryLists) {
-    SelectionManager s;
-    s.addSelectedData(7);
-    s.addSelectedData(7);  // once only
-    s.addSelectedData(9);
-    EXPECT_EQ(s.getSelectedData(SelectionManager::Selection_Primary), (std::list<unsigned int>{7, 9}));
-    EXPECT_EQ(s.getSelCount(SelectionManager::Selection_Primary), 2u);
-    EXPECT_TRUE(s.dataAreSelected(SelectionManager::Selection_Primary, 2));
-    EXPECT_FALSE(s.dataAreSelected(SelectionManager::Selection_Primary, 3));
-
-    s.setSelectedData({1, 2, 3}, SelectionManager::Selection_Secondary);
-    EXPECT_EQ(s.getSelectedData(SelectionManager::Selection_Secondary), (std::list<unsigned int>{1, 2, 3}));
-    EXPECT_EQ(s.getSelCount(SelectionManager::Selection_Secondary), 3u);
-    EXPECT_EQ(s.getSelectedData(5).size(), 2u);  // any other type is the primary list
-
-    s.setSelCount(7, 40);  // ignored
-    EXPECT_EQ(s.getSelCount(SelectionManager::Selection_Primary), 2u);
-    s.clearSelection(SelectionManager::Selection_Primary);
-    EXPECT_TRUE(s.getSelectedData(SelectionManager::Selection_Primary).empty());
-    EXPECT_EQ(s.getSelCount(SelectionManager::Selection_Secondary), 3u);
-    s.clearAll();
-    EXPECT_EQ(s.getSelCount(SelectionManager::Selection_Secondary), 0u);
-    EXPECT_TRUE(s.getSelectedData(SelectionManager::Selection_Secondary).empty());
-}
-
 }  // namespace
 }  // namespace qzCore

@@ -359,19 +359,6 @@ TEST_F(ManagerReshape, InteractiveEntrySubsetRotationAndExport) {
     EXPECT_EQ(manager.getDatasetFromID(id)->getSpecificData(1)->data()->getTrend(), 100);
     EXPECT_EQ(manager.applyRotation(99, rotated, RotateParams(), nullptr), Error::Invalid_Dataset_Id);
 
-    qzIEColumnOptions o;
-    o.setIEOption(qzIEColumnOptions::IE_Stereonet_File);
-    qzIEDataTypeOrder order(qzIEDataTypeOptions(), o);
-    std::ostringstream out;
-    EXPECT_EQ(manager.exportDataset(id, o, order, qzIEDataTypeOptions(), out), 1);
-    EXPECT_EQ(out.str(), "AD\n 45 30\nTP\n 100 10\n");
-    std::ostringstream some;
-    std::deque<GeoData*> justLine{manager.getDatasetFromID(id)->getSpecificData(1)};
-    EXPECT_EQ(manager.exportData(id, justLine, o, order, qzIEDataTypeOptions(), some), 1);
-    EXPECT_EQ(some.str(), "AD\nTP\n 100 10\n");
-    EXPECT_EQ(manager.exportDataset(99, o, order, qzIEDataTypeOptions(), out), Error::Invalid_Dataset_Id);
-    manager.sortData(id, SortByField(13, false, true));
-    EXPECT_EQ(manager.getDatasetFromID(id)->getSpecificData(0)->data()->getTrend(), 100);
 }
 
 }  // namespace

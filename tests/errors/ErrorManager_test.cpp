@@ -9,18 +9,6 @@
 namespace qzCore {
 namespace {
 
-TEST(ErrorReport, LineBufferTakesOnlyWhatFits) {
-    ErrorReport r;
-    const std::string fits(ErrorReport::Line_Buffer_Size - 1, 'a');
-    r.SetLineBuffer(fits.c_str());
-    EXPECT_EQ(std::string(r.GetLineBuffer()), fits);
-    const std::string tooLong(ErrorReport::Line_Buffer_Size, 'b');
-    r.SetLineBuffer(tooLong.c_str());
-    EXPECT_EQ(std::string(r.GetLineBuffer()), fits);
-    r.SetLineBuffer(nullptr);
-    EXPECT_EQ(std::string(r.GetLineBuffer()), fits);
-}
-
 TEST(ErrorManagerReport, EntryIsByteForByte) {
     ErrorManager m;
     ErrorReport r;
@@ -69,15 +57,6 @@ TEST(ErrorManagerReport, PercentSignsInTheLineAreKeptAsTheyAre) {
     m.reportError(r);
     EXPECT_EQ(m.getErrorReportBuffer(),
               "50%d %s\r\n%<Line 7> Error on input value\nError interpreting input value\r\n");
-}
-
-TEST(ErrorManagerTable, QueryShowsTextAndMessageThroughTheHandler) {
-    ScriptedMessages script({});
-    ScopedMessageHandler scope(&script);
-    ErrorManager m;
-    EXPECT_EQ(m.tableQuery(-48, "Dataset 7", "Data manager"), 0);
-    ASSERT_EQ(script.notes.size(), 1u);
-    EXPECT_EQ(script.notes[0], "Data manager|Dataset 7\nInternal data manager error\nInvalid dataset id");
 }
 
 }  // namespace

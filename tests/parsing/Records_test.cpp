@@ -66,6 +66,7 @@ TEST(ParseSingle, TypeLettersChooseTheKind) {
     EXPECT_EQ(s.getGDType(), K::GDType_GenericSpecial);
     EXPECT_EQ(s.getStrike(), 200);
     EXPECT_EQ(s.getDip(), 15);
+    EXPECT_EQ(s.getTrend(), 200);  // a result is a line: kept where a line keeps it
     Tok ustage = tokens("u", "10", "20", "", "100", "0");
     DataStruct u;
     ASSERT_EQ(p.ParseSingle(ustage, u), 1);

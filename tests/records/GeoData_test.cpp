@@ -28,44 +28,30 @@ Flags flagsOf(const FaultData& f) {
     return {f.data()->hasCCWSlip(), f.data()->hasCWSlip(), f.data()->hasSlipInStrikeDirection()};
 }
 
-TEST(FaultSlipGeometry, AlongStrike) {
-    Flags f = flagsOf(fault(0, 60, 0, S::GDSlipType_LeftLatSlip));  // A = 0
-    EXPECT_TRUE(f.ccw);
-    EXPECT_FALSE(f.cw);
-    EXPECT_TRUE(f.inStrike);
-    f = flagsOf(fault(0, 60, 0, S::GDSlipType_RightLatSlip));
-    EXPECT_TRUE(f.cw);
-    EXPECT_FALSE(f.ccw);
-    f = flagsOf(fault(0, 60, 180, S::GDSlipType_RightLatSlip));  // A = 180
-    EXPECT_TRUE(f.cw);
-    EXPECT_FALSE(f.inStrike);
-    f = flagsOf(fault(0, 60, 0, S::GDSlipType_NormalSlip));  // not a sense for A = 0
-    EXPECT_FALSE(f.cw || f.ccw);
-}
-
-TEST(FaultSlipGeometry, DownDip) {
-    Flags f = flagsOf(fault(0, 60, 90, S::GDSlipType_NormalSlip));
-    EXPECT_TRUE(f.ccw);
-    EXPECT_FALSE(f.cw);
-    EXPECT_FALSE(f.inStrike);
-    f = flagsOf(fault(0, 60, 90, S::GDSlipType_ReverseSlip));
-    EXPECT_TRUE(f.cw);
-    EXPECT_FALSE(f.ccw);
-}
-
-TEST(FaultSlipGeometry, ObliqueRakes) {
-    // Rake 45 on this plane puts the slip line 45 degrees from the strike
-    // line (A = 45); rake 135 gives A = 135.
-    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_LeftLatSlip)).ccw);
-    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_NormalSlip)).ccw);
-    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_RightLatSlip)).cw);
-    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_ReverseSlip)).cw);
-    EXPECT_TRUE(flagsOf(fault(30, 60, 45, S::GDSlipType_ReverseSlip)).inStrike);
-    EXPECT_TRUE(flagsOf(fault(30, 60, 135, S::GDSlipType_LeftLatSlip)).ccw);
-    EXPECT_TRUE(flagsOf(fault(30, 60, 135, S::GDSlipType_ReverseSlip)).ccw);
-    EXPECT_TRUE(flagsOf(fault(30, 60, 135, S::GDSlipType_RightLatSlip)).cw);
-    EXPECT_TRUE(flagsOf(fault(30, 60, 135, S::GDSlipType_NormalSlip)).cw);
-    EXPECT_FALSE(flagsOf(fault(30, 60, 135, S::GDSlipType_NormalSlip)).inStrike);
+TEST(FaultSlipGeometry, RotationFlagsByRakeAndSense) {
+    // {strike, dip, rake, sense, ccw, cw, in strike direction}: A is the
+    // slip line's angle from the strike line; left-lateral is CCW, right-
+    // lateral CW; below A = 90 normal is CCW and reverse CW, beyond it the
+    // other way; a sense that does not fit the line (normal at A = 0) none.
+    const struct {
+        int strike, dip, rake;
+        char sense;
+        bool ccw, cw, inStrike;
+    } cases[] = {
+        {0, 60, 0, S::GDSlipType_LeftLatSlip, true, false, true},    {0, 60, 0, S::GDSlipType_RightLatSlip, false, true, true},
+        {0, 60, 180, S::GDSlipType_RightLatSlip, false, true, false}, {0, 60, 0, S::GDSlipType_NormalSlip, false, false, true},
+        {0, 60, 90, S::GDSlipType_NormalSlip, true, false, false},   {0, 60, 90, S::GDSlipType_ReverseSlip, false, true, false},
+        {30, 60, 45, S::GDSlipType_LeftLatSlip, true, false, true},  {30, 60, 45, S::GDSlipType_NormalSlip, true, false, true},
+        {30, 60, 45, S::GDSlipType_RightLatSlip, false, true, true}, {30, 60, 45, S::GDSlipType_ReverseSlip, false, true, true},
+        {30, 60, 135, S::GDSlipType_LeftLatSlip, true, false, false}, {30, 60, 135, S::GDSlipType_ReverseSlip, true, false, false},
+        {30, 60, 135, S::GDSlipType_RightLatSlip, false, true, false}, {30, 60, 135, S::GDSlipType_NormalSlip, false, true, false},
+    };
+    for (const auto& c : cases) {
+        const Flags f = flagsOf(fault(c.strike, c.dip, c.rake, c.sense));
+        EXPECT_EQ(f.ccw, c.ccw) << c.rake << " " << int(c.sense);
+        EXPECT_EQ(f.cw, c.cw) << c.rake << " " << int(c.sense);
+        EXPECT_EQ(f.inStrike, c.inStrike) << c.rake << " " << int(c.sense);
+    }
 }
 
 TEST(FaultSlipGeometry, AmbiguousNoSlipAndNoSlipText) {

@@ -20,13 +20,6 @@ DataStruct planeValues(int strike, int dip) {
     return d;
 }
 
-DataStruct lineValues(int trend, int plunge) {
-    DataStruct d;
-    d.setTrend(trend);
-    d.setPlunge(plunge);
-    return d;
-}
-
 TokenStruct texts(const char* a, TokenStruct::Token_Id ia, const char* b, TokenStruct::Token_Id ib,
                   const char* comment = nullptr) {
     TokenStruct t;
@@ -80,27 +73,6 @@ TEST(TokenParts, KeptExactlyWhenTheTextsSayMoreThanTheNumbers) {
         EXPECT_STREQ(p.tokens()->getComment(), c.comment ? c.comment : "");
         EXPECT_TRUE(p.keepsTokenPart());  // asked for, now kept
     }
-}
-
-TEST(TokenParts, LinesAndResultLinesToo) {
-    const LineData plain(texts("120", TokenStruct::Trend_Token, "35", TokenStruct::Plunge_Token), lineValues(120, 35));
-    EXPECT_FALSE(plain.keepsTokenPart());
-    EXPECT_STREQ(plain.tokens()->getTrend(), "120");
-    EXPECT_STREQ(plain.tokens()->getPlunge(), "35");
-    const LineData zero(texts("120", TokenStruct::Trend_Token, "035", TokenStruct::Plunge_Token), lineValues(120, 35));
-    EXPECT_TRUE(zero.keepsTokenPart());
-    EXPECT_STREQ(zero.tokens()->getPlunge(), "035");
-
-    DataStruct d = lineValues(200, 10);
-    d.setGDType(GDTypes::GDType_Fisher);
-    const SpecialData mean(d, texts("200", TokenStruct::Trend_Token, "10", TokenStruct::Plunge_Token));
-    EXPECT_FALSE(mean.keepsTokenPart());
-    EXPECT_EQ(mean.getGDType(), GDTypes::GDType_Fisher);
-    EXPECT_STREQ(mean.tokens()->getTrend(), "200");
-
-    // A fault always keeps its texts (its slip text is a label).
-    FaultData f(planeTexts("45", "30"), planeValues(45, 30));
-    EXPECT_TRUE(f.keepsTokenPart());
 }
 
 // Changes made through the record behave as on a record that kept its
