@@ -112,7 +112,7 @@ TEST_F(Analysis, TensorAndTLWithNothingToWorkOnSayNoData) {
     EXPECT_EQ(out.size(), 3u);
 }
 
-TEST_F(Analysis, TensorAndTLReports) {
+TEST_F(Analysis, TensorReport) {
     r.line(0, 0);
     r.line(0, 0);
     r.line(90, 0);
@@ -129,27 +129,6 @@ TEST_F(Analysis, TensorAndTLReports) {
     EXPECT_EQ(readFile(name), "Results of analysis\nNumber of valid data: 6\nTrend\tPlunge\tType\tEigenvalue\n"
                               "90\t0\tEig 1\t4\n0\t0\tEig 2\t2\n0\t90\tEig 3\t0\n");
 
-    Records fold;
-    for (const int dip : {10, 35, 60}) fold.plane(0, dip);
-    fold.plane(180, 50);
-    AnalyzeParams pf(fold.list);
-    pf.setExportToFile(true);
-    pf.setExportFileName(name.c_str());
-    pf.setResultLabel("F1");
-    Analyzer b(pf, results);
-    b.computeTAndL();
-    const std::string text = readFile(name);
-    // T lies in the girdle of the poles (the vertical E-W plane), L is the
-    // fold axis.
-    EXPECT_EQ(text.rfind("Results of T and L analysis\nNumber of analysed data : 4\nUser label : F1\n"
-                         "Trend\tPlunge\tType\n",
-                         0),
-              0u)
-        << text;
-    EXPECT_TRUE(text.find("\n90\t") != std::string::npos || text.find("\n270\t") != std::string::npos) << text;
-    EXPECT_TRUE(text.find("\n0\t0\tL_Axis\n") != std::string::npos ||
-                text.find("\n180\t0\tL_Axis\n") != std::string::npos)
-        << text;
 }
 
 }  // namespace

@@ -121,23 +121,6 @@ TEST(Angles, BetweenAxesAreAcute) {
     }
 }
 
-TEST_F(Analysis, TwoRecordReports) {
-    r.plane(0, 80);
-    r.plane(180, 80);
-    AnalyzeParams p(r.list);
-    const std::string name = ::testing::TempDir() + "qz_two_records.txt";
-    p.setExportToFile(true);
-    p.setExportFileName(name.c_str());
-    p.setResultLabel("walls");
-    Analyzer a(p, results);
-    a.computeAngleBetweenObjects();
-    EXPECT_EQ(readFile(name),
-              "Results of angle analysis\nNumber of analysed data : 2\nUser label : walls\nAngle\tObjects\n20\tPlanes\n");
-    a.computeIntersection();
-    EXPECT_EQ(readFile(name), "Results of intersection analysis\nNumber of analysed data : 2\nUser label : walls\n"
-                              "Trend\tPlunge\tType\n0\t0\tLine_Intersect\n");
-}
-
 }  // namespace
 }  // namespace testing_analysis
 }  // namespace qzCore

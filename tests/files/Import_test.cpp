@@ -171,7 +171,9 @@ TEST_F(Import, StereonetLayouts) {
                  {"TP\n310 25\n", K::GDType_Line, 310, 25},
                  {"PT\n25 310\n", K::GDType_Line, 310, 25},
                  {"PQ\n25 N 50 W\n", K::GDType_Line, 310, 25},
-                 {"TP and DD\n310 25\n", K::GDType_Line, 310, 25}};
+                 {"TP and DD\n310 25\n", K::GDType_Line, 310, 25},
+                 {"DD\n30 120\n", K::GDType_Plane, 30, 30},  // dip and dip direction
+                 {"no code here\n120 35\n", K::GDType_Null, 0, 0}};
     for (const Case& c : cases) {
         Data d(ComplexFileName("s"), &errors, 2);
         O o;
@@ -180,7 +182,8 @@ TEST_F(Import, StereonetLayouts) {
         o.setColumnDelim(krtIEConstants::Space_Delim);
         std::istringstream in(c.text);
         ASSERT_EQ(d.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1) << c.text;
-        ASSERT_EQ(d.getNumData(), 1) << c.text;
+        ASSERT_EQ(d.getNumData(), c.kind == K::GDType_Null ? 0 : 1) << c.text;
+        if (c.kind == K::GDType_Null) continue;
         const GeoData* g = d.getSpecificData(0);
         EXPECT_EQ(g->getGDType(), c.kind) << c.text;
         if (c.kind == K::GDType_Plane) {
@@ -191,27 +194,6 @@ TEST_F(Import, StereonetLayouts) {
             EXPECT_EQ(g->data()->getPlunge(), c.b) << c.text;
         }
     }
-}
-
-TEST_F(Import, StereonetDipDirectionLayoutAndUnknownCode) {
-    ASSERT_EQ(load("DD\n30 120\n",
-                   [](O& o) {
-                       o.setIEOption(O::IE_Stereonet_File);
-                       o.setIEOption(O::IE_Strike_Is_Dip_Direction);
-                       o.setDefaultStereonetInputColumnChoices();
-                       o.setColumnDelim(krtIEConstants::Space_Delim);
-                   }),
-              1);
-    ASSERT_EQ(data.getNumData(), 1);
-    EXPECT_EQ(at(0).data()->getStrike(), 30);
-    EXPECT_EQ(at(0).data()->getDip(), 30);
-    Data none(ComplexFileName("n"), &errors, 3);
-    O o;
-    o.setIEOption(O::IE_Stereonet_File);
-    o.setDefaultStereonetInputColumnChoices();
-    std::istringstream in("no code here\n120 35\n");
-    EXPECT_EQ(none.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
-    EXPECT_EQ(none.getNumData(), 0);
 }
 
 O faultKinOptions() {

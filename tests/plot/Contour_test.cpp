@@ -224,35 +224,6 @@ TEST_F(Contours, LevelsForTheLegend) {
     EXPECT_TRUE(levels.empty());
 }
 
-TEST_F(Contours, ColoursOfTheRecord) {
-    net(bare());
-    lines(0, 90, 10);
-    std::vector<int> colors;
-    EXPECT_FALSE(plot->getContourColors(colors));
-    // The record keeps its own copy of the host's colours.
-    auto host = std::make_unique<ContourColors>();
-    host->start = RGBColor(10, 20, 30);
-    host->end = RGBColor(200, 100, 0);
-    ContourParams c(host.get());
-    host.reset();
-    c.setIncludeLines(true);
-    c.setContourMethod(M::Method_Kamb);
-    c.setSmoothingMethod(M::Smooth_Expon);
-    plot->contour(c);
-    ASSERT_TRUE(plot->getContourColors(colors));
-    ASSERT_NE(plot->getContourParams()->grid(), nullptr);
-    const double max = plot->getContourParams()->grid()->maxValue();
-    EXPECT_EQ(colors.size(), std::size_t(std::floor((max - 2.0) / 2.0) + 1.0));
-    EXPECT_EQ(colors.front(), 0x0A141E);
-    EXPECT_EQ(colors.back(), 0xC86400);
-    const std::vector<Call> paths = drawn(Call::Draw_Path);
-    ASSERT_FALSE(paths.empty());
-    EXPECT_EQ(paths.front().style.getColor(), RGBColor(10, 20, 30));
-    EXPECT_EQ(paths.back().style.getColor(), RGBColor(200, 100, 0));
-    plot->clearContours(false);
-    EXPECT_FALSE(plot->getContourColors(colors));
-}
-
 /// A port that runs out of memory while drawing paths.
 class ExhaustedPort : public RecordingPort {
 public:

@@ -171,27 +171,6 @@ TEST_F(StereoTest, OneKeyManyRecords) {
     EXPECT_TRUE(plot->lineStore().empty());
 }
 
-TEST_F(StereoTest, SymbolUpdatesKeepTheGreatCircleMarker) {
-    StereoPlotParams p;
-    net(p).insertPlane(add(planeValues(10, 20)));  // a great circle
-    p.setPlaneStyle(Planar_Pole);
-    plot->setPlotParams(p);
-    plot->insertPlane(add(planeValues(30, 40)));  // a pole
-    p.getPlotSymbols().plane.setSymbol(Symbol_Diamond);
-    plot->setPlotParams(p);
-    krtDefaultMaskedBase state(State_Plane_Symbol);
-    plot->setPlotState(state);
-    EXPECT_EQ(plot->planeStore().at(TwoDPoint<int>(10, 20)).front().getSymbol(), Symbol_Great_Circle);
-    EXPECT_EQ(plot->planeStore().at(TwoDPoint<int>(300, 50)).front().getSymbol(), Symbol_Diamond);
-    EXPECT_FALSE(state.isSet(State_Plane_Symbol));
-    // Configuring the marker itself changes nothing.
-    p.getPlotSymbols().plane.setSymbol(Symbol_Great_Circle);
-    plot->setPlotParams(p);
-    state.set(State_Plane_Symbol);
-    plot->setPlotState(state);
-    EXPECT_EQ(plot->planeStore().at(TwoDPoint<int>(300, 50)).front().getSymbol(), Symbol_Diamond);
-}
-
 TEST_F(StereoTest, HighlightShowsThePoleAndItsPlane) {
     StereoPlotParams p;
     net(p);

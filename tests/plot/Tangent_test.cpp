@@ -117,23 +117,6 @@ TEST_F(Tangent, SteepLinesCountButStayOffThePicture) {
     EXPECT_EQ(point, TwoDPoint<int>(0, 20));
 }
 
-TEST_F(Tangent, SymbolUpdatesSpareTheReservedMarker) {
-    TangentPlotParams p;
-    tangent(p);
-    plot->insertPlane(add(planeValues(0, 30)));
-    plot->insertPlane(add(planeValues(90, 30)));
-    // One point carries the reserved marker.
-    const_cast<DataPlotPoint&>(plot->planeStore().rbegin()->second.front())
-        .init(GraphicsStyle(RGBColor(), Style_Solid, Size_Smallest, Symbol_Reserved_Marker), 0);
-    p.getPlotSymbols().plane.setSymbol(Symbol_Diamond);
-    plot->setPlotParams(p);
-    krtDefaultMaskedBase state(State_Plane_Symbol);
-    plot->setPlotState(state);
-    EXPECT_EQ(plot->planeStore().begin()->second.front().getSymbol(), Symbol_Diamond);
-    EXPECT_EQ(plot->planeStore().rbegin()->second.front().getSymbol(), Symbol_Reserved_Marker);
-    EXPECT_FALSE(state.isSet(State_Plane_Symbol));
-}
-
 }  // namespace
 }  // namespace testing_plot
 }  // namespace qzCore
