@@ -6,13 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/Values.h"
-
-#include "qzCore/datasets/AttributeManager.h"
-#include "qzCore/datasets/Data.h"
 #include "qzCore/errors/ErrorCodes.h"
-#include "qzCore/errors/ErrorManager.h"
-#include "tests/support/ScriptedMessages.h"
 
 namespace qzCore {
 namespace {
@@ -103,20 +97,6 @@ TEST(AttrList, RenameKeepsTheSlot) {
     EXPECT_EQ(thrown([&] { a.modifyAttr("Q", "R"); }), Error::Invalid_Attribute);
     EXPECT_EQ(thrown([&] { a.modifyAttr("A", ""); }), Error::Empty_Group_Name);
 }
-
-class AttributeManagerTest : public ::testing::Test {
-protected:
-    AttributeManagerTest() : data(ComplexFileName("a.txt"), &errors, 1) {
-        manager.setCurrDataset(&data);
-        manager.registerControlBuffers(&attrs, &groups);
-    }
-    ScriptedMessages script{{}};
-    ScopedMessageHandler scope{&script};
-    ErrorManager errors;
-    Data data;
-    MemoryListControl attrs, groups;
-    AttributeManager manager;
-};
 
 }  // namespace
 }  // namespace qzCore

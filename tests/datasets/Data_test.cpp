@@ -175,31 +175,6 @@ TEST_F(DataTest, AttributesDestroyedAreClearedFromRecords) {
               "attribute label");
 }
 
-TEST_F(DataTest, RenamingOntoAUsedLabelAsksFirst) {
-    ScriptedMessages answers({0, 1});
-    ScopedMessageHandler inner(&answers);
-    data.createAttribute("A");
-    data.createAttribute("B");
-    data.insertData(planeValues(1, 2), noTokens);
-    data.assignAttributesToCurrent({"A"});
-    GeoData* g = data.getLastDataListMember();
-    EXPECT_FALSE(data.modifyAttribute("A", "B", false));  // answered no
-    EXPECT_EQ(g->data()->getAttributes(), 0x1u);
-    EXPECT_EQ(data.getAttributeCount(), 2u);
-    ASSERT_EQ(answers.questions.size(), 1u);
-    EXPECT_EQ(answers.questions[0],
-              "Modify attribute|Attribute already in use.\n  Do you want to continue?\nData linked to ' A ' will be "
-              "linked to ' B '");
-    EXPECT_TRUE(data.modifyAttribute("A", "B", false));  // answered yes
-    EXPECT_EQ(g->data()->getAttributes(), 0x2u);
-    EXPECT_EQ(data.getAttributeCount(), 1u);
-    data.createAttributeGroup("G1");
-    data.createAttributeGroup("G2");
-    EXPECT_FALSE(data.modifyAttribute("G1", "G2", true));
-    EXPECT_EQ(answers.notes.back(), "Modify attribute|Attribute already in use :\nG2");
-    EXPECT_TRUE(data.modifyAttribute("G1", "G3", true));
-}
-
 TEST_F(DataTest, LabelsFromAFileAskOnceAndStopWhenFull) {
     ScriptedMessages answers({1, 0});
     ScopedMessageHandler inner(&answers);

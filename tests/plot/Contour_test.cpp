@@ -95,24 +95,6 @@ TEST_F(Contours, LinesRoundAVerticalClusterAreCentredOnIt) {
     EXPECT_TRUE(plot->getPlotState().isSet(State_Contoured));
 }
 
-TEST_F(Contours, SameInPlotUnitsWhateverTheOffsets) {
-    std::vector<std::vector<Call>> runs;
-    for (const PlotSize& size : {PlotSize(400, 22, 22), PlotSize(300, 70, 5), PlotSize(555, 0, 140)}) {
-        StereoPlotParams p = bare();
-        p.setPlotSize(size);
-        net(p);
-        lines(130, 35, 12);
-        lines(300, 10, 4);
-        drawing(kamb());
-        runs.push_back(drawn(Call::Draw_Path));
-    }
-    ASSERT_FALSE(runs[0].empty());
-    for (std::size_t r = 1; r < runs.size(); ++r) {
-        ASSERT_EQ(runs[r].size(), runs[0].size());
-        for (std::size_t k = 0; k < runs[0].size(); ++k) EXPECT_EQ(runs[r][k].points, runs[0][k].points);
-    }
-}
-
 TEST_F(Contours, FilledAreasLeaveHolesForLows) {
     // Lines plunging 60 all round: a ring of high density about a low
     // centre (the vertical is 30 degrees from every line).

@@ -74,47 +74,6 @@ TEST_F(StereoTest, LegendOfThreeLevels) {
     EXPECT_EQ(legend, (std::vector<std::string>{"20 %", "60 %", "100 %"}));  // one-percent counts: percentages
 }
 
-TEST_F(StereoTest, EveryDrawnColourIsInTheTable) {
-    RecordingPort table(true);
-    StereoPlotParams p;
-    StereoPlotCore colored(p, &table, manager);
-    colored.insertLine(add(lineValues(10, 10)));
-    colored.highlightInPlot(222, 222, GraphicsStyle(RGBColor(1, 1, 1), Style_Solid, Size_Larger, Symbol_X), false);
-    // One line: 6.7 sigma at the line in the exponential Kamb count, so
-    // levels 2, 4 and 6.
-    ContourParams c;
-    c.setContourMethod(ContourParams::Method_Kamb);
-    c.setSmoothingMethod(ContourParams::Smooth_Expon);
-    c.setIncludeLines(true);
-    ContourColors levels;
-    levels.start = RGBColor(0x12, 0x34, 0x56);
-    levels.end = RGBColor(0x65, 0x43, 0x21);
-    c.setColors(levels);
-    colored.contour(c);
-    table.clear();
-    colored.generatePlot();
-    const std::vector<Call> tables = table.callsOf(Call::Set_Color_Table);
-    ASSERT_EQ(tables.size(), 1u);
-    const std::set<unsigned> colours = [&] {
-        std::set<unsigned> s;
-        for (const RGBColor& k : tables[0].colors) s.insert(k.getRGB());
-        return s;
-    }();
-    for (const Call& call : table.calls()) {
-        if (call.kind == Call::Draw_Symbol || call.kind == Call::Draw_Text || call.kind == Call::Draw_Box ||
-            call.kind == Call::Draw_Path || call.kind == Call::Fill_Paths) {
-            EXPECT_EQ(colours.count(call.style.getColor().getRGB()), 1u) << call.kind << " " << call.text;
-        }
-    }
-    EXPECT_EQ(colours.count(0x010101u), 1u);  // the highlight
-    EXPECT_EQ(colours.count(0x123456u), 1u);  // the contour levels
-    EXPECT_EQ(colours.count(0x654321u), 1u);
-    EXPECT_EQ(colored.getContourParams()->getLevels().size(), 3u);
-    StereoPlotCore portless(p, nullptr, manager);
-    std::set<RGBColor, RGBColorLess> none;
-    EXPECT_FALSE(portless.enumerateColors(none, p));
-}
-
 }  // namespace
 }  // namespace testing_plot
 }  // namespace qzCore

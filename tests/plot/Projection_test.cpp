@@ -36,14 +36,6 @@ TEST_F(StereoTest, ProjectionOfLines) {
     EXPECT_NEAR(std::sqrt(2.0) * std::sin(rad(30)), 0.7071, 1e-4);
 }
 
-TEST_F(StereoTest, FractionalPlungesStayFractional) {
-    TwoDPoint<float> a(0.0f, 30.4f), b(0.0f, 30.0f);
-    net().mapTPToUnitCircle(a);
-    plot->mapTPToUnitCircle(b);
-    EXPECT_NEAR(a.y(), std::sqrt(2.0) * std::sin(rad(29.8)), kPlotTolerance);
-    EXPECT_GT(b.y() - a.y(), 0.004f);  // 0.4 degrees is visible, not rounded away
-}
-
 TEST_F(StereoTest, PolesOfAPlaneInBothProjectionsAndHemispheres) {
     // The pole of 000/30 is 270/60: r = sqrt(2) sin 15 = 0.366025 (equal
     // area), tan 15 = 0.267949 (equal angle); west of the centre on the

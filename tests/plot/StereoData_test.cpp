@@ -133,21 +133,6 @@ TEST_F(StereoTest, FaultsWithoutADirectionalSenseGetNoArrow) {
     EXPECT_EQ(drawn(Call::Draw_Symbol).size(), 3u);
 }
 
-TEST_F(StereoTest, ResultsOfTheFaultAnalysisInItsStyles) {
-    std::deque<GeoData*> none;
-    AnalyzeFaultParams fp(none);
-    const std::list<SpecialData> axes{SpecialData(270, 75, K::GDType_PAxis, nullptr),
-                                      SpecialData(90, 15, K::GDType_TAxis, nullptr),
-                                      SpecialData(0, 0, K::GDType_GenericSpecial, nullptr)};
-    ASSERT_TRUE(net().insert(axes, fp));
-    const PlotColors& colors = fp.getPlotColors();
-    EXPECT_EQ(plot->specialStore().at(TwoDPoint<int>(270, 75)).front().getColor(), colors.fault);
-    EXPECT_EQ(plot->specialStore().at(TwoDPoint<int>(90, 15)).front().getColor(), colors.line);
-    // A kind of its own takes the style of the one before it.
-    EXPECT_EQ(plot->specialStore().at(TwoDPoint<int>(0, 0)).front().getColor(), colors.line);
-    EXPECT_EQ(plot->getNumData(), 3);
-}
-
 TEST_F(StereoTest, OneKeyManyRecords) {
     // Drawn once in the later style; reported once with a count of two.
     net(noFrame()).insertLine(add(lineValues(40, 40)));
@@ -169,28 +154,6 @@ TEST_F(StereoTest, OneKeyManyRecords) {
     plot->clearPlotData();
     EXPECT_EQ(plot->getNumData(), 0);
     EXPECT_TRUE(plot->lineStore().empty());
-}
-
-TEST_F(StereoTest, HighlightShowsThePoleAndItsPlane) {
-    StereoPlotParams p;
-    net(p);
-    const GraphicsStyle style(RGBColor(9, 9, 9), Style_Solid, Size_Larger, Symbol_X);
-    plot->highlightInPlot(1000, 1000, style, false);  // outside the net
-    EXPECT_TRUE(plot->highlightStore().empty());
-    // The centre of the default net (222, 222) is the vertical: its plane
-    // is horizontal.
-    plot->highlightInPlot(222, 222, style, false);
-    ASSERT_EQ(plot->highlightStore().size(), 2u);
-    TwoDPoint<int> key;
-    GraphicsStyle got;
-    ASSERT_TRUE(plot->getLastHighlightedPoint(key, got, false));
-    EXPECT_EQ(key.y(), 90);
-    ASSERT_TRUE(plot->getLastHighlightedPoint(key, got, true));
-    EXPECT_EQ(key.y(), 0);
-    EXPECT_EQ(got.getSymbol(), Symbol_Great_Circle);
-    plot->insertHighlightPoints(false, style);
-    EXPECT_EQ(plot->specialStore().size(), 1u);
-    EXPECT_EQ(plot->getNumData(), 1);
 }
 
 }  // namespace

@@ -171,28 +171,6 @@ TEST(ComputeEigen, ValuesDescendAndVectorsMatchAKnownMatrix) {
     EXPECT_NEAR(std::fabs(vec.getColumn(2).dotProduct(Matrix_1(1, -1, 0))), std::sqrt(2.0), 1e-12);
 }
 
-TEST(GeneratePointInDist, FisherMeanCosineMatchesTheory) {
-    // For the Fisher distribution E[cos theta] = coth(kappa) - 1/kappa
-    // (Fisher 1953).  With 20000 draws the standard error of the sample
-    // mean is below 0.001; whole-degree rounding adds less than that.
-    MyMath m;
-    m.seedRandom(7u);
-    const double kappa = 20.0;
-    const int n = 20000;
-    double sum = 0.0;
-    for (int i = 0; i < n; ++i) {
-        int t = 0, p = 0;
-        m.generatePointInDist(0, 90, kappa, t, p);
-        ASSERT_GE(p, 0);
-        ASSERT_LE(p, 90);
-        ASSERT_GE(t, 0);
-        ASSERT_LT(t, 360);
-        sum += std::sin(p * MyMath::Deg_To_Rad);  // cosine of the angle from vertical
-    }
-    const double expected = 1.0 / std::tanh(kappa) - 1.0 / kappa;
-    EXPECT_NEAR(sum / n, expected, 0.005);
-}
-
 TEST(ProjectionRadius, KnownPlunges) {
     const MyMath m;
     EXPECT_NEAR(m.computeEqualAreaRadius(0), 1.0, 1e-15);
@@ -205,21 +183,6 @@ TEST(ProjectionRadius, KnownPlunges) {
         ASSERT_LT(m.computeEqualAreaRadius(p), m.computeEqualAreaRadius(p - 1));
         ASSERT_LT(m.computeEqualAngleRadius(p), m.computeEqualAngleRadius(p - 1));
     }
-}
-
-TEST(ComputeGreatCircle, RunsFromStrikeThroughDipLineToTheOtherEnd) {
-    const MyMath m;
-    std::list<TwoDPoint<float>> pts;
-    m.computeGreatCircle(30.0, 50.0, pts, -1.0);
-    ASSERT_EQ(pts.size(), 91u);  // every 2 degrees of rake, both ends
-    EXPECT_NEAR(pts.front().x(), 30.0f, 1e-4f);
-    EXPECT_NEAR(pts.front().y(), 0.0f, 1e-4f);
-    EXPECT_NEAR(pts.back().x(), 210.0f, 1e-4f);
-    EXPECT_NEAR(pts.back().y(), 0.0f, 1e-4f);
-    auto mid = pts.begin();
-    std::advance(mid, 45);
-    EXPECT_NEAR(mid->x(), 120.0f, 1e-4f);
-    EXPECT_NEAR(mid->y(), 50.0f, 1e-4f);
 }
 
 TEST(ConvertPointToTP, InvertsTheProjection) {
@@ -247,27 +210,6 @@ TEST(ConvertPointToTP, InvertsTheProjection) {
     TwoDPoint<double> outside(222 + 201, 222);
     EXPECT_FALSE(m.convertPointToTP(200, c, outside, true, true));
     EXPECT_DOUBLE_EQ(outside.x(), 423.0);
-}
-
-TEST(GridInterpolate, CrossingsOnEdgesAndSharedEdgesAgree) {
-    const MyMath m;
-    const std::array<TwoDPoint<double>, 4> cell{TwoDPoint<double>(0, 0), TwoDPoint<double>(1, 0),
-                                                TwoDPoint<double>(1, 1), TwoDPoint<double>(0, 1)};
-    std::array<TwoDPoint<double>, 4> x{};
-    EXPECT_EQ(m.gridInterpolate(cell, {0.0, 1.0, 1.0, 0.0}, 0.25, x), 1 | 4);
-    EXPECT_NEAR(x[0].x(), 0.25, 1e-15);
-    EXPECT_NEAR(x[2].x(), 0.25, 1e-15);
-    EXPECT_NEAR(x[2].y(), 1.0, 1e-15);
-    EXPECT_EQ(m.gridInterpolate(cell, {0.0, 0.0, 0.0, 0.0}, 0.5, x), 0);
-    EXPECT_EQ(m.gridInterpolate(cell, {1.0, 0.0, 1.0, 0.0}, 0.5, x), 15);  // a saddle
-
-    // The cell to the right shares edge 1 (as its edge 3, walked the other way).
-    const std::array<TwoDPoint<double>, 4> right{TwoDPoint<double>(1, 0), TwoDPoint<double>(2, 0),
-                                                 TwoDPoint<double>(2, 1), TwoDPoint<double>(1, 1)};
-    std::array<TwoDPoint<double>, 4> y{};
-    m.gridInterpolate(cell, {0.0, 0.3, 0.9, 0.0}, 0.5, x);
-    m.gridInterpolate(right, {0.3, 0.0, 0.0, 0.9}, 0.5, y);
-    EXPECT_EQ(x[1], y[3]);
 }
 
 }  // namespace
