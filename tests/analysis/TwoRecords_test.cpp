@@ -51,22 +51,6 @@ TEST_F(Analysis, TwoRecordAnalysesRefuseWrongSelections) {
     EXPECT_TRUE(out.empty());
 }
 
-TEST_F(Analysis, AnglesBetweenObjects) {
-    r.line(10, 20);
-    r.line(10, 20);
-    AnalyzeParams p(r.list);
-    Analyzer a(p, results);
-    a.computeAngleBetweenObjects();
-    EXPECT_EQ(results.getResult(), TwoDPoint<int>(0, 0));
-    Records planes;
-    planes.plane(0, 30);
-    planes.plane(180, 30);
-    AnalyzeParams pp(planes.list);
-    Analyzer b(pp, results);
-    b.computeAngleBetweenObjects();
-    EXPECT_EQ(results.getResult(), TwoDPoint<int>(60, 0));  // poles 270/60 and 090/60
-}
-
 TEST(Intersection, PlanesOfOneStrikeMeetInTheirStrikeLine) {
     // {first plane, second plane, expected trend, expected plunge}; -1:
     // the two are one plane (a vertical or a horizontal plane written

@@ -114,22 +114,6 @@ TEST_F(DataTest, DeleteKeepsOrderAndRebuildsKindLists) {
     EXPECT_EQ(data.getNumPlanes(), 3);
 }
 
-TEST_F(DataTest, CopiesOfRecordsAreIndependent) {
-    TokenStruct t;
-    t.setComment("bedding");
-    data.insertData(planeValues(10, 20), t);
-    GeoData* original = data.getLastDataListMember();
-    EXPECT_EQ(data.addData(original), 1);
-    GeoData* copy = data.getLastDataListMember();
-    EXPECT_NE(copy, original);
-    EXPECT_NE(copy->getDataReference(), original->getDataReference());
-    copy->setComment("changed");
-    copy->data()->setDip(80);
-    EXPECT_STREQ(original->tokens()->getComment(), "bedding");
-    EXPECT_EQ(original->data()->getDip(), 20);
-    EXPECT_EQ(data.getNumPlanes(), 2);
-}
-
 TEST_F(DataTest, UStageCopiesAreEnteredWithTheirAxesChecked) {
     data.insertData(ustageValues(0, 0, 90, 0), noTokens);
     EXPECT_EQ(data.addData(data.getLastDataListMember()), 1);

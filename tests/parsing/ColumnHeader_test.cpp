@@ -54,31 +54,11 @@ TEST(ColumnHeader, WordsOfFieldSheets) {
     }
 }
 
-TEST(ColumnHeader, RowsDecideAzimuthAndJoinBlankSeparatedNames) {
-    HeaderRow r = readHeaderRow("Azimuth,Dip", K::Comma_Delim);
-    EXPECT_TRUE(r.allUnderstood());
-    EXPECT_TRUE(r.dipDirection);
-    EXPECT_EQ(r.types, (std::vector<int>{T::Strike_Type, T::Dip_Type}));
-
-    r = readHeaderRow("Azimuth,Plunge", K::Comma_Delim);
-    EXPECT_FALSE(r.dipDirection);
-    EXPECT_EQ(r.types, (std::vector<int>{T::Trend_Type, T::Plunge_Type}));
-
-    r = readHeaderRow("Dip Direction Dip  Measured depth", K::Space_Delim);
+TEST(ColumnHeader, BlankSeparatedNamesAndRowsOfData) {
+    HeaderRow r = readHeaderRow("Dip Direction Dip  Measured depth", K::Space_Delim);
     EXPECT_TRUE(r.allUnderstood());
     EXPECT_EQ(r.types, (std::vector<int>{T::Strike_Type, T::Dip_Type, T::MD_Type}));
     EXPECT_EQ(r.words.front(), "Dip Direction");
-
-    // A strike column says it; a dip-direction column beside it is not read.
-    r = readHeaderRow("Strike\tDip\tDipDir", K::Tab_Delim);
-    EXPECT_FALSE(r.dipDirection);
-    EXPECT_EQ(r.types, (std::vector<int>{T::Strike_Type, T::Dip_Type, T::Null_Type}));
-
-    r = readHeaderRow("Strike\tDip\tP_Trend", K::Tab_Delim);
-    EXPECT_EQ(r.understood, 2);
-    EXPECT_FALSE(r.allUnderstood());
-    EXPECT_TRUE(r.wordsOnly);
-
     // Rows of data are no header, nor a row without a letter; a number in
     // exponent form is a number.
     EXPECT_FALSE(readHeaderRow("N30E,40SE", K::Comma_Delim).wordsOnly);
@@ -106,6 +86,9 @@ TEST(ColumnHeader, HeaderRowsOfTheOpenTools) {
          {T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type, T::Slip_Type}, true},
         // ... and before the dip, the plane's dip direction
         {"azimuth,dip,trend,plunge", K::Comma_Delim, {T::Strike_Type, T::Dip_Type, T::Trend_Type, T::Plunge_Type}, true},
+        {"Azimuth,Dip", K::Comma_Delim, {T::Strike_Type, T::Dip_Type}, true},
+        {"Azimuth,Plunge", K::Comma_Delim, {T::Trend_Type, T::Plunge_Type}, false},
+        {"Strike\tDip\tDipDir\tP_Trend", K::Tab_Delim, {T::Strike_Type, T::Dip_Type, N, N}, false},
         // StraboSpot: a strike says it, the dip direction beside it is not
         // read; two sense columns; the feature type is a label
         {"strike,dip_direction,dip,trend,plunge,movement,fault_or_sz_type,feature_type", K::Comma_Delim,

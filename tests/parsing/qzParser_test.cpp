@@ -82,19 +82,8 @@ TEST(ParseDip, DirectionLettersAgreeOrTurnTheStrike) {
         {360, "30w", 1, 180, false}, {90, "30S", 1, 90, true},    {90, "30N", 1, 270, false},
         {180, "30W", 1, 180, true},  {180, "30E", 1, 0, false},   {270, "30N", 1, 270, true},
         {270, "30S", 1, 90, false},  {45, "30", 1, 45, true},
-    };
-    for (const DipCase& c : cases) {
-        qzParser p;
-        int strike = c.strike, dip = -1;
-        EXPECT_EQ(A::ParseDip(p, strike, dip, c.text), c.result) << c.strike << " " << c.text;
-        EXPECT_EQ(strike, c.strikeAfter) << c.strike << " " << c.text;
-        EXPECT_EQ(dip, 30);
-        EXPECT_EQ(p.getDipAgreed(), c.agreed) << c.strike << " " << c.text;
-    }
-}
-
-TEST(ParseDip, LettersAtRightAnglesOrUnknownAreInvalidDirection) {
-    const DipCase cases[] = {
+        // Letters at right angles to the dip direction, or unknown: an
+        // invalid direction, the strike untouched.
         {45, "30NE", -2, 45, false},  {45, "30SW", -2, 45, false}, {0, "30N", -2, 0, false},
         {0, "30SE", -2, 0, false},    {90, "30E", -2, 90, false},  {90, "30SE", -2, 90, false},
         {45, "30SEX", -2, 45, false}, {45, "30 SE", -2, 45, false}, {45, "30Q", -2, 45, false},
@@ -104,8 +93,11 @@ TEST(ParseDip, LettersAtRightAnglesOrUnknownAreInvalidDirection) {
         qzParser p;
         int strike = c.strike, dip = -1;
         EXPECT_EQ(A::ParseDip(p, strike, dip, c.text), c.result) << c.strike << " " << c.text;
-        EXPECT_EQ(strike, c.strikeAfter) << c.text;
+        EXPECT_EQ(strike, c.strikeAfter) << c.strike << " " << c.text;
         EXPECT_EQ(dip, 30) << "the dip is written before the letters are checked";
+        if (c.result == 1) {
+            EXPECT_EQ(p.getDipAgreed(), c.agreed) << c.strike << " " << c.text;
+        }
     }
 }
 
@@ -143,16 +135,25 @@ int rakeOf(int strike, int dip, const char* dipText, const char* rakeText, int* 
     return r;
 }
 
-TEST(ParseRake, PlainRakeFromTheStrikeAsTyped) {
-    int t = 0, p = 0;
-    EXPECT_EQ(rakeOf(0, 60, "60", "90", &t, &p), 90);
-    EXPECT_EQ(t, 90);
-    EXPECT_EQ(p, 60);
-    EXPECT_EQ(rakeOf(45, 30, "30", "120"), 120);
-    // The dip turned the strike, so the rake is counted from the other end.
-    EXPECT_EQ(rakeOf(45, 30, "30NW", "120"), 60);
-    EXPECT_EQ(rakeOf(45, 30, "30", "180"), 180);
-    EXPECT_EQ(rakeOf(45, 30, "30", "181"), Error::Invalid_Rake);
+TEST(ParseRake, RakeAndSlipLineOnTheFinalPlane) {
+    // {strike, dip text, rake text, rake, trend, plunge}.  A dip that turns
+    // the strike counts the rake from the other end: 045 with the dip to the
+    // NW is the plane 225/30, and a rake of 90 is straight down dip to 315.
+    const struct {
+        int strike, dip;
+        const char *dipText, *rakeText;
+        int rake, trend, plunge;
+    } cases[] = {{0, 60, "60", "90", 90, 90, 60},      {45, 30, "30", "180", 180, -2, -2},
+                 {45, 30, "30NW", "120", 60, -2, -2}, {45, 30, "30NW", "90", 90, 315, 30},
+                 {0, 90, "90", "30S", 150, 180, 30},   {45, 30, "30", "181", Error::Invalid_Rake, -2, -2}};
+    for (const auto& c : cases) {
+        int t = 0, p = 0;
+        EXPECT_EQ(rakeOf(c.strike, c.dip, c.dipText, c.rakeText, &t, &p), c.rake) << c.dipText << " " << c.rakeText;
+        if (c.trend != -2) {
+            EXPECT_EQ(t, c.trend) << c.rakeText;
+            EXPECT_EQ(p, c.plunge) << c.rakeText;
+        }
+    }
 }
 
 TEST(ParseRake, LettersNameTheEndOfTheStrikeLine) {
@@ -168,18 +169,6 @@ TEST(ParseRake, LettersNameTheEndOfTheStrikeLine) {
                  {180, "40S", 40},  {270, "40E", 140}};
     for (const auto& c : cases) EXPECT_EQ(rakeOf(c.strike, 30, "30", c.text), c.rake) << c.strike << " " << c.text;
     EXPECT_EQ(rakeOf(360, 30, nullptr, "40S"), 140);
-}
-
-TEST(ParseRake, SlipLineFollowsTheRakeOnTheFinalPlane) {
-    int t = 0, p = 0;
-    // Strike typed as 045 with the dip to the NW: the plane is 225/30 and a
-    // rake of 90 is straight down dip, towards 315.
-    EXPECT_EQ(rakeOf(45, 30, "30NW", "90", &t, &p), 90);
-    EXPECT_EQ(t, 315);
-    EXPECT_EQ(p, 30);
-    EXPECT_EQ(rakeOf(0, 90, "90", "30S", &t, &p), 150);
-    EXPECT_EQ(t, 180);
-    EXPECT_EQ(p, 30);
 }
 
 TEST(ParseRake, BadRakes) {

@@ -204,20 +204,8 @@ TEST_F(Rose, RunningAverageSpreadsEachDegree) {
     EXPECT_GT(plot->getResultantLength(), 0.9);
 }
 
-TEST_F(Rose, FrameRingsAndPlanesByTheirStyle) {
+TEST_F(Rose, PlanesByTheirStyle) {
     RosePlotParams p;
-    rose(p);
-    std::vector<float> rings;
-    plot->generateFrameRadii(5, rings);
-    ASSERT_EQ(rings.size(), 5u);
-    EXPECT_NEAR(rings[0], std::sqrt(0.2), kFloat);
-    EXPECT_EQ(rings[4], 1.0f);
-    p.setIsAreaProportional(false);
-    rose(p);
-    plot->generateFrameRadii(5, rings);
-    EXPECT_NEAR(rings[1], 0.4, kFloat);
-    plot->generateFrameRadii(0, rings);
-    EXPECT_TRUE(rings.empty());
     // A plane 030/40 counts at its strike, its dip direction or its pole's
     // trend.
     for (const auto& c : {std::make_pair(Planar_Great_Circle, 30), std::make_pair(Planar_Dip_Direction, 120),

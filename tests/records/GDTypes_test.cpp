@@ -26,16 +26,6 @@ TEST(GDTypes, EveryCodeAndLabelBothWays) {
     EXPECT_EQ(t.size(), 23u);
 }
 
-TEST(GDTypes, DestroyThenInstanceRebuildsTheRegistry) {
-    GDTypes::instance();
-    GDTypes::destroy();
-    EXPECT_FALSE(GDTypes::exists());
-    std::string label;
-    EXPECT_TRUE(GDTypes::instance().get(GDTypes::GDType_ZolWellData, label));
-    EXPECT_EQ(label, "Dip");
-    EXPECT_EQ(GDTypes::instance().size(), 23u);
-}
-
 TEST(GDSlipTypes, CodesAreDistinctBitsWithLabels) {
     const GDSlipTypes& s = GDSlipTypes::instance();
     const struct {

@@ -113,25 +113,6 @@ TEST(TokenParts, ChangesThroughTheRecordSeeTheTextsAsWritten) {
     EXPECT_STREQ(w.tokens()->getDip(), "12");
 }
 
-TEST(TokenParts, CopiesAndFreedRecords) {
-    PlaneData a(planeTexts("45", "30"), planeValues(45, 30));
-    PlaneData b(a);
-    EXPECT_FALSE(b.keepsTokenPart());
-    a.data()->setStrike(46);  // the copy has its own numbers, so its own texts
-    EXPECT_STREQ(b.tokens()->getStrike(), "45");
-    PlaneData c;
-    c = a;
-    EXPECT_FALSE(c.keepsTokenPart());
-    EXPECT_STREQ(c.tokens()->getStrike(), "46");
-    c.free();
-    EXPECT_EQ(c.tokens(), nullptr);
-    std::unique_ptr<LightweightTokenStruct> scratch;
-    EXPECT_EQ(c.tokensForReading(scratch), nullptr);
-    TokenStruct none;
-    c.get(none);
-    EXPECT_TRUE(none.isEmpty());
-}
-
 // Many threads asking one const record at once get one part, made once
 // (the sanitizer runs see a leak or a race if not).
 TEST(TokenParts, AskedFromManyThreadsAtOnceMadeOnce) {

@@ -84,28 +84,6 @@ TEST(RecordPool, BlocksAreDistinctAndKeepTheirContents) {
     recordDeallocate(nullptr, 8);  // ignored
 }
 
-TEST(RecordPool, APoolGrownPastItsHeapSlabsKeepsBlocksApart) {
-    // 40 MiB of 64-byte blocks takes the pool past the point where it maps
-    // large slabs of its own; blocks on both sides of that point stay
-    // whole and apart.
-    constexpr std::size_t Size = 64, Count = 40u * 1024 * 1024 / Size;
-    std::vector<Block> blocks;
-    blocks.reserve(Count);
-    for (std::size_t i = 0; i < Count; ++i) {
-        blocks.push_back({static_cast<unsigned char*>(recordAllocate(Size)), Size});
-        mark(blocks.back(), i);
-    }
-    const qzCore::RecordPoolStatistics stats = qzCore::recordPoolStatistics();
-    if (stats.active) {
-        EXPECT_GE(stats.slabBytes, Count * Size);
-        EXPECT_GT(stats.mappedBytes, 0u);
-    }
-    for (std::size_t i = 0; i < Count; i += 997) ASSERT_TRUE(marked(blocks[i], i)) << i;
-    EXPECT_TRUE(marked(blocks.back(), Count - 1));
-    EXPECT_TRUE(disjoint(blocks));
-    for (const Block& b : blocks) recordDeallocate(b.at, b.size);
-}
-
 TEST(RecordPool, BlocksCrossThreadsAndOutliveTheThreadThatTookThem) {
     // Workers take blocks and end; the main thread checks and frees them;
     // then more workers take blocks again (from the depot the ended
