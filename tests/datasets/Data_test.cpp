@@ -72,24 +72,17 @@ TEST_F(DataTest, KindListsFollowEveryKindOfEntry) {
     EXPECT_EQ(data.getNumFaults(), 1);
     EXPECT_EQ(data.getNumSpecial(), 2);
     EXPECT_EQ(data.getNumLines(), 0);
-    EXPECT_TRUE(data.getSpecialDataList()[0]->isSpecial());
 
     EXPECT_EQ(data.insertData(ustageValues(0, 0, 100, 0), noTokens), Error::UStage_Axes_Skew);
     EXPECT_EQ(data.getNumData(), 4);
     EXPECT_EQ(data.getNumSpecial(), 2);
 
-    DataStruct well = planeValues(5, 6);
-    well.setGDType(K::GDType_ZolWellData);
-    DataStruct marker = planeValues(5, 6);
-    marker.setGDType(K::GDType_ZolMarkerData);
-    EXPECT_EQ(data.insertData(well, noTokens), 1);
-    EXPECT_EQ(data.insertData(marker, noTokens), 1);
+    EXPECT_EQ(data.insertData(planeValues(5, 6, K::GDType_ZolWellData), noTokens), 1);
+    EXPECT_EQ(data.insertData(planeValues(5, 6, K::GDType_ZolMarkerData), noTokens), 1);
     EXPECT_EQ(data.insertData(lineValues(1, 2), noTokens), 1);
     EXPECT_EQ(data.getNumZolWells(), 1);
     EXPECT_EQ(data.getNumZolMarkers(), 1);
     EXPECT_EQ(data.getNumLines(), 1);
-    EXPECT_TRUE(data.getWellList()[0]->isPlanar());
-    EXPECT_TRUE(data.getMarkerList()[0]->isMarker());
 }
 
 TEST_F(DataTest, KindsThatDescribeNoRecordAreRefused) {
@@ -122,21 +115,6 @@ TEST_F(DataTest, UStageCopiesAreEnteredWithTheirAxesChecked) {
     const UStageData skew(ustageValues(0, 0, 120, 0), noTokens);
     EXPECT_EQ(data.addData(&skew), Error::UStage_Axes_Skew);
     EXPECT_EQ(data.getNumSpecial(), 2);
-}
-
-TEST_F(DataTest, StationBeyondWhatARecordCanAddressIsRefused) {
-    // Station indexes are signed bytes: 128 stations can be referred to.
-    for (int i = 0; i < 128; ++i) ASSERT_EQ(data.initStationId("S" + std::to_string(i), true), i);
-    DataStruct d = planeValues(1, 2);
-    bool appended = true;
-    EXPECT_EQ(data.attachStation("S127", d, appended), 1);
-    EXPECT_EQ(d.getStationIndex(), 127);
-    EXPECT_FALSE(appended);
-    EXPECT_EQ(data.attachStation("S128", d, appended), Error::Insert_Failed);
-    EXPECT_FALSE(d.hasStationIdAttached());
-    EXPECT_EQ(static_cast<unsigned char>(d.getStationIndex()), Data::No_Station);
-    EXPECT_EQ(data.getNumStations(), 128);
-    EXPECT_EQ(data.initStationId("S129", true), Data::No_Station);
 }
 
 TEST_F(DataTest, AttributesDestroyedAreClearedFromRecords) {

@@ -296,11 +296,7 @@ TEST_F(ReshapeTest, ModifyKeepsKindAndReferenceOrReplacesTheRecord) {
 }
 
 TEST_F(ReshapeTest, ModifyingAWellDipKeepsItsKind) {
-    DataStruct w;
-    w.setGDType(K::GDType_ZolWellData);
-    w.setStrike(10);
-    w.setDip(20);
-    data.insertData(w, TokenStruct());
+    data.insertData(planeValues(10, 20, K::GDType_ZolWellData), TokenStruct());
     GeoDataParams p;
     p.setStrike("15");
     p.setDip("25");

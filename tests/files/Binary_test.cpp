@@ -315,14 +315,8 @@ TEST_F(BinaryFile, RoundTripKeepsEveryField) {
     src.createAttribute("Granite");
     src.createAttribute("Basalt");
     src.createAttributeGroup("Igneous", 0x3);
-    DataStruct f;
-    f.setGDType(K::GDType_Fault);
-    f.setStrike(20);
-    f.setDip(60);
+    DataStruct f = faultValues(20, 60, 104, 60, GDSlipTypes::GDSlipType_NormalSlip);
     f.setRake(85);
-    f.setTrend(104);
-    f.setPlunge(60);
-    f.setSlipType(GDSlipTypes::GDSlipType_NormalSlip);
     f.setConfidence(Confidence_Good);
     f.setX(512345.67);
     f.setY(4000000.125);
@@ -399,16 +393,8 @@ TEST_F(BinaryFile, ManyRecordsReadBackWholeInOrderWithRejectsWhereTheyStand) {
     src.createAttribute("Basalt");
     std::vector<unsigned int> bad;
     for (int i = 0; i < 25000; ++i) {
-        DataStruct d;
-        d.setGDType(i % 2 ? K::GDType_Plane : K::GDType_Line);
         const int a = (i * 7) % 360, b = (i % 997 == 500) ? 95 : (i * 13) % 91;  // 95: out of range
-        if (i % 2) {
-            d.setStrike(a);
-            d.setDip(b);
-        } else {
-            d.setTrend(a);
-            d.setPlunge(b);
-        }
+        DataStruct d = i % 2 ? planeValues(a, b) : lineValues(a, b);
         d.setAttributes(std::uint32_t(i % 3));
         if (i % 5) src.initStationId(("BH-" + std::to_string(i % 5)).c_str(), d);
         TokenStruct t;
@@ -439,15 +425,7 @@ TEST_F(BinaryFile, ALargeDatasetIsWrittenAsItsRecordsOneByOne) {
     std::string records;
     std::string header;
     for (int i = 0; i < n; ++i) {
-        DataStruct d;
-        d.setGDType(i % 2 ? K::GDType_Plane : K::GDType_Line);
-        if (i % 2) {
-            d.setStrike(i % 360);
-            d.setDip(i % 91);
-        } else {
-            d.setTrend(i % 360);
-            d.setPlunge(i % 91);
-        }
+        DataStruct d = i % 2 ? planeValues(i % 360, i % 91) : lineValues(i % 360, i % 91);
         TokenStruct t;
         if (i % 3 == 0) t.setComment("no " + std::to_string(i));
         ASSERT_EQ(big.insertData(d, t), 1);

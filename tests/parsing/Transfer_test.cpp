@@ -58,18 +58,6 @@ TEST(DataStruct, DepthAndLocationAreIndependent) {
     EXPECT_FALSE(d.hasMD());
     EXPECT_EQ(d.getX(), 7.0);
     EXPECT_EQ(d.getZ(), No_Value_Double);  // the old z went with the cleared location
-
-    // Copies own both; equality looks at the depth.
-    DataStruct a;
-    a.setMD(10.0);
-    DataStruct b = a;
-    EXPECT_TRUE(a == b);
-    b.setMD(11.0);
-    EXPECT_FALSE(a == b);
-    EXPECT_EQ(a.md(), 10.0);
-    b = d;
-    EXPECT_EQ(b.getX(), 7.0);
-    EXPECT_FALSE(b.hasMD());
 }
 
 TEST(DataStruct, SlipCodeDrivesTheSlipFlags) {

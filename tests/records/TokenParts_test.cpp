@@ -9,16 +9,10 @@
 
 #include "qzCore/records/GeoData.h"
 #include "qzCore/records/zolWellData.h"
+#include "tests/support/Values.h"
 
 namespace qzCore {
 namespace {
-
-DataStruct planeValues(int strike, int dip) {
-    DataStruct d;
-    d.setStrike(strike);
-    d.setDip(dip);
-    return d;
-}
 
 TokenStruct texts(const char* a, TokenStruct::Token_Id ia, const char* b, TokenStruct::Token_Id ib,
                   const char* comment = nullptr) {

@@ -18,6 +18,7 @@
 #include "qzCore/records/GeoData.h"
 #include "qzCore/shared/HugePages.h"
 #include "qzCore/shared/RecordPool.h"
+#include "tests/support/Values.h"
 
 namespace {
 
@@ -160,21 +161,12 @@ TEST(RecordPool, RecordsFreedThroughTheirBaseGoBackAtTheirOwnSize) {
     // would run into each other.
     using namespace qzCore;
     auto fault = [](int i) {
-        DataStruct d;
-        d.setGDType(GDTypes::GDType_Fault);
-        d.setStrike(i % 360);
-        d.setDip(i % 91);
-        d.setTrend((i * 7) % 360);
-        d.setPlunge(i % 91);
+        DataStruct d = faultValues(i % 360, i % 91, (i * 7) % 360, i % 91, 0);
         d.setRake(i % 181);
         return std::unique_ptr<GeoData>(std::make_unique<FaultData>(TokenStruct(), d));
     };
     auto plane = [](int i) {
-        DataStruct d;
-        d.setGDType(GDTypes::GDType_Plane);
-        d.setStrike((i * 3) % 360);
-        d.setDip((i * 5) % 91);
-        return std::unique_ptr<GeoData>(std::make_unique<PlaneData>(TokenStruct(), d));
+        return std::unique_ptr<GeoData>(std::make_unique<PlaneData>(TokenStruct(), planeValues((i * 3) % 360, (i * 5) % 91)));
     };
     std::vector<std::unique_ptr<GeoData>> records;
     for (int i = 0; i < 3000; ++i) records.push_back(fault(i));
