@@ -23,63 +23,38 @@ TEST_F(Import, RowsWithEmptyCellsAreReportedNotDropped) {
     // A tab before the dip is an empty strike too.
     Data tabbed(ComplexFileName("t"), &errors, 2);
     errors.resetErrorHandler();
-    O o;
-    o.setDefaultColumnOptions();
-    o.setIEOption(O::IE_Report_Errors);
-    o.setColumnChoice(0, T::Strike_Type);
-    o.setColumnChoice(1, T::Dip_Type);
-    std::istringstream in("\t40\n");
-    ASSERT_EQ(tabbed.addData(o, qzIEDataTypeOrder(qzIEDataTypeOptions(), o), in), 1);
+    ASSERT_EQ(loadInto(tabbed, "\t40\n", columnsOf({T::Strike_Type, T::Dip_Type})), 1);
     EXPECT_EQ(errors.getNumRejected(), 1u);
 }
 
-TEST_F(Import, CommentLinesAreSkippedAndHeadersFoundAfterThem) {
-    const std::string text = "# Field sheet, Big Creek\n"
-                             "   # measured with a compass-clinometer\n"
-                             "Strike,Dip\n"
-                             "045,30\n"
-                             "# second outcrop\n"
-                             "050,31\n";
-    ASSERT_EQ(load(text,
-                   [](O& o) {
-                       o.resetColumnChoices();
-                       o.setColumnChoice(0, T::Strike_Type);
-                       o.setColumnChoice(1, T::Dip_Type);
-                       o.setColumnDelim(krtIEConstants::Comma_Delim);
-                       o.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
-                   }),
-              1);
-    EXPECT_EQ(data.getNumData(), 2);
-    EXPECT_TRUE(report().empty()) << report();
-}
-
-TEST_F(Import, AKeywordRowAfterTheCommentSignIsTheHeader) {
-    // The text writer's own clipboard layout begins with "#", the record
-    // number column: that row is the header, the next one data.
-    const std::string text = "#\tType\tStrike\tDip\n1\tPlane\t045\t30\n2\tPlane\t050\t31\n";
-    ASSERT_EQ(load(text,
-                   [](O& o) {
-                       o.resetColumnChoices();
-                       int i = 0;
-                       for (const int c : {T::Row_Type, T::Type_Type, T::Strike_Type, T::Dip_Type}) {
-                           o.setColumnChoice(i++, c);
-                       }
-                       o.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
-                   }),
-              1);
-    EXPECT_EQ(data.getNumData(), 2);
-    EXPECT_TRUE(report().empty()) << report();
+TEST_F(Import, HeadersFoundAfterCommentLinesOrAfterTheCommentSign) {
+    // Comment lines above the header, and the text writer's own clipboard
+    // layout, whose header begins with "#" (the record number column).
+    const std::pair<std::string, std::function<void(O&)>> files[] = {
+        {"# Field sheet, Big Creek\n   # measured with a compass-clinometer\nStrike,Dip\n045,30\n"
+         "# second outcrop\n050,31\n",
+         columnsOf({T::Strike_Type, T::Dip_Type}, krtIEConstants::Comma_Delim)},
+        {"#\tType\tStrike\tDip\n1\tPlane\t045\t30\n2\tPlane\t050\t31\n",
+         columnsOf({T::Row_Type, T::Type_Type, T::Strike_Type, T::Dip_Type})},
+    };
+    for (const auto& [text, columns] : files) {
+        ErrorManager e;
+        Data d(ComplexFileName("h"), &e, 2);
+        ASSERT_EQ(loadInto(d, text, [&columns = columns](O& o) {
+                      columns(o);
+                      o.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
+                  }),
+                  1);
+        EXPECT_EQ(d.getNumData(), 2) << text;
+        EXPECT_TRUE(e.getErrorReportBuffer().empty()) << e.getErrorReportBuffer();
+    }
 }
 
 TEST_F(Import, SemicolonFilesWithDecimalCommas) {
     const std::string text = "120,5;45,0;1234,5\n130;50,4;7\n";
     ASSERT_EQ(load(text,
                    [](O& o) {
-                       o.resetColumnChoices();
-                       o.setColumnChoice(0, T::Strike_Type);
-                       o.setColumnChoice(1, T::Dip_Type);
-                       o.setColumnChoice(2, T::MD_Type);
-                       o.setColumnDelim(krtIEConstants::Semi_Colon_Delim);
+                       columnsOf({T::Strike_Type, T::Dip_Type, T::MD_Type}, krtIEConstants::Semi_Colon_Delim)(o);
                        o.setColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
                    }),
               1);

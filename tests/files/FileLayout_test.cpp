@@ -117,24 +117,6 @@ TEST(FileLayout, TheHeaderBelowTitleRowsAndNeverAboveData) {
     EXPECT_EQ(wide.columns[25], T::Dip_Type);
 }
 
-TEST(FileLayout, OptionsForReading) {
-    FileLayout l;
-    l.delimiter = Delim::Semi_Colon_Delim;
-    l.decimalComma = true;
-    l.headerRow = true;
-    l.dipDirection = true;
-    l.columns = {T::Strike_Type, T::Dip_Type};
-    qzIEColumnOptions o;
-    o.setDefaultColumnOptions();
-    l.applyTo(o);
-    EXPECT_EQ(o.getColumnDelim(), Delim::Semi_Colon_Delim);
-    EXPECT_TRUE(o.getColumnOption(ieColumnOptions::Column_Option_Decimal_Comma));
-    EXPECT_TRUE(o.getColumnOption(ieColumnOptions::Column_Option_Header_Row));
-    EXPECT_TRUE(o.getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction));
-    EXPECT_EQ(o.getColumnChoice(1), T::Dip_Type);
-    EXPECT_EQ(o.getColumnChoice(2), ieDataTypeOptions::Bad_Data_Type_Index);
-}
-
 TEST(FileLayout, Utf16TextBecomesUtf8) {
     // "Dip\t°\n" little-endian with a mark, a character beyond the basic
     // plane (U+1F30B) as a surrogate pair, and an unpaired surrogate.

@@ -18,18 +18,12 @@ TEST(ColumnHeader, WordsOfFieldSheets) {
         bool dd;
     };
     const Case cases[] = {
-        {"Strike", T::Strike_Type, false},         {"STRIKE", T::Strike_Type, false},
-        {"Dip Direction", T::Strike_Type, true},   {"dip_direction", T::Strike_Type, true},
-        {"dip-direction", T::Strike_Type, true},   {"DipDir", T::Strike_Type, true},
-        {"Azimuth", T::Strike_Type, true},         {"Dip (deg)", T::Dip_Type, false},
-        {"Dip [\xc2\xb0]", T::Dip_Type, false},    {"Trend", T::Trend_Type, false},
-        {"Bearing", T::Trend_Type, false},         {"plunge", T::Plunge_Type, false},
-        {"Rake", T::Rake_Type, false},             {"Pitch", T::Rake_Type, false},
-        {"Sense", T::Slip_Type, false},            {"Slip", T::Slip_Type, false},
-        {"Comment", T::Comment_Type, false},       {"Notes", T::Comment_Type, false},
-        {"Station", T::Well_Type, false},          {"Well", T::Well_Type, false},
-        {"#", T::Row_Type, false},                 {"Attr3", T::Attr3_Type, false},
-        {"Easting", T::XLoc_Type, false},          {"MD", T::MD_Type, false},
+        {"STRIKE", T::Strike_Type, false},         {"dip-direction", T::Strike_Type, true},
+        {"DipDir", T::Strike_Type, true},          {"Azimuth", T::Strike_Type, true},
+        {"Dip [\xc2\xb0]", T::Dip_Type, false},    {"Bearing", T::Trend_Type, false},
+        {"Pitch", T::Rake_Type, false},            {"Sense", T::Slip_Type, false},
+        {"Notes", T::Comment_Type, false},         {"Station", T::Well_Type, false},
+        {"#", T::Row_Type, false},                 {"Easting", T::XLoc_Type, false},
         // the open tools' words
         {"fazi", T::Strike_Type, true},            {"finc", T::Dip_Type, false},     // apsg
         {"lazi", T::Trend_Type, false},            {"linc", T::Plunge_Type, false},

@@ -86,7 +86,6 @@ TEST_F(Rose, FourLinesByHand) {
     EXPECT_TRUE(hasText("Resultant : 28"));
     EXPECT_TRUE(hasText("Ang. Dev. : 37"));
     EXPECT_TRUE(hasText("Largest Freq : 75.00%"));
-    EXPECT_TRUE(hasText("Linear Scaling"));
 
     p.setIsAreaProportional(true);
     plot->setPlotParams(p);
