@@ -40,7 +40,6 @@
 #include "qzCore/plot/PlotColors.h"
 #include "qzCore/plot/PlotDefaults.h"
 #include "qzCore/plot/PlotDisplayParams.h"
-#include "qzCore/plot/PlotError.h"
 #include "qzCore/plot/PlotParams.h"
 #include "qzCore/plot/PlotPoints.h"
 #include "qzCore/plot/PlotSize.h"

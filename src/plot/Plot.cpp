@@ -108,16 +108,72 @@ bool Plot::getResults(std::vector<float>&, float& count) {
 }
 
 void Plot::setPlotState(krtDefaultMaskedBase& state) {
-    if (state.isSet(State_Fault_Color)) updateFaultColor();
-    if (state.isSet(State_Line_Color)) updateLineColor();
-    if (state.isSet(State_Lineation_Color)) updateLineationColor();
-    if (state.isSet(State_Plane_Color)) updatePlaneColor();
-    if (state.isSet(State_Special_Color)) updateSpecialColor();
+    using Update = void (Plot::*)();
+    static const std::pair<std::uint32_t, Update> updates[] = {
+        {State_Fault_Color, &Plot::updateFaultColor},
+        {State_Line_Color, &Plot::updateLineColor},
+        {State_Lineation_Color, &Plot::updateLineationColor},
+        {State_Plane_Color, &Plot::updatePlaneColor},
+        {State_Special_Color, &Plot::updateSpecialColor},
+        {State_Fault_Symbol, &Plot::updateFaultSymbol},
+        {State_Fault_Size, &Plot::updateFaultSize},
+        {State_Line_Symbol, &Plot::updateLineSymbol},
+        {State_Line_Size, &Plot::updateLineSize},
+        {State_Lineation_Symbol, &Plot::updateLineationSymbol},
+        {State_Lineation_Size, &Plot::updateLineationSize},
+        {State_Plane_Symbol, &Plot::updatePlaneSymbol},
+        {State_Plane_Size, &Plot::updatePlaneSize},
+        {State_Special_Symbol, &Plot::updateSpecialSymbol},
+        {State_Special_Size, &Plot::updateSpecialSize}};
+    // The bits are read from the mask the host passed; each update clears
+    // its bit in the plot's own state, and the host's mask loses it too, so
+    // a mask passed again does not update twice.
+    for (const auto& u : updates) {
+        if (!state.isSet(u.first)) continue;
+        (this->*u.second)();
+        state.unset(u.first);
+    }
     if (state.isSet(State_Font)) {
         setFont();
         m_state.unset(State_Font);
         state.unset(State_Font);
     }
+}
+
+std::uint32_t Plot::stateBitOf(Plot_Data_Type kind, Update_Aspect aspect) {
+    static const std::uint32_t bits[5][3] = {
+        {State_Fault_Color, State_Fault_Symbol, State_Fault_Size},
+        {State_Line_Color, State_Line_Symbol, State_Line_Size},
+        {State_Lineation_Color, State_Lineation_Symbol, State_Lineation_Size},
+        {State_Plane_Color, State_Plane_Symbol, State_Plane_Size},
+        {State_Special_Color, State_Special_Symbol, State_Special_Size}};
+    return kind >= Plot_Fault && kind <= Plot_Special ? bits[kind][aspect] : 0u;
+}
+
+void Plot::updateKind(Plot_Data_Type kind, Update_Aspect aspect) {
+    if (kind < Plot_Fault || kind > Plot_Special) return;
+    const PlotParams& params = getPlotParams();
+    const PlotColors& colors = params.getPlotColors();
+    const PlotSymbols& symbols = params.getPlotSymbols();
+    Store* const stores[5] = {&m_faults, &m_lines, &m_lineations, &m_planes, &m_specials};
+    const RGBColor* const kindColors[5] = {&colors.fault, &colors.line, &colors.lineation, &colors.plane,
+                                           &colors.special};
+    const GraphicsStyle* const kindSymbols[5] = {&symbols.fault, &symbols.line, &symbols.lineation, &symbols.plane,
+                                                 &symbols.special};
+    Store& store = *stores[kind];
+    const GraphicsStyle& style = *kindSymbols[kind];
+    switch (aspect) {
+        case Update_Color: setColor(store, *kindColors[kind]); break;
+        case Update_Size: setSize(store, style.getSize()); break;
+        case Update_Symbol: {
+            const Graphics_Symbol reserved = reservedSymbol(kind);
+            if (!(skipsSymbolUpdateToReserved() && style.getSymbol() == reserved)) {
+                setSymbol(store, style.getSymbol(), reserved);
+            }
+            break;
+        }
+    }
+    m_state.unset(stateBitOf(kind, aspect));
 }
 
 // ---------------------------------------------------------------- non-virtual

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <exception>
 
 #include "qzCore/plot/RosePlotCore.h"
 #include "qzCore/records/GeoData.h"
@@ -34,6 +35,8 @@ RosePlotCore::~RosePlotCore() = default;
 void RosePlotCore::setPlotParams(const PlotParams* params) {
     if (const auto* p = dynamic_cast<const RosePlotParams*>(params)) m_params = *p;
 }
+
+void RosePlotCore::updateKind(Plot_Data_Type kind, Update_Aspect aspect) { m_state.unset(stateBitOf(kind, aspect)); }
 
 void RosePlotCore::setPlotState(krtDefaultMaskedBase& state) {
     Plot::setPlotState(state);
@@ -167,15 +170,17 @@ bool RosePlotCore::computeBinRadii(std::vector<float>& radii, float& maxRadius) 
 }
 
 bool RosePlotCore::getResults(std::vector<float>& radii, float& largest) {
-    generatePlot();
-    float maxRadius = 0.0f;
-    if (!computeBinRadii(radii, maxRadius)) {
+    try {
+        generatePlot();
+        // As the rose's scaling computes them: the share f of each class
+        // (linear) or sqrt(n f) (area), not yet divided by the largest; no
+        // data gives every class 0.
+        computeBinRadii(radii, largest);
+    } catch (const std::exception&) {
         radii.clear();
         largest = 0.0f;
         return false;
     }
-    for (float& r : radii) r /= maxRadius;
-    largest = float(m_largest);
     return true;
 }
 

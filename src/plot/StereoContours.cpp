@@ -6,7 +6,7 @@
 #include <new>
 
 #include "qzCore/plot/ContourGenerator.h"
-#include "qzCore/plot/PlotError.h"
+#include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/plot/StereoPlotCore.h"
 
 namespace qzCore {
@@ -56,7 +56,7 @@ std::unique_ptr<ContourGenerator> StereoPlotCore::prepareContours() {
         generator->prepare();
     } catch (const std::exception&) {
         m_contour->getLevels().clear();
-        throw PlotError(PlotError::Internal_Error);
+        throw int(Error::Internal_Error);
     }
     m_contourOutcome = generator->outcome();
     m_contourMessage = generator->message();
@@ -77,7 +77,7 @@ void StereoPlotCore::drawContours(ContourGenerator& generator) {
         drawn = generator.draw(m_port);
     } catch (const std::exception&) {
         m_port->endGroup();
-        throw PlotError(PlotError::Internal_Error);
+        throw int(Error::Internal_Error);
     }
     m_port->endGroup();
     if (drawn) m_state.set(State_Contoured);
@@ -132,7 +132,7 @@ ContourOutcome StereoPlotCore::computeDensity(const ContourParams& params, Densi
     try {
         return generator.computeDensity(out);
     } catch (const std::exception&) {
-        throw PlotError(PlotError::Internal_Error);
+        throw int(Error::Internal_Error);
     }
 }
 

@@ -21,7 +21,6 @@ void StereoPlotCore::setPlotParams(const PlotParams* params) {
 
 void StereoPlotCore::setPlotState(krtDefaultMaskedBase& state) {
     Plot::setPlotState(state);
-    updateSymbolsAndSizes(state);
     if (state.isSet(State_Hemisphere)) {
         updateHemisphere();
         state.unset(State_Hemisphere);
@@ -29,55 +28,6 @@ void StereoPlotCore::setPlotState(krtDefaultMaskedBase& state) {
     if (state.isSet(State_Size)) sizePort(m_params.getPlotSize());
 }
 
-void StereoPlotCore::updateSymbolsAndSizes(krtDefaultMaskedBase& state) {
-    const PlotSymbols& sym = m_params.getPlotSymbols();
-    struct Update {
-        std::uint32_t symbolBit, sizeBit;
-        Store* store;
-        const GraphicsStyle* style;
-        Graphics_Symbol reserved;
-    };
-    // Faults and planes keep the great-circle marker 8; lines, lineations
-    // and results the reserved marker 12.
-    const Update updates[] = {
-        {State_Fault_Symbol, State_Fault_Size, &m_faults, &sym.fault, Symbol_Great_Circle},
-        {State_Line_Symbol, State_Line_Size, &m_lines, &sym.line, Symbol_Reserved_Marker},
-        {State_Lineation_Symbol, State_Lineation_Size, &m_lineations, &sym.lineation, Symbol_Reserved_Marker},
-        {State_Plane_Symbol, State_Plane_Size, &m_planes, &sym.plane, Symbol_Great_Circle},
-        {State_Special_Symbol, State_Special_Size, &m_specials, &sym.special, Symbol_Reserved_Marker}};
-    for (const Update& u : updates) {
-        if (state.isSet(u.symbolBit)) {
-            // A kind configured as the marker itself changes nothing.
-            if (u.style->getSymbol() != u.reserved) setSymbol(*u.store, u.style->getSymbol(), u.reserved);
-            state.unset(u.symbolBit);
-        }
-        if (state.isSet(u.sizeBit)) {
-            setSize(*u.store, u.style->getSize());
-            state.unset(u.sizeBit);
-        }
-    }
-}
-
-void StereoPlotCore::updateFaultColor() {
-    setColor(m_faults, m_params.getPlotColors().fault);
-    m_state.unset(State_Fault_Color);
-}
-void StereoPlotCore::updateLineColor() {
-    setColor(m_lines, m_params.getPlotColors().line);
-    m_state.unset(State_Line_Color);
-}
-void StereoPlotCore::updateLineationColor() {
-    setColor(m_lineations, m_params.getPlotColors().lineation);
-    m_state.unset(State_Lineation_Color);
-}
-void StereoPlotCore::updatePlaneColor() {
-    setColor(m_planes, m_params.getPlotColors().plane);
-    m_state.unset(State_Plane_Color);
-}
-void StereoPlotCore::updateSpecialColor() {
-    setColor(m_specials, m_params.getPlotColors().special);
-    m_state.unset(State_Special_Color);
-}
 
 // ---------------------------------------------------------------- projection
 

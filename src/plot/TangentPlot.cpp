@@ -20,29 +20,9 @@ void TangentPlotCore::setPlotParams(const PlotParams* params) {
 }
 
 void TangentPlotCore::setPlotState(krtDefaultMaskedBase& state) {
+    // Colours, symbols and sizes as on the stereonet; no great circles
+    // here, so every kind keeps only the reserved marker 12.
     Plot::setPlotState(state);
-    const PlotSymbols& sym = m_params.getPlotSymbols();
-    struct Update {
-        std::uint32_t symbolBit, sizeBit;
-        Store* store;
-        const GraphicsStyle* style;
-    };
-    // No great circles here: every kind keeps only the reserved marker 12.
-    const Update updates[] = {{State_Fault_Symbol, State_Fault_Size, &m_faults, &sym.fault},
-                              {State_Line_Symbol, State_Line_Size, &m_lines, &sym.line},
-                              {State_Lineation_Symbol, State_Lineation_Size, &m_lineations, &sym.lineation},
-                              {State_Plane_Symbol, State_Plane_Size, &m_planes, &sym.plane},
-                              {State_Special_Symbol, State_Special_Size, &m_specials, &sym.special}};
-    for (const Update& u : updates) {
-        if (state.isSet(u.symbolBit)) {
-            setSymbol(*u.store, u.style->getSymbol(), Symbol_Reserved_Marker);
-            state.unset(u.symbolBit);
-        }
-        if (state.isSet(u.sizeBit)) {
-            setSize(*u.store, u.style->getSize());
-            state.unset(u.sizeBit);
-        }
-    }
     if (state.isSet(State_Size)) sizePort(m_params.getPlotSize());
 }
 

@@ -7,7 +7,6 @@
 
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/plot/ContourGenerator.h"
-#include "qzCore/plot/PlotError.h"
 #include "tests/plot/PlotFixture.h"
 
 namespace qzCore {
@@ -220,9 +219,10 @@ TEST_F(Contours, AFailureInsideIsTheInternalError) {
     try {
         failing.generatePlot();
         FAIL() << "no error";
-    } catch (const PlotError& e) {
-        EXPECT_EQ(e.code(), Error::Internal_Error);
-        EXPECT_EQ(std::string(e.what()).rfind("General Internal Error", 0), 0u);
+    } catch (int code) {
+        // Raised as the library raises every failure of a drawing: a code
+        // a host's catch (int) takes, as it takes -22.
+        EXPECT_EQ(code, Error::Internal_Error);
     }
 }
 

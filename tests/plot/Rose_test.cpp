@@ -61,8 +61,8 @@ TEST(RoseParams, ClassesAreWholeSplitsOfTheCircle) {
 }
 
 TEST_F(Rose, FourLinesByHand) {
-    // 10, 10, 10 and 100 in 18 classes: shares 3/4 and 1/4.  Linear radii
-    // 1 and 1/3; by area sqrt(18 x 3/4) : sqrt(18 x 1/4) = 1 : 0.57735.
+    // 10, 10, 10 and 100 in 18 classes: shares f = 3/4 and 1/4, the linear
+    // radii; by area sqrt(18 f) = 3.6742 and 2.1213, drawn as 1 : 0.57735.
     // Resultant: C = 3 cos 10 + cos 100, S = 3 sin 10 + sin 100, azimuth
     // atan2(S, C) = 28.4, r = |(C, S)| / 4 = 0.7906; angular deviation
     // sqrt(2(1 - r)) = 0.6472 rad = 37.08 degrees.
@@ -74,8 +74,8 @@ TEST_F(Rose, FourLinesByHand) {
     float largest = 0;
     ASSERT_TRUE(plot->getResults(radii, largest));
     ASSERT_EQ(radii.size(), 18u);
-    EXPECT_NEAR(radii[0], 1.0, kFloat);
-    EXPECT_NEAR(radii[5], 1.0 / 3.0, kFloat);
+    EXPECT_NEAR(radii[0], 0.75, kFloat);
+    EXPECT_NEAR(radii[5], 0.25, kFloat);
     EXPECT_NEAR(largest, 0.75, kFloat);
     for (std::size_t k : {1u, 4u, 6u, 17u}) EXPECT_EQ(radii[k], 0.0f);
     const double c = 3 * std::cos(rad(10)) + std::cos(rad(100)), s = 3 * std::sin(rad(10)) + std::sin(rad(100));
@@ -90,8 +90,9 @@ TEST_F(Rose, FourLinesByHand) {
     p.setIsAreaProportional(true);
     plot->setPlotParams(p);
     ASSERT_TRUE(plot->getResults(radii, largest));
-    EXPECT_NEAR(radii[0], 1.0, kFloat);
-    EXPECT_NEAR(radii[5], std::sqrt(1.0 / 3.0), kFloat);
+    EXPECT_NEAR(radii[0], std::sqrt(18 * 0.75), kFloat);
+    EXPECT_NEAR(radii[5], std::sqrt(18 * 0.25), kFloat);
+    EXPECT_NEAR(largest, std::sqrt(18 * 0.75), kFloat);
     // Petals: a wedge from the class's first azimuth, 20 degrees clockwise,
     // at the scaled radius.
     port.clear();
@@ -172,10 +173,10 @@ TEST_F(Rose, NoDataDrawsNoPetals) {
         for (const RecordedCall& c : port.calls()) {
             for (const TwoDPoint<float>& q : c.points) EXPECT_TRUE(std::isfinite(q.x()) && std::isfinite(q.y()));
         }
-        std::vector<float> radii{1.0f};
+        std::vector<float> radii;
         float largest = 1.0f;
-        EXPECT_FALSE(plot->getResults(radii, largest));
-        EXPECT_TRUE(radii.empty());
+        EXPECT_TRUE(plot->getResults(radii, largest));
+        EXPECT_EQ(radii, std::vector<float>(18, 0.0f));
         EXPECT_EQ(largest, 0.0f);
     }
 }

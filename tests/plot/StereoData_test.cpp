@@ -4,6 +4,7 @@
 
 #include "qzCore/analysis/AnalyzeFaultParams.h"
 #include "qzCore/plot/GenericBasePlotParams.h"
+#include "qzCore/plot/TangentPlotCore.h"
 #include "tests/plot/PlotFixture.h"
 
 namespace qzCore {
@@ -73,6 +74,59 @@ TEST_F(StereoTest, HemisphereSwitchTurnsKeysAndMergesThem) {
     plot->setPlotState(state);
     EXPECT_EQ(plot->lineStore().at(TwoDPoint<int>(190, 20)).size(), 2u);
     EXPECT_EQ(plot->lineStore().at(TwoDPoint<int>(10, 20)).size(), 2u);
+}
+
+TEST_F(StereoTest, StateBitsRestyleEachKindOnBothEngines) {
+    // A host passes its own mask: each kind's colour, symbol and size bit
+    // restyles that kind's points on the stereonet and the tangent plot
+    // alike, clears the bit in the plot's own state (and in the mask), and
+    // leaves a great circle (symbol 8) on the stereonet a great circle.
+    const GeoData* plane = add(planeValues(30, 40));
+    const GeoData* line = add(lineValues(100, 20));
+    for (int engine = 0; engine < 2; ++engine) {
+        StereoPlotParams sp;
+        TangentPlotParams tp;
+        std::unique_ptr<Plot> p;
+        if (engine == 0) {
+            p = std::make_unique<StereoPlotCore>(sp, &port, manager);
+        } else {
+            p = std::make_unique<TangentPlotCore>(tp, &port, manager);
+        }
+        ASSERT_TRUE(p->insertPlane(plane));
+        ASSERT_TRUE(p->insertLine(line));
+        PlotParams& params = p->getPlotParams();
+        params.getPlotColors().plane = RGBColor(1, 2, 3);
+        params.getPlotColors().line = RGBColor(4, 5, 6);
+        params.getPlotSymbols().plane.setSymbol(Symbol_Diamond);
+        params.getPlotSymbols().line.setSymbol(Symbol_Star);
+        params.getPlotSymbols().line.setSize(Size_Larger);
+        const std::uint32_t bits =
+            State_Plane_Color | State_Line_Color | State_Plane_Symbol | State_Line_Symbol | State_Line_Size;
+        p->getPlotState().set(bits);
+        krtDefaultMaskedBase host(bits);
+        p->setPlotState(host);
+        const DataPlotPoint& pl = p->planeStore().begin()->second.front();
+        const DataPlotPoint& ln = p->lineStore().begin()->second.front();
+        EXPECT_EQ(pl.getColor(), RGBColor(1, 2, 3)) << engine;
+        EXPECT_EQ(ln.getColor(), RGBColor(4, 5, 6)) << engine;
+        EXPECT_EQ(pl.getSymbol(), engine == 0 ? Symbol_Great_Circle : Symbol_Diamond) << engine;
+        EXPECT_EQ(ln.getSymbol(), Symbol_Star) << engine;
+        EXPECT_EQ(ln.getSize(), Size_Larger) << engine;
+        EXPECT_FALSE(p->getPlotState().isSet(bits)) << engine;
+        EXPECT_EQ(host.getMask() & bits, 0u) << engine;
+    }
+    // A host's engine overrides one kind: its lines keep their colour.
+    struct KeepLines : StereoPlotCore {
+        using StereoPlotCore::StereoPlotCore;
+        void updateLineColor() override {}
+    };
+    KeepLines keep(StereoPlotParams(), &port, manager);
+    keep.insertLine(line);
+    const RGBColor before = keep.lineStore().begin()->second.front().getColor();
+    keep.getPlotParams().getPlotColors().line = RGBColor(9, 9, 9);
+    krtDefaultMaskedBase state(State_Line_Color);
+    keep.setPlotState(state);
+    EXPECT_EQ(keep.lineStore().begin()->second.front().getColor(), before);
 }
 
 TEST_F(StereoTest, SlipArrowsShowWhereTheHangingWallMoves) {

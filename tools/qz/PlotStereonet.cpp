@@ -87,8 +87,8 @@ int plotStereonet(const StereonetOptions& o) {
 
     try {
         plot.generatePlot();
-    } catch (const qzCore::PlotError& e) {
-        std::cerr << "qz: " << e.what() << '\n';
+    } catch (int code) {
+        std::cerr << "qz: " << messageOf(l, code) << '\n';
         return 1;
     }
     if (o.contour && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn) {

@@ -210,11 +210,39 @@ protected:
     /// Count 0, no kept port.
     void reset();
 
-    virtual void updateFaultColor() {}
-    virtual void updateLineColor() {}
-    virtual void updateLineationColor() {}
-    virtual void updatePlaneColor() {}
-    virtual void updateSpecialColor() {}
+    // Per-kind updates of the stored points from the engine's parameters
+    // (colour from its PlotColors, symbol and size from its PlotSymbols),
+    // run by setPlotState for their bits in the order colours, then each
+    // kind's symbol and size.  Each clears its bit in the plot's own state.
+    // Virtual, so a host's engine can change what one kind does.
+    virtual void updateFaultColor() { updateKind(Plot_Fault, Update_Color); }
+    virtual void updateLineColor() { updateKind(Plot_Line, Update_Color); }
+    virtual void updateLineationColor() { updateKind(Plot_Lineation, Update_Color); }
+    virtual void updatePlaneColor() { updateKind(Plot_Plane, Update_Color); }
+    virtual void updateSpecialColor() { updateKind(Plot_Special, Update_Color); }
+    virtual void updateFaultSymbol() { updateKind(Plot_Fault, Update_Symbol); }
+    virtual void updateLineSymbol() { updateKind(Plot_Line, Update_Symbol); }
+    virtual void updateLineationSymbol() { updateKind(Plot_Lineation, Update_Symbol); }
+    virtual void updatePlaneSymbol() { updateKind(Plot_Plane, Update_Symbol); }
+    virtual void updateSpecialSymbol() { updateKind(Plot_Special, Update_Symbol); }
+    virtual void updateFaultSize() { updateKind(Plot_Fault, Update_Size); }
+    virtual void updateLineSize() { updateKind(Plot_Line, Update_Size); }
+    virtual void updateLineationSize() { updateKind(Plot_Lineation, Update_Size); }
+    virtual void updatePlaneSize() { updateKind(Plot_Plane, Update_Size); }
+    virtual void updateSpecialSize() { updateKind(Plot_Special, Update_Size); }
+    enum Update_Aspect : int { Update_Color, Update_Symbol, Update_Size };
+    /// Restyles every point of a kind's store and clears the bit.  Points
+    /// carrying the kind's reserved marker keep it on a symbol update; an
+    /// engine whose points are not drawn in their own style (the rose)
+    /// only clears the bit.
+    virtual void updateKind(Plot_Data_Type kind, Update_Aspect aspect);
+    /// The marker a symbol update leaves in place: 12 (Symbol_Reserved_Marker)
+    /// unless an engine says otherwise (the stereonet keeps 8 on faults and
+    /// planes, and changes nothing while such a kind is configured as 8).
+    virtual Graphics_Symbol reservedSymbol(Plot_Data_Type) const { return Symbol_Reserved_Marker; }
+    virtual bool skipsSymbolUpdateToReserved() const { return false; }
+    /// The plot-state bit of a kind's colour, symbol or size (0 for no kind).
+    static std::uint32_t stateBitOf(Plot_Data_Type kind, Update_Aspect aspect);
     /// Colours the engine draws beyond its stores (legend, contours).
     virtual void addDrawnColors(std::set<RGBColor, RGBColorLess>&) const {}
     /// Where a key drawn as a point lies, in plot units; false for an

@@ -48,9 +48,12 @@ public:
     using Plot::insert;
 
     void generatePlot() override;
-    /// Draws (with a port), then gives the petals' radii (1 for the
-    /// largest, 0 for an empty class) and the largest share f.  False, with
-    /// no radii and 0, when there are no data.
+    /// Draws (with a port), then gives the petals' radii as the scaling
+    /// computes them, one per class: the class's share f of the data
+    /// (linear scaling) or sqrt(n f) for n classes (area scaling), 0 for an
+    /// empty class; and the largest of them, which the drawing scales to the
+    /// outer ring.  Without data every radius and the largest are 0.  False
+    /// (no radii, 0) only when the drawing fails.
     bool getResults(std::vector<float>& radii, float& largest) override;
     /// Radii of m frequency rings, outermost 1: i/m (linear) or sqrt(i/m)
     /// (area).  Nothing for m <= 0.
@@ -70,6 +73,9 @@ public:
     const std::vector<float>& getFrequencies() const { return m_frequencies; }
 
 protected:
+    /// The rose draws its petals in the plot's colours, not in its points'
+    /// styles: an update only clears its bit.
+    void updateKind(Plot_Data_Type kind, Update_Aspect aspect) override;
     /// The class of an azimuth (degrees, 0-359).
     int computeBin(int azimuth) const;
     /// Frequencies, bins and resultant of this drawing.

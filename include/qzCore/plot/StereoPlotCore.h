@@ -102,7 +102,7 @@ public:
     /// (one is stored by every contouring) or without a level.
     bool getContourColors(std::vector<int>& colors) const;
     /// The density the record `params` asks for, on its grid, without
-    /// drawing.  @throw PlotError(-62) when it cannot finish.
+    /// drawing.  @throw int -62 (Error::Internal_Error), as every plot failure is raised when it cannot finish.
     ContourOutcome computeDensity(const ContourParams& params, DensityGrid& out) const;
     /// Sets the contour levels of `params` from the density of the data
     /// this plot holds (chooseContourLevels), for a host whose user set
@@ -136,16 +136,17 @@ protected:
     void generateSlipVectorsOnPort();
     void generateLegendOnPort();
     /// The contours of the current record, then their labels.
-    /// @throw PlotError(-62) when they cannot be finished.
+    /// @throw int -62 (Error::Internal_Error), as every plot failure is raised when they cannot be finished.
     virtual void generateContoursOnPort();
     void generateContourLabelsOnPort();
     void updateHemisphere();
 
-    void updateFaultColor() override;
-    void updateLineColor() override;
-    void updateLineationColor() override;
-    void updatePlaneColor() override;
-    void updateSpecialColor() override;
+    /// Faults and planes keep the great-circle marker 8; lines, lineations
+    /// and results the reserved marker 12.
+    Graphics_Symbol reservedSymbol(Plot_Data_Type kind) const override {
+        return kind == Plot_Fault || kind == Plot_Plane ? Symbol_Great_Circle : Symbol_Reserved_Marker;
+    }
+    bool skipsSymbolUpdateToReserved() const override { return true; }
     void addDrawnColors(std::set<RGBColor, RGBColorLess>& colors) const override;
     bool keyToUnitCircle(const TwoDPoint<int>& key, TwoDPoint<float>& out) const override {
         mapTPToUnitCircle(key, out);
@@ -168,7 +169,6 @@ private:
     void drawContours(ContourGenerator& generator);
     bool insertPlanar(const GeoData* record, Store& store, Planar_Plot_Style style, const RGBColor& color,
                       const GraphicsStyle& symbols);
-    void updateSymbolsAndSizes(krtDefaultMaskedBase& state);
 };
 
 }  // namespace qzCore
