@@ -399,8 +399,7 @@ bool ContourGenerator::prepare() {
         return false;
     }
     m_cache->numLevels = int(n);
-    const ContourColors& colors = m_params.getColors();
-    ColorHelper::interpolateColors(m_cache->colors, colors.start, colors.end, m_cache->numLevels);
+    m_cache->colors = m_params.levelColors(m_cache->numLevels);
     // The legend lists at most ten levels, evenly picked.
     const int count = m_cache->numLevels;
     const int step = count <= Max_Legend_Levels ? 1 : count / Max_Legend_Levels + 1;

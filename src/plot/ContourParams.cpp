@@ -1,5 +1,7 @@
 #include "qzCore/plot/ContourParams.h"
 
+#include "qzCore/plot/ColorMaps.h"
+
 namespace qzCore {
 
 const char* const ContourParams::Contour_Method_Strings[3] = {"Kamb", "1Percent", "Seismic"};
@@ -24,6 +26,7 @@ ContourParams::ContourParams(const ContourParams& o)
       m_draw(o.m_draw),
       m_closed(o.m_closed),
       m_colors(o.m_colors),
+      m_ramp(o.m_ramp),
       m_method(o.m_method),
       m_smoothing(o.m_smoothing),
       m_faults(o.m_faults),
@@ -55,6 +58,7 @@ ContourParams& ContourParams::operator=(const ContourParams& o) {
         m_draw = o.m_draw;
         m_closed = o.m_closed;
         m_colors = o.m_colors;
+        m_ramp = o.m_ramp;
         m_method = o.m_method;
         m_smoothing = o.m_smoothing;
         m_faults = o.m_faults;
@@ -92,6 +96,13 @@ const char* ContourParams::getContourMethodLabel() const {
 
 const char* ContourParams::getSmoothingMethodLabel() const {
     return m_smoothing >= 0 && m_smoothing < 4 ? Smooth_Method_Strings[m_smoothing] : "";
+}
+
+std::vector<RGBColor> ContourParams::levelColors(int n) const {
+    if (!m_ramp.empty()) return sampleColors(m_ramp, n);
+    std::vector<RGBColor> out;
+    ColorHelper::interpolateColors(out, m_colors.start, m_colors.end, n);
+    return out;
 }
 
 }  // namespace qzCore

@@ -172,22 +172,24 @@ void StereoPlotCore::generateSmallCircleOnPort(const TwoDPoint<float>& axis, flo
 
 // ---------------------------------------------------------------- frame and labels
 
-void StereoPlotCore::generateFrameOnPort() {
+void StereoPlotCore::generateFrameOnPort() { drawFrame(true); }
+
+void StereoPlotCore::drawFrame(bool background) {
     if (!m_port || !m_params.getShowPlotFrame()) return;
     const PlotColors& colors = m_params.getPlotColors();
     const PlotSize& size = m_params.getPlotSize();
     m_port->beginGroup();
     m_port->setLineSize(m_params.getPlotFrameWidth());
     const GraphicsStyle frame(colors.plotFrame, Style_Solid, Size_Smallest, Symbol_Circle);
-    const GraphicsStyle background(colors.plotBackground, Style_Solid, Size_Smallest, Symbol_Circle);
-    m_port->drawSymbol(TwoDPoint<float>(0.0f, 0.0f), frame, size.getHalfSize(), background, true);
+    const GraphicsStyle paper(colors.plotBackground, Style_Solid, Size_Smallest, Symbol_Circle);
+    m_port->drawSymbol(TwoDPoint<float>(0.0f, 0.0f), frame, size.getHalfSize(), paper, background);
     const float tick = qzPlotDefaults::Default_Plot_Tick_Size;
     GraphicsStyle mark(colors.plotFrame, Style_Solid, Size_Smallest, Symbol_Cross);
-    m_port->drawSymbol(TwoDPoint<float>(0.0f, 0.0f), mark, tick, background, false);
+    m_port->drawSymbol(TwoDPoint<float>(0.0f, 0.0f), mark, tick, paper, false);
     mark.setSymbol(Symbol_Horizontal_Tick);
-    for (const float x : {1.0f, -1.0f}) m_port->drawSymbol(TwoDPoint<float>(x, 0.0f), mark, tick, background, false);
+    for (const float x : {1.0f, -1.0f}) m_port->drawSymbol(TwoDPoint<float>(x, 0.0f), mark, tick, paper, false);
     mark.setSymbol(Symbol_Vertical_Tick);
-    for (const float y : {1.0f, -1.0f}) m_port->drawSymbol(TwoDPoint<float>(0.0f, y), mark, tick, background, false);
+    for (const float y : {1.0f, -1.0f}) m_port->drawSymbol(TwoDPoint<float>(0.0f, y), mark, tick, paper, false);
 
     if (m_params.getShowPlotNet()) {
         m_port->setLineSize(1);
@@ -275,8 +277,13 @@ void StereoPlotCore::generatePlot() {
         }
     }
     if (m_params.getShowPlotFrame()) generateFrameOnPort();
-    // Filled contours under the data, contour lines over them.
-    if (filled) drawContours(*contours);
+    // Filled contours under the data, contour lines over them; the
+    // primitive, ticks, centre cross and net drawn again over the fills
+    // (without the paper disc), and the data over all of them.
+    if (filled) {
+        drawContours(*contours);
+        if (m_params.getShowPlotFrame() && m_contourOutcome == ContourOutcome::Drawn) drawFrame(false);
+    }
     m_port->beginGroup();
     for (const Store* s : {&m_lines, &m_faults, &m_lineations, &m_planes, &m_specials}) generateOnPort(*s);
     if (m_params.getShowSlipDir()) generateSlipVectorsOnPort();

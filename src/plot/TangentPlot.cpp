@@ -98,6 +98,7 @@ void TangentPlotCore::generatePlot() {
     }
     if (m_params.getShowPlotFrame()) generateFrameOnPort();
     m_port->beginGroup();
+    m_offPicture = 0;
     for (const Store* s : {&m_lines, &m_faults, &m_lineations, &m_planes, &m_specials}) generateOnPort(*s);
     m_port->endGroup();
     if (m_params.getShowPlotLabels()) generateLabelsOnPort();
@@ -105,7 +106,18 @@ void TangentPlotCore::generatePlot() {
 
 void TangentPlotCore::generateOnPort(const Store& store) {
     for (const auto& entry : store) {
-        if (!entry.second.empty()) generatePointOnPort(entry.first, entry.second.front());
+        if (entry.second.empty()) continue;
+        TwoDPoint<float> at;
+        mapTPToUnitCircle(entry.first, at);
+        // The outer circle is plunge 65 exactly; a whole-degree 65 lands on
+        // it within rounding of the float projection.
+        constexpr float On_Circle = 1.0f + 1e-5f;
+        const bool shown = inWindow(at) && (!m_clip || std::hypot(at.x(), at.y()) <= On_Circle);
+        if (shown) {
+            generatePointOnPort(entry.first, entry.second.front());
+        } else {
+            m_offPicture += int(entry.second.size());
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "qzCore/errors/ErrorCodes.h"
+#include "qzCore/plot/ColorMaps.h"
 #include "qzCore/plot/ContourGenerator.h"
 #include "tests/plot/PlotFixture.h"
 
@@ -173,6 +174,38 @@ TEST_F(Contours, FillsUnderTheDataLinesOverItLegendOnce) {
     EXPECT_EQ(plot->getContourOutcome(), ContourOutcome::Below_First_Level);
     EXPECT_NE(plot->getContourMessage().find("the first level 1000"), std::string::npos) << plot->getContourMessage();
     EXPECT_FALSE(plot->getPlotState().isSet(State_Contoured));
+    {
+        // With the frame: its lines (primitive unfilled, centre cross,
+        // ticks) again over the fills, and every datum over them.
+        StereoPlotParams framed;
+        framed.setShowPlotLabels(false);
+        StereoPlotCore over(framed, &port, manager);
+        over.insertLine(add(lineValues(200, 50)));
+        over.insertLine(add(lineValues(0, 90)));  // on the centre cross
+        over.setContourParams(kamb(true));
+        port.clear();
+        over.generatePlot();
+        const std::vector<Call>& calls = port.calls();
+        const long fill = firstOf(calls, Call::Fill_Paths);
+        long cross = -1, datum = -1, primitive = -1;
+        for (long k = fill; k >= 0 && k < long(calls.size()); ++k) {
+            const Call& c = calls[std::size_t(k)];
+            if (c.kind != Call::Draw_Symbol) continue;
+            if (c.style.getSymbol() == Symbol_Cross && cross < 0) cross = k;
+            if (c.style.getSymbol() == Symbol_Circle && c.values[0] > 100.0f && primitive < 0) {
+                primitive = k;
+                EXPECT_FALSE(c.flags[0]) << "the primitive over the fills is not filled";
+            }
+            if (c.style.getSymbol() == plot->getPlotParams().getPlotSymbols().line.getSymbol() &&
+                c.values[0] < 10.0f && datum < 0) {
+                datum = k;
+            }
+        }
+        ASSERT_GT(fill, 0);
+        EXPECT_GT(cross, fill);
+        EXPECT_GT(primitive, fill);
+        EXPECT_GT(datum, cross);
+    }
 }
 
 TEST_F(Contours, LevelsForTheLegend) {
@@ -203,6 +236,45 @@ TEST_F(Contours, LevelsForTheLegend) {
     drawing(c);
     EXPECT_EQ(plot->getContourOutcome(), ContourOutcome::Too_Many_Levels);
     EXPECT_TRUE(levels.empty());
+}
+
+TEST(ColorMaps, OrderedMapsDarkenLevelByLevel) {
+    // CIE L* of an sRGB colour (IEC 61966-2-1 transfer, D65 luminance
+    // weights), worked here: each ordered map's n colours get darker level
+    // by level for any n, from light enough to be seen as a fill to dark;
+    // the library's blue-to-red default does not (L* 32, 28, 26, ... over
+    // seven levels).
+    auto lightness = [](const RGBColor& c) {
+        auto lin = [](int v) {
+            const double u = v / 255.0;
+            return u <= 0.04045 ? u / 12.92 : std::pow((u + 0.055) / 1.055, 2.4);
+        };
+        const double y = 0.2126 * lin(c.getRed()) + 0.7152 * lin(c.getGreen()) + 0.0722 * lin(c.getBlue());
+        return y > 216.0 / 24389.0 ? 116.0 * std::cbrt(y) - 16.0 : 24389.0 / 27.0 * y;
+    };
+    for (const char* name : {"viridis", "cividis", "magma", "greys"}) {
+        const ColorMap* map = findColorMap(name);
+        ASSERT_NE(map, nullptr) << name;
+        for (int n : {2, 5, 7, 10, 40}) {
+            const std::vector<RGBColor> c = sampleColors(map->stops, n);
+            ASSERT_EQ(c.size(), std::size_t(n));
+            EXPECT_GE(lightness(c.front()), 75.0) << name;
+            EXPECT_LE(lightness(c.back()), 20.0) << name;
+            for (int k = 1; k < n; ++k) EXPECT_LT(lightness(c[k]), lightness(c[k - 1])) << name << " " << n << " " << k;
+        }
+    }
+    const std::vector<RGBColor> classic = sampleColors(findColorMap("classic")->stops, 7);
+    EXPECT_NEAR(lightness(classic[0]), 32.3, 0.1);
+    EXPECT_LT(lightness(classic[2]), lightness(classic[0]));
+    EXPECT_GT(lightness(classic[6]), lightness(classic[2]));
+    EXPECT_EQ(findColorMap("Viridis"), nullptr);
+    // A record with a ramp colours its levels along it, ends included.
+    ContourParams c;
+    c.setColorRamp({RGBColor(0, 0, 0), RGBColor(200, 100, 50), RGBColor(255, 255, 255)});
+    const std::vector<RGBColor> three = c.levelColors(3);
+    EXPECT_EQ(three[1], RGBColor(200, 100, 50));
+    EXPECT_EQ(three[2], RGBColor(255, 255, 255));
+    EXPECT_EQ(c.levelColors(1), std::vector<RGBColor>{RGBColor(0, 0, 0)});
 }
 
 /// A port that runs out of memory while drawing paths.

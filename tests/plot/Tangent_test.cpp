@@ -98,9 +98,19 @@ TEST_F(Tangent, SteepLinesCountButStayOffThePicture) {
     plot->insertLine(add(lineValues(0, 80)));   // r = 2.645
     plot->insertLine(add(lineValues(0, 90)));   // at infinity
     plot->insertLine(add(lineValues(10, 20)));
+    plot->insertLine(add(lineValues(90, 65)));  // on the circle
+    plot->insertLine(add(lineValues(45, 70)));  // r = 1.28, inside the square
     plot->generatePlot();
-    EXPECT_EQ(plot->getNumData(), 3);
-    EXPECT_EQ(points().size(), 1u);
+    EXPECT_EQ(plot->getNumData(), 5);
+    EXPECT_EQ(points().size(), 3u);
+    EXPECT_EQ(plot->getNumOffPicture(), 2);
+    // With the circle as the frame the 70 is left off too, and said.
+    plot->setClipToFrame(true);
+    port.clear();
+    plot->generatePlot();
+    EXPECT_EQ(points().size(), 2u);
+    EXPECT_EQ(plot->getNumOffPicture(), 3);
+    for (const TwoDPoint<float>& q : points()) EXPECT_LE(std::hypot(q.x(), q.y()), 1.0 + 1e-5);
     for (const RecordedCall& c : port.calls()) {
         for (const TwoDPoint<float>& q : c.points) EXPECT_LE(std::hypot(q.x(), q.y()), 2.0) << c.kind;
     }

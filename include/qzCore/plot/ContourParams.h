@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "qzCore/plot/PlotColors.h"
@@ -71,6 +72,14 @@ public:
     void setClosedContours(bool on) { m_closed = on; }
     const ContourColors& getColors() const { return m_colors; }
     void setColors(const ContourColors& c) { m_colors = c; }
+    /// Colour stops from the lowest level to the highest (a named map of
+    /// ColorMaps.h, say); empty (the default) uses the start and end
+    /// colours of getColors().
+    const std::vector<RGBColor>& getColorRamp() const { return m_ramp; }
+    void setColorRamp(std::vector<RGBColor> stops) { m_ramp = std::move(stops); }
+    /// The colours of n levels, lowest first: evenly along the ramp, or from
+    /// the start to the end colour without one.
+    std::vector<RGBColor> levelColors(int n) const;
     int getContourMethod() const { return m_method; }
     void setContourMethod(int m) { m_method = m; }
     int getSmoothingMethod() const { return m_smoothing; }
@@ -121,6 +130,7 @@ private:
     bool m_draw = true;
     bool m_closed = false;
     ContourColors m_colors;
+    std::vector<RGBColor> m_ramp;
     int m_method = Method_One_Percent;
     int m_smoothing = Smooth_Inv_Area_Sq;
     bool m_faults = false, m_lines = false, m_lineations = false, m_planes = false, m_specials = false;

@@ -14,8 +14,9 @@
 // azimuth, results as much as data.
 //
 // Drawing order of generatePlot: colour table (for ports that use one),
-// frame, filled contours, data (lines, faults, lineations, planes,
-// specials), slip arrows, contour lines, contour legend, labels.
+// frame, filled contours with the frame's lines again over them, data
+// (lines, faults, lineations, planes, specials), slip arrows, contour
+// lines, contour legend, labels.
 #ifndef QZCORE_PLOT_STEREOPLOTCORE_H
 #define QZCORE_PLOT_STEREOPLOTCORE_H
 
@@ -162,6 +163,9 @@ protected:
     std::string m_contourMessage;
 
 private:
+    /// The frame; without `background` only its lines (over filled
+    /// contours), not the paper-coloured disc.
+    void drawFrame(bool background);
     /// A generator that has counted and found the levels of the record;
     /// null without a record.
     std::unique_ptr<ContourGenerator> prepareContours();

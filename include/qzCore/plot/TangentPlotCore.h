@@ -6,7 +6,10 @@
 // pole style it is its pole.
 //
 // Every record counts; a point beyond the plot's square (plunges above
-// about 72 degrees, and a vertical line at infinity) is not drawn.
+// about 72 degrees, and a vertical line at infinity) is not drawn.  A host
+// that wants the circle as the frame (setClipToFrame) has points beyond the
+// outer circle, plunges above 65 degrees, left off too; either way
+// getNumOffPicture says how many records the last drawing left off.
 #ifndef QZCORE_PLOT_TANGENTPLOTCORE_H
 #define QZCORE_PLOT_TANGENTPLOTCORE_H
 
@@ -49,6 +52,13 @@ public:
     /// Whether a point of plot units lies in the plot's square, where it is
     /// drawn.
     static bool inWindow(const TwoDPoint<float>& p);
+    /// With `clip`, nothing is drawn beyond the outer circle (plunge 65);
+    /// without (the default), points are drawn out to the plot's square.
+    void setClipToFrame(bool clip) { m_clip = clip; }
+    bool getClipToFrame() const { return m_clip; }
+    /// Records the last drawing left off the picture (each record at a key
+    /// not drawn counts).
+    int getNumOffPicture() const { return m_offPicture; }
 
 protected:
     bool keyToUnitCircle(const TwoDPoint<int>& key, TwoDPoint<float>& out) const override {
@@ -63,6 +73,8 @@ protected:
 private:
     TangentPlotParams m_params;
     double m_scale;  // tan 65
+    bool m_clip = false;
+    int m_offPicture = 0;
 };
 
 }  // namespace qzCore
