@@ -7,7 +7,7 @@
 #include "Common.h"
 
 #ifdef QZ_HAVE_CAIRO
-#include "qzCore/ports/CairoPort.h"
+#include "qzCore/ports/CairoFigure.h"
 #endif
 
 namespace qzpy {
@@ -34,23 +34,10 @@ using K = qzCore::GDTypes;
 /// The picture drawn in `format`: a canvas with room for the labels, a
 /// title and a legend.
 std::string render(Picture& p, qzCore::CairoPort::Format format) {
-    const double diameter = p.size, radius = diameter / 2.0;
-    const int side = int(std::max(24.0, 0.08 * diameter));
-    const int top = side + 24 + (p.title.empty() ? 0 : 28);
-    qzCore::PlotSize size;
-    size.init(float(diameter), side, top);
-    qzCore::CairoPort port(diameter + 2 * side + (p.legend ? 0.55 * radius : 0.0), diameter + top + side, format);
-    port.setSize(qzCore::TwoDPoint<float>(float(size.getPlotCenter().x()), float(size.getPlotCenter().y())),
-                 size.getHalfSize());
-    p.note = p.draw(port, size);
-    if (!p.title.empty()) {
-        const qzCore::GraphicsStyle text(qzCore::RGBColor(0, 0, 0), qzCore::Style_Solid, qzCore::Size_Smallest,
-                                         qzCore::Symbol_Dot);
-        const float y = 1.0f + 2.0f * port.getEpsilonLength() + 30.0f / size.getHalfSize();
-        port.setFont("Arial", 14);
-        port.drawText(p.title, qzCore::TwoDPoint<float>(0.0f, y), 2, text, 14);
-    }
-    return port.bytes();
+    qzCore::CairoFigure figure(format, p.size, p.title, p.legend);
+    p.note = p.draw(figure.port(), figure.plotSize());
+    figure.drawTitle();
+    return figure.bytes();
 }
 #endif
 

@@ -42,7 +42,7 @@ int StereonetOverlays::addFisher() {
     } else {
         m_note = "the Fisher cone is undefined (too few data or too much spread); the mean is drawn alone";
     }
-    m_key.emplace_back(mean, "Fisher mean, 95% cone");
+    m_key.push_back({mean, "Fisher mean, 95% cone", KeyEntry::Marker});
     return 1;
 }
 
@@ -61,7 +61,8 @@ int StereonetOverlays::addBestFit() {
     GenericBasePlotParams axis;
     axis.setPlotStyle(pole);
     m_plot.insert(out, axis);
-    m_key.emplace_back(pole, "best-fit girdle and pole");
+    m_key.push_back({pole, "best-fit girdle", KeyEntry::Line});
+    m_key.push_back({pole, "its pole", KeyEntry::Marker});
     return 1;
 }
 
@@ -82,23 +83,16 @@ int StereonetOverlays::addPTAxes() {
     Analyzer(a, results).computePTAxes();
     if (out.empty()) return Error::No_Data_To_Analyse;
     m_plot.insert(out, a);
-    m_key.emplace_back(GraphicsStyle(P_Color, Style_Solid, Size_Larger, Symbol_Circle), "P axes");
-    m_key.emplace_back(GraphicsStyle(T_Color, Style_Solid, Size_Larger, Symbol_Diamond), "T axes");
+    m_key.push_back({GraphicsStyle(P_Color, Style_Solid, Size_Larger, Symbol_Circle), "P axes", KeyEntry::Marker});
+    m_key.push_back({GraphicsStyle(T_Color, Style_Solid, Size_Larger, Symbol_Diamond), "T axes", KeyEntry::Marker});
     return 1;
 }
 
-void StereonetOverlays::drawOnPort(GraphicsPort& port) const {
+void StereonetOverlays::drawOnPort(GraphicsPort&) const {
+    // On the plot's own port, in its projection.
     for (const Cone& c : m_cones) {
         m_plot.generateSmallCircleOnPort(c.axis, float(c.angle),
                                          GraphicsStyle(Fisher_Color, Style_Solid, Size_Smallest, Symbol_Dot));
-    }
-    // The key at the top left, one row each: the symbol and its words.
-    const GraphicsStyle text(RGBColor(0, 0, 0), Style_Solid, Size_Smallest, Symbol_Dot);
-    for (std::size_t row = 0; row < m_key.size(); ++row) {
-        const float y = 1.0f - 0.07f * float(row);
-        const GraphicsStyle& style = m_key[row].first;
-        port.drawSymbol(TwoDPoint<float>(-1.0f, y + 0.015f), style, float(style.getSize()), GraphicsStyle(), false);
-        port.drawText(m_key[row].second, TwoDPoint<float>(-0.96f, y), 1, text, 9);
     }
 }
 

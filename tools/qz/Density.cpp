@@ -40,8 +40,8 @@ void addDensityOptions(CLI::App* cmd, DensityOptions& o, bool levels, bool compe
         ->check(CLI::IsMember({"none", "linear", "square", "exp"}));
     cmd->add_option("--grid", o.grid, "Nodes a side of the counting grid (default 50)")->check(CLI::Range(3, 500));
     cmd->add_option("--count", o.count,
-                    "What is counted, of planes,faults,lines,lineations,results (default all; planes and faults "
-                    "at their poles)");
+                    "What is counted, of planes,faults,lines,lineations,results (default: the records loaded, "
+                    "planes,faults,lines,lineations, never results; planes and faults at their poles)");
     if (compensate) {
         cmd->add_option("--compensate", o.compensate,
                         "Weight planes for a line of observation TREND,PLUNGE (scanline or borehole)");
@@ -51,6 +51,14 @@ void addDensityOptions(CLI::App* cmd, DensityOptions& o, bool levels, bool compe
                     "First level and interval START:INTERVAL (default: 2:2 when that gives one to ten levels, "
                     "else round numbers from the densest node)");
     cmd->add_flag("--filled", o.filled, "Fill the areas above each level instead of drawing lines");
+    std::string maps;
+    for (const qzCore::ColorMap& m : qzCore::colorMaps()) {
+        maps += std::string(maps.empty() ? "" : "; ") + m.name + ": " + m.description;
+    }
+    cmd->add_option("--colours", o.colours, "Colours of the levels, lowest to highest (default viridis). " + maps)
+        ->check([](const std::string& name) {
+            return qzCore::findColorMap(name) ? std::string() : "no colour map '" + name + "'";
+        });
 }
 
 bool densityParams(const DensityOptions& o, qzCore::ContourParams& params) {
@@ -73,6 +81,7 @@ bool densityParams(const DensityOptions& o, qzCore::ContourParams& params) {
         params.setContourInterval(interval);
     }
     params.setClosedContours(o.filled);
+    if (const qzCore::ColorMap* map = qzCore::findColorMap(o.colours)) params.setColorRamp(map->stops);
     for (const std::string& kind : splitList(o.count, ',')) {
         if (kind == "planes") {
             params.setIncludePlanes(true);

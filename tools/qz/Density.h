@@ -18,7 +18,11 @@ struct DensityOptions {
     std::string levels;
     int grid = 50;
     bool filled = false;
-    std::string count = "planes,faults,lines,lineations,results";
+    /// What is counted: the records loaded, never analysis results (drawn
+    /// over the net or loaded from a file) unless asked for.
+    std::string count = "planes,faults,lines,lineations";
+    /// A colour map of qzCore::colorMaps().
+    std::string colours = "viridis";
     std::string compensate;
 };
 

@@ -1,6 +1,5 @@
 #include "Picture.h"
 
-#include <algorithm>
 #include <iostream>
 
 namespace qz {
@@ -12,17 +11,8 @@ Picture::Picture(const PictureOptions& options, bool legend) : m_options(options
         std::cerr << "qz: '" << options.output << "': pictures are .png, .svg or .pdf\n";
         return;
     }
-    const double diameter = options.size;
-    const double radius = diameter / 2.0;
-    // Margins: the north label and a title above, the legend to the right.
-    const int side = int(std::max(24.0, 0.08 * diameter));
-    const int top = side + 24 + (options.title.empty() ? 0 : 28);
-    const double width = diameter + 2 * side + (legend ? 0.55 * radius : 0.0);
-    const double height = diameter + top + side;
-    if (!m_size.init(float(diameter), side, top)) return;
-    m_port = std::make_unique<qzCore::CairoPort>(width, height, format);
-    m_port->setSize(qzCore::TwoDPoint<float>(float(m_size.getPlotCenter().x()), float(m_size.getPlotCenter().y())),
-                    m_size.getHalfSize());
+    m_figure = std::make_unique<qzCore::CairoFigure>(format, options.size, options.title, legend);
+    m_size = m_figure->plotSize();
     m_ready = true;
 #else
     (void)legend;
@@ -34,26 +24,21 @@ Picture::~Picture() = default;
 
 qzCore::GraphicsPort* Picture::port() {
 #ifdef QZ_HAVE_CAIRO
-    return m_port.get();
+    return m_figure ? &m_figure->port() : nullptr;
 #else
     return nullptr;
 #endif
 }
 
 void Picture::drawTitle() {
-    if (m_options.title.empty() || !port()) return;
-    const qzCore::GraphicsStyle text(qzCore::RGBColor(0, 0, 0), qzCore::Style_Solid, qzCore::Size_Smallest,
-                                     qzCore::Symbol_Dot);
-    // Above the north label: 30 device units over the primitive's top.
-    const float y = 1.0f + 2.0f * port()->getEpsilonLength() + 30.0f / m_size.getHalfSize();
-    port()->setFont("Arial", 14);
-    port()->drawText(m_options.title, qzCore::TwoDPoint<float>(0.0f, y), 2, text, 14);
-    port()->setFont("Arial", 12);
+#ifdef QZ_HAVE_CAIRO
+    if (m_figure) m_figure->drawTitle();
+#endif
 }
 
 int Picture::write() {
 #ifdef QZ_HAVE_CAIRO
-    if (!m_port || m_port->write(m_options.output) != 1) {
+    if (!m_figure || m_figure->write(m_options.output) != 1) {
         std::cerr << "qz: cannot write '" << m_options.output << "'\n";
         return 1;
     }

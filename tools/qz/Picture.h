@@ -9,7 +9,7 @@
 #include "qzCore/qzCore.h"
 
 #ifdef QZ_HAVE_CAIRO
-#include "qzCore/ports/CairoPort.h"
+#include "qzCore/ports/CairoFigure.h"
 #endif
 
 namespace qz {
@@ -44,7 +44,7 @@ private:
     qzCore::PlotSize m_size;
     bool m_ready = false;
 #ifdef QZ_HAVE_CAIRO
-    std::unique_ptr<qzCore::CairoPort> m_port;
+    std::unique_ptr<qzCore::CairoFigure> m_figure;
 #endif
 };
 

@@ -29,6 +29,8 @@ struct StereonetOptions {
     bool pt = false;
     DensityOptions density;
     bool contour = false;
+    bool markMax = false;
+    bool noKey = false;
 };
 
 using qzCore::GraphicsStyle;
@@ -37,7 +39,7 @@ using qzCore::RGBColor;
 int plotStereonet(const StereonetOptions& o) {
     qzCore::ContourParams contours;
     if (o.contour && !densityParams(o.density, contours)) return 1;
-    Picture picture(o.picture, o.contour);
+    Picture picture(o.picture, true);
     if (!picture.ready()) return 1;
     Loaded l;
     if (!loadAll(o.files, o.load, l)) return 1;
@@ -55,8 +57,12 @@ int plotStereonet(const StereonetOptions& o) {
     p.setShowPlotNet(o.net);
     p.setShowSlipDir(!o.noSlipArrows);
     p.setPlotSize(picture.plotSize());
-    p.getPlotColors().text = RGBColor(0, 0, 0);  // labels in black on white paper
-    p.setShowPlotLegend(o.contour);
+    // The count of records is ours (the engine counts a fault twice and
+    // results too), and so are the colour bar and key in the legend column.
+    p.setShowDataCount(false);
+    p.setShowPlotLegend(false);
+    const int records = qzCore::countDataRecords(data);
+    qzCore::styleForPrint(p, records);
     qzCore::StereoPlotCore plot(p, picture.port(), l.manager);
     qzCore::insertDataset(plot, data);
     if (o.contour && o.density.levels.empty()) {
@@ -94,10 +100,26 @@ int plotStereonet(const StereonetOptions& o) {
     if (o.contour && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn) {
         std::cerr << "qz: no contours: " << plot.getContourMessage() << '\n';
     }
-    overlays.drawOnPort(*picture.port());
+    qzCore::GraphicsPort& port = *picture.port();
+    overlays.drawOnPort(port);
+    qzCore::drawRecordCount(port, p, records);
+    float y = qzCore::drawColorBar(port, plot, 0.95f);
+    if (!o.noKey) {
+        std::vector<qzCore::KeyEntry> key = qzCore::dataKey(data, plot);
+        key.insert(key.end(), overlays.key().begin(), overlays.key().end());
+        y = qzCore::drawKey(port, key, y);
+    }
+    if (o.markMax && o.contour) {
+        qzCore::DensityGrid density;
+        if (plot.computeDensity(contours, density) == qzCore::ContourOutcome::Drawn) {
+            qzCore::drawMaximum(port, plot, density);
+            std::cout << "qz: densest direction " << density.peakTrend << '/' << density.peakPlunge << ": "
+                      << density.peak << (density.percent ? " %" : " sigma") << '\n';
+        }
+    }
     picture.drawTitle();
     if (const int w = picture.write(); w != 0) return w;
-    std::cout << "qz: wrote " << o.picture.output << " (" << plot.getNumData() << " points)\n";
+    std::cout << "qz: wrote " << o.picture.output << " (" << records << " records)\n";
     return strictStatus(l, o.load);
 }
 
@@ -132,6 +154,8 @@ Command addStereonetCommand(CLI::App& plot) {
         ->check(CLI::IsMember({"kamb", "1percent", "seismic"}))
         ->each([o](const std::string&) { o->contour = true; });
     addDensityOptions(cmd, o->density, true, true);
+    cmd->add_flag("--mark-max", o->markMax, "Mark the densest direction with its value (with --contour)");
+    cmd->add_flag("--no-key", o->noKey, "No key of the symbols");
     return {cmd, [o] { return plotStereonet(*o); }};
 }
 

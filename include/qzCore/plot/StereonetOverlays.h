@@ -1,7 +1,8 @@
 // Analyses drawn over a stereonet, as qz and the Python module draw them:
 // the Fisher mean of planes (as poles), fault planes and lines with its 95%
 // cone; the best-fit girdle of the same with its pole; the P and T axes of
-// the faults; and a key of their symbols at the top left of the net.
+// the faults; and the rows of a key of their symbols (FigureDecorations.h
+// draws it).
 #ifndef QZCORE_PLOT_STEREONETOVERLAYS_H
 #define QZCORE_PLOT_STEREONETOVERLAYS_H
 
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "qzCore/plot/FigureDecorations.h"
 #include "qzCore/plot/StereoPlotCore.h"
 
 namespace qzCore {
@@ -29,8 +31,10 @@ public:
     int addFisher();
     int addBestFit();
     int addPTAxes();
-    /// After the plot is drawn: the cones and the key.
+    /// After the plot is drawn: the cones.
     void drawOnPort(GraphicsPort& port) const;
+    /// A key row for each overlay added.
+    const std::vector<KeyEntry>& key() const { return m_key; }
     /// What the user should know ("" when nothing).
     const std::string& note() const { return m_note; }
 
@@ -42,7 +46,7 @@ private:
     StereoPlotCore& m_plot;
     std::deque<GeoData*> m_records;
     std::vector<Cone> m_cones;
-    std::vector<std::pair<GraphicsStyle, std::string>> m_key;
+    std::vector<KeyEntry> m_key;
     std::string m_note;
 };
 

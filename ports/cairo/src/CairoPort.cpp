@@ -5,6 +5,7 @@
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>
+#include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <array>
@@ -44,7 +45,8 @@ struct CairoPort::Impl {
     cairo_t* cr = nullptr;
     std::string stream;  // SVG and PDF write here as they go
     bool finished = false;
-    double lineSize = 1.0;
+    double scale = 1.0;     // device units per unit of size
+    double lineSize = 1.0;  // scaled
     std::string face = "Liberation Sans";
     int fontSize = 12;
     // Thin solid outlines of a PNG go straight into its pixels.
@@ -165,7 +167,15 @@ bool CairoPort::rasterOutline(const GraphicsStyle& style, double width, const st
     return true;
 }
 
-void CairoPort::setLineSize(int size) { m_impl->lineSize = std::max(1, size); }
+void CairoPort::setLineSize(int size) { m_impl->lineSize = std::max(1, size) * m_impl->scale; }
+
+void CairoPort::setScale(double scale) {
+    if (!(scale > 0.0) || !std::isfinite(scale)) return;
+    m_impl->lineSize = m_impl->lineSize / m_impl->scale * scale;
+    m_impl->scale = scale;
+}
+
+double CairoPort::getScale() const { return m_impl->scale; }
 
 void CairoPort::drawLine(const TwoDPoint<float>& from, const TwoDPoint<float>& to, const GraphicsStyle& style) {
     const Device d = deviceOf(*this);
@@ -386,7 +396,14 @@ void CairoPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& styl
                            const GraphicsStyle& fill, bool filled) {
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
-    const double x = d.x(at.x()), y = d.y(at.y()), s = std::max(1.0, double(size));
+    // A circle or disc centred on the plot is the plot's own geometry (the
+    // primitive, the rings of a rose or tangent plot), sized in device
+    // units already; every other symbol is a marker, scaled with the port.
+    // (A vertical line drawn as a circle or dot keeps its unscaled size.)
+    const bool geometry = (style.getSymbol() == Symbol_Circle || style.getSymbol() == Symbol_Dot) &&
+                          at.x() == 0.0f && at.y() == 0.0f;
+    const double x = d.x(at.x()), y = d.y(at.y());
+    const double s = std::max(1.0, double(size)) * (geometry ? 1.0 : m_impl->scale);
     if (style.getSymbol() == Symbol_Dot) {
         // A disc: a point drawn with the dot's radius as its half width.
         const double r = std::max(1.2, s * 0.6);
@@ -438,7 +455,7 @@ void CairoPort::drawBox(const TwoDPoint<float>& corner1, const TwoDPoint<float>&
         setColor(cr, fill.getColor());
         cairo_fill_preserve(cr);
     }
-    setLine(cr, outline, 1.0);
+    setLine(cr, outline, m_impl->scale);
     cairo_stroke(cr);
 }
 
@@ -475,21 +492,57 @@ void CairoPort::fillPaths(const std::list<GraphicsPath>& paths, const GraphicsSt
     cairo_fill(cr);
 }
 
+namespace {
+
+/// A layout of `text` in `face` at `px` device units; invalid UTF-8 (a
+/// Latin-1 comment, say) shows as replacement characters.
+PangoLayout* layoutOf(cairo_t* cr, const std::string& face, double px, const std::string& text) {
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoFontDescription* font = pango_font_description_new();
+    pango_font_description_set_family(font, face.c_str());
+    pango_font_description_set_absolute_size(font, std::max(1.0, px) * PANGO_SCALE);
+    pango_layout_set_font_description(layout, font);
+    pango_font_description_free(font);
+    gchar* valid = g_utf8_make_valid(text.c_str(), gssize(text.size()));
+    pango_layout_set_text(layout, valid, -1);
+    g_free(valid);
+    return layout;
+}
+
+}  // namespace
+
+double CairoPort::textWidth(const std::string& text, int size) {
+    PangoLayout* layout = layoutOf(m_impl->cr, m_impl->face, textPixels(size), text);
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    g_object_unref(layout);
+    return double(logical.width) / PANGO_SCALE;
+}
+
+double CairoPort::textPixels(int size) const {
+    return (size > 0 ? size : Default_Text_Size) * Text_Scale * m_impl->scale;
+}
+
 void CairoPort::drawText(const std::string& text, const TwoDPoint<float>& at, int anchor, const GraphicsStyle& style,
                          int size) {
+    if (text.empty()) return;
     flush();
     const Device d = deviceOf(*this);
     cairo_t* cr = m_impl->cr;
-    cairo_select_font_face(cr, m_impl->face.c_str(), CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, (size > 0 ? size : Default_Text_Size) * Text_Scale);
-    cairo_text_extents_t e;
-    cairo_text_extents(cr, text.c_str(), &e);
+    // Pango lays the text out in the face asked for and takes any glyph it
+    // lacks (Greek, CJK, symbols) from another installed font.
+    PangoLayout* layout = layoutOf(cr, m_impl->face, textPixels(size), text);
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    const double width = double(logical.width) / PANGO_SCALE;
+    const double baseline = double(pango_layout_get_baseline(layout)) / PANGO_SCALE;
     double x = d.x(at.x());
-    if (anchor == 2) x -= e.x_advance / 2.0;
-    if (anchor == 4) x -= e.x_advance;
-    cairo_move_to(cr, x, d.y(at.y()));
+    if (anchor == 2) x -= width / 2.0;
+    if (anchor == 4) x -= width;
+    cairo_move_to(cr, x, d.y(at.y()) - baseline);
     setColor(cr, style.getColor());
-    cairo_show_text(cr, text.c_str());
+    pango_cairo_show_layout(cr, layout);
+    g_object_unref(layout);
     cairo_new_path(cr);
 }
 

@@ -6,8 +6,10 @@
 // placed by GraphicsPort::setSize: its centre and radius in device units.
 //
 // What the port makes of the library's drawing calls:
-//  * line sizes, symbol sizes and text sizes are device units (text sizes
-//    are point sizes drawn at 1.2 device units a point);
+//  * line sizes, symbol sizes and text sizes are device units times the
+//    port's scale (text sizes are point sizes drawn at 1.2 device units a
+//    point); text is laid out by pango, which takes a glyph the face lacks
+//    from another installed font;
 //  * symbols (size = half their width): 0 dot (filled), 1 circle, 2 square,
 //    3 triangle, 4 diamond, 5 star, 6 cross (+), 7 x, 9 horizontal tick,
 //    10 vertical tick; a symbol drawn "filled" is filled with the fill
@@ -80,8 +82,17 @@ public:
 
     /// Device units a text point takes.
     static constexpr double Text_Scale = 1.2;
+    /// Multiplies every size the library passes (line widths, symbol and
+    /// text sizes) by `scale`, so a picture drawn larger or smaller than
+    /// the library's 400 units keeps its proportions.  Default 1; a value
+    /// that is not a positive number is ignored.
+    void setScale(double scale);
+    double getScale() const;
+    /// How wide `text` is drawn at text size `size`, device units.
+    double textWidth(const std::string& text, int size);
 
 private:
+    double textPixels(int size) const;
     /// Hands the pixels written directly back to cairo before it draws.
     void flush();
     /// Draws a thin solid or fine outline straight into a PNG's pixels;
