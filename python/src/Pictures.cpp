@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "Common.h"
+#include "MatplotlibPort.h"
 
 #ifdef QZ_HAVE_CAIRO
 #include "qzCore/ports/CairoFigure.h"
@@ -24,7 +25,8 @@ struct Picture {
     bool legend = false;
     /// Draws the plot on a port whose plot size it is given; returns a note
     /// for the user ("" when all went well).
-    std::function<std::string(qzCore::GraphicsPort&, const qzCore::PlotSize&)> draw;
+    /// `vector`: for the matplotlib port (great circles as paths).
+    std::function<std::string(qzCore::GraphicsPort&, const qzCore::PlotSize&, bool vector)> draw;
     std::string note;
 };
 
@@ -35,7 +37,7 @@ using K = qzCore::GDTypes;
 /// title and a legend.
 std::string render(Picture& p, qzCore::CairoPort::Format format) {
     qzCore::CairoFigure figure(format, p.size, p.title, p.legend);
-    p.note = p.draw(figure.port(), figure.plotSize());
+    p.note = p.draw(figure.port(), figure.plotSize(), false);
     figure.drawTitle();
     return figure.bytes();
 }
@@ -58,6 +60,27 @@ std::string extension(const std::string& path) {
     std::string e = dot == std::string::npos ? std::string() : path.substr(dot + 1);
     for (char& c : e) c = char(std::tolower(static_cast<unsigned char>(c)));
     return e;
+}
+
+/// The picture drawn on a matplotlib Axes: returns the Axes; what the
+/// drawing had to say becomes a Python warning.
+py::object onAxes(Picture& p, py::object ax) {
+    constexpr float Half = 200.0f;  // the library's 400-unit plot
+    qzCore::PlotSize size;
+    size.init(2 * Half, 0, 0);
+    qzCore::RecordingPort port;
+    port.setSize(qzCore::TwoDPoint<float>(Half, Half), Half);
+    p.note = p.draw(port, size, true);
+    drawOnAxes(port, ax, Half);
+    if (!p.title.empty()) ax.attr("set_title")(p.title, py::arg("pad") = 14);
+    if (!p.note.empty()) py::module_::import("warnings").attr("warn")(p.note);
+    return ax;
+}
+
+/// The Picture, or with `ax` the picture drawn there.
+py::object finish(const std::shared_ptr<Picture>& pic, const py::object& ax) {
+    if (ax.is_none()) return py::cast(pic);
+    return onAxes(*pic, ax);
 }
 
 Dataset& dataOf(const DatasetPtr& ds) {
@@ -101,7 +124,8 @@ void addPictures(py::module_& m) {
         [](const DatasetPtr& dsp, const std::string& projection, const std::string& hemisphere,
            const std::string& planes, bool net, const py::object& contour, const std::string& smoothing,
            const py::object& levels, int grid, bool filled, bool fisher, bool bestfit, bool pt, int size,
-           const std::string& title) {
+           const std::string& title, const std::string& colours, const py::object& count, bool markMax, bool key,
+           const py::object& ax) {
             dataOf(dsp);
             if (projection != "equal-area" && projection != "equal-angle") {
                 throw py::value_error("projection is equal-area or equal-angle");
@@ -134,20 +158,36 @@ void addPictures(py::module_& m) {
                 }
                 c.setGridDensity(grid);
                 c.setClosedContours(filled);
-                c.setIncludePlanes(true);
-                c.setIncludeFaults(true);
-                c.setIncludeLines(true);
-                c.setIncludeLineations(true);
-                c.setIncludeSpecials(true);
+                const qzCore::ColorMap* map = qzCore::findColorMap(colours);
+                if (!map) {
+                    std::string names;
+                    for (const qzCore::ColorMap& m : qzCore::colorMaps()) names += std::string(names.empty() ? "" : ", ") + m.name;
+                    throw py::value_error("colours is one of " + names);
+                }
+                c.setColorRamp(map->stops);
+                // What was loaded is counted, never analysis results, unless
+                // asked for.
+                const std::vector<std::string> kinds =
+                    count.is_none() ? std::vector<std::string>{"planes", "faults", "lines", "lineations"}
+                                    : count.cast<std::vector<std::string>>();
+                for (const std::string& k : kinds) {
+                    if (k == "planes") c.setIncludePlanes(true);
+                    else if (k == "faults") c.setIncludeFaults(true);
+                    else if (k == "lines") c.setIncludeLines(true);
+                    else if (k == "lineations") c.setIncludeLineations(true);
+                    else if (k == "results") c.setIncludeSpecials(true);
+                    else throw py::value_error("count holds planes, faults, lines, lineations or results, not '" + k + "'");
+                }
                 c.setCountGreatCirclesAtPoles(true);
             }
             auto pic = std::make_shared<Picture>();
             pic->dataset = dsp;
             pic->size = size;
             pic->title = title;
-            pic->legend = contoured;
-            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize) {
+            pic->legend = true;
+            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize, bool vector) {
                 qzCore::StereoPlotParams p;
+                p.setUseAccurateGreatCircle(vector);
                 p.setIsEqualArea(projection == "equal-area");
                 p.setIsLowerHem(hemisphere == "lower");
                 const auto style = planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Great_Circle;
@@ -155,8 +195,11 @@ void addPictures(py::module_& m) {
                 p.setFaultStyle(style);
                 p.setShowPlotNet(net);
                 p.setPlotSize(plotSize);
-                p.setPlotColors(blackText(p.getPlotColors()));
-                p.setShowPlotLegend(contoured);
+                // Our count of records, colour bar and key (FigureDecorations.h).
+                p.setShowDataCount(false);
+                p.setShowPlotLegend(false);
+                const int records = qzCore::countDataRecords(dsp->data());
+                qzCore::styleForPrint(p, records);
                 qzCore::StereoPlotCore plot(p, &port, dsp->manager);
                 qzCore::insertDataset(plot, dsp->data());
                 qzCore::ContourParams drawn = c;
@@ -173,8 +216,25 @@ void addPictures(py::module_& m) {
                     const int r = (overlays.*(w.second))();
                     if (r != 1) raise(r, dsp->message(r));
                 }
-                plot.generatePlot();
+                try {
+                    plot.generatePlot();
+                } catch (int code) {
+                    raise(code, dsp->message(code));
+                }
                 overlays.drawOnPort(port);
+                qzCore::drawRecordCount(port, p, records);
+                const float below = qzCore::drawColorBar(port, plot, 0.95f);
+                if (key) {
+                    std::vector<qzCore::KeyEntry> rows = qzCore::dataKey(dsp->data(), plot);
+                    rows.insert(rows.end(), overlays.key().begin(), overlays.key().end());
+                    qzCore::drawKey(port, rows, below);
+                }
+                if (markMax && contoured) {
+                    qzCore::DensityGrid density;
+                    if (plot.computeDensity(drawn, density) == qzCore::ContourOutcome::Drawn) {
+                        qzCore::drawMaximum(port, plot, density);
+                    }
+                }
                 std::string note = overlays.note();
                 if (!levelNote.empty()) note += (note.empty() ? "" : "; ") + levelNote;
                 if (contoured && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn) {
@@ -182,22 +242,26 @@ void addPictures(py::module_& m) {
                 }
                 return note;
             };
-            return pic;
+            return finish(pic, ax);
         },
         py::arg("dataset"), py::arg("projection") = "equal-area", py::arg("hemisphere") = "lower",
         py::arg("planes") = "great-circles", py::arg("net") = false, py::arg("contour") = py::none(),
         py::arg("smoothing") = "exp", py::arg("levels") = py::none(), py::arg("grid") = 50,
         py::arg("filled") = false, py::arg("fisher") = false, py::arg("bestfit") = false, py::arg("pt") = false,
-        py::arg("size") = 400, py::arg("title") = "",
+        py::arg("size") = 400, py::arg("title") = "", py::arg("colours") = "viridis", py::arg("count") = py::none(),
+        py::arg("mark_max") = false, py::arg("key") = true, py::arg("ax") = py::none(),
         "A stereonet of the records; fisher=, bestfit=, pt= draw those analyses over it; contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
         "poles), levels=(start, interval) (default: 2, 4, ... when that gives one to ten levels, else round numbers "
-        "from the densest node, said in the picture's note)");
+        "from the densest node, said in the picture's note); colours= names the levels' colour map (viridis, cividis, magma, "
+        "greys, classic); count= lists what is counted (default the records loaded: planes, faults, lines, lineations; "
+        "'results' adds analysis results); mark_max= marks the densest direction; key= draws the key of symbols. With "
+        "ax= (a matplotlib Axes) the net is drawn there as matplotlib artists and the Axes returned");
 
     m.def(
         "rose",
         [](const DatasetPtr& dsp, const std::string& of, int classSize, int classStart, const py::object& bidirectional,
            const std::string& scaling, bool outline, int runningAverage, bool resultant, int size,
-           const std::string& title) {
+           const std::string& title, const py::object& ax) {
             dataOf(dsp);
             if (of != "strike" && of != "dip-direction" && of != "trend") {
                 throw py::value_error("of is strike, dip-direction or trend");
@@ -213,7 +277,7 @@ void addPictures(py::module_& m) {
             pic->dataset = dsp;
             pic->size = size;
             pic->title = title;
-            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize) {
+            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize, bool) {
                 qzCore::RosePlotParams p;
                 p.setClassSize(classSize);
                 p.setClassStart(classStart);
@@ -244,41 +308,57 @@ void addPictures(py::module_& m) {
                         rose.insertPlane(g);
                     }
                 }
-                rose.generatePlot();
+                // Drawn by asking for the petals' radii: the largest labels the
+                // rings.
+                std::vector<float> radii;
+                float largest = 0.0f;
+                rose.getResults(radii, largest);
+                qzCore::drawRoseLabels(port, rose, largest);
                 return rose.getNumData() == 0 ? std::string("nothing to draw") : std::string();
             };
-            return pic;
+            return finish(pic, ax);
         },
         py::arg("dataset"), py::arg("of") = "strike", py::arg("class_size") = 10, py::arg("class_start") = 0,
         py::arg("bidirectional") = py::none(), py::arg("scaling") = "area", py::arg("outline") = false,
         py::arg("running_average") = 0, py::arg("resultant") = true, py::arg("size") = 400, py::arg("title") = "",
-        "A rose diagram of strikes, dip directions or trends (bidirectional for strikes unless told)");
+        py::arg("ax") = py::none(),
+        "A rose diagram of strikes, dip directions or trends (bidirectional for strikes unless told); with ax= (a "
+        "matplotlib Axes) drawn there and the Axes returned");
 
     m.def(
         "tangent",
-        [](const DatasetPtr& dsp, const std::string& planes, int size, const std::string& title) {
+        [](const DatasetPtr& dsp, const std::string& planes, int size, const std::string& title, const py::object& ax) {
             dataOf(dsp);
             if (planes != "dip-vectors" && planes != "poles") throw py::value_error("planes is dip-vectors or poles");
             auto pic = std::make_shared<Picture>();
             pic->dataset = dsp;
             pic->size = size;
             pic->title = title;
-            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize) {
+            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize, bool) {
                 qzCore::TangentPlotParams p;
                 const auto style = planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Dip_Direction;
                 p.setPlaneStyle(style);
                 p.setFaultStyle(style);
                 p.setPlotSize(plotSize);
-                p.setPlotColors(blackText(p.getPlotColors()));
+                const int records = qzCore::countDataRecords(dsp->data());
+                qzCore::styleForPrint(p, records);
+                p.setShowDataCount(false);
                 qzCore::TangentPlotCore plot(p, &port, dsp->manager);
+                plot.setClipToFrame(true);  // the circle is the frame
                 qzCore::insertDataset(plot, dsp->data());
                 plot.generatePlot();
-                return std::string();
+                qzCore::drawRecordCount(port, p, records);
+                qzCore::drawTangentRingLabels(port, p);
+                const int off = plot.getNumOffPicture();
+                return off == 0 ? std::string()
+                                : std::to_string(off) + " points plunging more than 65 degrees left off the picture";
             };
-            return pic;
+            return finish(pic, ax);
         },
         py::arg("dataset"), py::arg("planes") = "dip-vectors", py::arg("size") = 400, py::arg("title") = "",
-        "A tangent plot: planes as dip vectors (or poles), lines by trend and tan(plunge)");
+        py::arg("ax") = py::none(),
+        "A tangent plot: planes as dip vectors (or poles), lines by trend and tan(plunge), within the circle of "
+        "plunge 65 (the note says how many points lie beyond); with ax= drawn on that matplotlib Axes");
 }
 
 }  // namespace qzpy

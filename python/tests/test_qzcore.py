@@ -3,6 +3,7 @@
 import math
 import os
 import subprocess
+import sys
 
 import numpy as np
 import pytest
@@ -237,3 +238,60 @@ def test_pictures_in_every_format(tmp_path):
     assert "interval" in flat.note
     with pytest.raises(ValueError):
         pictures[0].save(str(tmp_path / "p.jpg"))
+
+
+def test_pictures_on_matplotlib_axes():
+    """Each plot drawn as matplotlib artists lands where the projections put
+    it, worked here from the formulas; overlays are not counted as data."""
+    mpl = pytest.importorskip("matplotlib")
+    mpl.use("Agg")
+    import matplotlib.pyplot as plt
+    from matplotlib.patches import Wedge
+    lines = qzcore.read(sample("lines.csv"))
+    trend_plunge = [(42, 12), (38, 15), (225, 8), (44, 10), (51, 18), (310, 65)]
+    fig, (net, rose, tangent) = plt.subplots(1, 3)
+
+    def markers(ax, marker):
+        """Markers of one kind on the plot (not those of the key beside it)."""
+        xy = [np.column_stack(l.get_data()) for l in ax.lines if l.get_marker() == marker]
+        xy = np.vstack(xy) if xy else np.empty((0, 2))
+        return xy[np.hypot(*xy.T) <= 1 + 1e-6]
+
+    # Equal area, lower hemisphere: r = sqrt(2) sin((90 - p) / 2).
+    assert qzcore.stereonet(lines, fisher=True, contour="kamb", ax=net) is net
+    want = [(math.sqrt(2) * math.sin(math.radians(90 - p) / 2) * math.sin(math.radians(t)),
+             math.sqrt(2) * math.sin(math.radians(90 - p) / 2) * math.cos(math.radians(t))) for t, p in trend_plunge]
+    got = markers(net, "^")
+    assert len(got) == len(want)
+    for w in want:
+        assert np.min(np.hypot(*(got - w).T)) < 1e-5
+    texts = [t.get_text() for t in net.texts]
+    assert "Total Data : 6" in texts  # the Fisher mean is not a datum
+    assert not any("results" in t for t in texts)
+
+    # Rose of trends in 30-degree classes, area scaling: each petal's radius
+    # is sqrt(count) over the largest's; numpy counts the classes.
+    qzcore.rose(lines, of="trend", class_size=30, ax=rose)
+    counts, _ = np.histogram([t for t, _ in trend_plunge], bins=12, range=(0, 360))
+    wedges = sorted((w for w in rose.patches if isinstance(w, Wedge)), key=lambda w: (90 - w.theta2) % 360)
+    assert [round((90 - w.theta2) % 360) for w in wedges] == [30 * k for k in np.nonzero(counts)[0]]
+    for w, n in zip(wedges, counts[counts > 0]):
+        assert w.r == pytest.approx(math.sqrt(n / counts.max()), abs=1e-6)
+
+    # Tangent: r = tan(p) / tan(65); the 065 lies on the frame, steeper
+    # ones are left off and said.
+    steep = qzcore.Dataset.from_arrays(trend=[10, 200, 100], plunge=[20, 65, 70])
+    with pytest.warns(UserWarning, match="1 points plunging more than 65"):
+        qzcore.tangent(steep, ax=tangent)
+    got = markers(tangent, tangent.lines[0].get_marker())
+    for t, p in [(10, 20), (200, 65)]:
+        r = math.tan(math.radians(p)) / math.tan(math.radians(65))
+        assert np.min(np.hypot(got[:, 0] - r * math.sin(math.radians(t)), got[:, 1] - r * math.cos(math.radians(t)))) < 1e-5
+    assert len(got) == 2
+    plt.close(fig)
+
+
+def test_module_imports_without_matplotlib():
+    code = ("import sys; sys.modules['matplotlib'] = None; import qzcore; "
+            "d = qzcore.Dataset.from_arrays(trend=[10], plunge=[20]); assert qzcore.stereonet(d).png()[:4] == b'\\x89PNG'")
+    subprocess.run([sys.executable, "-c", code], check=True, env=dict(os.environ))

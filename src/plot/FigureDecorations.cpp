@@ -192,9 +192,14 @@ void drawMaximum(GraphicsPort& port, const StereoPlotCore& plot, const DensityGr
     port.drawText(text, TwoDPoint<float>(at.x() + 0.04f, at.y() + 0.04f), 1, textStyle(), Key_Text_Size);
 }
 
-void drawRoseRingLabels(GraphicsPort& port, const RosePlotCore& rose, float largestRadius) {
+void drawRoseLabels(GraphicsPort& port, const RosePlotCore& rose, float largestRadius) {
     if (!(largestRadius > 0.0f)) return;
     const RosePlotParams& p = dynamic_cast<const RosePlotParams&>(rose.getPlotParams());
+    if (p.getShowResultantDirection() && p.getShowPlotLabels() && rose.getResultantDirection() >= 0.0) {
+        char r[32];
+        std::snprintf(r, sizeof r, "r : %.2f", rose.getResultantLength());
+        port.drawText(r, TwoDPoint<float>(-1.0f, 0.88f), 1, textStyle(), GraphicsPort::Default_Text_Size);
+    }
     if (!p.getShowFreqBoundaries()) return;
     std::vector<float> rings;
     rose.generateFrameRadii(5, rings);

@@ -100,7 +100,11 @@ int plotRose(const RoseOptions& o) {
         std::cerr << "qz: nothing to draw\n";
         return 2;
     }
-    rose.generatePlot();
+    // Drawn by asking for the petals' radii: the largest labels the rings.
+    std::vector<float> radii;
+    float largest = 0.0f;
+    rose.getResults(radii, largest);
+    qzCore::drawRoseLabels(*picture.port(), rose, largest);
     picture.drawTitle();
     if (const int w = picture.write(); w != 0) return w;
     std::cout << "qz: wrote " << o.picture.output << " (" << rose.getNumData() << " " << of << "s";

@@ -30,8 +30,12 @@ int plotTangent(const TangentOptions& o) {
     p.setPlaneStyle(style);
     p.setFaultStyle(style);
     p.setPlotSize(picture.plotSize());
-    p.getPlotColors().text = qzCore::RGBColor(0, 0, 0);
+    const int records = qzCore::countDataRecords(data);
+    qzCore::styleForPrint(p, records);
+    p.setShowDataCount(false);
     qzCore::TangentPlotCore plot(p, picture.port(), l.manager);
+    // The circle is the frame: nothing beyond a plunge of 65 is drawn.
+    plot.setClipToFrame(true);
     using K = qzCore::GDTypes;
     for (const qzCore::GeoData* g : data.getDataList()) {
         if (g->getGDType() == K::GDType_Line) {
@@ -46,9 +50,15 @@ int plotTangent(const TangentOptions& o) {
         }
     }
     plot.generatePlot();
+    qzCore::drawRecordCount(*picture.port(), p, records);
+    qzCore::drawTangentRingLabels(*picture.port(), p);
     picture.drawTitle();
     if (const int w = picture.write(); w != 0) return w;
-    std::cout << "qz: wrote " << o.picture.output << " (" << plot.getNumData() << " points)\n";
+    std::cout << "qz: wrote " << o.picture.output << " (" << records << " records";
+    if (plot.getNumOffPicture() > 0) {
+        std::cout << "; " << plot.getNumOffPicture() << " points plunging more than 65 degrees left off";
+    }
+    std::cout << ")\n";
     return strictStatus(l, o.load);
 }
 

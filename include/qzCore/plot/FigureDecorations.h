@@ -67,8 +67,11 @@ float drawColorBar(GraphicsPort& port, const StereoPlotCore& plot, float top);
 /// Marks the densest direction of `density` with a ring and its value.
 void drawMaximum(GraphicsPort& port, const StereoPlotCore& plot, const DensityGrid& density);
 
-/// Percent labels on the rings of a rose (5 rings, as it draws them).
-void drawRoseRingLabels(GraphicsPort& port, const RosePlotCore& rose, float largestRadius);
+/// Percent labels on the rings of a rose (5 rings, as it draws them), and
+/// the resultant's length r under the engine's resultant direction and
+/// angular deviation.  `largestRadius` is what RosePlotCore::getResults
+/// gives.
+void drawRoseLabels(GraphicsPort& port, const RosePlotCore& rose, float largestRadius);
 
 /// Plunge labels on the rings of a tangent plot (every 15 degrees, 65 on
 /// the frame).
