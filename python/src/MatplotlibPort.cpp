@@ -160,8 +160,12 @@ void drawOnAxes(const qzCore::RecordingPort& port, py::object ax, float halfSize
                 const auto symbol = c.style.getSymbol();
                 const bool filled = !c.flags.empty() && c.flags[0];
                 const float size = c.values.empty() ? 3.0f : c.values[0];
+                // The plot's own circles, as the cairo port tells them from
+                // markers: centred, and larger than any marker or sized in
+                // fractions.
                 const bool geometry = (symbol == qzCore::Symbol_Circle || symbol == qzCore::Symbol_Dot) &&
-                                      c.points[0].x() == 0.0f && c.points[0].y() == 0.0f;
+                                      c.points[0].x() == 0.0f && c.points[0].y() == 0.0f &&
+                                      (size > 12.0f || size != std::floor(size));
                 if (geometry) {
                     flush();
                     addPatch(patches.attr("Circle")(py::make_tuple(0.0, 0.0), size / halfSize,

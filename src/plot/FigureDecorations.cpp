@@ -56,6 +56,11 @@ void styleForPrint(PlotParams& params, int records) {
         // contours beneath a cluster stay in sight.
         if (records > 1000) style->setSymbol(Symbol_Dot);
     }
+    // Great circles are drawn a size thinner than their style: past twenty
+    // planes, one device unit, so that a girdle of them does not go solid.
+    if (records > 20) {
+        for (GraphicsStyle* style : {&s.fault, &s.plane}) style->setSize(std::min<Graphics_Size>(style->getSize(), Graphics_Size(2)));
+    }
     PlotColors& c = params.getPlotColors();
     c.plane = RGBColor(0, 0, 0);
     c.fault = RGBColor(20, 60, 160);

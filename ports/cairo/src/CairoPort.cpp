@@ -18,6 +18,8 @@ namespace qzCore {
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
+// The largest marker size the library draws (Size_Largest is 9), with room.
+constexpr double Largest_Marker = 12.0;
 // How far, in device units, a dropped point of a path may lie from the line
 // that replaces it.
 constexpr double Simplify_Tolerance = 0.2;
@@ -398,10 +400,12 @@ void CairoPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& styl
     cairo_t* cr = m_impl->cr;
     // A circle or disc centred on the plot is the plot's own geometry (the
     // primitive, the rings of a rose or tangent plot), sized in device
-    // units already; every other symbol is a marker, scaled with the port.
-    // (A vertical line drawn as a circle or dot keeps its unscaled size.)
+    // units already, when it is larger than any marker or its size is not a
+    // whole number (marker sizes are); every other symbol is a marker,
+    // scaled with the port: a vertical line's dot at the centre among them.
     const bool geometry = (style.getSymbol() == Symbol_Circle || style.getSymbol() == Symbol_Dot) &&
-                          at.x() == 0.0f && at.y() == 0.0f;
+                          at.x() == 0.0f && at.y() == 0.0f &&
+                          (size > Largest_Marker * m_impl->scale || size != std::floor(size));
     const double x = d.x(at.x()), y = d.y(at.y());
     const double s = std::max(1.0, double(size)) * (geometry ? 1.0 : m_impl->scale);
     if (style.getSymbol() == Symbol_Dot) {

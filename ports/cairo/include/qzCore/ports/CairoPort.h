@@ -8,8 +8,11 @@
 // What the port makes of the library's drawing calls:
 //  * line sizes, symbol sizes and text sizes are device units times the
 //    port's scale (text sizes are point sizes drawn at 1.2 device units a
-//    point); text is laid out by pango, which takes a glyph the face lacks
-//    from another installed font;
+//    point), except the plot's own circles (a circle or disc centred on
+//    the plot, larger than any marker or of a fractional size: the
+//    primitive, rose and tangent rings), which are geometry; text is laid
+//    out by pango, which takes a glyph the face lacks from another
+//    installed font;
 //  * symbols (size = half their width): 0 dot (filled), 1 circle, 2 square,
 //    3 triangle, 4 diamond, 5 star, 6 cross (+), 7 x, 9 horizontal tick,
 //    10 vertical tick; a symbol drawn "filled" is filled with the fill
