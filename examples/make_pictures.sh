@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Draws the example pictures of the README from the bundled samples.
-#   examples/make_pictures.sh [QZ]   (QZ: the qz program, default build-run/tools/qz/qz)
+# Draws the README's gallery from the bundled samples: qz's pictures, and a
+# matplotlib figure through the Python module.
+#   examples/make_pictures.sh [BUILD]   (BUILD: a build folder with tools/qz/qz and,
+#                                        for the matplotlib figure, python/; default build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-qz=${1:-$root/build-run/tools/qz/qz}
+build=${1:-$root/build}
+qz=$build/tools/qz/qz
 data=$root/examples/data
 out=$root/examples/pictures
 mkdir -p "$out"
-"$qz" plot stereonet "$data/planes.txt" "$data/faults.txt" "$data/lines.csv" --net --fisher \
-  --title "Bundled samples: planes, faults, lines" -o "$out/stereonet.png"
-"$qz" plot stereonet "$data/faults.txt" --pt --planes poles -o "$out/stereonet_pt.png"
-"$qz" plot stereonet "$data/fold.csv" --planes poles --contour kamb --filled --bestfit \
+"$qz" plot stereonet "$data/fold.csv" --planes poles --contour kamb --filled --fisher --bestfit --mark-max \
   --title "Made-up anticline: poles to bedding, Kamb contours" -o "$out/contours.png"
+"$qz" plot stereonet "$data/planes.txt" "$data/lines.csv" --projection equal-angle --hemisphere upper --net \
+  --title "Bedding and lineations: equal angle, upper hemisphere" -o "$out/upper_equal_angle.png"
+"$qz" plot stereonet "$data/faults.txt" --pt --title "Faults with slip arrows, P and T axes" -o "$out/faults_pt.png"
 "$qz" plot rose "$data/fold.csv" --title "Made-up anticline: strikes of bedding" -o "$out/rose.png"
 "$qz" plot tangent "$data/fold.csv" --title "Made-up anticline: dip vectors" -o "$out/tangent.png"
+if [ -d "$build/python" ]; then
+  PYTHONPATH="$build/python" /usr/bin/python3 "$root/examples/python/gallery_matplotlib.py" "$data" "$out/matplotlib.png"
+else
+  echo "no $build/python: the matplotlib figure is not drawn" >&2
+fi
