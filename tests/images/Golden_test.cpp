@@ -19,6 +19,7 @@
 
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/qzCore.h"
+#include "qzCore/ports/CairoFigure.h"
 #include "qzCore/ports/CairoPort.h"
 #include "tests/support/OneDataset.h"
 
@@ -216,6 +217,43 @@ int greyAt(const std::string& png, int x, int y) {
     const int grey = p[1];  // green channel of BGRA
     cairo_surface_destroy(image);
     return grey;
+}
+
+TEST(CairoFigure, ScaledWithItsSizeTitledToFitAnyScript) {
+    // Every size the library gives is scaled by size / 400; a long title is
+    // shrunk until it fits the canvas; text the face lacks (Greek, maths)
+    // comes from a fallback font.
+    const std::string title(60, 'W');
+    for (const auto& c : {std::make_pair(100, 0.25), {400, 1.0}, {4000, 10.0}}) {
+        CairoFigure figure(CairoPort::Format::Svg, c.first, title, true);
+        EXPECT_DOUBLE_EQ(figure.scale(), c.second) << c.first;
+        EXPECT_FLOAT_EQ(figure.plotSize().getHalfSize(), float(c.first) / 2.0f);
+        int size = 0;
+        EXPECT_EQ(figure.fitTitle(size), title);  // shrunk, whole
+        EXPECT_LT(size, 14);
+        const double room = figure.port().getWidth() - 8.0 * c.second;
+        EXPECT_LE(figure.port().textWidth(title, size), room);
+        EXPECT_GT(figure.port().textWidth(title, size + 1), room);
+        EXPECT_EQ(figure.drawTitle(), size);
+    }
+    // Too long even at 6 points: cut short, whole characters and an
+    // ellipsis, within the canvas.
+    const std::string sigmas = [] {
+        std::string s;
+        for (int k = 0; k < 300; ++k) s += "\xcf\x83";
+        return s;
+    }();
+    CairoFigure narrow(CairoPort::Format::Svg, 100, sigmas, false);
+    int size = 0;
+    const std::string cut = narrow.fitTitle(size);
+    EXPECT_EQ(size, 6);
+    EXPECT_EQ(cut.compare(cut.size() - 3, 3, "\xe2\x80\xa6"), 0);
+    EXPECT_EQ(cut.size() % 2, 1u);  // 2-byte sigmas and a 3-byte ellipsis
+    EXPECT_LE(narrow.port().textWidth(cut, size), narrow.port().getWidth());
+    CairoFigure figure(CairoPort::Format::Png, 400, "Short", false);
+    EXPECT_EQ(figure.drawTitle(), 14);
+    EXPECT_EQ(figure.port().missingGlyphs("\xcf\x83\xe2\x82\x81 \xe2\x89\xa5 \xe2\x8a\xa5 \xc2\xb0"), 0);  // sigma-1 >= perp deg
+    EXPECT_EQ(figure.port().missingGlyphs("\xf3\xb0\x80\x80"), 1);  // a private-use character: no font has it
 }
 
 TEST(RasterLines, CoverageByDistanceAndNoDarkJoints) {

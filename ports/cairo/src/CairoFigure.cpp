@@ -8,6 +8,7 @@ namespace qzCore {
 namespace {
 
 constexpr int Title_Size = 14;
+constexpr int Min_Title_Size = 6;
 
 }  // namespace
 
@@ -27,20 +28,35 @@ CairoFigure::CairoFigure(CairoPort::Format format, int diameter, const std::stri
                     m_size.getHalfSize());
 }
 
-void CairoFigure::drawTitle() {
-    if (m_title.empty()) return;
-    const GraphicsStyle text(RGBColor(0, 0, 0), Style_Solid, Size_Smallest, Symbol_Dot);
-    // Centred over the plot, shrunk (not below 6 points) until it fits the
-    // canvas with a small margin each side.
+std::string CairoFigure::fitTitle(int& size) {
     const double room = m_port->getWidth() - 8.0 * m_scale;
+    size = Title_Size;
+    while (size > Min_Title_Size && m_port->textWidth(m_title, size) > room) --size;
+    std::string text = m_title;
+    while (text.size() > 1 && m_port->textWidth(text, size) > room) {
+        // Cut whole UTF-8 characters (and the ellipsis added before).
+        if (text.size() >= 3 && text.compare(text.size() - 3, 3, "\xe2\x80\xa6") == 0) text.resize(text.size() - 3);
+        do {
+            text.pop_back();
+        } while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80);
+        if (!text.empty()) text.pop_back();
+        text += "\xe2\x80\xa6";
+    }
+    return text;
+}
+
+int CairoFigure::drawTitle() {
+    if (m_title.empty()) return 0;
+    const GraphicsStyle text(RGBColor(0, 0, 0), Style_Solid, Size_Smallest, Symbol_Dot);
     int size = Title_Size;
-    while (size > 6 && m_port->textWidth(m_title, size) > room) --size;
+    const std::string fitted = fitTitle(size);
     const double centre = m_port->getWidth() / 2.0;
     const float x = float((centre - m_size.getPlotCenter().x()) / m_size.getHalfSize());
     const float y = 1.0f + 2.0f * m_port->getEpsilonLength() + float(30.0 * m_scale / m_size.getHalfSize());
     m_port->setFont("Arial", size);
-    m_port->drawText(m_title, TwoDPoint<float>(x, y), 2, text, size);
+    m_port->drawText(fitted, TwoDPoint<float>(x, y), 2, text, size);
     m_port->setFont("Arial", 12);
+    return size;
 }
 
 }  // namespace qzCore

@@ -523,6 +523,13 @@ double CairoPort::textWidth(const std::string& text, int size) {
     return double(logical.width) / PANGO_SCALE;
 }
 
+int CairoPort::missingGlyphs(const std::string& text) {
+    PangoLayout* layout = layoutOf(m_impl->cr, m_impl->face, textPixels(0), text);
+    const int missing = pango_layout_get_unknown_glyphs_count(layout);
+    g_object_unref(layout);
+    return missing;
+}
+
 double CairoPort::textPixels(int size) const {
     return (size > 0 ? size : Default_Text_Size) * Text_Scale * m_impl->scale;
 }

@@ -33,8 +33,12 @@ public:
     const PlotSize& plotSize() const { return m_size; }
     /// size / 400.
     double scale() const { return m_scale; }
-    /// Draws the title, shrunk to fit the canvas when it is long.
-    void drawTitle();
+    /// Draws the title as fitTitle gives it; returns the text size used (0
+    /// without a title).
+    int drawTitle();
+    /// The title as it fits the canvas, and its text size: shrunk from 14
+    /// points down to 6, and past that cut short with an ellipsis.
+    std::string fitTitle(int& size);
     std::string bytes() { return m_port->bytes(); }
     /// 1, or -7 when the file could not be written.
     int write(const std::string& name) { return m_port->write(name); }

@@ -93,6 +93,9 @@ public:
     double getScale() const;
     /// How wide `text` is drawn at text size `size`, device units.
     double textWidth(const std::string& text, int size);
+    /// Characters of `text` that no installed font can draw (drawn as a
+    /// box); 0 when the fallback fonts cover them all.
+    int missingGlyphs(const std::string& text);
 
 private:
     double textPixels(int size) const;
