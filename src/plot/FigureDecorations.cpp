@@ -160,7 +160,7 @@ float drawColorBar(GraphicsPort& port, const StereoPlotCore& plot, float top) {
     const std::vector<RGBColor> colors = c->levelColors(n);
     // The header, then n bands filling at most 1.0 of height, lowest at the
     // bottom; each band stands for the density from its level up.
-    port.drawText(percent ? "% per 1% area" : "sigma (Kamb)", TwoDPoint<float>(Key_X - 0.04f, top), 1, textStyle(),
+    port.drawText(percent ? "% per 1% area" : "\xcf\x83 (std. dev.)", TwoDPoint<float>(Key_X - 0.04f, top), 1, textStyle(),
                   Key_Text_Size);
     const float band = std::min(Row, 1.0f / float(n));
     const float bottom = top - 0.04f - band * float(n);
@@ -193,7 +193,7 @@ void drawMaximum(GraphicsPort& port, const StereoPlotCore& plot, const DensityGr
     port.drawSymbol(at, ring, 6.0f, GraphicsStyle(), false);
     char text[64];
     std::snprintf(text, sizeof text, "%03d/%02d: %s%s", density.peakTrend, density.peakPlunge,
-                  number(density.peak).c_str(), density.percent ? " %" : " sigma");
+                  number(density.peak).c_str(), density.percent ? " %" : " \xcf\x83");
     port.drawText(text, TwoDPoint<float>(at.x() + 0.04f, at.y() + 0.04f), 1, textStyle(), Key_Text_Size);
 }
 
