@@ -184,7 +184,7 @@ void addPictures(py::module_& m) {
             pic->dataset = dsp;
             pic->size = size;
             pic->title = title;
-            pic->legend = true;
+            pic->legend = contoured || key;
             pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize, bool vector) {
                 qzCore::StereoPlotParams p;
                 p.setUseAccurateGreatCircle(vector);

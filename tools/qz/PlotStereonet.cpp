@@ -39,7 +39,7 @@ using qzCore::RGBColor;
 int plotStereonet(const StereonetOptions& o) {
     qzCore::ContourParams contours;
     if (o.contour && !densityParams(o.density, contours)) return 1;
-    Picture picture(o.picture, true);
+    Picture picture(o.picture, o.contour || !o.noKey);  // a column for the colour bar and key
     if (!picture.ready()) return 1;
     Loaded l;
     if (!loadAll(o.files, o.load, l)) return 1;
