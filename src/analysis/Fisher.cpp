@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <deque>
-#include <iostream>
 
 #include "AnalysisSupport.h"
+#include "qzCore/shared/krtError.h"
 #include "qzCore/analysis/Analyzer.h"
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/qzParser.h"
@@ -281,7 +281,7 @@ namespace {
 bool meanOrientation(const std::vector<OrientedPair>& planes, const std::vector<OrientedPair>& lines,
                      const TwoDPoint<float>* compensation, TwoDPoint<float>& mean) {
     if (planes.empty() && lines.empty()) {
-        std::cerr << "warning : no data to analyse.\n";
+        reportWarning("warning : no data to analyse.\n");
         return false;
     }
     const MyMath m;

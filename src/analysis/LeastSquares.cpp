@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <iostream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "AnalysisSupport.h"
 #include "qzCore/analysis/Analyzer.h"
 #include "qzCore/errors/ErrorCodes.h"
+#include "qzCore/shared/krtError.h"
 
 namespace qzCore {
 
@@ -20,6 +22,14 @@ LeastSquaresParams::LeastSquaresParams()
                                                 1000, 40, 0.6, 0.3)) {}
 
 namespace {
+
+/// A cost as a stream writes a double (six significant figures).
+std::string costText(double v) {
+    std::ostringstream out;
+    out << v;
+    return out.str();
+}
+
 
 using K = GDTypes;
 
@@ -128,7 +138,7 @@ public:
                     next[std::size_t(i)] = pop[std::size_t(i)];
                 }
             }
-            std::cerr << "it <" << gen << "> cost <" << bestEnergy << ">\n";
+            reportWarning("it <" + std::to_string(gen) + "> cost <" + costText(bestEnergy) + ">\n");
             if (log) {
                 *log << gen << "\tBest so far  cost =  " << bestEnergy << " : " << "\n";
                 log->flush();
@@ -215,7 +225,7 @@ void Analyzer::computeDE(DESolverParams& params) {
     std::ofstream log;
     if (params.getLogFlag()) {
         log.open(params.getLogFileName());
-        std::cerr << "Using DE log file of <" << params.getLogFileName() << ">\n";
+        reportWarning("Using DE log file of <" + params.getLogFileName() + ">\n");
     }
     DESolver solver(params, data, seed);
     const std::vector<float> best = solver.solve(log.is_open() ? &log : nullptr);

@@ -1,7 +1,7 @@
+#include "qzCore/shared/krtError.h"
 #include "qzCore/plot/Plot.h"
 
 #include <cstdio>
-#include <iostream>
 #include <new>
 
 #include "qzCore/datasets/Data.h"
@@ -53,7 +53,7 @@ bool Plot::getLinearResults(std::list<qzPlottedPoint>& out, int& count) const {
     } catch (const std::bad_alloc&) {
         out.clear();
         count = 0;
-        std::cerr << "warning : an error occurred retrieving plot data.\n";
+        reportWarning("warning : an error occurred retrieving plot data.\n");
         return false;
     }
     return true;
@@ -76,7 +76,7 @@ bool Plot::getPlanarResults(std::list<qzPlottedPoint>& out, int& count, bool pro
     } catch (const std::bad_alloc&) {
         out.clear();
         count = 0;
-        std::cerr << "warning : an error occurred generating stereoplot.\n";
+        reportWarning("warning : an error occurred generating stereoplot.\n");
         return false;
     }
     return true;

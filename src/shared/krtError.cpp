@@ -1,6 +1,6 @@
 #include "qzCore/shared/krtError.h"
 
-#include <ostream>
+#include <iostream>
 
 namespace qzCore {
 
@@ -15,6 +15,16 @@ MessageHandler* installMessageHandler(MessageHandler* handler) {
 }
 
 MessageHandler* currentMessageHandler() { return g_handler; }
+
+void MessageHandler::warning(const std::string& line) { std::cerr << line << std::flush; }
+
+void reportWarning(const std::string& line) {
+    if (g_handler) {
+        g_handler->warning(line);
+    } else {
+        std::cerr << line << std::flush;
+    }
+}
 
 krtError::krtError(std::ostream& out) : m_out(out) {}
 

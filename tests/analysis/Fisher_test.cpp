@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "tests/support/ScriptedMessages.h"
 #include "tests/analysis/AnalysisFixture.h"
 
 namespace qzCore {
@@ -165,7 +166,19 @@ TEST(AverageOrientation, PlanesByDipDirectionAndLines) {
     // A plane dipping 30 towards 090 has its pole at 270/60; with the line
     // 090/60 the two cancel horizontally and the mean is vertical.
     TwoDPoint<float> mean(-1.0f, -1.0f);
+    {
+        // Nothing to average: said through the host's handler, not on a
+        // standard stream; without a handler, on standard error.
+        ScriptedMessages script{{}};
+        ScopedMessageHandler scope(&script);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(Analyzer::zolAverageOrientation({}, {}, mean));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(script.warnings, std::vector<std::string>{"warning : no data to analyse.\n"});
+    }
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(Analyzer::zolAverageOrientation({}, {}, mean));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "warning : no data to analyse.\n");
     EXPECT_EQ(mean, TwoDPoint<float>(-1.0f, -1.0f));
     ASSERT_TRUE(Analyzer::zolAverageOrientation({OrientedPair(90.0f, 30.0f)}, {}, mean));
     EXPECT_NEAR(mean.x(), 270.0f, 1e-3);

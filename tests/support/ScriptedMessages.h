@@ -28,7 +28,10 @@ public:
         return a;
     }
 
+    void warning(const std::string& line) override { warnings.push_back(line); }
+
     std::vector<std::string> notes;      ///< "caption|text" of each message
+    std::vector<std::string> warnings;   ///< each warning or progress line
     std::vector<std::string> questions;  ///< "caption|text" of each question
 
 private:

@@ -271,12 +271,15 @@ int analyse(const AnalyseOptions& a) {
         ls.setUseBruteForce(m == Method::LeastSquares);
         ls.getDESolverParams().setSeed(a.seed);
         ls.getDESolverParams().setGenerations(a.generations);
-        // The solver reports every generation on standard error; shown only
-        // when asked for.
-        std::ostringstream quiet;
-        std::streambuf* saved = a.progress ? nullptr : std::cerr.rdbuf(quiet.rdbuf());
+        // The solver reports every generation through the message handler;
+        // shown (on standard error, the default) only when asked for.
+        struct Quiet : qzCore::MessageHandler {
+            void notify(const std::string&, const std::string&) override {}
+            int query(const std::string&, const std::string&) override { return 1; }
+            void warning(const std::string&) override {}
+        } quiet;
+        qzCore::ScopedMessageHandler silence(a.progress ? qzCore::currentMessageHandler() : &quiet);
         analyzer.computeLeastSquares(&ls);
-        if (saved) std::cerr.rdbuf(saved);
     } else if (m == Method::Intersect) {
         analyzer.computeIntersection();
     } else if (m == Method::Angle) {

@@ -1,7 +1,9 @@
-// Messages to the user.  The library has no user interface: warnings and
-// yes/no questions go to a MessageHandler that the host installs.  Without
-// one, notify writes "caption: text" to the error's own stream (standard
-// error for the ErrorManager) and query answers yes.
+// Messages to the user.  The library has no user interface and writes to
+// no standard stream itself: messages, yes/no questions, one-line warnings
+// and progress lines go to a MessageHandler that the host installs.
+// Without one, notify writes "caption: text" to the error's own stream
+// (standard error for the ErrorManager), query answers yes, and warnings
+// and progress lines go to standard error as they are.
 #ifndef QZCORE_SHARED_KRTERROR_H
 #define QZCORE_SHARED_KRTERROR_H
 
@@ -20,7 +22,15 @@ public:
     virtual void notify(const std::string& caption, const std::string& text) = 0;
     /// Asks a yes/no question; 1 means yes, 0 no.
     virtual int query(const std::string& caption, const std::string& text) = 0;
+    /// A one-line warning or progress line, with its line end
+    /// ("warning : no data to analyse.\n", a fitting run's "it <5> cost
+    /// <0.1>\n").  By default written to standard error as it is.
+    virtual void warning(const std::string& line);
 };
+
+/// Sends a warning or progress line to the installed handler (standard
+/// error without one): the library's only way to the standard streams.
+void reportWarning(const std::string& line);
 
 /// Installs the process-wide handler (not owned; null restores the default)
 /// and returns the one it replaces.
