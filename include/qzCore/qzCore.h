@@ -2,6 +2,7 @@
 #ifndef QZCORE_QZCORE_H
 #define QZCORE_QZCORE_H
 
+#include "qzCore/Version.h"
 #include "qzCore/analysis/AnalyzeFaultParams.h"
 #include "qzCore/analysis/AnalyzeParams.h"
 #include "qzCore/analysis/AnalyzeResults.h"

@@ -25,6 +25,7 @@ PYBIND11_MODULE(qzcore, m) {
                                   "code and its message.",
                                   PyExc_RuntimeError, nullptr));
     m.attr("Error") = errorType;
+    m.attr("__version__") = qzCore::libraryVersion();
     addDataset(m);
     addAnalyses(m);
     addPictures(m);

@@ -1,4 +1,5 @@
 #include <iostream>
+#include <string>
 
 #include <qzCore/qzCore.h>
 
@@ -9,5 +10,7 @@ int main() {
     qzCore::MyMath math;
     math.computePole(strike, dip);
     std::cout << "pole " << strike << '/' << dip << '\n';
+    // The headers' version and the linked library's are one number.
+    std::cout << "version " << qzCore::Version << (std::string(qzCore::Version) == qzCore::libraryVersion() ? "" : " (library differs)") << '\n';
     return 0;
 }

@@ -22,6 +22,7 @@
 int main(int argc, char** argv) {
     CLI::App app{"qz: orientation data for structural geology"};
     app.require_subcommand(0, 1);
+    app.set_version_flag("--version", std::string("qz ") + qzCore::libraryVersion());
     const qz::Command commands[] = {qz::addInfoCommand(app),    qz::addConvertCommand(app), qz::addRotateCommand(app),
                                     qz::addSubsetCommand(app),  qz::addSortCommand(app),    qz::addAnalyseCommand(app),
                                     qz::addPlotCommand(app)};
