@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "src/shared/TextView.h"
 #include "qzCore/qzCore.h"
 
 int main(int argc, char** argv) {

@@ -29,8 +29,8 @@
 #include "qzCore/files/FileHeader.h"
 #include "qzCore/parsing/IEOptions.h"
 #include "qzCore/parsing/qzParser.h"
-#include "qzCore/shared/HandOver.h"
-#include "qzCore/shared/HugePages.h"
+#include "shared/HandOver.h"
+#include "shared/HugePages.h"
 
 namespace qzCore {
 

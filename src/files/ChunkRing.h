@@ -8,7 +8,7 @@
 #include <exception>
 #include <memory>
 
-#include "qzCore/shared/HandOver.h"
+#include "shared/HandOver.h"
 
 namespace qzCore {
 

@@ -8,8 +8,8 @@
 #include "qzCore/datasets/DataManager.h"
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/IEOptions.h"
-#include "qzCore/shared/HugePages.h"
-#include "qzCore/shared/TextView.h"
+#include "shared/HugePages.h"
+#include "shared/TextView.h"
 
 namespace qzCore {
 

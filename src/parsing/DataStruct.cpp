@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "qzCore/shared/RecordPool.h"
+#include "shared/RecordPool.h"
 
 namespace qzCore {
 

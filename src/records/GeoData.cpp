@@ -11,7 +11,7 @@
 
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/shared/MyMath.h"
-#include "qzCore/shared/RecordPool.h"
+#include "shared/RecordPool.h"
 
 namespace qzCore {
 

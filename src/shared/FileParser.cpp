@@ -7,7 +7,7 @@
 #include <limits>
 #include <typeinfo>
 
-#include "qzCore/shared/TextView.h"
+#include "shared/TextView.h"
 
 namespace qzCore {
 

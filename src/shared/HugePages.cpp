@@ -1,4 +1,4 @@
-#include "qzCore/shared/HugePages.h"
+#include "shared/HugePages.h"
 
 #include <cstdint>
 #include <new>

@@ -1,11 +1,11 @@
-#include "qzCore/shared/RecordPool.h"
+#include "shared/RecordPool.h"
 
 #include <array>
 #include <mutex>
 #include <new>
 #include <vector>
 
-#include "qzCore/shared/HugePages.h"
+#include "shared/HugePages.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QZCORE_POOL_STEPS_ASIDE 1

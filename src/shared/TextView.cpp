@@ -1,4 +1,4 @@
-#include "qzCore/shared/TextView.h"
+#include "shared/TextView.h"
 
 #include <cstdint>
 

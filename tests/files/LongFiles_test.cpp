@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "qzCore/shared/TextView.h"
+#include "src/shared/TextView.h"
 #include "tests/files/ImportFixture.h"
 
 namespace qzCore {

@@ -16,8 +16,8 @@
 #include "qzCore/parsing/DataStruct.h"
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
-#include "qzCore/shared/HugePages.h"
-#include "qzCore/shared/RecordPool.h"
+#include "src/shared/HugePages.h"
+#include "src/shared/RecordPool.h"
 #include "tests/support/Values.h"
 
 namespace {

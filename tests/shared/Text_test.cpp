@@ -7,7 +7,7 @@
 
 #include "qzCore/shared/ComplexFileName.h"
 #include "qzCore/shared/Token.h"
-#include "qzCore/shared/TextView.h"
+#include "src/shared/TextView.h"
 #include "qzCore/shared/ieOptions.h"
 
 namespace qzCore {

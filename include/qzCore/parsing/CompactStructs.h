@@ -20,7 +20,7 @@ public:
     LightweightDataStruct() = default;
     virtual ~LightweightDataStruct() = default;
     /// The parts of records take their memory from the record pool
-    /// (shared/RecordPool.h): side by side, without a heap header each.
+    /// (src/shared/RecordPool.h, internal): side by side, without a heap header each.
     static void* operator new(std::size_t size);
     static void operator delete(void* block, std::size_t size) noexcept;
     LightweightDataStruct(const LightweightDataStruct&) = default;
@@ -142,7 +142,7 @@ public:
     LightweightTokenStruct() = default;
     virtual ~LightweightTokenStruct() = default;
     /// The parts of records take their memory from the record pool
-    /// (shared/RecordPool.h): side by side, without a heap header each.
+    /// (src/shared/RecordPool.h, internal): side by side, without a heap header each.
     static void* operator new(std::size_t size);
     static void operator delete(void* block, std::size_t size) noexcept;
     LightweightTokenStruct(const LightweightTokenStruct& o);

@@ -29,7 +29,7 @@ class GeoData {
 public:
     virtual ~GeoData();
     /// Records and their parts take their memory from the record pool
-    /// (shared/RecordPool.h): side by side, without a heap header each.
+    /// (src/shared/RecordPool.h, internal): side by side, without a heap header each.
     static void* operator new(std::size_t size);
     static void operator delete(void* block, std::size_t size) noexcept;
 
