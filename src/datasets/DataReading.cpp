@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "qzCore/datasets/Data.h"
+#include "qzCore/shared/Threads.h"
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/errors/ErrorManager.h"
 #include "qzCore/files/FileHeader.h"
@@ -286,6 +287,17 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
         if (const std::optional<int> end = enterRow(row)) return *end;
     }
 
+    // Without threads, the rest here too.
+#ifndef QZCORE_NO_THREADS
+    if (!threadsEnabled())
+#endif
+    {
+        for (;;) {
+            parseRow(*m_parser, in, binary, line, row);
+            if (const std::optional<int> end = enterRow(row)) return *end;
+        }
+    }
+#ifndef QZCORE_NO_THREADS
     // The rest with a helper thread parsing ahead, and a copy of the parser
     // for the rows this thread finishes.
     std::optional<qzParser> own;
@@ -317,6 +329,7 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
         if (b->last) return 1;
         pipe.giveBack(b);
     }
+#endif
 }
 
 }  // namespace qzCore

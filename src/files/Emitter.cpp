@@ -18,6 +18,7 @@
 
 #include "BinaryRecord.h"
 #include "ChunkRing.h"
+#include "qzCore/shared/Threads.h"
 
 namespace qzCore {
 
@@ -197,13 +198,18 @@ int Emitter::emitBinary(std::ostream& out) {
         out.write(b.room.get(), static_cast<std::streamsize>(b.size));
     };
     ChunkBuffer own;
-    if (chunks <= 1) {
-        if (chunks == 1) {
-            put(0, own);
+#ifndef QZCORE_NO_THREADS
+    if (chunks <= 1 || !threadsEnabled())
+#endif
+    {
+        // One chunk, or no helper: every chunk here, in order.
+        for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
+            put(chunk, own);
             write(own);
         }
         return out.good() ? 1 : Error::File_Write_Error;
     }
+#ifndef QZCORE_NO_THREADS
     ChunkRing ring;
     std::thread helper([&] { ring.run(chunks, put); });
     struct Join {
@@ -225,6 +231,7 @@ int Emitter::emitBinary(std::ostream& out) {
         }
     }
     return out.good() ? 1 : Error::File_Write_Error;
+#endif
 }
 
 bool Emitter::inStereonetPlanes(const GeoData* g) {

@@ -1,5 +1,6 @@
 #include "qzCore/shared/krtTemplates.h"
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "qzCore/shared/DESolverParams.h"
 #include "qzCore/shared/Graphics.h"
 #include "qzCore/shared/krtError.h"
+#include "qzCore/shared/Threads.h"
 #include "tests/support/ScriptedMessages.h"
 
 namespace qzCore {
@@ -31,6 +33,17 @@ TEST(KrtError, InstalledHandlerTakesMessagesAndAnswers) {
     ASSERT_EQ(script.questions.size(), 2u);
     EXPECT_EQ(script.questions[1], "Q2|second");
     EXPECT_EQ(currentMessageHandler(), nullptr);
+}
+
+TEST(Threads, OffByTheEnvironmentOrTheHost) {
+    // The single-thread run of the reading tests sets QZCORE_THREADS=0: it
+    // must really have switched the helpers off.
+    const char* env = std::getenv("QZCORE_THREADS");
+    EXPECT_EQ(threadsEnabled(), !(env && std::string(env) == "0"));
+    const bool before = threadsEnabled();
+    setThreadsEnabled(false);
+    EXPECT_FALSE(threadsEnabled());
+    setThreadsEnabled(before);
 }
 
 TEST(ColorHelper, InterpolatesExactlyN) {
