@@ -234,8 +234,8 @@ int Data::addData(const qzIEColumnOptions& options, const qzIEDataTypeOrder& ord
     }
     const bool report = options.getIEOption(O::IE_Report_Errors) && m_errors;
     const bool readAttributes = options.getIEOption(O::IE_Read_Attributes);
-    const bool assignAttributes = !options.getIEOption(O::IE_Attribute_Link_2);
-    const bool askAttributes = options.getIEOption(O::IE_Attribute_Link_1);
+    const bool assignAttributes = !options.getIEOption(O::IE_Do_Not_Assign_Attributes);
+    const bool askAttributes = options.getIEOption(O::IE_Ask_About_Attributes);
     std::list<std::string> rejectedLabels;
 
     // Enters one parsed row, or reports it; a value when reading ends here.

@@ -53,8 +53,10 @@ public:
     /// Option bits of the import/export word.
     enum IE_Option : std::uint32_t {
         IE_None = 0,
-        IE_Option_1 = 0x1,
-        IE_Option_2 = 0x2,
+        // Numbered bits are the published word's; those marked so are kept
+        // for callers and not read by the library.
+        IE_Option_1 = 0x1,  ///< not read by the library
+        IE_Option_2 = 0x2,  ///< not read by the library
         IE_Rake_From_Token = 0x4,
         IE_Option_16 = 0x10,
         IE_Strike_Is_Dip_Direction = 0x20,
@@ -63,9 +65,9 @@ public:
         IE_Report_Errors = 0x200,
         IE_Trend_Plunge_With_Rake = 0x400,
         IE_FaultKin_File = 0x1000,
-        IE_Option_8192 = 0x2000,
-        IE_Option_16384 = 0x4000,
-        IE_Option_0x10000 = 0x10000,
+        IE_Option_8192 = 0x2000,  ///< not read by the library
+        IE_Option_16384 = 0x4000,  ///< not read by the library
+        IE_Option_0x10000 = 0x10000,  ///< not read by the library
         IE_Read_Attributes = 0x20000,
         IE_Option_0x40000 = 0x40000,
         /// A word of the Type column that names no kind of record (a
@@ -76,17 +78,29 @@ public:
         IE_Type_Labels = IE_Option_0x40000,
         IE_Stereonet_File = 0x100000,
         IE_Attribute_Link_1 = 0x200000,
-        IE_Option_0x400000 = 0x400000,
+        IE_Option_0x400000 = 0x400000,  ///< not read by the library
         IE_Option_0x1000000 = 0x1000000,
         IE_Attribute_Link_2 = 0x2000000,
-        IE_Option_0x4000000 = 0x4000000,
+        IE_Option_0x4000000 = 0x4000000,  ///< not read by the library
         IE_DXF_Text = 0x10000000,
         IE_Angles_From_Values = 0x20000000,
         // Names that say what the numbered options do (the numbered names
         // stay for callers).
         IE_Write_Text = IE_Option_16,               ///< the writer writes delimited text
-        IE_Write_Brute_Listing = IE_Option_0x1000000  ///< the writer writes the brute listing
+        IE_Write_Brute_Listing = IE_Option_0x1000000,  ///< the writer writes the brute listing
+        /// Ask the host (query) before entering a file's attribute labels.
+        IE_Ask_About_Attributes = IE_Attribute_Link_1,
+        /// Read a file's attribute labels into the table without linking
+        /// them to the records.
+        IE_Do_Not_Assign_Attributes = IE_Attribute_Link_2
     };
+    /// Every bit of the word that exists (set or not, read or not).
+    static constexpr std::uint32_t Known_IE_Options =
+        IE_Option_1 | IE_Option_2 | IE_Rake_From_Token | IE_Option_16 | IE_Strike_Is_Dip_Direction |
+        IE_Rake_From_Value | IE_Binary_File | IE_Report_Errors | IE_Trend_Plunge_With_Rake | IE_FaultKin_File |
+        IE_Option_8192 | IE_Option_16384 | IE_Option_0x10000 | IE_Read_Attributes | IE_Option_0x40000 |
+        IE_Stereonet_File | IE_Attribute_Link_1 | IE_Option_0x400000 | IE_Option_0x1000000 | IE_Attribute_Link_2 |
+        IE_Option_0x4000000 | IE_DXF_Text | IE_Angles_From_Values;
 
     qzIEColumnOptions() { init(); }
 
@@ -94,10 +108,7 @@ public:
     void init();
     static bool isValidIEOption(std::uint32_t option) {
         // 0, or one bit of the options that exist.
-        constexpr std::uint32_t Options = 0x1 | 0x2 | 0x4 | 0x10 | 0x20 | 0x40 | 0x100 | 0x200 | 0x400 | 0x1000 |
-                                          0x2000 | 0x4000 | 0x10000 | 0x20000 | 0x40000 | 0x100000 | 0x200000 |
-                                          0x400000 | 0x1000000 | 0x2000000 | 0x4000000 | 0x10000000 | 0x20000000;
-        return option == 0 || ((option & (option - 1)) == 0 && (option & Options) != 0);
+        return option == 0 || ((option & (option - 1)) == 0 && (option & Known_IE_Options) != 0);
     }
     /// Sets a valid option bit; false (nothing changed) for any other value.
     bool setIEOption(std::uint32_t option);

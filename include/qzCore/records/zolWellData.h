@@ -89,6 +89,10 @@ protected:
     void set(const zolDataParams& p);
 };
 
+/// zolWellData by what it is: a dip measured in a well (a plane with a
+/// location and measured depth).
+using WellDipRecord = zolWellData;
+
 /// A marker on a horizon (kind 21).  Not planar for plotting and analysis.
 class zolMarkerData : public zolWellData {
 public:
@@ -107,6 +111,9 @@ public:
     /// Makes strike and dip absent and rewrites their texts.
     void flushValues();
 };
+
+/// zolMarkerData by what it is: a marker (formation top) in a well.
+using WellMarkerRecord = zolMarkerData;
 
 }  // namespace qzCore
 

@@ -89,6 +89,10 @@ private:
     std::array<double, 3> m_v{0.0, 0.0, 0.0};
 };
 
+/// Matrix_1 by what it is: a direction-cosine 3-vector (north, east,
+/// down).
+using Vector3 = Matrix_1;
+
 /// A 3 x 3 matrix of doubles, row index first.
 class Matrix_3 {
 public:
@@ -115,6 +119,9 @@ public:
 private:
     std::array<std::array<double, 3>, 3> m_m{};
 };
+
+/// Matrix_3 by what it is: a 3 x 3 matrix of doubles.
+using Matrix3x3 = Matrix_3;
 
 /// Which axis MyMath::initRotate turns about.
 enum ThreeD_Rotation_Axis : int {

@@ -58,6 +58,10 @@ private:
     map_type m_table;
 };
 
+/// The same, by what it is: a sorted key-value table with a null key.
+template <typename K, typename V, typename Compare = std::less<K>>
+using KeyedTable = krtFlyweight<K, V, Compare>;
+
 /// Lazily created process-wide instance of T.  T befriends krtSingleton<T>
 /// and keeps its constructor private.  Not thread-safe on first use: call
 /// instance() once at start-up before any concurrent use.
@@ -83,6 +87,10 @@ private:
         return p;
     }
 };
+
+/// The same, by what it is: one lazily created instance per process.
+template <typename T>
+using ProcessSingleton = krtSingleton<T>;
 
 /// A two-way table between keys and labels.  Lookups that find nothing
 /// answer with the null key or the null label given at construction.
@@ -127,6 +135,10 @@ private:
     V m_nullProperty;
     std::map<K, V> m_table;
 };
+
+/// The same, by what it is: a two-way table between keys and labels.
+template <typename K, typename V>
+using TwoWayTable = krtPropertyList<K, V>;
 
 }  // namespace qzCore
 
