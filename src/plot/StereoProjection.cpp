@@ -36,6 +36,20 @@ double StereoPlotCore::radiusOf(double plunge) const {
                                      : m_myMath.computeEqualAngleRadius(plunge);
 }
 
+bool StereoPlotCore::mapUnitCircleToTP(double x, double y, double& azimuth, double& plunge) const {
+    // A point a rounding beyond the primitive is on it.
+    constexpr double On_Primitive = 1e-9;
+    const double r = std::hypot(x, y);
+    if (!(r <= 1.0 + On_Primitive)) return false;
+    // r = sqrt(2) sin(h / 2) (equal area) or tan(h / 2) (equal angle), h
+    // the angle from the vertical.
+    const double half = m_params.getIsEqualArea() ? std::asin(std::min(1.0, r / std::sqrt(2.0))) : std::atan(r);
+    plunge = std::max(0.0, 90.0 - 2.0 * half * MyMath::Rad_To_Deg);
+    azimuth = r > 0.0 ? std::atan2(x, y) * MyMath::Rad_To_Deg : 0.0;
+    if (azimuth < 0.0) azimuth += 360.0;
+    return true;
+}
+
 void StereoPlotCore::mapTPToUnitCircle(const TwoDPoint<int>& orientation, TwoDPoint<float>& out) const {
     const double r = radiusOf(orientation.y());
     const double a = orientation.x() * MyMath::Deg_To_Rad;

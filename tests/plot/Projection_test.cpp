@@ -31,7 +31,16 @@ TEST_F(StereoTest, ProjectionOfLines) {
         net(p).mapTPToUnitCircle(TwoDPoint<int>(c.trend, c.plunge), at);
         EXPECT_NEAR(at.x(), c.x, kPlotTolerance) << c.trend << "/" << c.plunge;
         EXPECT_NEAR(at.y(), c.y, kPlotTolerance) << c.trend << "/" << c.plunge;
+        // And back: the direction the point shows (the centre has no trend).
+        double trend = 0.0, plunge = 0.0;
+        ASSERT_TRUE(plot->mapUnitCircleToTP(c.x, c.y, trend, plunge));
+        EXPECT_NEAR(plunge, c.plunge, 1e-9);
+        if (c.plunge < 90) {
+            EXPECT_NEAR(trend, c.trend % 360, 1e-9);
+        }
     }
+    double t = 0.0, p = 0.0;
+    EXPECT_FALSE(plot->mapUnitCircleToTP(0.8, 0.8, t, p));  // beyond the primitive
     EXPECT_NEAR(std::tan(rad(30)), 0.5774, 1e-4);
     EXPECT_NEAR(std::sqrt(2.0) * std::sin(rad(30)), 0.7071, 1e-4);
 }

@@ -181,10 +181,8 @@ int density(const AnalyseOptions& a, Loaded& l, const qzCore::Data& data) {
         for (int i = 0; i < g; ++i) {
             if (!qzCore::DensityGrid::inside(i, j, g)) continue;
             const qzCore::TwoDPoint<double> at = qzCore::DensityGrid::nodePosition(i, j, g);
-            const double r = std::hypot(at.x(), at.y());
-            const double plunge = 90.0 - 2.0 * std::asin(std::min(1.0, r / std::sqrt(2.0))) * qzCore::MyMath::Rad_To_Deg;
-            double trend = std::atan2(at.x(), at.y()) * qzCore::MyMath::Rad_To_Deg;
-            if (trend < 0.0) trend += 360.0;
+            double trend = 0.0, plunge = 0.0;
+            plot.mapUnitCircleToTP(at.x(), at.y(), trend, plunge);
             std::fprintf(f, "%.4f\t%.4f\t%.1f\t%.1f\t%.4f\n", at.x(), at.y(), trend, plunge,
                          grid.values(std::size_t(j), std::size_t(i)));
         }

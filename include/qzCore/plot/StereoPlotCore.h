@@ -54,6 +54,10 @@ public:
     void mapTPToUnitCircle(const TwoDPoint<int>& orientation, TwoDPoint<float>& out) const;
     /// (azimuth, plunge) in degrees, fractions kept -> plot units, in place.
     void mapTPToUnitCircle(TwoDPoint<float>& point) const;
+    /// The inverse: the (azimuth, plunge) in degrees, fractions kept, that a
+    /// point of plot units shows in this projection (azimuth as the plot's
+    /// keys hold it, 0 at the centre).  False beyond the primitive.
+    bool mapUnitCircleToTP(double x, double y, double& azimuth, double& plunge) const;
     /// (azimuth, plunge) -> device units (rounded), in place.
     TwoDPoint<int>& mapTPToClient(TwoDPoint<int>& point) const;
     /// A point of the unit square (0..1, y down) -> device units of the
