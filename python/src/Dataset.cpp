@@ -26,15 +26,11 @@ using Values = qzCore::LightweightDataStruct;
 constexpr std::size_t Column_Split_At = 100000;
 
 FileFormat formatNamed(const std::string& name, bool writing) {
-    static const std::pair<const char*, FileFormat> names[] = {
-        {"text", FileFormat::Text},         {"binary", FileFormat::Binary}, {"stereonet", FileFormat::Stereonet},
-        {"faultkin", FileFormat::FaultKin}, {"dxf", FileFormat::Dxf},       {"brute", FileFormat::Brute}};
-    for (const auto& n : names) {
-        if (name == n.first && (writing || n.second != FileFormat::Brute) && (!writing || n.second != FileFormat::Dxf)) {
-            return n.second;
-        }
-    }
-    throw py::value_error("unknown format '" + name + "'");
+    const qzCore::FileFormatInfo* info = qzCore::fileFormatNamed(name);
+    if (info && (writing ? info->writable : info->readable)) return info->format;
+    std::string names;
+    for (const std::string& n : qzCore::fileFormatNames(writing)) names += (names.empty() ? "" : ", ") + n;
+    throw py::value_error("unknown format '" + name + "' (" + (writing ? "written" : "read") + ": " + names + ")");
 }
 
 unsigned int delimiterNamed(const std::string& name) {

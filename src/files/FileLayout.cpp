@@ -253,18 +253,43 @@ bool decodeUtf16(std::string& content) {
     return true;
 }
 
+const std::vector<FileFormatInfo>& fileFormats() {
+    static const std::vector<FileFormatInfo> table{
+        {FileFormat::Text, "text", "delimited text with a header row (tab, comma, space, semicolon or colon)",
+         {"txt", "csv", "tsv", "dat"}, true, true},
+        {FileFormat::Binary, "binary", "the binary dataset file (Quarzel_2.0 to Vimbrel_1.1 read, Vimbrel_1.1 written)",
+         {"gdf", "oaf"}, true, true},
+        {FileFormat::Stereonet, "stereonet", "Stereonet's text files (first-line codes TP, PT, PQ, AD, AZ, QD, DD)",
+         {"net", "stereonet"}, true, true},
+        {FileFormat::FaultKin, "faultkin", "FaultKin's text files (MomentFormat)", {"fkn", "fk", "faultkin"}, true,
+         true},
+        {FileFormat::Dxf, "dxf", "orientations written as TEXT entities of a DXF drawing", {"dxf"}, true, false},
+        {FileFormat::Brute, "brute", "the brute fault listing, written for other programs", {"brute", "lst"}, false,
+         true}};
+    return table;
+}
+
+const FileFormatInfo* fileFormatNamed(const std::string& name) {
+    for (const FileFormatInfo& f : fileFormats()) {
+        if (name == f.name) return &f;
+    }
+    return nullptr;
+}
+
+std::vector<std::string> fileFormatNames(bool writing) {
+    std::vector<std::string> names;
+    for (const FileFormatInfo& f : fileFormats()) {
+        if (writing ? f.writable : f.readable) names.emplace_back(f.name);
+    }
+    return names;
+}
+
 FileFormat formatOfExtension(const std::string& name) {
-    static const struct {
-        const char* extension;
-        FileFormat format;
-    } table[] = {{"fkn", FileFormat::FaultKin},   {"fk", FileFormat::FaultKin},  {"faultkin", FileFormat::FaultKin},
-                 {"net", FileFormat::Stereonet},  {"stereonet", FileFormat::Stereonet},
-                 {"dxf", FileFormat::Dxf},        {"gdf", FileFormat::Binary},   {"oaf", FileFormat::Binary},
-                 {"brute", FileFormat::Brute},    {"lst", FileFormat::Brute},    {"txt", FileFormat::Text},
-                 {"csv", FileFormat::Text},       {"tsv", FileFormat::Text},     {"dat", FileFormat::Text}};
     const std::string ext = lowerAscii(ComplexFileName(name).getExtension());
-    for (const auto& e : table) {
-        if (ext == e.extension) return e.format;
+    for (const FileFormatInfo& f : fileFormats()) {
+        for (const char* e : f.extensions) {
+            if (ext == e) return f.format;
+        }
     }
     return FileFormat::Auto;
 }

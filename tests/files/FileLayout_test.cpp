@@ -18,6 +18,11 @@ TEST(FileLayout, FormatByExtensionThenContent) {
     EXPECT_EQ(guessFileFormat("a.dat", std::string("\x0b\0\0\0Vimbrel_1.1", 15)), FileFormat::Binary);
     EXPECT_EQ(guessFileFormat("a.txt", "DDT,Dip\n"), FileFormat::Text);  // a word, not the code
     EXPECT_EQ(guessFileFormat("a.txt", ""), FileFormat::Text);
+    // The one table of formats: what the hosts offer to read and write.
+    EXPECT_EQ(fileFormatNames(false), (std::vector<std::string>{"text", "binary", "stereonet", "faultkin", "dxf"}));
+    EXPECT_EQ(fileFormatNames(true), (std::vector<std::string>{"text", "binary", "stereonet", "faultkin", "brute"}));
+    EXPECT_EQ(formatOfExtension("a.LST"), FileFormat::Brute);
+    EXPECT_EQ(fileFormatNamed("jpeg"), nullptr);
 }
 
 TEST(FileLayout, DelimiterFromTheData) {

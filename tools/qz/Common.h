@@ -70,6 +70,8 @@ std::string lower(std::string s);
 std::string extensionOf(const std::string& name);
 /// Items of a list separated by `sep`, blanks around each removed.
 std::vector<std::string> splitList(const std::string& text, char sep);
+/// "a, b or c".
+std::string joined(const std::vector<std::string>& words);
 /// CR LF as LF (messages and reports of the library use CR LF).
 std::string crlfToLf(std::string s);
 /// The message of an error code, with LF line ends.

@@ -37,6 +37,14 @@ std::vector<std::string> splitList(const std::string& text, char sep) {
     return out;
 }
 
+std::string joined(const std::vector<std::string>& words) {
+    std::string out;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        out += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + words[i];
+    }
+    return out;
+}
+
 std::string crlfToLf(std::string s) {
     std::string out;
     out.reserve(s.size());
@@ -58,8 +66,10 @@ std::vector<std::string> sampleFiles() {
 }
 
 void addInputOptions(CLI::App* cmd, LoadOptions& opts) {
-    cmd->add_option("-f,--format", opts.format, "Input format: auto, text, stereonet, faultkin, dxf or binary")
-        ->check(CLI::IsMember({"auto", "text", "stereonet", "faultkin", "dxf", "binary"}));
+    std::vector<std::string> formats{"auto"};
+    for (const std::string& f : qzCore::fileFormatNames(false)) formats.push_back(f);
+    cmd->add_option("-f,--format", opts.format, "Input format: " + joined(formats) + " (auto: by the extension and content)")
+        ->check(CLI::IsMember(formats));
     cmd->add_option("-c,--columns", opts.columns,
                     "Column layout of delimited text, e.g. Strike,Dip,Rake,Well,Comment ('-' skips a column)");
     cmd->add_option("-d,--delimiter", opts.delimiter, "auto, tab, comma, space, semicolon or colon")
@@ -71,12 +81,8 @@ void addInputOptions(CLI::App* cmd, LoadOptions& opts) {
 namespace {
 
 FileFormat formatOf(const std::string& f) {
-    if (f == "text") return FileFormat::Text;
-    if (f == "stereonet") return FileFormat::Stereonet;
-    if (f == "faultkin") return FileFormat::FaultKin;
-    if (f == "dxf") return FileFormat::Dxf;
-    if (f == "binary") return FileFormat::Binary;
-    return FileFormat::Auto;
+    const qzCore::FileFormatInfo* info = qzCore::fileFormatNamed(f);
+    return info && info->readable ? info->format : FileFormat::Auto;
 }
 
 unsigned int delimiterOf(const std::string& d) {

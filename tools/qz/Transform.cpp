@@ -9,8 +9,10 @@ CLI::App* addTransformCommand(CLI::App& app, const char* name, const char* help,
     cmd->add_option("output", opts.output,
                     "File to write; its extension chooses the format (.txt, .csv, .gdf, .net, .fkn, .brute)")
         ->required();
-    cmd->add_option("-t,--to", opts.to, "Output format: auto, text, binary, stereonet, faultkin or brute")
-        ->check(CLI::IsMember({"auto", "text", "binary", "stereonet", "faultkin", "brute"}));
+    std::vector<std::string> formats{"auto"};
+    for (const std::string& f : qzCore::fileFormatNames(true)) formats.push_back(f);
+    cmd->add_option("-t,--to", opts.to, "Output format: " + joined(formats) + " (auto: by the extension)")
+        ->check(CLI::IsMember(formats));
     addInputOptions(cmd, opts.load);
     return cmd;
 }

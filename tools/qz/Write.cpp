@@ -14,21 +14,17 @@ namespace {
 /// The format --to names, or ("auto") the output's extension; delimited
 /// text for an extension no format has.
 bool outFormatOf(const std::string& to, const std::string& name, FileFormat& f) {
-    static const std::pair<const char*, FileFormat> names[] = {
-        {"text", FileFormat::Text},           {"binary", FileFormat::Binary}, {"stereonet", FileFormat::Stereonet},
-        {"faultkin", FileFormat::FaultKin}, {"brute", FileFormat::Brute}};
     if (to == "auto") {
         f = qzCore::formatOfExtension(name);
-        if (f == FileFormat::Auto || f == FileFormat::Dxf) f = FileFormat::Text;
+        const qzCore::FileFormatInfo* info = nullptr;
+        for (const qzCore::FileFormatInfo& i : qzCore::fileFormats()) info = i.format == f ? &i : info;
+        if (!info || !info->writable) f = FileFormat::Text;
         return true;
     }
-    for (const auto& n : names) {
-        if (to == n.first) {
-            f = n.second;
-            return true;
-        }
-    }
-    return false;
+    const qzCore::FileFormatInfo* info = qzCore::fileFormatNamed(to);
+    if (!info || !info->writable) return false;
+    f = info->format;
+    return true;
 }
 
 }  // namespace

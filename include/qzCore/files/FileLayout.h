@@ -36,6 +36,28 @@ namespace qzCore {
 /// Formats of data files; Brute (the fault listing) is written only.
 enum class FileFormat { Auto, Text, Stereonet, FaultKin, Dxf, Binary, Brute };
 
+/// One row of the table of file formats: the name users give it (qz's
+/// --format and --to, Python's format=), what it is, its extensions, and
+/// whether the library reads and writes it.
+struct FileFormatInfo {
+    FileFormat format;
+    const char* name;
+    const char* description;
+    std::vector<const char*> extensions;
+    bool readable;
+    bool writable;
+};
+
+/// Every format, one row each, in the order hosts list them.
+const std::vector<FileFormatInfo>& fileFormats();
+
+/// The row of a format by its name ("text", "stereonet", ...; exact);
+/// null for none.
+const FileFormatInfo* fileFormatNamed(const std::string& name);
+
+/// The names of the formats read (or written), in the table's order.
+std::vector<std::string> fileFormatNames(bool writing);
+
 /// The format a file name's extension names, one table for reading and
 /// writing: ".fkn"/".fk"/".faultkin" FaultKin, ".net"/".stereonet"
 /// Stereonet, ".dxf" DXF, ".gdf"/".oaf" binary, ".brute"/".lst" the brute
