@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "qzCore/facade/Analyses.h"
 #include "qzCore/qzCore.h"
 
 namespace qz {
@@ -33,23 +34,16 @@ void addInputOptions(CLI::App* cmd, LoadOptions& opts);
 
 /// Datasets read from files, with their managers and the report of
 /// rejected lines.
-struct Loaded {
-    qzCore::ErrorManager errors;
-    qzCore::FileManager files;
-    qzCore::DataManager manager{&errors, &files};
-    unsigned char id = 0;
-    /// The layout of the (last) file read.
-    qzCore::FileLayout layout;
-};
+using Loaded = qzCore::facade::Dataset;
 
-/// Reads one file into a new dataset of `out` (its id in `id`).  Tells on
-/// standard error how the columns were understood when they were guessed.
-/// False (after a message) when the file cannot be read at all.
-bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, unsigned char& id);
-/// Reads one file into out.id.
+/// Reads one file into `out`.  Tells on standard error how the columns
+/// were understood when they were guessed.  False (after a message) when
+/// the file cannot be read at all.
 bool load(const std::string& name, const LoadOptions& opts, Loaded& out);
-/// Reads several files into one dataset, out.id.
+/// Reads several files into one dataset.
 bool loadAll(const std::vector<std::string>& names, const LoadOptions& opts, Loaded& out);
+/// False, after the message "qz: --FIELD TEXT".
+bool refused(const qzCore::facade::Refused& r);
 /// Lists the rows loaded with a remark and the rejected lines on standard
 /// output (and how many in all when more were reported than listed).
 void printRejected(const Loaded& l);

@@ -31,6 +31,9 @@ struct DensityOptions {
 /// command's own.
 void addDensityOptions(CLI::App* cmd, DensityOptions& options, bool levels, bool compensate);
 
+/// The density request of the options' texts; false after a message
+/// naming the option that is wrong.
+bool densityRequest(const DensityOptions& options, qzCore::facade::DensityParams& out);
 /// The contour record of the options; false after a message naming the
 /// option that is wrong.
 bool densityParams(const DensityOptions& options, qzCore::ContourParams& params);

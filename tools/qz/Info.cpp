@@ -19,20 +19,21 @@ struct InfoOptions {
 int infoOne(const std::string& name, const LoadOptions& opts) {
     Loaded l;
     if (!load(name, opts, l)) return 1;
+    const qzCore::FileLayout& layout = l.files().back().layout;
     std::string info;
-    l.manager.getDatasetInfoAsString(info, l.id);
-    std::cout << "== " << name << " (" << qzCore::FileLayout::formatName(l.layout.format);
-    if (l.layout.format == qzCore::FileFormat::Text) {
-        std::cout << ", " << qzCore::FileLayout::delimiterName(l.layout.delimiter);
-        if (l.layout.columnsGuessed && l.layout.headerRow && !l.layout.columns.empty()) {
+    l.manager().getDatasetInfoAsString(info, l.id());
+    std::cout << "== " << name << " (" << qzCore::FileLayout::formatName(layout.format);
+    if (layout.format == qzCore::FileFormat::Text) {
+        std::cout << ", " << qzCore::FileLayout::delimiterName(layout.delimiter);
+        if (layout.columnsGuessed && layout.headerRow && !layout.columns.empty()) {
             std::cout << ", columns from the header row";
         }
     }
     std::cout << ") ==\n" << info;
-    const std::string skipped = skippedText(l.errors.getSkippedLines());
+    const std::string skipped = skippedText(l.errors().getSkippedLines());
     if (!skipped.empty()) std::cout << "Skipped: " << skipped << '\n';
     std::list<std::string> labels;
-    l.manager.getDatasetFromID(l.id)->getAttributeStrings(labels, false);
+    l.manager().getDatasetFromID(l.id())->getAttributeStrings(labels, false);
     if (!labels.empty()) {
         std::cout << "Attributes:";
         for (const std::string& a : labels) std::cout << ' ' << a;

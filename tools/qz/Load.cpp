@@ -14,9 +14,6 @@
 namespace qz {
 
 using qzCore::FileFormat;
-using qzCore::krtIEConstants;
-using qzCore::qzIEColumnOptions;
-using qzCore::qzIEDataTypeOptions;
 
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
@@ -55,7 +52,7 @@ std::string crlfToLf(std::string s) {
     return out;
 }
 
-std::string messageOf(const Loaded& l, int code) { return crlfToLf(l.errors.getMessage(code)); }
+std::string messageOf(const Loaded& l, int code) { return l.message(code); }
 
 std::vector<std::string> sampleFiles() {
     std::vector<std::string> out;
@@ -79,41 +76,6 @@ void addInputOptions(CLI::App* cmd, LoadOptions& opts) {
 }
 
 namespace {
-
-FileFormat formatOf(const std::string& f) {
-    const qzCore::FileFormatInfo* info = qzCore::fileFormatNamed(f);
-    return info && info->readable ? info->format : FileFormat::Auto;
-}
-
-unsigned int delimiterOf(const std::string& d) {
-    if (d == "tab") return krtIEConstants::Tab_Delim;
-    if (d == "comma") return krtIEConstants::Comma_Delim;
-    if (d == "space") return krtIEConstants::Space_Delim;
-    if (d == "semicolon") return krtIEConstants::Semi_Colon_Delim;
-    if (d == "colon") return krtIEConstants::Colon_Delim;
-    return 0;
-}
-
-/// The columns named by --columns: the library's keywords or any header
-/// word it understands; "-" skips a column.  False (after a message) for
-/// a word it does not know.
-bool chosenColumns(const std::string& text, qzCore::LayoutChoices& given) {
-    for (const std::string& word : splitList(text, ',')) {
-        int type = qzIEDataTypeOptions::Null_Type;
-        bool dipDirection = false;
-        if (word != "-" && !qzCore::headerWordType(word, type, dipDirection)) {
-            std::cerr << "qz: unknown or surplus column '" << word << "'\n";
-            return false;
-        }
-        if (given.columns.size() >= std::size_t(qzIEColumnOptions::Max_Num_Columns)) {
-            std::cerr << "qz: unknown or surplus column '" << word << "'\n";
-            return false;
-        }
-        given.columns.push_back(type);
-        given.dipDirection = given.dipDirection || dipDirection;
-    }
-    return true;
-}
 
 /// Says once how the columns of a delimited file were understood, when
 /// nobody said.
@@ -142,55 +104,41 @@ void tellLayout(const std::string& name, const qzCore::FileLayout& layout, const
 
 }  // namespace
 
-bool loadInto(const std::string& name, const LoadOptions& opts, Loaded& out, unsigned char& id) {
-    std::string content;
-    if (!qzCore::readFileBytes(name, content)) {
-        std::cerr << "qz: cannot open '" << name << "'\n";
-        return false;
-    }
-    qzCore::LayoutChoices given;
-    given.format = formatOf(opts.format);
-    given.delimiter = delimiterOf(opts.delimiter);
-    given.dipDirection = opts.dipDirection;
-    if (!opts.columns.empty() && !chosenColumns(opts.columns, given)) return false;
-    const std::string datasetName = name == "-" ? std::string("stdin") : name;
-    const qzCore::ReadOutcome read = qzCore::readIntoNewDataset(out.manager, datasetName, std::move(content), given, id);
-    out.layout = read.layout;
-    if (read.utf16) std::cerr << "qz: '" << name << "': UTF-16 text, read as UTF-8\n";
-    if (read.layout.format == FileFormat::Brute) {
-        std::cerr << "qz: '" << name << "': a brute listing is written for other programs, not read\n";
-        return false;
-    }
-    if (read.code == qzCore::Error::Dataset_Creation_Failed) {
-        std::cerr << "qz: cannot create a dataset\n";
-        return false;
-    }
-    tellLayout(name, out.layout, opts.delimiter);
-    if (read.code < 0) {
-        std::cerr << "qz: '" << name << "': " << messageOf(out, read.code) << '\n';
-        return false;
-    }
-    return true;
+bool refused(const qzCore::facade::Refused& r) {
+    std::cerr << "qz: --" << r.field() << " " << r.text() << '\n';
+    return false;
 }
 
-bool load(const std::string& name, const LoadOptions& opts, Loaded& out) { return loadInto(name, opts, out, out.id); }
+bool load(const std::string& name, const LoadOptions& opts, Loaded& out) { return loadAll({name}, opts, out); }
 
 bool loadAll(const std::vector<std::string>& names, const LoadOptions& opts, Loaded& out) {
-    if (names.empty() || !load(names.front(), opts, out)) return false;
-    for (std::size_t i = 1; i < names.size(); ++i) {
-        unsigned char more = 0;
-        if (!loadInto(names[i], opts, out, more)) return false;
-        out.manager.mergeDatasets(out.id, more);
-        out.manager.deleteDataset(more);
+    qzCore::facade::ReadOptions given;
+    given.format = opts.format;
+    given.columns = qzCore::facade::columnWords(opts.columns);
+    given.delimiter = opts.delimiter;
+    given.dipDirection = opts.dipDirection;
+    try {
+        for (const std::string& name : names) {
+            const qzCore::facade::FileRead r = out.add(name, given);
+            if (r.utf16) std::cerr << "qz: '" << name << "': UTF-16 text, read as UTF-8\n";
+            if (r.layout.format != FileFormat::Brute && r.code != qzCore::Error::Dataset_Creation_Failed) {
+                tellLayout(name, r.layout, opts.delimiter);
+            }
+            if (!r.ok()) {
+                std::cerr << "qz: " << r.message << '\n';
+                return false;
+            }
+        }
+    } catch (const qzCore::facade::Refused& r) {
+        return refused(r);
     }
-    out.manager.setCurrDataset(out.id);
-    return true;
+    return !names.empty();
 }
 
 void printRejected(const Loaded& l) {
     // Rows loaded with a remark (a sense of slip that names no direction on
     // its fault, ...): each with its line and what was done.
-    const auto& noted = l.errors.getNotedLines();
+    const auto& noted = l.errors().getNotedLines();
     if (!noted.empty()) {
         std::cout << "Remarks on rows loaded:\n";
         std::size_t shown = 0;
@@ -198,17 +146,17 @@ void printRejected(const Loaded& l) {
             if (shown++ == qzCore::ErrorManager::Max_Reported_Errors) break;
             std::cout << n.text << "\n%<Line " << n.line << "> " << messageOf(l, n.code) << "\n";
         }
-        if (l.errors.getNumNoted() > qzCore::ErrorManager::Max_Reported_Errors) {
-            std::cout << l.errors.getNumNoted() << " rows with remarks in all; the first "
+        if (l.errors().getNumNoted() > qzCore::ErrorManager::Max_Reported_Errors) {
+            std::cout << l.errors().getNumNoted() << " rows with remarks in all; the first "
                       << qzCore::ErrorManager::Max_Reported_Errors << " are listed\n";
         }
     }
-    if (!l.errors.errorsOccurred()) return;
-    const std::string report = crlfToLf(l.errors.getErrorReportBuffer());
+    if (!l.errors().errorsOccurred()) return;
+    const std::string report = crlfToLf(l.errors().getErrorReportBuffer());
     std::cout << "Rejected lines:\n" << report;
     if (!report.empty() && report.back() != '\n') std::cout << '\n';
-    if (l.errors.getNumRejected() > qzCore::ErrorManager::Max_Reported_Errors) {
-        std::cout << l.errors.getNumRejected() << " lines rejected in all; the first "
+    if (l.errors().getNumRejected() > qzCore::ErrorManager::Max_Reported_Errors) {
+        std::cout << l.errors().getNumRejected() << " lines rejected in all; the first "
                   << qzCore::ErrorManager::Max_Reported_Errors << " are listed\n";
     }
 }
@@ -227,14 +175,13 @@ std::string skippedText(const qzCore::SkippedLines& s) {
 }
 
 bool nothingToDraw(const Loaded& l) {
-    const qzCore::Data* d = l.manager.getDatasetFromID(l.id);
-    if (d && d->getNumData() > 0) return false;
+    if (!l.empty()) return false;
     std::cerr << "qz: nothing to draw: no records were loaded\n";
     return true;
 }
 
 int strictStatus(const Loaded& l, const LoadOptions& opts) {
-    return opts.strict && l.errors.getNumRejected() > 0 ? 3 : 0;
+    return opts.strict && l.errors().getNumRejected() > 0 ? 3 : 0;
 }
 
 }  // namespace qz

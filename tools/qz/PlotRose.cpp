@@ -39,7 +39,7 @@ int plotRose(const RoseOptions& o) {
     if (!loadAll(o.files, o.load, l)) return 1;
     printRejected(l);
     if (nothingToDraw(l)) return 2;
-    const qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
+    const qzCore::Data& data = *l.manager().getDatasetFromID(l.id());
 
     // What the azimuths are: strikes for planes, trends for lines, unless
     // asked.
@@ -70,7 +70,7 @@ int plotRose(const RoseOptions& o) {
     // Petals in a quiet blue with a dark outline.
     p.getPlotColors().fault = qzCore::RGBColor(110, 150, 210);
     p.getPlotColors().lineation = qzCore::RGBColor(30, 50, 110);
-    qzCore::RosePlotCore rose(p, picture.port(), l.manager);
+    qzCore::RosePlotCore rose(p, picture.port(), l.manager());
     rose.reserve(trends ? qzCore::Plot_Line : qzCore::Plot_Plane, std::size_t(trends ? lines : planes));
     int left = 0;
     for (const qzCore::GeoData* g : data.getDataList()) {

@@ -45,7 +45,7 @@ int plotStereonet(const StereonetOptions& o) {
     if (!loadAll(o.files, o.load, l)) return 1;
     printRejected(l);
     if (nothingToDraw(l)) return 2;
-    qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
+    qzCore::Data& data = *l.manager().getDatasetFromID(l.id());
 
     qzCore::StereoPlotParams p;
     p.setIsEqualArea(o.projection == "equal-area");
@@ -63,7 +63,7 @@ int plotStereonet(const StereonetOptions& o) {
     p.setShowPlotLegend(false);
     const int records = qzCore::countDataRecords(data);
     qzCore::styleForPrint(p, records);
-    qzCore::StereoPlotCore plot(p, picture.port(), l.manager);
+    qzCore::StereoPlotCore plot(p, picture.port(), l.manager());
     qzCore::insertDataset(plot, data);
     if (o.contour && o.density.levels.empty()) {
         // No levels given: chosen from the densest node, and said.

@@ -23,7 +23,7 @@ int plotTangent(const TangentOptions& o) {
     if (!loadAll(o.files, o.load, l)) return 1;
     printRejected(l);
     if (nothingToDraw(l)) return 2;
-    const qzCore::Data& data = *l.manager.getDatasetFromID(l.id);
+    const qzCore::Data& data = *l.manager().getDatasetFromID(l.id());
     qzCore::TangentPlotParams p;
     const qzCore::Planar_Plot_Style style =
         o.planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Dip_Direction;
@@ -33,7 +33,7 @@ int plotTangent(const TangentOptions& o) {
     const int records = qzCore::countDataRecords(data);
     qzCore::styleForPrint(p, records);
     p.setShowDataCount(false);
-    qzCore::TangentPlotCore plot(p, picture.port(), l.manager);
+    qzCore::TangentPlotCore plot(p, picture.port(), l.manager());
     // The circle is the frame: nothing beyond a plunge of 65 is drawn.
     plot.setClipToFrame(true);
     using K = qzCore::GDTypes;

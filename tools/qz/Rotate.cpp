@@ -35,7 +35,7 @@ Command addRotateCommand(CLI::App& app) {
                     if (o->axis == "vertical") a = qzCore::Rotation_Axis_Vertical;
                     const qzCore::RotateParams p(true, a, o->angle, o->axisTrend, o->axisPlunge, false);
                     unsigned char fresh = 0;
-                    return l.manager.applyRotation(id, fresh, p, nullptr) == 1 ? 0 : 1;
+                    return l.manager().applyRotation(id, fresh, p, nullptr) == 1 ? 0 : 1;
                 });
             }};
 }

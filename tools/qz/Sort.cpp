@@ -38,7 +38,7 @@ Command addSortCommand(CLI::App& app) {
     cmd->add_flag("--descending", o->descending, "Largest first");
     return {cmd, [o] {
                 return transformFile(o->io, [&](Loaded& l, unsigned char& id) {
-                    l.manager.sortData(id, qzCore::SortByField(sortField(o->by), !o->descending, true));
+                    l.manager().sortData(id, qzCore::SortByField(sortField(o->by), !o->descending, true));
                     return 0;
                 });
             }};

@@ -141,8 +141,8 @@ Command addSubsetCommand(CLI::App& app) {
     return {cmd, [o] {
                 return transformFile(o->io, [&](Loaded& l, unsigned char& id) {
                     qzCore::SubsetParams p;
-                    if (!subsetParams(o->sub, *l.manager.getDatasetFromID(id), p)) return 1;
-                    l.manager.getDatasetFromID(id)->subset(p, nullptr);
+                    if (!subsetParams(o->sub, *l.manager().getDatasetFromID(id), p)) return 1;
+                    l.manager().getDatasetFromID(id)->subset(p, nullptr);
                     return 0;
                 });
             }};

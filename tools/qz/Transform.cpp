@@ -21,7 +21,7 @@ int transformFile(const TransformOptions& opts, const std::function<int(Loaded&,
     Loaded l;
     if (!load(opts.input, opts.load, l)) return 1;
     printRejected(l);
-    unsigned char id = l.id;
+    unsigned char id = l.id();
     if (const int r = change(l, id); r != 0) return r;
     const int w = write(l, id, opts.output, opts.to);
     if (w != 0) return w;

@@ -1,0 +1,178 @@
+// The analyses of a dataset, each with a parameter struct and a result
+// struct, and one table of them by name (what `qz analyse` and the
+// Python module offer).
+//
+// Conventions: directions are (trend, plunge) in degrees, trend 0-360
+// clockwise from north, plunge 0-90 down; planes by right-hand-rule strike
+// and dip.  Planes enter an analysis as their poles; the planes and slip
+// lines of faults only when `use` says so.  Directions are averaged as
+// vectors unless said otherwise (FisherParams::axial).  A value an
+// analysis cannot define (the 95% cone of two directions, a misfit
+// without a slip line) is an empty std::optional, never NaN.
+//
+// Each analysis throws Refused for a parameter out of range and Failed
+// (with the library's code, Error::No_Data_To_Analyse and the like, and a
+// hint) when the data hold nothing it takes.
+//
+// Example:
+//
+//     auto ds = qzCore::facade::Dataset::read("planes.txt");
+//     qzCore::facade::FisherResult f = qzCore::facade::fisher(ds, {});
+//     std::printf("%.1f/%.1f k=%.1f\n", f.mean.trend_deg, f.mean.plunge_deg, f.k);
+#ifndef QZCORE_FACADE_ANALYSES_H
+#define QZCORE_FACADE_ANALYSES_H
+
+#include <array>
+#include <list>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "qzCore/facade/Dataset.h"
+#include "qzCore/facade/Density.h"
+#include "qzCore/records/GeoData.h"
+
+namespace qzCore {
+namespace facade {
+
+/// What every analysis takes beside its own parameters.
+struct Selection {
+    /// Take the planes of faults (as poles).
+    bool faultPlanes = false;
+    /// Take the slip lines of faults.
+    bool slipLines = false;
+    /// Label of the result records.
+    std::string label;
+    /// The tab-separated report of the analysis written to this file; ""
+    /// for none.
+    std::string reportPath;
+};
+
+/// What every result holds beside its own values.
+struct Outcome {
+    /// Records analysed.
+    int n = 0;
+    /// The library's result text (lines ending in LF).
+    std::string text;
+    /// Result records (the mean, the axes, ...) a stereonet can draw and
+    /// a file can keep.
+    std::list<SpecialData> records;
+    /// Things the user should know (each one sentence).
+    std::vector<std::string> warnings;
+};
+
+/// Fisher (1953) statistics.
+struct FisherParams : Selection {
+    /// Average as axes: each direction first turned to the principal
+    /// axis's side, for directions that straddle the horizontal.
+    bool axial = false;
+    /// Terzaghi's (1965) weighting for a line of observation (scanline,
+    /// borehole).
+    std::optional<Direction> compensate;
+};
+struct FisherResult : Outcome {
+    Direction mean;
+    /// The mean as the pole of a plane.
+    double strike_deg = 0.0, dip_deg = 0.0;
+    /// Resultant length, precision k, angular standard deviation, spread.
+    double R = 0.0, k = 0.0, delta_deg = 0.0, spread_deg = 0.0;
+    /// 95% confidence cone; empty when undefined (fewer than three, or k
+    /// too small).
+    std::optional<double> cone95_deg;
+};
+FisherResult fisher(Dataset& ds, const FisherParams& params);
+
+/// The orientation tensor's eigenvalues (largest first, summing to n)
+/// and eigenvectors (Scheidegger 1965; Woodcock 1977).
+struct TensorResult : Outcome {
+    std::array<double, 3> eigenvalues{};
+    std::array<Direction, 3> axes{};
+};
+TensorResult tensor(Dataset& ds, const Selection& params);
+
+/// The great circle that best fits the poles and lines, and its pole (a
+/// fold axis), whole degrees.
+struct BestFitResult : Outcome {
+    Direction axis;
+    double strike_deg = 0.0, dip_deg = 0.0;
+};
+BestFitResult bestFit(Dataset& ds, const Selection& params);
+
+/// T and L axes of planes: the directions of most and least change.
+struct TLResult : Outcome {
+    Direction t, l;
+};
+TLResult tAndL(Dataset& ds, const Selection& params);
+
+/// P and T axes of each fault on its own (planes, slip lines and senses).
+struct FaultAxes {
+    /// Index of the fault among the dataset's records.
+    std::size_t record = 0;
+    int strike_deg = 0, dip_deg = 0;
+    std::optional<Direction> slipLine;
+    /// The sense's short name ("Norm", "Rev", ...); "" for none.
+    std::string sense;
+    std::optional<Direction> p, t;
+    /// Angle between the slip line and the plane; lines up to
+    /// Analyzer::Max_Slip_Misfit off are projected onto it.
+    std::optional<double> misfit_deg;
+    /// Why the fault has no axes; "" when it has.
+    std::string skipped;
+};
+struct PTResult : Outcome {
+    std::vector<FaultAxes> faults;
+};
+/// @throw Failed when no fault gives axes.
+PTResult ptAxes(Dataset& ds, const Selection& params);
+
+/// The axis least squares finds (Charlesworth et al. 1976): by grid
+/// search, or by differential evolution.
+struct LeastSquaresParams : Selection {
+    bool differentialEvolution = false;
+    /// Seed of the evolution; 0 takes the clock.
+    long seed = 0;
+    /// Generations of the evolution, 1-100000.
+    int generations = 1000;
+    /// Let the evolution report each generation through the message
+    /// handler.
+    bool progress = false;
+};
+struct AxisResult : Outcome {
+    Direction axis;
+};
+AxisResult leastSquares(Dataset& ds, const LeastSquaresParams& params);
+/// The line of intersection of exactly two planes, whole degrees.
+AxisResult intersection(Dataset& ds, const Selection& params);
+/// The acute angle between exactly two lines or two planes.
+struct AngleResult : Outcome {
+    double angle_deg = 0.0;
+};
+AngleResult angleBetween(Dataset& ds, const Selection& params);
+
+/// What any analysis of the table takes: the union of the parameters
+/// above (each analysis reads its own).
+struct AnalysisRequest : LeastSquaresParams {
+    bool axial = false;
+    std::optional<Direction> compensate;
+    DensityParams density;
+};
+
+/// One analysis of the table.
+struct AnalysisInfo {
+    /// Its name in `qz analyse` and Python.
+    const char* name;
+    /// One line of help.
+    const char* help;
+    /// Runs it; the text is what `qz analyse` prints.
+    Outcome (*run)(Dataset& ds, const AnalysisRequest& request);
+};
+
+/// Every analysis, in the order hosts list them.
+const std::vector<AnalysisInfo>& analyses();
+/// The analysis named `name`, or null.
+const AnalysisInfo* analysisNamed(const std::string& name);
+
+}  // namespace facade
+}  // namespace qzCore
+
+#endif  // QZCORE_FACADE_ANALYSES_H

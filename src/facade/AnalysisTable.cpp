@@ -1,0 +1,74 @@
+// The analyses by name: one row each, what `qz analyse` lists and runs.
+#include "qzCore/facade/Analyses.h"
+
+#include "qzCore/errors/ErrorCodes.h"
+
+namespace qzCore {
+namespace facade {
+
+namespace {
+
+Outcome runFisher(Dataset& ds, const AnalysisRequest& q) {
+    FisherParams p;
+    static_cast<Selection&>(p) = q;
+    p.axial = q.axial;
+    p.compensate = q.compensate;
+    return fisher(ds, p);
+}
+Outcome runTensor(Dataset& ds, const AnalysisRequest& q) { return tensor(ds, q); }
+Outcome runBestFit(Dataset& ds, const AnalysisRequest& q) { return bestFit(ds, q); }
+Outcome runTAndL(Dataset& ds, const AnalysisRequest& q) { return tAndL(ds, q); }
+Outcome runPT(Dataset& ds, const AnalysisRequest& q) {
+    PTResult r = ptAxes(ds, q);
+    // Nothing analysed is a failed analysis, as for the others; the
+    // listing says why fault by fault.
+    if (r.records.empty()) throw Failed(Error::No_Data_To_Analyse, "no fault gives P and T axes", "", r.text);
+    return std::move(r);
+}
+Outcome runLeastSquares(Dataset& ds, const AnalysisRequest& q) {
+    LeastSquaresParams p = q;
+    p.differentialEvolution = false;
+    return leastSquares(ds, p);
+}
+Outcome runDE(Dataset& ds, const AnalysisRequest& q) {
+    LeastSquaresParams p = q;
+    p.differentialEvolution = true;
+    return leastSquares(ds, p);
+}
+Outcome runIntersection(Dataset& ds, const AnalysisRequest& q) { return intersection(ds, q); }
+Outcome runAngle(Dataset& ds, const AnalysisRequest& q) { return angleBetween(ds, q); }
+Outcome runDensity(Dataset& ds, const AnalysisRequest& q) {
+    DensityParams p = q.density;
+    if (q.compensate) p.compensate = q.compensate;
+    Outcome o;
+    o.text = density(ds, p, q.reportPath).text;
+    return o;
+}
+
+}  // namespace
+
+const std::vector<AnalysisInfo>& analyses() {
+    static const std::vector<AnalysisInfo> table = {
+        {"fisher", "Fisher mean, precision k and 95% cone", runFisher},
+        {"tensor", "eigenvalues and eigenvectors of the orientation tensor", runTensor},
+        {"bestfit", "best-fit great circle and its pole (a fold axis)", runBestFit},
+        {"tl", "T and L axes of planes", runTAndL},
+        {"pt", "P and T axes of each fault", runPT},
+        {"lsq", "least-squares axis by grid search", runLeastSquares},
+        {"de", "least-squares axis by differential evolution", runDE},
+        {"intersect", "line of intersection of two planes", runIntersection},
+        {"angle", "angle between two lines or two planes", runAngle},
+        {"density", "densest direction on the equal-area net", runDensity},
+    };
+    return table;
+}
+
+const AnalysisInfo* analysisNamed(const std::string& name) {
+    for (const AnalysisInfo& a : analyses()) {
+        if (name == a.name) return &a;
+    }
+    return nullptr;
+}
+
+}  // namespace facade
+}  // namespace qzCore
