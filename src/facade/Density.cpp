@@ -8,6 +8,7 @@
 #include "qzCore/plot/ColorMaps.h"
 #include "qzCore/plot/StereoPlotCore.h"
 #include "qzCore/plot/StereoPlotParams.h"
+#include "facade/Words.h"
 
 namespace qzCore {
 namespace facade {
@@ -32,20 +33,12 @@ std::vector<std::string> namesOf(const Named (&table)[N]) {
     return out;
 }
 
-std::string listed(const std::vector<std::string>& words) {
-    std::string out;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        out += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + words[i];
-    }
-    return out;
-}
-
 template <std::size_t N>
 int lookUp(const Named (&table)[N], const std::string& name, const char* field) {
     for (const Named& e : table) {
         if (name == e.name) return e.value;
     }
-    throw Refused(field, "takes " + listed(namesOf(table)) + ", not '" + name + "'");
+    throw Refused(field, "takes " + detail::listed(namesOf(table)) + ", not '" + name + "'");
 }
 
 }  // namespace
@@ -88,7 +81,7 @@ ContourParams contourParams(const DensityParams& o) {
         else if (kind == "lines") params.setIncludeLines(true);
         else if (kind == "lineations") params.setIncludeLineations(true);
         else if (kind == "results") params.setIncludeSpecials(true);
-        else throw Refused("count", "takes " + listed(countedKindNames()) + ", not '" + kind + "'");
+        else throw Refused("count", "takes " + detail::listed(countedKindNames()) + ", not '" + kind + "'");
     }
     // Planes are counted at their poles, however they are drawn.
     params.setCountGreatCirclesAtPoles(true);

@@ -4,6 +4,7 @@
 
 #include "Common.h"
 #include "Picture.h"
+#include "qzCore/facade/Pictures.h"
 
 namespace qz {
 
@@ -23,41 +24,17 @@ int plotTangent(const TangentOptions& o) {
     if (!loadAll(o.files, o.load, l)) return 1;
     printRejected(l);
     if (nothingToDraw(l)) return 2;
-    const qzCore::Data& data = *l.manager().getDatasetFromID(l.id());
-    qzCore::TangentPlotParams p;
-    const qzCore::Planar_Plot_Style style =
-        o.planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Dip_Direction;
-    p.setPlaneStyle(style);
-    p.setFaultStyle(style);
-    p.setPlotSize(picture.plotSize());
-    const int records = qzCore::countDataRecords(data);
-    qzCore::styleForPrint(p, records);
-    p.setShowDataCount(false);
-    qzCore::TangentPlotCore plot(p, picture.port(), l.manager());
-    // The circle is the frame: nothing beyond a plunge of 65 is drawn.
-    plot.setClipToFrame(true);
-    using K = qzCore::GDTypes;
-    for (const qzCore::GeoData* g : data.getDataList()) {
-        if (g->getGDType() == K::GDType_Line) {
-            plot.insertLine(g);
-        } else if (g->getGDType() == K::GDType_Fault) {
-            plot.insertFault(g);
-            plot.insertLineation(g);
-        } else if (g->isSpecial()) {
-            plot.insertSpecial(g);
-        } else if (g->getGDType() != K::GDType_UStage) {
-            plot.insertPlane(g);
-        }
+    qzCore::facade::TangentDrawn drawn;
+    try {
+        drawn = qzCore::facade::drawTangent(l, {o.planes}, *picture.port(), picture.plotSize());
+    } catch (const qzCore::facade::Failed& f) {
+        std::cerr << "qz: " << f.what() << '\n';
+        return 2;
     }
-    plot.generatePlot();
-    qzCore::drawRecordCount(*picture.port(), p, records);
-    qzCore::drawTangentRingLabels(*picture.port(), p);
     picture.drawTitle();
     if (const int w = picture.write(); w != 0) return w;
-    std::cout << "qz: wrote " << o.picture.output << " (" << records << " records";
-    if (plot.getNumOffPicture() > 0) {
-        std::cout << "; " << plot.getNumOffPicture() << " points plunging more than 65 degrees left off";
-    }
+    std::cout << "qz: wrote " << o.picture.output << " (" << drawn.records << " records";
+    if (drawn.offPicture > 0) std::cout << "; " << drawn.offPicture << " points plunging more than 65 degrees left off";
     std::cout << ")\n";
     return strictStatus(l, o.load);
 }

@@ -16,7 +16,8 @@ namespace qzCore {
 namespace facade {
 
 /// A parameter or option the facade will not take: the field (named as
-/// the parameter structs name it, "count", "grid", "columns") and what it
+/// qz names its option, without the dashes: "count", "class-size",
+/// "columns"; Python spells it with an underscore) and what it
 /// takes instead ("takes 3 to 500 nodes a side, not 2").  what() is the
 /// two together; a host names the field as its user knows it (qz's
 /// "--count", Python's "count=").
@@ -35,7 +36,9 @@ private:
 /// its message, with LF line ends; `hint` says, where it can, what would
 /// select the data the request needs (in qz's options: --faults,
 /// --lineations); `output`, what it found on the way (P and T axes fault
-/// by fault, each skipped with its reason).
+/// by fault, each skipped with its reason); `field`, the parameter whose
+/// request failed where one did ("pt": the P and T axes drawn over a
+/// stereonet), named as Refused names fields.
 class Failed : public std::runtime_error {
 public:
     Failed(int code, const std::string& message, std::string hint = std::string(), std::string output = std::string())
@@ -43,10 +46,16 @@ public:
     int code() const noexcept { return code_; }
     const std::string& hint() const noexcept { return hint_; }
     const std::string& output() const noexcept { return output_; }
+    const std::string& field() const noexcept { return field_; }
+    /// This failure, of the request `field`.
+    Failed& of(std::string field) {
+        field_ = std::move(field);
+        return *this;
+    }
 
 private:
     int code_;
-    std::string hint_, output_;
+    std::string hint_, output_, field_;
 };
 
 }  // namespace facade

@@ -1,0 +1,121 @@
+// The pictures of a dataset drawn onto any graphics port: a stereonet
+// (with density contours and analyses drawn over it), a rose diagram and a
+// tangent plot, with the decorations our hosts draw for print (the count
+// of records, the key, the colour bar, ring labels: plot/FigureDecorations.h).
+// The port's owner makes the canvas (ports/cairo's CairoFigure, Python's
+// matplotlib port) and gives the plot's place on it.
+//
+// Example:
+//
+//     qzCore::CairoFigure figure(qzCore::CairoPort::Format::Png, 400, "Bedding", true);
+//     qzCore::facade::StereonetParams p;
+//     p.contours = qzCore::facade::DensityParams{};
+//     qzCore::facade::drawStereonet(ds, p, figure.port(), figure.plotSize());
+#ifndef QZCORE_FACADE_PICTURES_H
+#define QZCORE_FACADE_PICTURES_H
+
+#include <optional>
+#include <string>
+
+#include "qzCore/facade/Dataset.h"
+#include "qzCore/facade/Density.h"
+#include "qzCore/plot/PlotSize.h"
+#include "qzCore/shared/Graphics.h"
+
+namespace qzCore {
+namespace facade {
+
+/// A stereonet.
+struct StereonetParams {
+    /// "equal-area" (Schmidt) or "equal-angle" (Wulff).
+    std::string projection = "equal-area";
+    /// "lower" or "upper".
+    std::string hemisphere = "lower";
+    /// Planes and fault planes as "great-circles" or "poles".
+    std::string planes = "great-circles";
+    /// The 10-degree net.
+    bool net = false;
+    /// Arrows on the slip lines of faults (the hanging wall's movement).
+    bool slipArrows = true;
+    /// Density contours of the records.
+    std::optional<DensityParams> contours;
+    /// Analyses drawn over the data: the Fisher mean and its cone, the
+    /// best-fit girdle and its pole, the faults' P and T axes.
+    bool fisher = false, bestFit = false, pt = false;
+    /// Ring the densest direction with its value (with contours).
+    bool markMaximum = false;
+    /// The key of the symbols.
+    bool key = true;
+    /// Great circles traced exactly, for vector outputs.
+    bool exactGreatCircles = false;
+};
+
+/// What drawing a picture has to say.
+struct Drawn {
+    /// Records drawn (a fault once; results not counted).
+    int records = 0;
+    /// Things the user should know, each one sentence ("" none): how the
+    /// levels were chosen, what an overlay left out, why there are no
+    /// contours.
+    std::string levelsNote, overlayNote, contoursNote;
+    /// The densest direction (with markMaximum and contours drawn).
+    std::optional<DensityGrid> density;
+};
+
+/// @throw Refused for a parameter out of its table; Failed (of "fisher",
+/// "bestfit" or "pt") when an analysis drawn over it finds nothing, or
+/// the library's code when the plot cannot be finished.
+Drawn drawStereonet(Dataset& ds, const StereonetParams& params, GraphicsPort& port, const PlotSize& size);
+
+/// A rose diagram.
+struct RoseParams {
+    /// "strike", "dip-direction" or "trend"; "": strikes when the data
+    /// hold planes, else trends.
+    std::string of;
+    /// Degrees a class, a divisor of 360.
+    int classSize = 10;
+    /// Azimuth of the first class's start, 0-359.
+    int classStart = 0;
+    /// Each datum at both ends (axes); empty: for strikes only.
+    std::optional<bool> bidirectional;
+    /// "area" (petal area by frequency) or "linear".
+    std::string scaling = "area";
+    /// One outline through the classes' middles instead of petals.
+    bool outline = false;
+    /// Counts smoothed over a window of this many degrees, 1-360; 0 none.
+    int runningAverage = 0;
+    /// The resultant direction.
+    bool resultant = true;
+};
+
+struct RoseDrawn {
+    /// What the azimuths are ("strike", "dip-direction", "trend").
+    std::string of;
+    /// Azimuths drawn, and records without one (a line among strikes).
+    int count = 0, leftOut = 0;
+    /// Planar records and records with a trend, in the data.
+    int planes = 0, lines = 0;
+    /// The resultant's azimuth (degrees), length r (0-1) and angular
+    /// deviation (degrees); empty when the directions cancel.
+    std::optional<double> resultant_deg;
+    double resultantLength = 0.0, angularDeviation_deg = 0.0;
+};
+/// @throw Refused for a parameter out of its range.
+RoseDrawn drawRose(Dataset& ds, const RoseParams& params, GraphicsPort& port, const PlotSize& size);
+
+/// A tangent plot (lines at tan(plunge)/tan(65) from the centre).
+struct TangentParams {
+    /// Planes as "dip-vectors" or "poles".
+    std::string planes = "dip-vectors";
+};
+struct TangentDrawn {
+    int records = 0;
+    /// Points plunging more than 65 degrees, beyond the circle.
+    int offPicture = 0;
+};
+TangentDrawn drawTangent(Dataset& ds, const TangentParams& params, GraphicsPort& port, const PlotSize& size);
+
+}  // namespace facade
+}  // namespace qzCore
+
+#endif  // QZCORE_FACADE_PICTURES_H

@@ -1,0 +1,221 @@
+#include "qzCore/facade/Pictures.h"
+
+#include <cmath>
+
+#include "qzCore/datasets/Data.h"
+#include "qzCore/errors/ErrorCodes.h"
+#include "qzCore/plot/FigureDecorations.h"
+#include "qzCore/plot/RosePlotCore.h"
+#include "qzCore/plot/StereoPlotCore.h"
+#include "qzCore/plot/StereonetOverlays.h"
+#include "qzCore/plot/TangentPlotCore.h"
+#include "facade/Words.h"
+
+namespace qzCore {
+namespace facade {
+
+namespace {
+
+using K = GDTypes;
+
+void oneOf(const std::string& value, const std::vector<std::string>& names, const char* field) {
+    for (const std::string& n : names) {
+        if (value == n) return;
+    }
+    throw Refused(field, "takes " + detail::listed(names) + ", not '" + value + "'");
+}
+
+/// A plane for a rose or tangent plot: a fault's plane, or a record that
+/// is neither a line, a universal-stage axis nor a result.
+bool planar(const GeoData* g) {
+    return g->getGDType() == K::GDType_Fault ||
+           (!g->isSpecial() && g->getGDType() != K::GDType_Line && g->getGDType() != K::GDType_UStage);
+}
+
+}  // namespace
+
+Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, const PlotSize& size) {
+    oneOf(o.projection, {"equal-area", "equal-angle"}, "projection");
+    oneOf(o.hemisphere, {"lower", "upper"}, "hemisphere");
+    oneOf(o.planes, {"great-circles", "poles"}, "planes");
+    ContourParams contours;
+    if (o.contours) contours = contourParams(*o.contours);
+    Data& data = ds.data();
+    Drawn drawn;
+
+    StereoPlotParams p;
+    p.setUseAccurateGreatCircle(o.exactGreatCircles);
+    p.setIsEqualArea(o.projection == "equal-area");
+    p.setIsLowerHem(o.hemisphere == "lower");
+    const Planar_Plot_Style planes = o.planes == "poles" ? Planar_Pole : Planar_Great_Circle;
+    p.setPlaneStyle(planes);
+    p.setFaultStyle(planes);
+    p.setShowPlotNet(o.net);
+    p.setShowSlipDir(o.slipArrows);
+    p.setPlotSize(size);
+    // The count of records is ours (the engine counts a fault twice and
+    // results too), and so are the colour bar and key in the legend column.
+    p.setShowDataCount(false);
+    p.setShowPlotLegend(false);
+    drawn.records = countDataRecords(data);
+    styleForPrint(p, drawn.records);
+    StereoPlotCore plot(p, &port, ds.manager());
+    insertDataset(plot, data);
+    // No levels given: chosen from the densest node, and said.
+    if (o.contours && !o.contours->levels) drawn.levelsNote = plot.chooseLevels(contours);
+    if (o.contours) plot.setContourParams(contours);
+
+    // Overlays, each an analysis of the records.
+    StereonetOverlays overlays(plot, data);
+    const std::pair<bool, std::pair<int (StereonetOverlays::*)(), const char*>> wanted[] = {
+        {o.fisher, {&StereonetOverlays::addFisher, "fisher"}},
+        {o.bestFit, {&StereonetOverlays::addBestFit, "bestfit"}},
+        {o.pt, {&StereonetOverlays::addPTAxes, "pt"}}};
+    for (const auto& w : wanted) {
+        if (!w.first) continue;
+        const int r = (overlays.*(w.second.first))();
+        if (r == 1) continue;
+        if (w.second.first == &StereonetOverlays::addPTAxes) {
+            throw Failed(r, "no fault with a usable sense of slip").of("pt");
+        }
+        throw Failed(r, ds.message(r)).of(w.second.second);
+    }
+    drawn.overlayNote = overlays.note();
+    try {
+        plot.generatePlot();
+    } catch (int code) {
+        throw Failed(code, ds.message(code));
+    }
+    if (o.contours && plot.getContourOutcome() != ContourOutcome::Drawn) {
+        drawn.contoursNote = "no contours: " + plot.getContourMessage();
+    }
+    overlays.drawOnPort(port);
+    drawRecordCount(port, p, drawn.records);
+    float y = drawColorBar(port, plot, 0.95f);
+    if (o.key) {
+        std::vector<KeyEntry> key = dataKey(data, plot);
+        key.insert(key.end(), overlays.key().begin(), overlays.key().end());
+        y = drawKey(port, key, y);
+    }
+    if (o.markMaximum && o.contours) {
+        DensityGrid density;
+        if (plot.computeDensity(contours, density) == ContourOutcome::Drawn) {
+            drawMaximum(port, plot, density);
+            drawn.density = std::move(density);
+        }
+    }
+    return drawn;
+}
+
+RoseDrawn drawRose(Dataset& ds, const RoseParams& o, GraphicsPort& port, const PlotSize& size) {
+    if (!o.of.empty()) oneOf(o.of, {"strike", "dip-direction", "trend"}, "of");
+    if (o.classSize <= 0 || o.classSize > 360 || 360 % o.classSize != 0) {
+        throw Refused("class-size", "must divide 360 (1, 2, 3, 4, 5, 6, 8, 9, 10, 12, 15, 18, 20, ...), not " +
+                                        std::to_string(o.classSize));
+    }
+    if (o.classStart < 0 || o.classStart > 359) throw Refused("class-start", "takes 0 to 359");
+    if (o.runningAverage < 0 || o.runningAverage > 360) throw Refused("running-average", "takes 1 to 360 degrees");
+    oneOf(o.scaling, {"area", "linear"}, "scaling");
+    const Data& data = ds.data();
+    RoseDrawn drawn;
+    // What the azimuths are: strikes for planes, trends for lines, unless
+    // asked.
+    for (const GeoData* g : data.getDataList()) {
+        if (planar(g)) ++drawn.planes;
+        if (g->data() && g->data()->hasTrend() && g->data()->hasPlunge()) ++drawn.lines;
+    }
+    drawn.of = !o.of.empty() ? o.of : drawn.planes > 0 ? "strike" : "trend";
+    const bool trends = drawn.of == "trend";
+
+    RosePlotParams p;
+    p.setClassSize(o.classSize);
+    p.setClassStart(o.classStart);
+    // A strike is an axis (045 and 225 are one line); a dip direction or a
+    // trend points one way.
+    p.setIsUnidirectional(!o.bidirectional.value_or(drawn.of == "strike"));
+    p.setIsAreaProportional(o.scaling == "area");
+    p.setGenerateRoseOutline(o.outline);
+    p.setApplyRunningAverage(o.runningAverage > 0);
+    if (o.runningAverage > 0) p.setRunningAverageWindowSize(o.runningAverage);
+    p.setShowResultantDirection(o.resultant);
+    p.setPlaneStyle(drawn.of == "dip-direction" ? Planar_Dip_Direction : Planar_Great_Circle);
+    p.setFaultStyle(p.getPlaneStyle());
+    p.setPlotSize(size);
+    p.getPlotColors().text = RGBColor(0, 0, 0);
+    // Petals in a quiet blue with a dark outline.
+    p.getPlotColors().fault = RGBColor(110, 150, 210);
+    p.getPlotColors().lineation = RGBColor(30, 50, 110);
+    RosePlotCore rose(p, &port, ds.manager());
+    rose.reserve(trends ? Plot_Line : Plot_Plane, std::size_t(trends ? drawn.lines : drawn.planes));
+    for (const GeoData* g : data.getDataList()) {
+        bool in = false;
+        if (trends) {
+            if (g->getGDType() == K::GDType_Fault) {
+                in = rose.insertLineation(g);  // the slip line
+            } else if (g->getGDType() == K::GDType_Line) {
+                in = rose.insertLine(g);
+            } else if (g->isSpecial()) {
+                in = rose.insertSpecial(g);
+            }
+        } else if (g->getGDType() == K::GDType_Fault) {
+            in = rose.insertFault(g);
+        } else if (planar(g)) {
+            in = rose.insertPlane(g);
+        }
+        if (!in) ++drawn.leftOut;
+    }
+    drawn.count = rose.getNumData();
+    if (drawn.count == 0) return drawn;
+    // Drawn by asking for the petals' radii: the largest labels the rings.
+    std::vector<float> radii;
+    float largest = 0.0f;
+    rose.getResults(radii, largest);
+    drawRoseLabels(port, rose, largest);
+    if (rose.getResultantDirection() >= 0.0) {
+        drawn.resultant_deg = rose.getResultantDirection();
+        drawn.resultantLength = rose.getResultantLength();
+        drawn.angularDeviation_deg = rose.getAngularDeviation();
+    }
+    return drawn;
+}
+
+TangentDrawn drawTangent(Dataset& ds, const TangentParams& o, GraphicsPort& port, const PlotSize& size) {
+    oneOf(o.planes, {"dip-vectors", "poles"}, "planes");
+    const Data& data = ds.data();
+    TangentPlotParams p;
+    const Planar_Plot_Style style = o.planes == "poles" ? Planar_Pole : Planar_Dip_Direction;
+    p.setPlaneStyle(style);
+    p.setFaultStyle(style);
+    p.setPlotSize(size);
+    TangentDrawn drawn;
+    drawn.records = countDataRecords(data);
+    styleForPrint(p, drawn.records);
+    p.setShowDataCount(false);
+    TangentPlotCore plot(p, &port, ds.manager());
+    // The circle is the frame: nothing beyond a plunge of 65 is drawn.
+    plot.setClipToFrame(true);
+    for (const GeoData* g : data.getDataList()) {
+        if (g->getGDType() == K::GDType_Line) {
+            plot.insertLine(g);
+        } else if (g->getGDType() == K::GDType_Fault) {
+            plot.insertFault(g);
+            plot.insertLineation(g);
+        } else if (g->isSpecial()) {
+            plot.insertSpecial(g);
+        } else if (g->getGDType() != K::GDType_UStage) {
+            plot.insertPlane(g);
+        }
+    }
+    try {
+        plot.generatePlot();
+    } catch (int code) {
+        throw Failed(code, ds.message(code));
+    }
+    drawRecordCount(port, p, drawn.records);
+    drawTangentRingLabels(port, p);
+    drawn.offPicture = plot.getNumOffPicture();
+    return drawn;
+}
+
+}  // namespace facade
+}  // namespace qzCore
