@@ -10,35 +10,24 @@
 #include <memory>
 #include <string>
 
+#include "qzCore/facade/Analyses.h"
+#include "qzCore/facade/Pictures.h"
 #include "qzCore/qzCore.h"
 
 namespace qzpy {
 
 namespace py = pybind11;
 
-/// A dataset with the managers it lives in.  Not copyable: the data
-/// manager points at its error and file managers.
-struct Dataset {
-    Dataset() = default;
-    Dataset(const Dataset&) = delete;
-    Dataset& operator=(const Dataset&) = delete;
-
-    qzCore::ErrorManager errors;
-    qzCore::FileManager files;
-    qzCore::DataManager manager{&errors, &files};
-    unsigned char id = 0;
-    bool open = false;
-    std::string name;
-    /// How the file was read, in words, and whether its columns are the
-    /// default layout's guess.
-    std::string layout;
-    bool layoutGuessed = false;
-
-    qzCore::Data& data() const { return *manager.getDatasetFromID(id); }
-    std::string message(int code) const { return errors.getMessage(code); }
-};
-
+/// A dataset: the facade's value, shared between the Python objects that
+/// hold it (pictures keep theirs).
+using Dataset = qzCore::facade::Dataset;
 using DatasetPtr = std::shared_ptr<Dataset>;
+
+/// The dataset, or ValueError for None.
+inline Dataset& opened(const DatasetPtr& ds) {
+    if (!ds) throw py::value_error("the dataset holds no data");
+    return *ds;
+}
 
 /// Raises qzcore.Error(code, message).
 [[noreturn]] void raise(int code, const std::string& message);

@@ -16,122 +16,54 @@ namespace qzpy {
 
 namespace {
 
-using qzCore::FileFormat;
-
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
-// A record's own values, as the column functions read them.
-using Values = qzCore::LightweightDataStruct;
 // Columns of this many records and more are filled by two threads (a
 // thread costs some tens of microseconds to start).
 constexpr std::size_t Column_Split_At = 100000;
 
-FileFormat formatNamed(const std::string& name, bool writing) {
-    const qzCore::FileFormatInfo* info = qzCore::fileFormatNamed(name);
-    if (info && (writing ? info->writable : info->readable)) return info->format;
-    std::string names;
-    for (const std::string& n : qzCore::fileFormatNames(writing)) names += (names.empty() ? "" : ", ") + n;
-    throw py::value_error("unknown format '" + name + "' (" + (writing ? "written" : "read") + ": " + names + ")");
-}
-
-unsigned int delimiterNamed(const std::string& name) {
-    using C = qzCore::krtIEConstants;
-    static const std::pair<const char*, unsigned int> names[] = {
-        {"tab", C::Tab_Delim}, {"comma", C::Comma_Delim}, {"space", C::Space_Delim},
-        {"semicolon", C::Semi_Colon_Delim}, {"colon", C::Colon_Delim}, {"\t", C::Tab_Delim},
-        {",", C::Comma_Delim}, {" ", C::Space_Delim}, {";", C::Semi_Colon_Delim}, {":", C::Colon_Delim}};
-    for (const auto& n : names) {
-        if (name == n.first) return n.second;
-    }
-    throw py::value_error("unknown delimiter '" + name + "': tab, comma, space, semicolon or colon");
-}
-
 /// Column keywords or header words, as a list or one comma-separated text.
 std::vector<std::string> columnWords(const py::object& columns) {
+    if (columns.is_none()) return {};
+    if (py::isinstance<py::str>(columns)) return qzCore::facade::columnWords(columns.cast<std::string>());
     std::vector<std::string> words;
-    if (py::isinstance<py::str>(columns)) {
-        std::stringstream in(columns.cast<std::string>());
-        std::string w;
-        while (std::getline(in, w, ',')) words.push_back(w);
-    } else {
-        for (const py::handle h : columns) words.push_back(py::str(h).cast<std::string>());
-    }
+    for (const py::handle h : columns) words.push_back(py::str(h).cast<std::string>());
     return words;
 }
 
-
-/// Reads `content` into `ds` as a new dataset named `name`.
-void readInto(Dataset& ds, const std::string& name, std::string content, const py::object& columns,
-              const py::object& delimiter, bool dipDirection, const py::object& format) {
-    qzCore::LayoutChoices given;
+/// Reads `content` (the file `name`) into a new dataset.
+DatasetPtr readText(const std::string& name, std::string content, const py::object& columns,
+                    const py::object& delimiter, bool dipDirection, const py::object& format) {
+    qzCore::facade::ReadOptions given;
+    given.columns = columnWords(columns);
+    if (!delimiter.is_none()) given.delimiter = delimiter.cast<std::string>();
+    if (!format.is_none()) given.format = format.cast<std::string>();
     given.dipDirection = dipDirection;
-    if (!format.is_none()) given.format = formatNamed(format.cast<std::string>(), false);
-    if (!delimiter.is_none()) given.delimiter = delimiterNamed(delimiter.cast<std::string>());
-    if (!columns.is_none()) {
-        for (std::string w : columnWords(columns)) {
-            const auto b = w.find_first_not_of(" \t"), e = w.find_last_not_of(" \t");
-            w = b == std::string::npos ? std::string() : w.substr(b, e - b + 1);
-            int type = qzCore::qzIEDataTypeOptions::Null_Type;
-            bool dd = false;
-            if (w != "-" && !qzCore::headerWordType(w, type, dd)) throw py::value_error("unknown column '" + w + "'");
-            if (given.columns.size() >= std::size_t(qzCore::qzIEColumnOptions::Max_Num_Columns)) {
-                throw py::value_error("too many columns");
-            }
-            given.columns.push_back(type);
-            given.dipDirection = given.dipDirection || dd;
-        }
+    auto ds = std::make_shared<Dataset>(Dataset::fromText(name, std::move(content), given));
+    const qzCore::facade::FileRead& r = ds->files().front();
+    if (r.columnsGuessed()) {
+        // As qz says it: a guess is never taken for a reading.
+        py::module_::import("warnings")
+            .attr("warn")("qzcore: '" + name + "': " +
+                          (r.layout.headerRow ? "the header row names no known column" : "no header row") +
+                          "; columns guessed: " + r.layout.columnsText() + " (columns= says otherwise)");
     }
-    const qzCore::ReadOutcome r = qzCore::readIntoNewDataset(ds.manager, name, std::move(content), given, ds.id);
-    if (r.layout.format == FileFormat::Brute) raise(r.code, "a brute listing is written for other programs, not read");
-    if (r.code < 0) raise(r.code, ds.message(r.code));
-    ds.open = true;
-    ds.name = name;
-    const qzCore::FileLayout& l = r.layout;
-    ds.layout = qzCore::FileLayout::formatName(l.format);
-    ds.layoutGuessed = l.format == FileFormat::Text && l.columnsGuessed && l.columns.empty();
-    if (l.format == FileFormat::Text) {
-        ds.layout += std::string(", ") + qzCore::FileLayout::delimiterName(l.delimiter) + ", columns " +
-                     (ds.layoutGuessed ? "guessed" : l.columnsGuessed ? "from the header row" : "given") + ": " +
-                     l.columnsText();
-        if (ds.layoutGuessed) {
-            // As qz says it: a guess is never taken for a reading.
-            py::module_::import("warnings")
-                .attr("warn")("qzcore: '" + name + "': " +
-                              (l.headerRow ? "the header row names no known column" : "no header row") +
-                              "; columns guessed: " + l.columnsText() + " (columns= says otherwise)");
-        }
-    }
-}
-
-std::string fileContent(const std::string& path) {
-    std::string content;
-    if (!qzCore::readFileBytes(path, content)) raise(qzCore::Error::File_Read_Error, "cannot open '" + path + "'");
-    return content;
-}
-
-Dataset& opened(const DatasetPtr& ds) {
-    if (!ds || !ds->open) throw py::value_error("the dataset holds no data");
-    return *ds;
+    return ds;
 }
 
 /// One column of numbers, NaN where the record has no value.  Read from
 /// the record's own values, not a copy of them; a long column is filled by
 /// two threads, each half by one: the time goes in fetching the records
 /// from memory, which one core alone does not keep busy.
-template <typename F>
-py::array_t<double> numbers(const Dataset& ds, F value) {
+py::array_t<double> numbers(const Dataset& ds, qzCore::facade::Column c) {
     const auto& list = ds.data().getDataList();
     const std::size_t n = list.size();
     py::array_t<double> out{py::ssize_t(n)};
     double* const column = out.mutable_data();
     // Only records and the output are touched: no Python object, so the
     // helper needs no interpreter lock.
-    auto fill = [&list, column, &value](std::size_t from, std::size_t to) {
+    auto fill = [&list, column, c](std::size_t from, std::size_t to) {
         auto it = list.begin() + std::ptrdiff_t(from);
-        for (std::size_t i = from; i < to; ++i, ++it) {
-            const qzCore::GeoData* g = *it;
-            const Values* d = g ? g->data() : nullptr;
-            column[i] = d ? value(*d) : NaN;
-        }
+        for (std::size_t i = from; i < to; ++i, ++it) column[i] = *it ? Dataset::valueOf(c, **it) : NaN;
     };
     std::thread helper;
     if (n >= Column_Split_At) {
@@ -177,7 +109,6 @@ py::list texts(const Dataset& ds, F text) {
     return out;
 }
 
-double angle(int v) { return v == -1 ? NaN : double(v); }
 
 /// The text of a value column for a row built from arrays.
 std::string cell(const py::object& column, py::ssize_t i, bool number) {
@@ -199,32 +130,43 @@ std::string cell(const py::object& column, py::ssize_t i, bool number) {
     return s;
 }
 
-/// Lines with their code's message (its detail line, and what exactly
-/// was wrong where the reader said).
-py::list linesWithReasons(const Dataset& ds, const std::vector<qzCore::RejectedLine>& lines) {
+/// (line number, text, reason) of each row.
+py::list linesWithReasons(const std::vector<qzCore::facade::LineReport>& lines) {
     py::list out;
-    for (const qzCore::RejectedLine& r : lines) {
-        std::string reason = ds.message(r.code);
-        const auto nl = reason.find('\n');
-        if (nl != std::string::npos) reason = reason.substr(nl + 1);
-        if (!r.detail.empty()) reason += ": " + r.detail;
-        out.append(py::make_tuple(r.line, r.text, reason));
-    }
+    for (const qzCore::facade::LineReport& r : lines) out.append(py::make_tuple(r.line, r.text, r.reason));
     return out;
 }
 
 }  // namespace
 
 void addDataset(py::module_& m) {
-    py::class_<Dataset, DatasetPtr>(m, "Dataset",
-                                    "Records of one or more files: planes, lines, faults, wells, markers, results.")
-        .def("__len__", [](const DatasetPtr& ds) { return ds && ds->open ? ds->data().getNumData() : 0; })
+    auto cls = py::class_<Dataset, DatasetPtr>(m, "Dataset",
+                                    "Records of one or more files: planes, lines, faults, wells, markers, results.");
+    // The value columns, each a numpy array, NaN where a record has none.
+    using C = qzCore::facade::Column;
+    const std::tuple<const char*, C, const char*> columns[] = {
+        {"strike", C::Strike, "Strike (right-hand rule), degrees"},
+        {"dip", C::Dip, "Dip, degrees"},
+        {"dip_direction", C::DipDirection, "Dip direction of planar records (strike + 90), degrees"},
+        {"trend", C::Trend, "Trend of lines and slip lines, degrees"},
+        {"plunge", C::Plunge, "Plunge (down), degrees"},
+        {"rake", C::Rake, "Rake of faults, degrees"},
+        {"x", C::X, "Easting"},
+        {"y", C::Y, "Northing"},
+        {"z", C::Z, "Elevation"},
+        {"md", C::MeasuredDepth, "Measured depth"}};
+    for (const auto& [name, column, doc] : columns) {
+        const C c = column;
+        cls.def_property_readonly(
+            name, [c](const DatasetPtr& ds) { return numbers(opened(ds), c); }, doc);
+    }
+    cls
+        .def("__len__", [](const DatasetPtr& ds) { return ds->size(); })
         .def("__repr__",
              [](const DatasetPtr& ds) {
-                 return "<qzcore.Dataset '" + ds->name + "', " +
-                        std::to_string(ds->open ? ds->data().getNumData() : 0) + " records>";
+                 return "<qzcore.Dataset '" + ds->name() + "', " + std::to_string(ds->size()) + " records>";
              })
-        .def_property_readonly("name", [](const DatasetPtr& ds) { return ds->name; })
+        .def_property_readonly("name", [](const DatasetPtr& ds) { return ds->name(); })
         .def_property_readonly(
             "kind",
             [](const DatasetPtr& ds) {
@@ -235,80 +177,6 @@ void addDataset(py::module_& m) {
                 });
             },
             "Record kinds: 'Plane', 'Line', 'Fault', ...")
-        .def_property_readonly(
-            "strike",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const Values& d) {
-                    return angle(d.getStrike());
-                });
-            },
-            "Strike (right-hand rule), degrees")
-        .def_property_readonly(
-            "dip",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds),
-                               [](const Values& d) { return angle(d.getDip()); });
-            },
-            "Dip, degrees")
-        .def_property_readonly(
-            "dip_direction",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const Values& d) {
-                    return d.isPlanar() && d.hasStrike() ? double((d.getStrike() + 90) % 360) : NaN;
-                });
-            },
-            "Dip direction of planar records (strike + 90), degrees")
-        .def_property_readonly(
-            "trend",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds),
-                               [](const Values& d) { return angle(d.getTrend()); });
-            },
-            "Trend of lines and slip lines, degrees")
-        .def_property_readonly(
-            "plunge",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const Values& d) {
-                    return angle(d.getPlunge());
-                });
-            },
-            "Plunge (down), degrees")
-        .def_property_readonly(
-            "rake",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds),
-                               [](const Values& d) { return angle(d.getRake()); });
-            },
-            "Rake of faults, degrees")
-        .def_property_readonly(
-            "x",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const Values& d) {
-                    return d.hasX() ? d.getX() : NaN;
-                });
-            })
-        .def_property_readonly(
-            "y",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const Values& d) {
-                    return d.hasY() ? d.getY() : NaN;
-                });
-            })
-        .def_property_readonly(
-            "z",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const Values& d) {
-                    return d.hasZ() ? d.getZ() : NaN;
-                });
-            })
-        .def_property_readonly(
-            "md",
-            [](const DatasetPtr& ds) {
-                return numbers(opened(ds), [](const Values& d) {
-                    return d.hasMD() ? d.md() : NaN;
-                });
-            },
-            "Measured depth")
         .def_property_readonly(
             "sense",
             [](const DatasetPtr& ds) {
@@ -350,16 +218,16 @@ void addDataset(py::module_& m) {
             },
             "The attribute labels of the dataset")
         .def_property_readonly(
-            "rejected", [](const DatasetPtr& ds) { return linesWithReasons(*ds, ds->errors.getRejectedLines()); },
+            "rejected", [](const DatasetPtr& ds) { return linesWithReasons(ds->rejected()); },
             "Rows that were not read: (line number, text, reason)")
         .def_property_readonly(
-            "remarks", [](const DatasetPtr& ds) { return linesWithReasons(*ds, ds->errors.getNotedLines()); },
+            "remarks", [](const DatasetPtr& ds) { return linesWithReasons(ds->remarks()); },
             "Rows that were read, but not quite as written (a sense of slip that names no direction on its "
             "fault, loaded as 'Ambig'): (line number, text, remark)")
         .def_property_readonly(
             "skipped",
             [](const DatasetPtr& ds) {
-                const qzCore::SkippedLines& s = ds->errors.getSkippedLines();
+                const qzCore::SkippedLines& s = ds->skipped();
                 py::dict out;
                 out["blank"] = s.blank;
                 out["comment"] = s.comment;
@@ -369,19 +237,17 @@ void addDataset(py::module_& m) {
             },
             "Lines passed over without a report, by kind: blank, comment, title (rows of words above the "
             "header) and header")
-        .def_property_readonly("layout", [](const DatasetPtr& ds) { return ds->layout; },
+        .def_property_readonly("layout", [](const DatasetPtr& ds) { return ds->files().front().layoutText(); },
                                "How the file was read: format, delimiter and columns, in words")
-        .def_property_readonly("layout_guessed", [](const DatasetPtr& ds) { return ds->layoutGuessed; },
+        .def_property_readonly("layout_guessed",
+                               [](const DatasetPtr& ds) { return ds->files().front().columnsGuessed(); },
                                "True when no header row named the columns and none were given: the columns are "
                                "the default layout's, a guess")
         .def(
             "write",
             [](const DatasetPtr& ds, const std::string& path, const py::object& format) {
-                Dataset& d = opened(ds);
-                const FileFormat f = format.is_none() ? FileFormat::Auto : formatNamed(format.cast<std::string>(), true);
-                const qzCore::WriteOutcome w = qzCore::writeDatasetFile(d.manager, d.id, path, f);
-                if (w.code == qzCore::Error::File_Write_Error) raise(w.code, "cannot write '" + path + "'");
-                if (w.code != 1) raise(w.code, d.message(w.code));
+                const qzCore::WriteOutcome w =
+                    opened(ds).write(path, format.is_none() ? std::string("auto") : format.cast<std::string>());
                 return py::make_tuple(w.written, w.leftOut);
             },
             py::arg("path"), py::arg("format") = py::none(),
@@ -423,11 +289,9 @@ void addDataset(py::module_& m) {
                     }
                     text += '\n';
                 }
-                auto ds = std::make_shared<Dataset>();
                 py::list words;
                 for (const Column* c : used) words.append(c->keyword);
-                readInto(*ds, "arrays", text, words, py::str("tab"), dipDirection, py::str("text"));
-                return ds;
+                return readText("arrays", text, words, py::str("tab"), dipDirection, py::str("text"));
             },
             py::kw_only(), py::arg("strike") = py::none(), py::arg("dip") = py::none(), py::arg("trend") = py::none(),
             py::arg("plunge") = py::none(), py::arg("rake") = py::none(), py::arg("sense") = py::none(),
@@ -440,9 +304,11 @@ void addDataset(py::module_& m) {
         "read",
         [](const std::string& path, const py::object& columns, const py::object& delimiter, bool dipDirection,
            const py::object& format) {
-            auto ds = std::make_shared<Dataset>();
-            readInto(*ds, path, fileContent(path), columns, delimiter, dipDirection, format);
-            return ds;
+            std::string content;
+            if (!qzCore::readFileBytes(path, content)) {
+                raise(qzCore::Error::File_Read_Error, "cannot open '" + path + "'");
+            }
+            return readText(path, std::move(content), columns, delimiter, dipDirection, format);
         },
         py::arg("path"), py::arg("columns") = py::none(), py::arg("delimiter") = py::none(),
         py::arg("dip_direction") = false, py::arg("format") = py::none(),

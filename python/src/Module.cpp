@@ -26,6 +26,21 @@ PYBIND11_MODULE(qzcore, m) {
                                   PyExc_RuntimeError, nullptr));
     m.attr("Error") = errorType;
     m.attr("__version__") = qzCore::libraryVersion();
+    // The facade's refusals are the caller's to mend (ValueError, naming
+    // the argument as Python spells it); its failures carry the library's
+    // code (qzcore.Error).
+    py::register_exception_translator([](std::exception_ptr p) {
+        try {
+            if (p) std::rethrow_exception(p);
+        } catch (const qzCore::facade::Refused& r) {
+            std::string field = r.field() == "to" ? "format" : r.field();
+            for (char& c : field) c = c == '-' ? '_' : c;
+            PyErr_SetString(PyExc_ValueError, (field + " " + r.text()).c_str());
+        } catch (const qzCore::facade::Failed& f) {
+            const std::string message = (f.field().empty() ? "" : f.field() + ": ") + f.what();
+            PyErr_SetObject(errorType.ptr(), py::make_tuple(f.code(), message).ptr());
+        }
+    });
     addDataset(m);
     addAnalyses(m);
     addPictures(m);

@@ -30,8 +30,6 @@ struct Picture {
     std::string note;
 };
 
-using K = qzCore::GDTypes;
-
 #ifdef QZ_HAVE_CAIRO
 /// The picture drawn in `format`: a canvas with room for the labels, a
 /// title and a legend.
@@ -83,16 +81,6 @@ py::object finish(const std::shared_ptr<Picture>& pic, const py::object& ax) {
     return onAxes(*pic, ax);
 }
 
-Dataset& dataOf(const DatasetPtr& ds) {
-    if (!ds || !ds->open) throw py::value_error("the dataset holds no data");
-    return *ds;
-}
-
-qzCore::PlotColors blackText(qzCore::PlotColors c) {
-    c.text = qzCore::RGBColor(0, 0, 0);
-    return c;
-}
-
 }  // namespace
 
 void addPictures(py::module_& m) {
@@ -126,119 +114,41 @@ void addPictures(py::module_& m) {
            const py::object& levels, int grid, bool filled, bool fisher, bool bestfit, bool pt, int size,
            const std::string& title, const std::string& colours, const py::object& count, bool markMax, bool key,
            const py::object& ax) {
-            dataOf(dsp);
-            if (projection != "equal-area" && projection != "equal-angle") {
-                throw py::value_error("projection is equal-area or equal-angle");
-            }
-            if (hemisphere != "lower" && hemisphere != "upper") throw py::value_error("hemisphere is lower or upper");
-            if (planes != "great-circles" && planes != "poles") throw py::value_error("planes is great-circles or poles");
+            opened(dsp);
             if (size < 100 || size > 4000) throw py::value_error("size is 100 to 4000");
-            qzCore::ContourParams c;
-            const bool contoured = !contour.is_none();
-            if (contoured) {
-                using P = qzCore::ContourParams;
-                const std::string method = contour.cast<std::string>();
-                const std::pair<const char*, int> methods[] = {
-                    {"kamb", P::Method_Kamb}, {"1percent", P::Method_One_Percent}, {"seismic", P::Method_Seismic}};
-                const std::pair<const char*, int> smoothings[] = {{"none", P::Smooth_None},
-                                                                  {"linear", P::Smooth_Inv_Area},
-                                                                  {"square", P::Smooth_Inv_Area_Sq},
-                                                                  {"exp", P::Smooth_Expon}};
-                int mth = -1, sm = -1;
-                for (const auto& e : methods) mth = method == e.first ? e.second : mth;
-                for (const auto& e : smoothings) sm = smoothing == e.first ? e.second : sm;
-                if (mth < 0) throw py::value_error("contour is kamb, 1percent or seismic");
-                if (sm < 0) throw py::value_error("smoothing is none, linear, square or exp");
-                c.setContourMethod(mth);
-                c.setSmoothingMethod(sm);
-                if (!levels.is_none()) {
-                    const auto given = levels.cast<std::pair<double, double>>();
-                    c.setStartLevel(given.first);
-                    c.setContourInterval(given.second);
-                }
-                c.setGridDensity(grid);
-                c.setClosedContours(filled);
-                const qzCore::ColorMap* map = qzCore::findColorMap(colours);
-                if (!map) {
-                    std::string names;
-                    for (const qzCore::ColorMap& m : qzCore::colorMaps()) names += std::string(names.empty() ? "" : ", ") + m.name;
-                    throw py::value_error("colours is one of " + names);
-                }
-                c.setColorRamp(map->stops);
-                // What was loaded is counted, never analysis results, unless
-                // asked for.
-                const std::vector<std::string> kinds =
-                    count.is_none() ? std::vector<std::string>{"planes", "faults", "lines", "lineations"}
-                                    : count.cast<std::vector<std::string>>();
-                for (const std::string& k : kinds) {
-                    if (k == "planes") c.setIncludePlanes(true);
-                    else if (k == "faults") c.setIncludeFaults(true);
-                    else if (k == "lines") c.setIncludeLines(true);
-                    else if (k == "lineations") c.setIncludeLineations(true);
-                    else if (k == "results") c.setIncludeSpecials(true);
-                    else throw py::value_error("count holds planes, faults, lines, lineations or results, not '" + k + "'");
-                }
-                c.setCountGreatCirclesAtPoles(true);
+            qzCore::facade::StereonetParams params;
+            params.projection = projection;
+            params.hemisphere = hemisphere;
+            params.planes = planes;
+            params.net = net;
+            params.fisher = fisher;
+            params.bestFit = bestfit;
+            params.pt = pt;
+            params.markMaximum = markMax;
+            params.key = key;
+            if (!contour.is_none()) {
+                qzCore::facade::DensityParams& c = params.contours.emplace();
+                c.method = contour.cast<std::string>();
+                c.smoothing = smoothing;
+                if (!levels.is_none()) c.levels = levels.cast<std::pair<double, double>>();
+                c.grid = grid;
+                c.filled = filled;
+                c.colours = colours;
+                if (!count.is_none()) c.count = count.cast<std::vector<std::string>>();
             }
+            qzCore::facade::check(params);  // refused now, not when drawn
             auto pic = std::make_shared<Picture>();
             pic->dataset = dsp;
             pic->size = size;
             pic->title = title;
-            pic->legend = contoured || key;
+            pic->legend = params.contours || key;
             pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize, bool vector) {
-                qzCore::StereoPlotParams p;
-                p.setUseAccurateGreatCircle(vector);
-                p.setIsEqualArea(projection == "equal-area");
-                p.setIsLowerHem(hemisphere == "lower");
-                const auto style = planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Great_Circle;
-                p.setPlaneStyle(style);
-                p.setFaultStyle(style);
-                p.setShowPlotNet(net);
-                p.setPlotSize(plotSize);
-                // Our count of records, colour bar and key (FigureDecorations.h).
-                p.setShowDataCount(false);
-                p.setShowPlotLegend(false);
-                const int records = qzCore::countDataRecords(dsp->data());
-                qzCore::styleForPrint(p, records);
-                qzCore::StereoPlotCore plot(p, &port, dsp->manager);
-                qzCore::insertDataset(plot, dsp->data());
-                qzCore::ContourParams drawn = c;
-                // No levels given: chosen from the densest node, and said.
-                const std::string levelNote = contoured && levels.is_none() ? plot.chooseLevels(drawn) : "";
-                if (contoured) plot.setContourParams(drawn);
-                qzCore::StereonetOverlays overlays(plot, dsp->data());
-                const std::pair<bool, int (qzCore::StereonetOverlays::*)()> wanted[] = {
-                    {fisher, &qzCore::StereonetOverlays::addFisher},
-                    {bestfit, &qzCore::StereonetOverlays::addBestFit},
-                    {pt, &qzCore::StereonetOverlays::addPTAxes}};
-                for (const auto& w : wanted) {
-                    if (!w.first) continue;
-                    const int r = (overlays.*(w.second))();
-                    if (r != 1) raise(r, dsp->message(r));
-                }
-                try {
-                    plot.generatePlot();
-                } catch (int code) {
-                    raise(code, dsp->message(code));
-                }
-                overlays.drawOnPort(port);
-                qzCore::drawRecordCount(port, p, records);
-                const float below = qzCore::drawColorBar(port, plot, 0.95f);
-                if (key) {
-                    std::vector<qzCore::KeyEntry> rows = qzCore::dataKey(dsp->data(), plot);
-                    rows.insert(rows.end(), overlays.key().begin(), overlays.key().end());
-                    qzCore::drawKey(port, rows, below);
-                }
-                if (markMax && contoured) {
-                    qzCore::DensityGrid density;
-                    if (plot.computeDensity(drawn, density) == qzCore::ContourOutcome::Drawn) {
-                        qzCore::drawMaximum(port, plot, density);
-                    }
-                }
-                std::string note = overlays.note();
-                if (!levelNote.empty()) note += (note.empty() ? "" : "; ") + levelNote;
-                if (contoured && plot.getContourOutcome() != qzCore::ContourOutcome::Drawn) {
-                    note += (note.empty() ? "" : "; ") + std::string("no contours: ") + plot.getContourMessage();
+                qzCore::facade::StereonetParams p = params;
+                p.exactGreatCircles = vector;
+                const qzCore::facade::Drawn drawn = qzCore::facade::drawStereonet(*dsp, p, port, plotSize);
+                std::string note;
+                for (const std::string* n : {&drawn.overlayNote, &drawn.levelsNote, &drawn.contoursNote}) {
+                    if (!n->empty()) note += (note.empty() ? "" : "; ") + *n;
                 }
                 return note;
             };
@@ -262,59 +172,25 @@ void addPictures(py::module_& m) {
         [](const DatasetPtr& dsp, const std::string& of, int classSize, int classStart, const py::object& bidirectional,
            const std::string& scaling, bool outline, int runningAverage, bool resultant, int size,
            const std::string& title, const py::object& ax) {
-            dataOf(dsp);
-            if (of != "strike" && of != "dip-direction" && of != "trend") {
-                throw py::value_error("of is strike, dip-direction or trend");
-            }
-            if (classSize <= 0 || classSize > 360 || 360 % classSize != 0) {
-                throw py::value_error("class_size must divide 360");
-            }
-            if (classStart < 0 || classStart > 359) throw py::value_error("class_start is 0 to 359");
-            if (runningAverage < 0 || runningAverage > 360) throw py::value_error("running_average is 1 to 360");
-            if (scaling != "area" && scaling != "linear") throw py::value_error("scaling is area or linear");
-            const bool axial = bidirectional.is_none() ? of == "strike" : bidirectional.cast<bool>();
+            opened(dsp);
+            qzCore::facade::RoseParams params;
+            params.of = of;
+            params.classSize = classSize;
+            params.classStart = classStart;
+            if (!bidirectional.is_none()) params.bidirectional = bidirectional.cast<bool>();
+            params.scaling = scaling;
+            params.outline = outline;
+            params.runningAverage = runningAverage;
+            params.resultant = resultant;
+            if (of.empty()) throw py::value_error("of takes strike, dip-direction or trend");
+            qzCore::facade::check(params);  // refused now, not when drawn
             auto pic = std::make_shared<Picture>();
             pic->dataset = dsp;
             pic->size = size;
             pic->title = title;
             pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize, bool) {
-                qzCore::RosePlotParams p;
-                p.setClassSize(classSize);
-                p.setClassStart(classStart);
-                p.setIsUnidirectional(!axial);
-                p.setIsAreaProportional(scaling == "area");
-                p.setGenerateRoseOutline(outline);
-                p.setApplyRunningAverage(runningAverage > 0);
-                if (runningAverage > 0) p.setRunningAverageWindowSize(runningAverage);
-                p.setShowResultantDirection(resultant);
-                const auto style = of == "dip-direction" ? qzCore::Planar_Dip_Direction : qzCore::Planar_Great_Circle;
-                p.setPlaneStyle(style);
-                p.setFaultStyle(style);
-                p.setPlotSize(plotSize);
-                p.setPlotColors(blackText(p.getPlotColors()));
-                p.getPlotColors().fault = qzCore::RGBColor(110, 150, 210);
-                p.getPlotColors().lineation = qzCore::RGBColor(30, 50, 110);
-                qzCore::RosePlotCore rose(p, &port, dsp->manager);
-                for (const qzCore::GeoData* g : dsp->data().getDataList()) {
-                    if (!g) continue;
-                    const char kind = g->getGDType();
-                    if (of == "trend") {
-                        if (kind == K::GDType_Fault) rose.insertLineation(g);
-                        else if (kind == K::GDType_Line) rose.insertLine(g);
-                        else if (g->isSpecial()) rose.insertSpecial(g);
-                    } else if (kind == K::GDType_Fault) {
-                        rose.insertFault(g);
-                    } else if (g->data() && g->data()->isPlanar()) {
-                        rose.insertPlane(g);
-                    }
-                }
-                // Drawn by asking for the petals' radii: the largest labels the
-                // rings.
-                std::vector<float> radii;
-                float largest = 0.0f;
-                rose.getResults(radii, largest);
-                qzCore::drawRoseLabels(port, rose, largest);
-                return rose.getNumData() == 0 ? std::string("nothing to draw") : std::string();
+                const qzCore::facade::RoseDrawn drawn = qzCore::facade::drawRose(*dsp, params, port, plotSize);
+                return drawn.count == 0 ? std::string("nothing to draw") : std::string();
             };
             return finish(pic, ax);
         },
@@ -328,30 +204,17 @@ void addPictures(py::module_& m) {
     m.def(
         "tangent",
         [](const DatasetPtr& dsp, const std::string& planes, int size, const std::string& title, const py::object& ax) {
-            dataOf(dsp);
-            if (planes != "dip-vectors" && planes != "poles") throw py::value_error("planes is dip-vectors or poles");
+            opened(dsp);
+            qzCore::facade::check(qzCore::facade::TangentParams{planes});
             auto pic = std::make_shared<Picture>();
             pic->dataset = dsp;
             pic->size = size;
             pic->title = title;
             pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize& plotSize, bool) {
-                qzCore::TangentPlotParams p;
-                const auto style = planes == "poles" ? qzCore::Planar_Pole : qzCore::Planar_Dip_Direction;
-                p.setPlaneStyle(style);
-                p.setFaultStyle(style);
-                p.setPlotSize(plotSize);
-                const int records = qzCore::countDataRecords(dsp->data());
-                qzCore::styleForPrint(p, records);
-                p.setShowDataCount(false);
-                qzCore::TangentPlotCore plot(p, &port, dsp->manager);
-                plot.setClipToFrame(true);  // the circle is the frame
-                qzCore::insertDataset(plot, dsp->data());
-                plot.generatePlot();
-                qzCore::drawRecordCount(port, p, records);
-                qzCore::drawTangentRingLabels(port, p);
-                const int off = plot.getNumOffPicture();
-                return off == 0 ? std::string()
-                                : std::to_string(off) + " points plunging more than 65 degrees left off the picture";
+                const qzCore::facade::TangentDrawn drawn = qzCore::facade::drawTangent(*dsp, {planes}, port, plotSize);
+                return drawn.offPicture == 0
+                           ? std::string()
+                           : std::to_string(drawn.offPicture) + " points plunging more than 65 degrees left off the picture";
             };
             return finish(pic, ax);
         },

@@ -34,10 +34,15 @@ bool planar(const GeoData* g) {
 
 }  // namespace
 
-Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, const PlotSize& size) {
+void check(const StereonetParams& o) {
     oneOf(o.projection, {"equal-area", "equal-angle"}, "projection");
     oneOf(o.hemisphere, {"lower", "upper"}, "hemisphere");
     oneOf(o.planes, {"great-circles", "poles"}, "planes");
+    if (o.contours) contourParams(*o.contours);
+}
+
+Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, const PlotSize& size) {
+    check(o);
     ContourParams contours;
     if (o.contours) contours = contourParams(*o.contours);
     Data& data = ds.data();
@@ -107,7 +112,7 @@ Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, c
     return drawn;
 }
 
-RoseDrawn drawRose(Dataset& ds, const RoseParams& o, GraphicsPort& port, const PlotSize& size) {
+void check(const RoseParams& o) {
     if (!o.of.empty()) oneOf(o.of, {"strike", "dip-direction", "trend"}, "of");
     if (o.classSize <= 0 || o.classSize > 360 || 360 % o.classSize != 0) {
         throw Refused("class-size", "must divide 360 (1, 2, 3, 4, 5, 6, 8, 9, 10, 12, 15, 18, 20, ...), not " +
@@ -116,6 +121,10 @@ RoseDrawn drawRose(Dataset& ds, const RoseParams& o, GraphicsPort& port, const P
     if (o.classStart < 0 || o.classStart > 359) throw Refused("class-start", "takes 0 to 359");
     if (o.runningAverage < 0 || o.runningAverage > 360) throw Refused("running-average", "takes 1 to 360 degrees");
     oneOf(o.scaling, {"area", "linear"}, "scaling");
+}
+
+RoseDrawn drawRose(Dataset& ds, const RoseParams& o, GraphicsPort& port, const PlotSize& size) {
+    check(o);
     const Data& data = ds.data();
     RoseDrawn drawn;
     // What the azimuths are: strikes for planes, trends for lines, unless
@@ -179,8 +188,10 @@ RoseDrawn drawRose(Dataset& ds, const RoseParams& o, GraphicsPort& port, const P
     return drawn;
 }
 
+void check(const TangentParams& o) { oneOf(o.planes, {"dip-vectors", "poles"}, "planes"); }
+
 TangentDrawn drawTangent(Dataset& ds, const TangentParams& o, GraphicsPort& port, const PlotSize& size) {
-    oneOf(o.planes, {"dip-vectors", "poles"}, "planes");
+    check(o);
     const Data& data = ds.data();
     TangentPlotParams p;
     const Planar_Plot_Style style = o.planes == "poles" ? Planar_Pole : Planar_Dip_Direction;

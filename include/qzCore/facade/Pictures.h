@@ -62,6 +62,10 @@ struct Drawn {
     std::optional<DensityGrid> density;
 };
 
+/// Checks the parameters, as drawing does first.  @throw Refused naming
+/// the one out of its table or range.
+void check(const StereonetParams& params);
+
 /// @throw Refused for a parameter out of its table; Failed (of "fisher",
 /// "bestfit" or "pt") when an analysis drawn over it finds nothing, or
 /// the library's code when the plot cannot be finished.
@@ -100,6 +104,7 @@ struct RoseDrawn {
     std::optional<double> resultant_deg;
     double resultantLength = 0.0, angularDeviation_deg = 0.0;
 };
+void check(const RoseParams& params);
 /// @throw Refused for a parameter out of its range.
 RoseDrawn drawRose(Dataset& ds, const RoseParams& params, GraphicsPort& port, const PlotSize& size);
 
@@ -113,6 +118,7 @@ struct TangentDrawn {
     /// Points plunging more than 65 degrees, beyond the circle.
     int offPicture = 0;
 };
+void check(const TangentParams& params);
 TangentDrawn drawTangent(Dataset& ds, const TangentParams& params, GraphicsPort& port, const PlotSize& size);
 
 }  // namespace facade
