@@ -5,6 +5,8 @@
 #ifndef QZCORE_ANALYSIS_ANALYZEFAULTPARAMS_H
 #define QZCORE_ANALYSIS_ANALYZEFAULTPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include <deque>
 
 #include "qzCore/analysis/AnalyzeParams.h"
@@ -13,7 +15,7 @@
 
 namespace qzCore {
 
-class AnalyzeFaultParams : public AnalyzeParams {
+class QZCORE_EXPORT AnalyzeFaultParams : public AnalyzeParams {
 public:
     /// Both fault flags set; every axis and every slip sense on.
     explicit AnalyzeFaultParams(std::deque<GeoData*>& data);

@@ -10,6 +10,8 @@
 #ifndef QZCORE_ANALYSIS_ANALYZEPARAMS_H
 #define QZCORE_ANALYSIS_ANALYZEPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -35,23 +37,23 @@ enum Analyze_Type : std::int32_t {
 };
 
 /// Base of the per-analysis parameter records.
-class AnalyzeAlgoParams {
+class QZCORE_EXPORT AnalyzeAlgoParams {
 public:
     virtual ~AnalyzeAlgoParams() = default;
     virtual Analyze_Type getType() const = 0;
 };
 
-class TensorParams : public AnalyzeAlgoParams {
+class QZCORE_EXPORT TensorParams : public AnalyzeAlgoParams {
 public:
     Analyze_Type getType() const override { return Analyze_Tensor; }
 };
 
-class TAndLParams : public AnalyzeAlgoParams {
+class QZCORE_EXPORT TAndLParams : public AnalyzeAlgoParams {
 public:
     Analyze_Type getType() const override { return Analyze_TAndL; }
 };
 
-class AnalyzeClustersParams : public AnalyzeAlgoParams {
+class QZCORE_EXPORT AnalyzeClustersParams : public AnalyzeAlgoParams {
 public:
     static constexpr int Default_Refine_Iterations = 5;
     Analyze_Type getType() const override { return Analyze_Clusters; }
@@ -71,7 +73,7 @@ private:
 /// Fisher statistics, with optional compensation for the sampling bias of
 /// a line of observation (a scanline or borehole) of azimuth `strike` and
 /// plunge `dip` (degrees).
-class FisherStatsParams : public AnalyzeAlgoParams {
+class QZCORE_EXPORT FisherStatsParams : public AnalyzeAlgoParams {
 public:
     Analyze_Type getType() const override { return Analyze_Fisher; }
     bool getCompensateFisher() const { return m_compensate; }
@@ -103,7 +105,7 @@ private:
 };
 
 /// The least-squares axis: grid search or differential evolution.
-class LeastSquaresParams : public AnalyzeAlgoParams {
+class QZCORE_EXPORT LeastSquaresParams : public AnalyzeAlgoParams {
 public:
     /// The solver starts with bounds 0..360 (azimuth) and 0..90 (plunge), 2
     /// dimensions, 1000 generations, 40 members, F 0.6 and CR 0.3.
@@ -126,7 +128,7 @@ private:
 };
 
 /// The records to analyse, the analysis and the report.
-class AnalyzeParams {
+class QZCORE_EXPORT AnalyzeParams {
 public:
     explicit AnalyzeParams(std::deque<GeoData*>& data);
     /// @param faults use fault planes; @param lineations use fault slip lines.

@@ -4,6 +4,8 @@
 #ifndef QZCORE_ANALYSIS_ANALYZERESULTS_H
 #define QZCORE_ANALYSIS_ANALYZERESULTS_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <list>
 #include <map>
@@ -21,7 +23,7 @@ enum RESULTTYPE : std::int32_t {
     Result_None = 2
 };
 
-class AnalyzeResults {
+class QZCORE_EXPORT AnalyzeResults {
 public:
     explicit AnalyzeResults(std::list<SpecialData>& results) : m_results(&results) {}
 

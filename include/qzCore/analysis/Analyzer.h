@@ -14,6 +14,8 @@
 #ifndef QZCORE_ANALYSIS_ANALYZER_H
 #define QZCORE_ANALYSIS_ANALYZER_H
 
+#include "qzCore/Export.h"
+
 #include <fstream>
 #include <utility>
 #include <vector>
@@ -29,7 +31,7 @@
 
 namespace qzCore {
 
-class Analyzer {
+class QZCORE_EXPORT Analyzer {
 public:
     Analyzer(AnalyzeParams& params, AnalyzeResults& results) : m_params(params), m_results(results) {}
 

@@ -4,6 +4,8 @@
 #ifndef QZCORE_ATTRIBUTES_ATTRLIST_H
 #define QZCORE_ATTRIBUTES_ATTRLIST_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <cstdint>
 #include <list>
@@ -13,7 +15,7 @@
 namespace qzCore {
 
 /// A named set of attributes, as a mask.
-class AttrGroup {
+class QZCORE_EXPORT AttrGroup {
 public:
     AttrGroup(const std::string& name, std::uint32_t mask) : m_name(name), m_mask(mask) {}
 
@@ -32,7 +34,7 @@ private:
 
 /// The attribute table of one dataset: 32 labels and 10 groups, the first
 /// of which is always "All" (every attribute in the table).
-class AttrList {
+class QZCORE_EXPORT AttrList {
 public:
     static constexpr unsigned int Max_Num_Attributes = 32;
     static constexpr unsigned int Max_Num_Groups = 10;

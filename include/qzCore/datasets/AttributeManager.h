@@ -3,6 +3,8 @@
 #ifndef QZCORE_DATASETS_ATTRIBUTEMANAGER_H
 #define QZCORE_DATASETS_ATTRIBUTEMANAGER_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <list>
 #include <string>
@@ -14,7 +16,7 @@ class Data;
 class GeoData;
 
 /// A host list control: a list of strings of which some are selected.
-class DynamicControlCore {
+class QZCORE_EXPORT DynamicControlCore {
 public:
     virtual ~DynamicControlCore() = default;
     /// With `fill` true the control is filled from `items` (and nothing is
@@ -31,7 +33,7 @@ public:
 class DynamicControlCoreData : public DynamicControlCore {};
 
 /// A list control held in memory, for hosts without a user interface.
-class MemoryListControl : public DynamicControlCoreData {
+class QZCORE_EXPORT MemoryListControl : public DynamicControlCoreData {
 public:
     void exchangeStrings(std::list<std::string>& items, bool fill) override;
     std::size_t getSelectedCount() const override;
@@ -46,7 +48,7 @@ private:
     std::vector<bool> m_selected;
 };
 
-class AttributeManager {
+class QZCORE_EXPORT AttributeManager {
 public:
     AttributeManager() = default;
     virtual ~AttributeManager();

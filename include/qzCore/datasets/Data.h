@@ -7,6 +7,8 @@
 #ifndef QZCORE_DATASETS_DATA_H
 #define QZCORE_DATASETS_DATA_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -32,7 +34,7 @@ class qzIEColumnOptions;
 class qzIEDataTypeOrder;
 class qzParser;
 
-class Data {
+class QZCORE_EXPORT Data {
 public:
     using RecordList = std::deque<GeoData*>;
 

@@ -5,6 +5,8 @@
 #ifndef QZCORE_DATASETS_DATAMANAGER_H
 #define QZCORE_DATASETS_DATAMANAGER_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <deque>
 #include <iosfwd>
@@ -53,7 +55,7 @@ inline constexpr DatasetContains Contains_Wells = 0x100000;
 inline constexpr DatasetContains Contains_Special = 0x1000000;
 
 /// The seed line and spread of generated data.
-class GenerateDistParams {
+class QZCORE_EXPORT GenerateDistParams {
 public:
     GenerateDistParams() = default;
     /// @param trend, plunge the seed (mean) line, degrees.
@@ -77,7 +79,7 @@ private:
 };
 
 /// What generateData makes.
-class GenerateDataParams {
+class QZCORE_EXPORT GenerateDataParams {
 public:
     GenerateDataParams() = default;
     /// A count below 1 becomes 1.
@@ -108,7 +110,7 @@ private:
     std::uint32_t m_seed = 0;
 };
 
-class DataManager {
+class QZCORE_EXPORT DataManager {
 public:
     /// Datasets open at once, at most (ids 1..31 are handed out).
     static constexpr int MAXNUMOPENDATASETS = 32;

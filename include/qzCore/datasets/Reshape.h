@@ -2,6 +2,8 @@
 #ifndef QZCORE_DATASETS_RESHAPE_H
 #define QZCORE_DATASETS_RESHAPE_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,7 +15,7 @@ namespace qzCore {
 /// Sort order of a dataset: by one column (the data-type numbers of the
 /// file layouts: 6 Type, 7 Dip, 8 Plunge, 9 Rake, 10 Slip, 11 Well,
 /// 12 Strike, 13 Trend, 14..16 X, Y, Z, 17 MD, 18 entry order).
-struct SortByField {
+struct QZCORE_EXPORT SortByField {
     bool m_ascending = true;
     bool m_byEntryOrder = false;
     /// true: the direction is m_ascending; false: successive sorts by one
@@ -28,7 +30,7 @@ struct SortByField {
 
 /// Which records a subset keeps.  Ranges are inclusive and put in order
 /// (no wrap through north); a record lacking a tested value is removed.
-class SubsetParams {
+class QZCORE_EXPORT SubsetParams {
 public:
     enum Subset_Criteria : std::uint32_t {
         Subset_PlaneStrike = 0x1,
@@ -78,7 +80,7 @@ public:
 
 /// A rotation request: angle (degrees, positive clockwise looking along
 /// the axis) about an axis.
-class RotateParams {
+class QZCORE_EXPORT RotateParams {
 public:
     RotateParams() = default;
     RotateParams(bool rotateAll, ThreeD_Rotation_Axis axis, int angle, int trend, int plunge, bool createNew)

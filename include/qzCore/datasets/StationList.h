@@ -2,6 +2,8 @@
 #ifndef QZCORE_DATASETS_STATIONLIST_H
 #define QZCORE_DATASETS_STATIONLIST_H
 
+#include "qzCore/Export.h"
+
 #include <list>
 #include <string>
 #include <unordered_map>
@@ -14,7 +16,7 @@ namespace qzCore {
 /// The station ids of one dataset; a station's index is its position.
 /// Records hold the index as a signed byte, so only indexes 0 to
 /// Max_Addressable_Stations - 1 can be referred to by a record.
-class StationList {
+class QZCORE_EXPORT StationList {
 public:
     static constexpr int Max_Num_Stations = 1000;
     static constexpr int Max_Addressable_Stations = 128;
@@ -47,13 +49,13 @@ private:
 };
 
 /// A keyed table of station ids; -1 is the invalid key.
-class StationManager : public krtFlyweight<char, std::string> {
+class QZCORE_EXPORT StationManager : public krtFlyweight<char, std::string> {
 public:
     StationManager() : krtFlyweight<char, std::string>(char(-1)) {}
 };
 
 /// The two selections of records the host keeps, as data references.
-class SelectionManager {
+class QZCORE_EXPORT SelectionManager {
 public:
     enum Selection_Type : int { Selection_Secondary = 0, Selection_Primary = 1 };
 

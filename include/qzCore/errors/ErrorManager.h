@@ -15,6 +15,8 @@
 #ifndef QZCORE_ERRORS_ERRORMANAGER_H
 #define QZCORE_ERRORS_ERRORMANAGER_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <string>
 #include <utility>
@@ -27,7 +29,7 @@
 namespace qzCore {
 
 /// One rejected input line: its error code, line number and text.
-class ErrorReport {
+class QZCORE_EXPORT ErrorReport {
 public:
     /// Size of the line buffer; texts of up to Line_Buffer_Size - 1
     /// characters are held.
@@ -59,7 +61,7 @@ private:
 
 /// A rejected (or remarked) line as data, for hosts that list them
 /// themselves.
-struct RejectedLine {
+struct QZCORE_EXPORT RejectedLine {
     unsigned int line = 0;  ///< line number in its file (records in a binary file)
     int code = 0;           ///< the error code (Error::...)
     std::string text;       ///< the line as read
@@ -70,7 +72,7 @@ struct RejectedLine {
 enum class SkippedLine { Blank, Comment, Title, Header };
 
 /// How many lines of each kind were passed over.
-struct SkippedLines {
+struct QZCORE_EXPORT SkippedLines {
     unsigned long blank = 0;    ///< empty, blanks or delimiters only
     unsigned long comment = 0;  ///< first character other than a blank is '#'
     unsigned long title = 0;    ///< words above the header row
@@ -79,7 +81,7 @@ struct SkippedLines {
 };
 
 /// The message table and the report of rejected lines.
-class ErrorManager : public krtErrorTable<int> {
+class QZCORE_EXPORT ErrorManager : public krtErrorTable<int> {
 public:
     /// Rejected lines kept as data (the count goes on past them).
     static constexpr std::size_t Max_Kept_Rejected_Lines = 100000;

@@ -22,6 +22,8 @@
 #ifndef QZCORE_FACADE_ANALYSES_H
 #define QZCORE_FACADE_ANALYSES_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <list>
 #include <optional>
@@ -36,7 +38,7 @@ namespace qzCore {
 namespace facade {
 
 /// What every analysis takes beside its own parameters.
-struct Selection {
+struct QZCORE_EXPORT Selection {
     /// Take the planes of faults (as poles).
     bool faultPlanes = false;
     /// Take the slip lines of faults.
@@ -49,7 +51,7 @@ struct Selection {
 };
 
 /// What every result holds beside its own values.
-struct Outcome {
+struct QZCORE_EXPORT Outcome {
     /// Records analysed.
     int n = 0;
     /// The library's result text (lines ending in LF).
@@ -62,7 +64,7 @@ struct Outcome {
 };
 
 /// Fisher (1953) statistics.
-struct FisherParams : Selection {
+struct QZCORE_EXPORT FisherParams : Selection {
     /// Average as axes: each direction first turned to the principal
     /// axis's side, for directions that straddle the horizontal.
     bool axial = false;
@@ -70,7 +72,7 @@ struct FisherParams : Selection {
     /// borehole).
     std::optional<Direction> compensate;
 };
-struct FisherResult : Outcome {
+struct QZCORE_EXPORT FisherResult : Outcome {
     Direction mean;
     /// The mean as the pole of a plane.
     double strike_deg = 0.0, dip_deg = 0.0;
@@ -80,32 +82,32 @@ struct FisherResult : Outcome {
     /// too small).
     std::optional<double> cone95_deg;
 };
-FisherResult fisher(Dataset& ds, const FisherParams& params);
+QZCORE_EXPORT FisherResult fisher(Dataset& ds, const FisherParams& params);
 
 /// The orientation tensor's eigenvalues (largest first, summing to n)
 /// and eigenvectors (Scheidegger 1965; Woodcock 1977).
-struct TensorResult : Outcome {
+struct QZCORE_EXPORT TensorResult : Outcome {
     std::array<double, 3> eigenvalues{};
     std::array<Direction, 3> axes{};
 };
-TensorResult tensor(Dataset& ds, const Selection& params);
+QZCORE_EXPORT TensorResult tensor(Dataset& ds, const Selection& params);
 
 /// The great circle that best fits the poles and lines, and its pole (a
 /// fold axis), whole degrees.
-struct BestFitResult : Outcome {
+struct QZCORE_EXPORT BestFitResult : Outcome {
     Direction axis;
     double strike_deg = 0.0, dip_deg = 0.0;
 };
-BestFitResult bestFit(Dataset& ds, const Selection& params);
+QZCORE_EXPORT BestFitResult bestFit(Dataset& ds, const Selection& params);
 
 /// T and L axes of planes: the directions of most and least change.
-struct TLResult : Outcome {
+struct QZCORE_EXPORT TLResult : Outcome {
     Direction t, l;
 };
-TLResult tAndL(Dataset& ds, const Selection& params);
+QZCORE_EXPORT TLResult tAndL(Dataset& ds, const Selection& params);
 
 /// P and T axes of each fault on its own (planes, slip lines and senses).
-struct FaultAxes {
+struct QZCORE_EXPORT FaultAxes {
     /// Index of the fault among the dataset's records.
     std::size_t record = 0;
     int strike_deg = 0, dip_deg = 0;
@@ -119,15 +121,15 @@ struct FaultAxes {
     /// Why the fault has no axes; "" when it has.
     std::string skipped;
 };
-struct PTResult : Outcome {
+struct QZCORE_EXPORT PTResult : Outcome {
     std::vector<FaultAxes> faults;
 };
 /// @throw Failed when no fault gives axes.
-PTResult ptAxes(Dataset& ds, const Selection& params);
+QZCORE_EXPORT PTResult ptAxes(Dataset& ds, const Selection& params);
 
 /// The axis least squares finds (Charlesworth et al. 1976): by grid
 /// search, or by differential evolution.
-struct LeastSquaresParams : Selection {
+struct QZCORE_EXPORT LeastSquaresParams : Selection {
     bool differentialEvolution = false;
     /// Seed of the evolution; 0 takes the clock.
     long seed = 0;
@@ -137,28 +139,28 @@ struct LeastSquaresParams : Selection {
     /// handler.
     bool progress = false;
 };
-struct AxisResult : Outcome {
+struct QZCORE_EXPORT AxisResult : Outcome {
     Direction axis;
 };
-AxisResult leastSquares(Dataset& ds, const LeastSquaresParams& params);
+QZCORE_EXPORT AxisResult leastSquares(Dataset& ds, const LeastSquaresParams& params);
 /// The line of intersection of exactly two planes, whole degrees.
-AxisResult intersection(Dataset& ds, const Selection& params);
+QZCORE_EXPORT AxisResult intersection(Dataset& ds, const Selection& params);
 /// The acute angle between exactly two lines or two planes.
-struct AngleResult : Outcome {
+struct QZCORE_EXPORT AngleResult : Outcome {
     double angle_deg = 0.0;
 };
-AngleResult angleBetween(Dataset& ds, const Selection& params);
+QZCORE_EXPORT AngleResult angleBetween(Dataset& ds, const Selection& params);
 
 /// What any analysis of the table takes: the union of the parameters
 /// above (each analysis reads its own).
-struct AnalysisRequest : LeastSquaresParams {
+struct QZCORE_EXPORT AnalysisRequest : LeastSquaresParams {
     bool axial = false;
     std::optional<Direction> compensate;
     DensityParams density;
 };
 
 /// One analysis of the table.
-struct AnalysisInfo {
+struct QZCORE_EXPORT AnalysisInfo {
     /// Its name in `qz analyse` and Python.
     const char* name;
     /// One line of help.
@@ -168,9 +170,9 @@ struct AnalysisInfo {
 };
 
 /// Every analysis, in the order hosts list them.
-const std::vector<AnalysisInfo>& analyses();
+QZCORE_EXPORT const std::vector<AnalysisInfo>& analyses();
 /// The analysis named `name`, or null.
-const AnalysisInfo* analysisNamed(const std::string& name);
+QZCORE_EXPORT const AnalysisInfo* analysisNamed(const std::string& name);
 
 }  // namespace facade
 }  // namespace qzCore

@@ -16,6 +16,8 @@
 #ifndef QZCORE_FACADE_DATASET_H
 #define QZCORE_FACADE_DATASET_H
 
+#include "qzCore/Export.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,13 +38,13 @@ namespace facade {
 
 /// A direction, degrees: trend 0-360 clockwise from north, plunge 0-90
 /// down.
-struct Direction {
+struct QZCORE_EXPORT Direction {
     double trend_deg = 0.0;
     double plunge_deg = 0.0;
 };
 
 /// How files are read; every field left as it is means "guess".
-struct ReadOptions {
+struct QZCORE_EXPORT ReadOptions {
     /// A name of fileFormats() that is read, or "auto" (by the extension
     /// and the content).
     std::string format = "auto";
@@ -57,10 +59,10 @@ struct ReadOptions {
 };
 
 /// The column words of a comma-separated text ("Strike,Dip,-,Well").
-std::vector<std::string> columnWords(const std::string& text);
+QZCORE_EXPORT std::vector<std::string> columnWords(const std::string& text);
 
 /// How one file was read.
-struct FileRead {
+struct QZCORE_EXPORT FileRead {
     std::string path;
     /// 1, or the library's code that stopped the reading.
     int code = 1;
@@ -80,7 +82,7 @@ struct FileRead {
 };
 
 /// A row of a file refused or loaded with a remark.
-struct LineReport {
+struct QZCORE_EXPORT LineReport {
     unsigned long line = 0;
     std::string text;
     /// What was wrong or done, in words (and what exactly, where known).
@@ -94,7 +96,7 @@ enum class Column { Strike, Dip, DipDirection, Trend, Plunge, Rake, X, Y, Z, Mea
 
 /// Records of one or more files with the managers they live in.  Moved,
 /// not copied.
-class Dataset {
+class QZCORE_EXPORT Dataset {
 public:
     Dataset();
     Dataset(Dataset&&) noexcept;
@@ -163,7 +165,7 @@ private:
 
 /// Writes dataset `id` of `manager` (a dataset made from another, such as
 /// a rotated copy) as Dataset::write does.  @throw as Dataset::write.
-WriteOutcome writeDataset(DataManager& manager, unsigned char id, const std::string& path,
+QZCORE_EXPORT WriteOutcome writeDataset(DataManager& manager, unsigned char id, const std::string& path,
                           const std::string& format = "auto");
 
 }  // namespace facade

@@ -4,6 +4,8 @@
 #ifndef QZCORE_FACADE_DENSITY_H
 #define QZCORE_FACADE_DENSITY_H
 
+#include "qzCore/Export.h"
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -17,7 +19,7 @@ namespace qzCore {
 namespace facade {
 
 /// How a density is counted and contoured.
-struct DensityParams {
+struct QZCORE_EXPORT DensityParams {
     /// "kamb" (Kamb 1959), "1percent" (the Schmidt counter) or "seismic".
     std::string method = "kamb";
     /// "none", "linear" (inverse area), "square" (inverse area squared)
@@ -48,16 +50,16 @@ struct DensityParams {
 };
 
 /// The names each choice takes, for help texts.
-const std::vector<std::string>& densityMethodNames();
-const std::vector<std::string>& smoothingNames();
-const std::vector<std::string>& countedKindNames();
+QZCORE_EXPORT const std::vector<std::string>& densityMethodNames();
+QZCORE_EXPORT const std::vector<std::string>& smoothingNames();
+QZCORE_EXPORT const std::vector<std::string>& countedKindNames();
 
 /// The contour record of `params`, planes counted at their poles however
 /// they are drawn.  @throw Refused naming the field that is wrong.
-ContourParams contourParams(const DensityParams& params);
+QZCORE_EXPORT ContourParams contourParams(const DensityParams& params);
 
 /// The density and its densest direction.
-struct DensityResult {
+struct QZCORE_EXPORT DensityResult {
     DensityGrid grid;
     /// "Densest direction (az, pl) : (t, p)\nDensity : ...\nCounted : ..."
     std::string text;
@@ -67,7 +69,7 @@ struct DensityResult {
 /// inside the net written there (x, y in plot units, trend, plunge,
 /// value; tab-separated).  @throw Refused as contourParams; Failed when
 /// nothing is counted or the set-up gives no density.
-DensityResult density(Dataset& ds, const DensityParams& params, const std::string& reportPath = std::string());
+QZCORE_EXPORT DensityResult density(Dataset& ds, const DensityParams& params, const std::string& reportPath = std::string());
 
 }  // namespace facade
 }  // namespace qzCore

@@ -9,6 +9,8 @@
 #ifndef QZCORE_FACADE_FAILURES_H
 #define QZCORE_FACADE_FAILURES_H
 
+#include "qzCore/Export.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -21,7 +23,7 @@ namespace facade {
 /// takes instead ("takes 3 to 500 nodes a side, not 2").  what() is the
 /// two together; a host names the field as its user knows it (qz's
 /// "--count", Python's "count=").
-class Refused : public std::invalid_argument {
+class QZCORE_EXPORT Refused : public std::invalid_argument {
 public:
     Refused(const std::string& field, const std::string& text)
         : std::invalid_argument(field + " " + text), field_(field), text_(text) {}
@@ -39,7 +41,7 @@ private:
 /// by fault, each skipped with its reason); `field`, the parameter whose
 /// request failed where one did ("pt": the P and T axes drawn over a
 /// stereonet), named as Refused names fields.
-class Failed : public std::runtime_error {
+class QZCORE_EXPORT Failed : public std::runtime_error {
 public:
     Failed(int code, const std::string& message, std::string hint = std::string(), std::string output = std::string())
         : std::runtime_error(message), code_(code), hint_(std::move(hint)), output_(std::move(output)) {}

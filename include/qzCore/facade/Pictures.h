@@ -14,6 +14,8 @@
 #ifndef QZCORE_FACADE_PICTURES_H
 #define QZCORE_FACADE_PICTURES_H
 
+#include "qzCore/Export.h"
+
 #include <optional>
 #include <string>
 
@@ -26,7 +28,7 @@ namespace qzCore {
 namespace facade {
 
 /// A stereonet.
-struct StereonetParams {
+struct QZCORE_EXPORT StereonetParams {
     /// "equal-area" (Schmidt) or "equal-angle" (Wulff).
     std::string projection = "equal-area";
     /// "lower" or "upper".
@@ -51,7 +53,7 @@ struct StereonetParams {
 };
 
 /// What drawing a picture has to say.
-struct Drawn {
+struct QZCORE_EXPORT Drawn {
     /// Records drawn (a fault once; results not counted).
     int records = 0;
     /// Things the user should know, each one sentence ("" none): how the
@@ -64,15 +66,15 @@ struct Drawn {
 
 /// Checks the parameters, as drawing does first.  @throw Refused naming
 /// the one out of its table or range.
-void check(const StereonetParams& params);
+QZCORE_EXPORT void check(const StereonetParams& params);
 
 /// @throw Refused for a parameter out of its table; Failed (of "fisher",
 /// "bestfit" or "pt") when an analysis drawn over it finds nothing, or
 /// the library's code when the plot cannot be finished.
-Drawn drawStereonet(Dataset& ds, const StereonetParams& params, GraphicsPort& port, const PlotSize& size);
+QZCORE_EXPORT Drawn drawStereonet(Dataset& ds, const StereonetParams& params, GraphicsPort& port, const PlotSize& size);
 
 /// A rose diagram.
-struct RoseParams {
+struct QZCORE_EXPORT RoseParams {
     /// "strike", "dip-direction" or "trend"; "": strikes when the data
     /// hold planes, else trends.
     std::string of;
@@ -92,7 +94,7 @@ struct RoseParams {
     bool resultant = true;
 };
 
-struct RoseDrawn {
+struct QZCORE_EXPORT RoseDrawn {
     /// What the azimuths are ("strike", "dip-direction", "trend").
     std::string of;
     /// Azimuths drawn, and records without one (a line among strikes).
@@ -104,22 +106,22 @@ struct RoseDrawn {
     std::optional<double> resultant_deg;
     double resultantLength = 0.0, angularDeviation_deg = 0.0;
 };
-void check(const RoseParams& params);
+QZCORE_EXPORT void check(const RoseParams& params);
 /// @throw Refused for a parameter out of its range.
-RoseDrawn drawRose(Dataset& ds, const RoseParams& params, GraphicsPort& port, const PlotSize& size);
+QZCORE_EXPORT RoseDrawn drawRose(Dataset& ds, const RoseParams& params, GraphicsPort& port, const PlotSize& size);
 
 /// A tangent plot (lines at tan(plunge)/tan(65) from the centre).
-struct TangentParams {
+struct QZCORE_EXPORT TangentParams {
     /// Planes as "dip-vectors" or "poles".
     std::string planes = "dip-vectors";
 };
-struct TangentDrawn {
+struct QZCORE_EXPORT TangentDrawn {
     int records = 0;
     /// Points plunging more than 65 degrees, beyond the circle.
     int offPicture = 0;
 };
-void check(const TangentParams& params);
-TangentDrawn drawTangent(Dataset& ds, const TangentParams& params, GraphicsPort& port, const PlotSize& size);
+QZCORE_EXPORT void check(const TangentParams& params);
+QZCORE_EXPORT TangentDrawn drawTangent(Dataset& ds, const TangentParams& params, GraphicsPort& port, const PlotSize& size);
 
 }  // namespace facade
 }  // namespace qzCore

@@ -12,6 +12,8 @@
 #ifndef QZCORE_FILES_BINARYINPUT_H
 #define QZCORE_FILES_BINARYINPUT_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <cstdint>
 #include <iosfwd>
@@ -26,7 +28,7 @@ class StationList;
 class TokenStruct;
 
 /// Common base of the input classes: the stream.
-class InputBase {
+class QZCORE_EXPORT InputBase {
 public:
     explicit InputBase(std::istream& in) : m_in(in) {}
     virtual ~InputBase() = default;
@@ -40,7 +42,7 @@ protected:
 /// A reader of one version.  Header readers throw -9 on any failure;
 /// record readers return 1, -13 at a clean end of file, -14 for a record cut
 /// short or damaged, -6 for a whole record whose values are out of range.
-class BinaryInput : public InputBase {
+class QZCORE_EXPORT BinaryInput : public InputBase {
 public:
     using InputBase::InputBase;
     virtual void readAttributes(AttrList& attributes) = 0;
@@ -57,7 +59,7 @@ public:
 /// "Quarzel_2.0": comment length in bits 3..15, tokens followed by 8
 /// reserved bytes, a second copy of the flags, X, Y, Z as int32 (-1: none)
 /// and 8 reserved bytes; no measured depth.
-class BinaryInput_v2 : public BinaryInput {
+class QZCORE_EXPORT BinaryInput_v2 : public BinaryInput {
 public:
     using BinaryInput::BinaryInput;
     void readAttributes(AttrList& attributes) override;
@@ -92,7 +94,7 @@ protected:
 
 /// "Quarzel_3.0": as 2.0 without the reserved bytes; X, Y, Z as doubles
 /// (-1.0: none).
-class BinaryInput_v3 : public BinaryInput_v2 {
+class QZCORE_EXPORT BinaryInput_v3 : public BinaryInput_v2 {
 public:
     using BinaryInput_v2::BinaryInput_v2;
     int readRecord(TokenStruct& tokens, DataStruct& data) override;
@@ -100,21 +102,21 @@ public:
 
 /// "Quarzel_3.1": comment length in bits 7..15 (below 128), no second flags,
 /// X, Y, Z with the no-value marker; no measured depth.
-class BinaryInput_v3_1 : public BinaryInput_v3 {
+class QZCORE_EXPORT BinaryInput_v3_1 : public BinaryInput_v3 {
 public:
     using BinaryInput_v3::BinaryInput_v3;
     int readRecord(TokenStruct& tokens, DataStruct& data) override;
 };
 
 /// "Vimbrel_1.0": as "Quarzel_3.1".
-class BinaryInput_v3_2 : public BinaryInput_v3_1 {
+class QZCORE_EXPORT BinaryInput_v3_2 : public BinaryInput_v3_1 {
 public:
     using BinaryInput_v3_1::BinaryInput_v3_1;
 };
 
 /// "Vimbrel_1.1", the newest: as 1.0 with a measured depth; comments of up
 /// to 255 characters, all that the flag word can describe.
-class BinaryInput_v3_3 : public BinaryInput_v3_2 {
+class QZCORE_EXPORT BinaryInput_v3_3 : public BinaryInput_v3_2 {
 public:
     using BinaryInput_v3_2::BinaryInput_v3_2;
     int readRecord(TokenStruct& tokens, DataStruct& data) override;

@@ -10,6 +10,8 @@
 #ifndef QZCORE_FILES_EMITTER_H
 #define QZCORE_FILES_EMITTER_H
 
+#include "qzCore/Export.h"
+
 #include <deque>
 #include <iosfwd>
 #include <string>
@@ -23,7 +25,7 @@ class Data;
 class GeoData;
 
 /// Common base of the output classes: the stream.
-class OutputBase {
+class QZCORE_EXPORT OutputBase {
 public:
     explicit OutputBase(std::ostream& out) : m_out(out) {}
     virtual ~OutputBase() = default;
@@ -35,7 +37,7 @@ protected:
 };
 
 /// Writes delimited rows.
-class TextOutput : public OutputBase {
+class QZCORE_EXPORT TextOutput : public OutputBase {
 public:
     /// The delimiter is the first of the options' delimiter bits in the
     /// order tab, comma, space, semicolon, colon, full stop (tab for none).
@@ -49,7 +51,7 @@ private:
     int m_columns;
 };
 
-class Emitter : public qzIEHandler {
+class QZCORE_EXPORT Emitter : public qzIEHandler {
 public:
     /// @param records the records to write (a dataset's own list, or a
     ///   selection); they must belong to `data`.

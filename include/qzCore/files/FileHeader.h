@@ -2,11 +2,13 @@
 #ifndef QZCORE_FILES_FILEHEADER_H
 #define QZCORE_FILES_FILEHEADER_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 
 namespace qzCore {
 
-class FileHeader {
+class QZCORE_EXPORT FileHeader {
 public:
     enum Binary_File_Version : int {
         Torsel_1_1 = 0,

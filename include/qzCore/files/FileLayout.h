@@ -26,6 +26,8 @@
 #ifndef QZCORE_FILES_FILELAYOUT_H
 #define QZCORE_FILES_FILELAYOUT_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 #include <vector>
 
@@ -39,7 +41,7 @@ enum class FileFormat { Auto, Text, Stereonet, FaultKin, Dxf, Binary, Brute };
 /// One row of the table of file formats: the name users give it (qz's
 /// --format and --to, Python's format=), what it is, its extensions, and
 /// whether the library reads and writes it.
-struct FileFormatInfo {
+struct QZCORE_EXPORT FileFormatInfo {
     FileFormat format;
     const char* name;
     const char* description;
@@ -49,24 +51,24 @@ struct FileFormatInfo {
 };
 
 /// Every format, one row each, in the order hosts list them.
-const std::vector<FileFormatInfo>& fileFormats();
+QZCORE_EXPORT const std::vector<FileFormatInfo>& fileFormats();
 
 /// The row of a format by its name ("text", "stereonet", ...; exact);
 /// null for none.
-const FileFormatInfo* fileFormatNamed(const std::string& name);
+QZCORE_EXPORT const FileFormatInfo* fileFormatNamed(const std::string& name);
 
 /// The names of the formats read (or written), in the table's order.
-std::vector<std::string> fileFormatNames(bool writing);
+QZCORE_EXPORT std::vector<std::string> fileFormatNames(bool writing);
 
 /// The format a file name's extension names, one table for reading and
 /// writing: ".fkn"/".fk"/".faultkin" FaultKin, ".net"/".stereonet"
 /// Stereonet, ".dxf" DXF, ".gdf"/".oaf" binary, ".brute"/".lst" the brute
 /// listing, ".txt"/".csv"/".tsv"/".dat" delimited text; Auto for any other
 /// (any case).
-FileFormat formatOfExtension(const std::string& name);
+QZCORE_EXPORT FileFormat formatOfExtension(const std::string& name);
 
 /// What the user said of a file; what is left empty is guessed.
-struct LayoutChoices {
+struct QZCORE_EXPORT LayoutChoices {
     FileFormat format = FileFormat::Auto;
     /// Delimiter bits (krtIEConstants); 0 to guess.
     unsigned int delimiter = 0;
@@ -76,7 +78,7 @@ struct LayoutChoices {
     bool dipDirection = false;
 };
 
-struct FileLayout {
+struct QZCORE_EXPORT FileLayout {
     FileFormat format = FileFormat::Text;
     unsigned int delimiter = krtIEConstants::Tab_Delim;
     bool decimalComma = false;
@@ -110,7 +112,7 @@ struct FileLayout {
 /// anything else.  Hosts that read whole files call it before guessing;
 /// the line reader itself reports each line of a UTF-16 file it is handed
 /// (every line holds NUL bytes).
-bool decodeUtf16(std::string& content);
+QZCORE_EXPORT bool decodeUtf16(std::string& content);
 
 /// Lines that take part in guessing the delimiter.
 constexpr int Sample_Lines = 20;
@@ -119,10 +121,10 @@ constexpr int Sample_Lines = 20;
 constexpr int Max_Title_Rows = 10;
 
 /// The format of a file by its name and the start of its content.
-FileFormat guessFileFormat(const std::string& name, const std::string& content);
+QZCORE_EXPORT FileFormat guessFileFormat(const std::string& name, const std::string& content);
 /// The layout of a file by its name, the start of its content (a few
 /// kilobytes are enough) and the user's choices.
-FileLayout guessFileLayout(const std::string& name, const std::string& content, const LayoutChoices& given);
+QZCORE_EXPORT FileLayout guessFileLayout(const std::string& name, const std::string& content, const LayoutChoices& given);
 
 }  // namespace qzCore
 

@@ -3,6 +3,8 @@
 #ifndef QZCORE_FILES_FILEMANAGER_H
 #define QZCORE_FILES_FILEMANAGER_H
 
+#include "qzCore/Export.h"
+
 #include <fstream>
 #include <string>
 
@@ -11,7 +13,7 @@ namespace qzCore {
 /// The host's window kinds.
 enum Window_Type : int { Window_Data = 2, Window_Graphics = 5 };
 
-class FileManager {
+class QZCORE_EXPORT FileManager {
 public:
     /// Name of the scratch file in the temporary directory.
     static const char* const Default_Scratch_File_Name;

@@ -4,6 +4,8 @@
 #ifndef QZCORE_FILES_READFILE_H
 #define QZCORE_FILES_READFILE_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 
 #include "qzCore/files/FileLayout.h"
@@ -13,7 +15,7 @@ namespace qzCore {
 class DataManager;
 
 /// What reading a file found.
-struct ReadOutcome {
+struct QZCORE_EXPORT ReadOutcome {
     /// 1, or the code that stopped the reading (Error::Unknown_File_Format
     /// for a brute listing, which is written for other programs only).
     int code = 1;
@@ -26,7 +28,7 @@ struct ReadOutcome {
 /// The bytes of the file `path` ("-": standard input) into `content`, in
 /// one read where the size is known (a regular file), else as they come.
 /// False when the file cannot be opened or read.
-bool readFileBytes(const std::string& path, std::string& content);
+QZCORE_EXPORT bool readFileBytes(const std::string& path, std::string& content);
 
 /// Reads `content`, the bytes of the file `name` (its extension helps
 /// guess the format), into a new dataset of `manager`, named `name`; its id
@@ -35,7 +37,7 @@ bool readFileBytes(const std::string& path, std::string& content);
 /// loaded; attribute labels in the file are taken without asking; words
 /// of a Type column that name no kind (structure names: S1, L2, bedding)
 /// are labels (qzIEColumnOptions::IE_Type_Labels).
-ReadOutcome readIntoNewDataset(DataManager& manager, const std::string& name, std::string content,
+QZCORE_EXPORT ReadOutcome readIntoNewDataset(DataManager& manager, const std::string& name, std::string content,
                                const LayoutChoices& given, unsigned char& id);
 
 }  // namespace qzCore

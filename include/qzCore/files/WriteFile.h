@@ -3,6 +3,8 @@
 #ifndef QZCORE_FILES_WRITEFILE_H
 #define QZCORE_FILES_WRITEFILE_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 
 #include "qzCore/files/FileLayout.h"
@@ -11,7 +13,7 @@ namespace qzCore {
 
 class DataManager;
 
-struct WriteOutcome {
+struct QZCORE_EXPORT WriteOutcome {
     /// 1, or the error (Error::File_Write_Error when the file could not be
     /// made or written).
     int code = 1;
@@ -28,7 +30,7 @@ struct WriteOutcome {
 /// chooses by the extension, delimited text when it names no format (tabs,
 /// commas for ".csv"; every value column, right-hand-rule angles as
 /// numbers, a header row).
-WriteOutcome writeDatasetFile(DataManager& manager, unsigned char id, const std::string& name, FileFormat format);
+QZCORE_EXPORT WriteOutcome writeDatasetFile(DataManager& manager, unsigned char id, const std::string& name, FileFormat format);
 
 }  // namespace qzCore
 

@@ -22,6 +22,8 @@
 #ifndef QZCORE_FILES_QZFILEPARSER_H
 #define QZCORE_FILES_QZFILEPARSER_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
@@ -40,7 +42,7 @@ class FileHeader;
 class StationList;
 class TokenStruct;
 
-class qzFileParser : public FileParser {
+class QZCORE_EXPORT qzFileParser : public FileParser {
 public:
     /// Stereonet layouts (stereonetType).
     enum Stereonet_Type : int {

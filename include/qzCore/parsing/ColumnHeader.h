@@ -26,13 +26,15 @@
 #ifndef QZCORE_PARSING_COLUMNHEADER_H
 #define QZCORE_PARSING_COLUMNHEADER_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 #include <vector>
 
 namespace qzCore {
 
 /// What a header row says of the columns below it.
-struct HeaderRow {
+struct QZCORE_EXPORT HeaderRow {
     /// The data type of each column (qzIEDataTypeOptions numbers); a column
     /// whose word is not understood holds Null_Type (ignored).
     std::vector<int> types;
@@ -62,7 +64,7 @@ struct HeaderRow {
 /// a word not understood ("azimuth" gives Strike with dipDirection; a
 /// header row decides between that and a trend, see readHeaderRow; a
 /// structure name gives Attr1, which readHeaderRow numbers on).
-bool headerWordType(const std::string& word, int& type, bool& dipDirection);
+QZCORE_EXPORT bool headerWordType(const std::string& word, int& type, bool& dipDirection);
 
 /// Splits `line` by the delimiter bits `delim` (krtIEConstants) and reads
 /// each field as a header word.  With the space delimiter, two words that
@@ -81,7 +83,7 @@ bool headerWordType(const std::string& word, int& type, bool& dipDirection);
 ///    not empty;
 ///  * structure-name columns become Attr1, Attr2, ... after any attribute
 ///    columns named as such; beyond Attr4 they are not read.
-HeaderRow readHeaderRow(const std::string& line, unsigned int delim);
+QZCORE_EXPORT HeaderRow readHeaderRow(const std::string& line, unsigned int delim);
 
 }  // namespace qzCore
 

@@ -4,6 +4,8 @@
 #ifndef QZCORE_PARSING_COMPACTSTRUCTS_H
 #define QZCORE_PARSING_COMPACTSTRUCTS_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <cstddef>
 #include <memory>
@@ -15,7 +17,7 @@ namespace qzCore {
 
 /// Base of the compact value forms: the common fields, and per-kind values
 /// that the base reports as absent (-1).
-class LightweightDataStruct : public GDCommonFields {
+class QZCORE_EXPORT LightweightDataStruct : public GDCommonFields {
 public:
     LightweightDataStruct() = default;
     virtual ~LightweightDataStruct() = default;
@@ -64,7 +66,7 @@ public:
 };
 
 /// Strike and dip.
-class PlanarDataStruct : public LightweightDataStruct {
+class QZCORE_EXPORT PlanarDataStruct : public LightweightDataStruct {
 public:
     int getDip() const override { return m_dip; }
     int getStrike() const override { return m_strike; }
@@ -82,7 +84,7 @@ private:
 };
 
 /// Trend and plunge.
-class LinearDataStruct : public LightweightDataStruct {
+class QZCORE_EXPORT LinearDataStruct : public LightweightDataStruct {
 public:
     int getPlunge() const override { return m_plunge; }
     int getTrend() const override { return m_trend; }
@@ -100,7 +102,7 @@ private:
 };
 
 /// A plane with a slip line and sense: all seven values.
-class CompositeDataStruct : public LightweightDataStruct {
+class QZCORE_EXPORT CompositeDataStruct : public LightweightDataStruct {
 public:
     CONFIDENCE getConf() const override { return m_conf; }
     int getDip() const override { return m_dip; }
@@ -137,7 +139,7 @@ private:
 /// Base of the compact token forms: the comment only.  A short comment
 /// (up to Inline_Comment_Length characters, the common case of field notes)
 /// is held inside the object; a longer one in a buffer of exactly its length.
-class LightweightTokenStruct {
+class QZCORE_EXPORT LightweightTokenStruct {
 public:
     LightweightTokenStruct() = default;
     virtual ~LightweightTokenStruct() = default;
@@ -183,7 +185,7 @@ private:
 };
 
 /// Strike and dip tokens.
-class PlanarTokenStruct : public LightweightTokenStruct {
+class QZCORE_EXPORT PlanarTokenStruct : public LightweightTokenStruct {
 public:
     const char* getStrike() const { return m_strike.data(); }
     const char* getDip() const { return m_dip.data(); }
@@ -205,7 +207,7 @@ private:
 };
 
 /// Trend and plunge tokens.
-class LinearTokenStruct : public LightweightTokenStruct {
+class QZCORE_EXPORT LinearTokenStruct : public LightweightTokenStruct {
 public:
     const char* getTrend() const { return m_trend.data(); }
     const char* getPlunge() const { return m_plunge.data(); }
@@ -227,7 +229,7 @@ private:
 };
 
 /// All seven value tokens: confidence, dip, plunge, rake, slip, strike, trend.
-class CompositeTokenStruct : public LightweightTokenStruct {
+class QZCORE_EXPORT CompositeTokenStruct : public LightweightTokenStruct {
 public:
     const char* getConf() const { return m_conf.data(); }
     const char* getDip() const { return m_dip.data(); }

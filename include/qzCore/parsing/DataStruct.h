@@ -7,6 +7,8 @@
 #ifndef QZCORE_PARSING_DATASTRUCT_H
 #define QZCORE_PARSING_DATASTRUCT_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -39,7 +41,7 @@ inline constexpr int Max_Num_Attributes = 32;
 
 /// The fields every record has beside its angles: attribute mask, flag
 /// word, kind, station index, location and measured depth.
-class GDCommonFields {
+class QZCORE_EXPORT GDCommonFields {
 public:
     GDCommonFields() = default;
     GDCommonFields(const GDCommonFields& o);
@@ -136,7 +138,7 @@ private:
 };
 
 /// The parsed values of one record.
-class DataStruct : public GDCommonFields {
+class QZCORE_EXPORT DataStruct : public GDCommonFields {
 public:
     DataStruct() = default;
 
@@ -186,7 +188,7 @@ private:
 };
 
 /// The text tokens of one record: at most 5 characters each, and a comment.
-class TokenStruct {
+class QZCORE_EXPORT TokenStruct {
 public:
     /// Buffer size of a token: 5 characters and a terminating NUL.
     static constexpr std::size_t Token_Size = 6;

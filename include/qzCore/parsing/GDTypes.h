@@ -4,6 +4,8 @@
 #ifndef QZCORE_PARSING_GDTYPES_H
 #define QZCORE_PARSING_GDTYPES_H
 
+#include "qzCore/Export.h"
+
 #include <cstddef>
 #include <string>
 
@@ -12,7 +14,7 @@
 namespace qzCore {
 
 /// A table from one-byte code to label, shared by the two registries.
-class GDLabelRegistry {
+class QZCORE_EXPORT GDLabelRegistry {
 public:
     /// The code whose label is exactly `label` (case-sensitive); false and
     /// `code` unchanged when none.  The lowest code wins a tie.
@@ -32,7 +34,7 @@ private:
 };
 
 /// Kind codes of records, and the process-wide registry of their labels.
-class GDTypes : public krtSingleton<GDTypes>, public GDLabelRegistry {
+class QZCORE_EXPORT GDTypes : public krtSingleton<GDTypes>, public GDLabelRegistry {
 public:
     static constexpr char GDType_Plane = 0;
     static constexpr char GDType_Line = 1;
@@ -71,7 +73,7 @@ private:
 
 /// Slip-sense codes (distinct bits, so accepted senses can be OR-ed), and
 /// the process-wide registry of their labels.
-class GDSlipTypes : public krtSingleton<GDSlipTypes>, public GDLabelRegistry {
+class QZCORE_EXPORT GDSlipTypes : public krtSingleton<GDSlipTypes>, public GDLabelRegistry {
 public:
     static constexpr char GDSlipType_NoSlip = 0;
     static constexpr char GDSlipType_AmbigSlip = 1;
@@ -89,7 +91,7 @@ private:
 
 /// Bits of the 16-bit record flag word.  Bits 0 to 6 are flags; bits 7 to
 /// 14 hold the comment length (0 to 255); bit 15 is always 0.
-class GDFlags {
+class QZCORE_EXPORT GDFlags {
 public:
     static constexpr unsigned short GDFlag_Bad_Value = 0;
     static constexpr unsigned short GDFlag_Has_Comment = 1;
@@ -128,7 +130,7 @@ enum CONFIDENCE : int {
 };
 
 /// An azimuth and a plunge in degrees.
-class OrientedPair {
+class QZCORE_EXPORT OrientedPair {
 public:
     constexpr OrientedPair() = default;
     constexpr OrientedPair(float az, float pl) : m_az(az), m_pl(pl) {}

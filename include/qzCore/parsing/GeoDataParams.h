@@ -2,6 +2,8 @@
 #ifndef QZCORE_PARSING_GEODATAPARAMS_H
 #define QZCORE_PARSING_GEODATAPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <cstdint>
 #include <list>
@@ -12,7 +14,7 @@
 namespace qzCore {
 
 /// Three texts of a universal-stage entry, carried along unread.
-class UStageParams {
+class QZCORE_EXPORT UStageParams {
 public:
     using Field = std::array<char, 6>;
     UStageParams() = default;
@@ -24,7 +26,7 @@ private:
 };
 
 /// Which fields of a GeoDataParams the user changed (bits below).
-class GeoDataChanged {
+class QZCORE_EXPORT GeoDataChanged {
 public:
     static constexpr std::uint32_t Strike = 0x1, Dip = 0x2, Rake = 0x4, Trend = 0x8, Plunge = 0x10;
     static constexpr std::uint32_t Kind = 0x40, X = 0x80, Y = 0x100, Z = 0x200, MD = 0x400, Station = 0x800;
@@ -44,7 +46,7 @@ private:
 /// One record as text.  Angle fields hold at most 5 characters, location,
 /// depth and station fields 15, the comment 127; longer texts are refused
 /// by the setters (which then return false and keep the old text).
-class GeoDataParams {
+class QZCORE_EXPORT GeoDataParams {
 public:
     static constexpr std::size_t Short_Field = 6;
     static constexpr std::size_t Long_Field = 16;

@@ -2,6 +2,8 @@
 #ifndef QZCORE_PARSING_IEOPTIONS_H
 #define QZCORE_PARSING_IEOPTIONS_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -11,7 +13,7 @@
 namespace qzCore {
 
 /// The data types a column can hold, with their keywords.
-class qzIEDataTypeOptions : public ieDataTypeOptions {
+class QZCORE_EXPORT qzIEDataTypeOptions : public ieDataTypeOptions {
 public:
     enum Data_Type : int {
         Null_Type = 0,     ///< "Null": column ignored
@@ -48,7 +50,7 @@ public:
 
 /// Which data type sits in which column, the delimiter, and the import/
 /// export option word.
-class qzIEColumnOptions : public ieColumnOptions {
+class QZCORE_EXPORT qzIEColumnOptions : public ieColumnOptions {
 public:
     /// Option bits of the import/export word.
     enum IE_Option : std::uint32_t {
@@ -153,14 +155,14 @@ private:
 };
 
 /// The column of each data type of a layout.
-class qzIEDataTypeOrder : public ieDataTypeOrder {
+class QZCORE_EXPORT qzIEDataTypeOrder : public ieDataTypeOrder {
 public:
     qzIEDataTypeOrder(const qzIEDataTypeOptions& types, const qzIEColumnOptions& columns)
         : ieDataTypeOrder(types, columns) {}
 };
 
 /// Base of the writers; init sets the state word to -1.
-class qzIEHandler : public IEHandler {
+class QZCORE_EXPORT qzIEHandler : public IEHandler {
 public:
     explicit qzIEHandler(const qzIEColumnOptions& options) : m_options(options) { init(); }
     void init() override { m_state = -1; }

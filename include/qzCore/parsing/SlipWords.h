@@ -26,12 +26,14 @@
 #ifndef QZCORE_PARSING_SLIPWORDS_H
 #define QZCORE_PARSING_SLIPWORDS_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 
 namespace qzCore {
 
 /// What a word of a sense-of-slip column says.
-struct SlipWord {
+struct QZCORE_EXPORT SlipWord {
     enum Kind {
         Unknown,    ///< no word of the table
         Sense,      ///< one sense: `sense`
@@ -49,12 +51,12 @@ struct SlipWord {
 };
 
 /// Reads a word of the table (see the file comment).
-SlipWord readSlipWord(const std::string& text);
+QZCORE_EXPORT SlipWord readSlipWord(const std::string& text);
 
 /// The word in at most five characters that reads back as the same
 /// SlipWord (a token holds five): a keyword, FaultKin's two letters, "+1",
 /// "^NE" / "vNE" for a side up or down, "R".  Empty for Unknown.
-std::string compactSlipWord(const SlipWord& word);
+QZCORE_EXPORT std::string compactSlipWord(const SlipWord& word);
 
 /// The sense a word gives a fault with plane (strike, dip; right-hand rule)
 /// and slip line (trend, plunge), whole degrees; a trend below 0 means no
@@ -62,17 +64,17 @@ std::string compactSlipWord(const SlipWord& word);
 /// when the word says no direction on this fault).  @return 0, or the
 /// error-table code of a remark on the sense: Error::Ambiguous_Slip_Word,
 /// Error::Slip_Sign_On_Horizontal_Line, Error::Contradictory_Slip_Sense.
-int senseOnFault(const SlipWord& word, int strike, int dip, int trend, int plunge, char& sense);
+QZCORE_EXPORT int senseOnFault(const SlipWord& word, int strike, int dip, int trend, int plunge, char& sense);
 
 /// The angle A, whole degrees 0..180, between the horizontal line along
 /// the strike and the slip line (trend, plunge).
-int slipAngleOf(int strike, int trend, int plunge);
+QZCORE_EXPORT int slipAngleOf(int strike, int trend, int plunge);
 /// The sense of rotation of slip code `slip` on a slip line at angle A,
 /// seen against the plane: 1 counter-clockwise (left-lateral, or normal up
 /// to A = 90 and reverse beyond), 0 clockwise, -1 neither (a dip-slip
 /// sense on a strike-slip line, a lateral one on a dip-slip line, or a code
 /// that names no direction).
-int slipRotation(int angle, char slip);
+QZCORE_EXPORT int slipRotation(int angle, char slip);
 
 }  // namespace qzCore
 

@@ -21,6 +21,8 @@
 #ifndef QZCORE_PARSING_QZPARSER_H
 #define QZCORE_PARSING_QZPARSER_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <iosfwd>
 #include <list>
@@ -43,7 +45,7 @@ class StationList;
 class TokenStruct;
 class qzFileParser;
 
-class qzParser {
+class QZCORE_EXPORT qzParser {
 public:
     /// Longest number (digits, point and fraction) a value may hold.  Token
     /// texts have at most 5 characters; typed values get a little more room

@@ -2,6 +2,8 @@
 #ifndef QZCORE_PARSING_QZTOKENLIST_H
 #define QZCORE_PARSING_QZTOKENLIST_H
 
+#include "qzCore/Export.h"
+
 #include <functional>
 #include <string>
 
@@ -15,7 +17,7 @@ namespace qzCore {
 class AttributeManager;
 class DataDisplayParams;
 
-class qzTokenList : public TokenList {
+class QZCORE_EXPORT qzTokenList : public TokenList {
 public:
     /// Columns a parser's list holds.
     static constexpr std::size_t Default_Capacity = 20;
@@ -57,7 +59,7 @@ private:
 
 /// A typed entry of two angles: a plane (strike, dip) or a line (trend,
 /// plunge), with the dataset it goes to and a comment.
-class InteractiveDataParams {
+class QZCORE_EXPORT InteractiveDataParams {
 public:
     InteractiveDataParams() = default;
 

@@ -15,6 +15,8 @@
 #ifndef QZCORE_PLOT_COLORMAPS_H
 #define QZCORE_PLOT_COLORMAPS_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 #include <vector>
 
@@ -22,7 +24,7 @@
 
 namespace qzCore {
 
-struct ColorMap {
+struct QZCORE_EXPORT ColorMap {
     const char* name;
     const char* description;
     /// From the lowest level's colour to the highest's; at least one.
@@ -30,15 +32,15 @@ struct ColorMap {
 };
 
 /// Every named map, the default of our hosts ("viridis") first.
-const std::vector<ColorMap>& colorMaps();
+QZCORE_EXPORT const std::vector<ColorMap>& colorMaps();
 
 /// The map of that name (exact, lower case); null for none.
-const ColorMap* findColorMap(const std::string& name);
+QZCORE_EXPORT const ColorMap* findColorMap(const std::string& name);
 
 /// Exactly n colours evenly spaced along `stops` (the first stop for
 /// n == 1; none for n < 1 or no stops), components rounded to whole
 /// numbers.
-std::vector<RGBColor> sampleColors(const std::vector<RGBColor>& stops, int n);
+QZCORE_EXPORT std::vector<RGBColor> sampleColors(const std::vector<RGBColor>& stops, int n);
 
 }  // namespace qzCore
 

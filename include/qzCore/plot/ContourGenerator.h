@@ -23,6 +23,8 @@
 #ifndef QZCORE_PLOT_CONTOURGENERATOR_H
 #define QZCORE_PLOT_CONTOURGENERATOR_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <memory>
 #include <string>
@@ -36,7 +38,7 @@ namespace qzCore {
 
 class StereoPlotCore;
 
-class ContourGenerator {
+class QZCORE_EXPORT ContourGenerator {
 public:
     /// Most levels a drawing traces; a start and interval that ask for
     /// more give no contours (the interval is too small for the data).

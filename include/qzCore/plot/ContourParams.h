@@ -4,6 +4,8 @@
 #ifndef QZCORE_PLOT_CONTOURPARAMS_H
 #define QZCORE_PLOT_CONTOURPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,7 +18,7 @@ namespace qzCore {
 
 /// One contour level drawn: the level (whole part, for callers that read
 /// whole numbers), the level as drawn, and its colour (packed 0xRRGGBB).
-class ContourInfo {
+class QZCORE_EXPORT ContourInfo {
 public:
     ContourInfo() = default;
     ContourInfo(int level, unsigned int color) : contourLevel(level), value(level), color(color) {}
@@ -26,7 +28,7 @@ public:
     unsigned int color = 0;
 };
 
-class ContourParams {
+class QZCORE_EXPORT ContourParams {
 public:
     enum Contour_Method : int { Method_Kamb = 0, Method_One_Percent = 1, Method_Seismic = 2 };
     enum Smooth_Method : int { Smooth_None = 0, Smooth_Inv_Area = 1, Smooth_Inv_Area_Sq = 2, Smooth_Expon = 3 };

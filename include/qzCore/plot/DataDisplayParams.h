@@ -8,6 +8,8 @@
 #ifndef QZCORE_PLOT_DATADISPLAYPARAMS_H
 #define QZCORE_PLOT_DATADISPLAYPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <list>
 #include <memory>
@@ -23,13 +25,13 @@ namespace qzCore {
 class AttributeManager;
 
 /// The labels of the data columns, by property key.
-class qzDefaultPropertyList : public krtPropertyList<unsigned int, std::string> {
+class QZCORE_EXPORT qzDefaultPropertyList : public krtPropertyList<unsigned int, std::string> {
 public:
     qzDefaultPropertyList();
 };
 
 /// Labels numbered from first + 1 up to limit - 1 as they are added.
-class qzCustomPropertyList : public krtPropertyList<unsigned int, std::string> {
+class QZCORE_EXPORT qzCustomPropertyList : public krtPropertyList<unsigned int, std::string> {
 public:
     qzCustomPropertyList(unsigned int first, unsigned int limit)
         : krtPropertyList(0, std::string()), m_first(first), m_limit(limit), m_next(first) {}
@@ -47,7 +49,7 @@ private:
 };
 
 /// Display flags and the default column choice of a table.
-class qzDisplayOptions : public ieColumnOptions {
+class QZCORE_EXPORT qzDisplayOptions : public ieColumnOptions {
 public:
     enum Display_Option : std::uint32_t {
         Display_Angles_From_Values = 1,  ///< angles as the numbers stored (right-hand rule), not as typed
@@ -78,7 +80,7 @@ private:
     std::uint32_t m_options = 0;
 };
 
-class DataDisplayParams : public DisplayParams {
+class QZCORE_EXPORT DataDisplayParams : public DisplayParams {
 public:
     static constexpr int Max_Num_Columns = 25;
     /// First key of attribute-group columns (they get 101 to 199).

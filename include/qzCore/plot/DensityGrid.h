@@ -18,6 +18,8 @@
 #ifndef QZCORE_PLOT_DENSITYGRID_H
 #define QZCORE_PLOT_DENSITYGRID_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 
 #include "qzCore/shared/Grid.h"
@@ -42,7 +44,7 @@ enum class ContourOutcome : int {
 
 /// A short sentence for the user on why there are no contours; "" for
 /// Drawn.
-const char* contourOutcomeText(ContourOutcome outcome);
+QZCORE_EXPORT const char* contourOutcomeText(ContourOutcome outcome);
 
 /// Contour levels for a density whose largest value is `maximum` (sigma or
 /// percent), for a host whose user set none: the usual 2, 4, 6, ... when
@@ -52,10 +54,10 @@ const char* contourOutcomeText(ContourOutcome outcome);
 /// thousands of sigma) is contoured, where 2, 4, 6, ... would be
 /// thousands of levels.  False (nothing set) for a maximum that is not a
 /// positive finite number.
-bool chooseContourLevels(double maximum, double& start, double& interval);
+QZCORE_EXPORT bool chooseContourLevels(double maximum, double& start, double& interval);
 
 /// The density grid and where its maximum lies.
-class DensityGrid {
+class QZCORE_EXPORT DensityGrid {
 public:
     /// Largest grid a side: 500 x 500 nodes take 2 MB and well under a
     /// second; finer grids only cost time.

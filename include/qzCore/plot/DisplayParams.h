@@ -2,9 +2,11 @@
 #ifndef QZCORE_PLOT_DISPLAYPARAMS_H
 #define QZCORE_PLOT_DISPLAYPARAMS_H
 
+#include "qzCore/Export.h"
+
 namespace qzCore {
 
-class DisplayParams {
+class QZCORE_EXPORT DisplayParams {
 public:
     DisplayParams() { init(); }
     virtual ~DisplayParams() = default;

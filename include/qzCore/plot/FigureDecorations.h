@@ -8,6 +8,8 @@
 #ifndef QZCORE_PLOT_FIGUREDECORATIONS_H
 #define QZCORE_PLOT_FIGUREDECORATIONS_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 #include <vector>
 
@@ -24,25 +26,25 @@ class StereoPlotCore;
 /// The records of a dataset a reader counts: planes, faults (one record
 /// each, plane and slip line together), lines, universal-stage, well-dip
 /// and marker records; not analysis results.
-int countDataRecords(const Data& data);
+QZCORE_EXPORT int countDataRecords(const Data& data);
 
 /// A marker half-width (the port's size units) that keeps `records`
 /// points from burying the contours beneath them: 3 up to 100 records, 2 up
 /// to 1,000, 1 beyond.
-Graphics_Size markerSizeFor(int records);
+QZCORE_EXPORT Graphics_Size markerSizeFor(int records);
 
 /// Our hosts' styles for a figure of `records` data records: markers sized
 /// by markerSizeFor (dots past 1,000 records), and colours that read over any contour colour map and
 /// in grey print: planes black, faults dark blue, slip lines red, lines
 /// purple, text black.
-void styleForPrint(PlotParams& params, int records);
+QZCORE_EXPORT void styleForPrint(PlotParams& params, int records);
 
 /// "Total Data : N" where the engine writes its own count (the engine's is
 /// of points: a fault is two there, its plane and its slip line).
-void drawRecordCount(GraphicsPort& port, const PlotParams& params, int records);
+QZCORE_EXPORT void drawRecordCount(GraphicsPort& port, const PlotParams& params, int records);
 
 /// One row of a key: a marker (or a line, or an arrow) and its words.
-struct KeyEntry {
+struct QZCORE_EXPORT KeyEntry {
     enum Mark : int { Marker, Line, Arrow };
     GraphicsStyle style;
     std::string words;
@@ -52,30 +54,30 @@ struct KeyEntry {
 /// The key of what a stereonet shows of `data` (planes as great circles or
 /// poles, lines, faults with their slip arrows, universal-stage axes), in
 /// the plot's own styles.
-std::vector<KeyEntry> dataKey(const Data& data, const StereoPlotCore& plot);
+QZCORE_EXPORT std::vector<KeyEntry> dataKey(const Data& data, const StereoPlotCore& plot);
 
 /// Draws the key in the legend column, its top row at `top` (plot units);
 /// returns the y below its last row.
-float drawKey(GraphicsPort& port, const std::vector<KeyEntry>& key, float top);
+QZCORE_EXPORT float drawKey(GraphicsPort& port, const std::vector<KeyEntry>& key, float top);
 
 /// The colour bar of the contours the plot drew: one band per level, every
 /// level, lowest at the bottom, each labelled (every k-th when there are
 /// more than 12) in sigma or percent; its top at `top`.  Returns the y
 /// below it (`top` when there are no contours).
-float drawColorBar(GraphicsPort& port, const StereoPlotCore& plot, float top);
+QZCORE_EXPORT float drawColorBar(GraphicsPort& port, const StereoPlotCore& plot, float top);
 
 /// Marks the densest direction of `density` with a ring and its value.
-void drawMaximum(GraphicsPort& port, const StereoPlotCore& plot, const DensityGrid& density);
+QZCORE_EXPORT void drawMaximum(GraphicsPort& port, const StereoPlotCore& plot, const DensityGrid& density);
 
 /// Percent labels on the rings of a rose (5 rings, as it draws them), and
 /// the resultant's length r under the engine's resultant direction and
 /// angular deviation.  `largestRadius` is what RosePlotCore::getResults
 /// gives.
-void drawRoseLabels(GraphicsPort& port, const RosePlotCore& rose, float largestRadius);
+QZCORE_EXPORT void drawRoseLabels(GraphicsPort& port, const RosePlotCore& rose, float largestRadius);
 
 /// Plunge labels on the rings of a tangent plot (every 15 degrees, 65 on
 /// the frame).
-void drawTangentRingLabels(GraphicsPort& port, const PlotParams& params);
+QZCORE_EXPORT void drawTangentRingLabels(GraphicsPort& port, const PlotParams& params);
 
 }  // namespace qzCore
 

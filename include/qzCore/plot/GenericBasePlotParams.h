@@ -3,13 +3,15 @@
 #ifndef QZCORE_PLOT_GENERICBASEPLOTPARAMS_H
 #define QZCORE_PLOT_GENERICBASEPLOTPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/plot/PlotDefaults.h"
 #include "qzCore/shared/Graphics.h"
 
 namespace qzCore {
 
 /// One style for a list of results: red, symbol 7, size 5; plotted as lines.
-class GenericBasePlotParams {
+class QZCORE_EXPORT GenericBasePlotParams {
 public:
     GenericBasePlotParams()
         : m_style(RGBColor(255, 0, 0), Style_Solid, Size_Larger, Symbol_X), m_type(Plot_Line) {}
@@ -27,7 +29,7 @@ private:
     Plot_Data_Type m_type;
 };
 
-class InteractivePlotParams : public GenericBasePlotParams {
+class QZCORE_EXPORT InteractivePlotParams : public GenericBasePlotParams {
 public:
     bool getAddToPlot() const { return m_addToPlot; }
     void setAddToPlot(bool on) { m_addToPlot = on; }

@@ -2,9 +2,11 @@
 #ifndef QZCORE_PLOT_HIGHLIGHTDATAPARAMS_H
 #define QZCORE_PLOT_HIGHLIGHTDATAPARAMS_H
 
+#include "qzCore/Export.h"
+
 namespace qzCore {
 
-class HighlightDataParams {
+class QZCORE_EXPORT HighlightDataParams {
 public:
     bool getUseAllDisplays() const { return m_allDisplays; }
     void setUseAllDisplays(bool on) { m_allDisplays = on; }

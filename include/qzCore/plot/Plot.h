@@ -15,6 +15,8 @@
 #ifndef QZCORE_PLOT_PLOT_H
 #define QZCORE_PLOT_PLOT_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <list>
 #include <map>
@@ -65,7 +67,7 @@ enum Plot_State : std::uint32_t {
     State_Hemisphere = 0x100000
 };
 
-class Plot {
+class QZCORE_EXPORT Plot {
 public:
     enum Plot_Type : int {
         Rose_Plot = 0,
@@ -269,7 +271,7 @@ protected:
 /// lines, results, and universal-stage records as their two axes (axis 1
 /// in the trend and plunge, axis 2 in the strike and dip) among the
 /// results.
-void insertDataset(Plot& plot, const Data& data);
+QZCORE_EXPORT void insertDataset(Plot& plot, const Data& data);
 
 }  // namespace qzCore
 

@@ -3,6 +3,8 @@
 #ifndef QZCORE_PLOT_PLOTCOLORS_H
 #define QZCORE_PLOT_PLOTCOLORS_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/shared/Graphics.h"
 #include "qzCore/shared/PlotStyles.h"
 
@@ -10,7 +12,7 @@ namespace qzCore {
 
 /// Colours of the data table: background (80, 160, 160), text black,
 /// header white.
-class DataDisplayColors : public qzColorHelper {
+class QZCORE_EXPORT DataDisplayColors : public qzColorHelper {
 public:
     DataDisplayColors() { reset(); }
     void reset() override;
@@ -19,7 +21,7 @@ public:
 
 /// The colours between which the contour levels are interpolated, lowest
 /// level first (blue to red by default).
-class ContourColors : public qzColorHelper {
+class QZCORE_EXPORT ContourColors : public qzColorHelper {
 public:
     ContourColors()
         : start(ColorHelper::Default_Interpolate_Start_Color), end(ColorHelper::Default_Interpolate_End_Color) {}

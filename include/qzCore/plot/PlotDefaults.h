@@ -2,6 +2,8 @@
 #ifndef QZCORE_PLOT_PLOTDEFAULTS_H
 #define QZCORE_PLOT_PLOTDEFAULTS_H
 
+#include "qzCore/Export.h"
+
 namespace qzCore {
 
 /// Which store, and which insert operation, a record goes to.
@@ -22,7 +24,7 @@ enum Planar_Plot_Style : int {
     Planar_Dip_Direction = 2
 };
 
-struct qzPlotDefaults {
+struct QZCORE_EXPORT qzPlotDefaults {
     static constexpr int Default_Plot_Size = 400;         ///< diameter, device units
     static constexpr int Default_Plot_Half_Width = 200;
     static constexpr int Plot_Frame_Offset = 22;          ///< top-left margin, device units

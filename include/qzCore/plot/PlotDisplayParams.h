@@ -3,11 +3,13 @@
 #ifndef QZCORE_PLOT_PLOTDISPLAYPARAMS_H
 #define QZCORE_PLOT_PLOTDISPLAYPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/plot/DisplayParams.h"
 
 namespace qzCore {
 
-class PlotDisplayParams : public DisplayParams {
+class QZCORE_EXPORT PlotDisplayParams : public DisplayParams {
 public:
     bool getDisplayMouseTracking() const { return m_mouseTracking; }
     void setDisplayMouseTracking(bool on) { m_mouseTracking = on; }

@@ -3,6 +3,8 @@
 #ifndef QZCORE_PLOT_PLOTPARAMS_H
 #define QZCORE_PLOT_PLOTPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/plot/PlotDefaults.h"
 #include "qzCore/plot/PlotDisplayParams.h"
 #include "qzCore/plot/PlotSize.h"
@@ -10,7 +12,7 @@
 
 namespace qzCore {
 
-class PlotParams {
+class QZCORE_EXPORT PlotParams {
 public:
     PlotParams() = default;
     virtual ~PlotParams() = default;

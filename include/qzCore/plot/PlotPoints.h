@@ -2,6 +2,8 @@
 #ifndef QZCORE_PLOT_PLOTPOINTS_H
 #define QZCORE_PLOT_PLOTPOINTS_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/shared/Graphics.h"
 #include "qzCore/shared/Points.h"
 
@@ -9,7 +11,7 @@ namespace qzCore {
 
 /// An orientation in whole degrees (azimuth, plunge), ordered by azimuth
 /// and then plunge.
-class PlotPoint {
+class QZCORE_EXPORT PlotPoint {
 public:
     PlotPoint() = default;
     PlotPoint(int azimuth, int plunge) : m_azimuth(azimuth), m_plunge(plunge) {}
@@ -30,7 +32,7 @@ private:
 
 /// One plotted record: its style and its full 32-bit data reference (the
 /// dataset id in the top byte, so that its values can be looked up).
-class DataPlotPoint {
+class QZCORE_EXPORT DataPlotPoint {
 public:
     DataPlotPoint() = default;
     DataPlotPoint(const GraphicsStyle& style, unsigned int ref) : m_style(style), m_ref(ref) {}
@@ -62,7 +64,7 @@ private:
 };
 
 /// A point a plot hands back: where it lies (plot units) and its style.
-class qzPlottedPoint {
+class QZCORE_EXPORT qzPlottedPoint {
 public:
     qzPlottedPoint() = default;
     qzPlottedPoint(const TwoDPoint<float>& l, const GraphicsStyle& s) : loc(l), style(s) {}

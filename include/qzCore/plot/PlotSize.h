@@ -4,12 +4,14 @@
 #ifndef QZCORE_PLOT_PLOTSIZE_H
 #define QZCORE_PLOT_PLOTSIZE_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/plot/PlotDefaults.h"
 #include "qzCore/shared/Points.h"
 
 namespace qzCore {
 
-class PlotSize {
+class QZCORE_EXPORT PlotSize {
 public:
     /// Diameter 400, margins 22 and 22: centre (222, 222).
     PlotSize() { init(float(qzPlotDefaults::Default_Plot_Size), qzPlotDefaults::Plot_Frame_Offset,

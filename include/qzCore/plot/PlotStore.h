@@ -14,6 +14,8 @@
 #ifndef QZCORE_PLOT_PLOTSTORE_H
 #define QZCORE_PLOT_PLOTSTORE_H
 
+#include "qzCore/Export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -26,7 +28,7 @@
 
 namespace qzCore {
 
-class PlotStore {
+class QZCORE_EXPORT PlotStore {
 public:
     using key_type = TwoDPoint<int>;
     using mapped_type = std::vector<DataPlotPoint>;

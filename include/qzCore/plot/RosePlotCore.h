@@ -19,6 +19,8 @@
 #ifndef QZCORE_PLOT_ROSEPLOTCORE_H
 #define QZCORE_PLOT_ROSEPLOTCORE_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <vector>
 
@@ -27,7 +29,7 @@
 
 namespace qzCore {
 
-class RosePlotCore : public Plot {
+class QZCORE_EXPORT RosePlotCore : public Plot {
 public:
     RosePlotCore(const RosePlotParams& params, GraphicsPort* port, const DataManager& manager);
     ~RosePlotCore() override;

@@ -8,11 +8,13 @@
 #ifndef QZCORE_PLOT_ROSEPLOTPARAMS_H
 #define QZCORE_PLOT_ROSEPLOTPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/plot/PlotParams.h"
 
 namespace qzCore {
 
-class RosePlotParams : public PlotParams {
+class QZCORE_EXPORT RosePlotParams : public PlotParams {
 public:
     static constexpr int Default_Class_Size = 20;
     static constexpr int Default_Num_Classes = 18;

@@ -20,6 +20,8 @@
 #ifndef QZCORE_PLOT_STEREOPLOTCORE_H
 #define QZCORE_PLOT_STEREOPLOTCORE_H
 
+#include "qzCore/Export.h"
+
 #include <list>
 #include <memory>
 #include <string>
@@ -34,7 +36,7 @@ namespace qzCore {
 
 class ContourGenerator;
 
-class StereoPlotCore : public Plot {
+class QZCORE_EXPORT StereoPlotCore : public Plot {
 public:
     StereoPlotCore(const StereoPlotParams& params, GraphicsPort* port, const DataManager& manager);
     ~StereoPlotCore() override;

@@ -3,11 +3,13 @@
 #ifndef QZCORE_PLOT_STEREOPLOTPARAMS_H
 #define QZCORE_PLOT_STEREOPLOTPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/plot/PlotParams.h"
 
 namespace qzCore {
 
-class StereoPlotParams : public PlotParams {
+class QZCORE_EXPORT StereoPlotParams : public PlotParams {
 public:
     /// Equal area, lower hemisphere, no net, arcs for great circles in
     /// equal angle, slip arrows shown, frame width 2, legend enabled.

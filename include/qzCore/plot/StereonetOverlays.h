@@ -6,6 +6,8 @@
 #ifndef QZCORE_PLOT_STEREONETOVERLAYS_H
 #define QZCORE_PLOT_STEREONETOVERLAYS_H
 
+#include "qzCore/Export.h"
+
 #include <deque>
 #include <string>
 #include <utility>
@@ -18,7 +20,7 @@ namespace qzCore {
 
 class Data;
 
-class StereonetOverlays {
+class QZCORE_EXPORT StereonetOverlays {
 public:
     /// Overlays of `data`'s records on `plot` (which keeps the results).
     StereonetOverlays(StereoPlotCore& plot, const Data& data);

@@ -13,12 +13,14 @@
 #ifndef QZCORE_PLOT_TANGENTPLOTCORE_H
 #define QZCORE_PLOT_TANGENTPLOTCORE_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/plot/Plot.h"
 #include "qzCore/plot/TangentPlotParams.h"
 
 namespace qzCore {
 
-class TangentPlotCore : public Plot {
+class QZCORE_EXPORT TangentPlotCore : public Plot {
 public:
     /// The plunge on the outer circle, degrees.
     static constexpr int Outer_Plunge = 65;

@@ -3,11 +3,13 @@
 #ifndef QZCORE_PLOT_TANGENTPLOTPARAMS_H
 #define QZCORE_PLOT_TANGENTPLOTPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/plot/PlotParams.h"
 
 namespace qzCore {
 
-class TangentPlotParams : public PlotParams {
+class QZCORE_EXPORT TangentPlotParams : public PlotParams {
 public:
     TangentPlotParams() { reset(); }
     void reset() override {

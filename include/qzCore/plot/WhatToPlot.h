@@ -2,11 +2,13 @@
 #ifndef QZCORE_PLOT_WHATTOPLOT_H
 #define QZCORE_PLOT_WHATTOPLOT_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 
 namespace qzCore {
 
-class WhatToPlot {
+class QZCORE_EXPORT WhatToPlot {
 public:
     enum Flag : std::uint32_t {
         By_Attribute = 0x1,

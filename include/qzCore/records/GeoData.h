@@ -15,6 +15,8 @@
 #ifndef QZCORE_RECORDS_GEODATA_H
 #define QZCORE_RECORDS_GEODATA_H
 
+#include "qzCore/Export.h"
+
 #include <atomic>
 #include <cstddef>
 #include <memory>
@@ -25,7 +27,7 @@
 namespace qzCore {
 
 /// The abstract record.
-class GeoData {
+class QZCORE_EXPORT GeoData {
 public:
     virtual ~GeoData();
     /// Records and their parts take their memory from the record pool
@@ -122,7 +124,7 @@ private:
 };
 
 /// A planar measurement: strike and dip.
-class PlaneData : public GeoData {
+class QZCORE_EXPORT PlaneData : public GeoData {
 public:
     PlaneData();
     PlaneData(const TokenStruct& t, const DataStruct& d);
@@ -143,7 +145,7 @@ protected:
 };
 
 /// A linear measurement: trend and plunge.
-class LineData : public GeoData {
+class QZCORE_EXPORT LineData : public GeoData {
 public:
     LineData();
     LineData(const TokenStruct& t, const DataStruct& d);
@@ -167,7 +169,7 @@ protected:
 };
 
 /// A fault: a plane with a slip line and a sense of slip.
-class FaultData : public GeoData {
+class QZCORE_EXPORT FaultData : public GeoData {
 public:
     FaultData();
     FaultData(const TokenStruct& t, const DataStruct& d);
@@ -229,7 +231,7 @@ protected:
 
 /// A result record (Fisher mean, eigenvector, P or T axis, ...): a line
 /// with a result kind.
-class SpecialData : public LineData {
+class QZCORE_EXPORT SpecialData : public LineData {
 public:
     /// Kind GDType_GenericSpecial.
     SpecialData();
@@ -257,7 +259,7 @@ public:
 
 /// A universal-stage measurement: axis 1 in the trend and plunge fields,
 /// axis 2 in the strike and dip fields.
-class UStageData : public FaultData {
+class QZCORE_EXPORT UStageData : public FaultData {
 public:
     UStageData();
     UStageData(const DataStruct& d, const TokenStruct& t);

@@ -3,6 +3,8 @@
 #ifndef QZCORE_RECORDS_ZOLWELLDATA_H
 #define QZCORE_RECORDS_ZOLWELLDATA_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 
 #include "qzCore/records/GeoData.h"
@@ -11,7 +13,7 @@
 namespace qzCore {
 
 /// The values of a well dip or marker as the host holds them.
-class zolDataParams {
+class QZCORE_EXPORT zolDataParams {
 public:
     zolDataParams();
     zolDataParams(float az, float dip, double md, double x, double y, double z, const std::string& horizon,
@@ -70,7 +72,7 @@ private:
 };
 
 /// A dip reading at a depth in a well (kind 20).
-class zolWellData : public PlaneData {
+class QZCORE_EXPORT zolWellData : public PlaneData {
 public:
     zolWellData();
     zolWellData(const TokenStruct& t, const DataStruct& d);
@@ -94,7 +96,7 @@ protected:
 using WellDipRecord = zolWellData;
 
 /// A marker on a horizon (kind 21).  Not planar for plotting and analysis.
-class zolMarkerData : public zolWellData {
+class QZCORE_EXPORT zolMarkerData : public zolWellData {
 public:
     zolMarkerData();
     zolMarkerData(const TokenStruct& t, const DataStruct& d);

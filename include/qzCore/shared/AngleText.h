@@ -5,6 +5,8 @@
 #ifndef QZCORE_SHARED_ANGLETEXT_H
 #define QZCORE_SHARED_ANGLETEXT_H
 
+#include "qzCore/Export.h"
+
 #include <cstddef>
 #include <string>
 
@@ -20,7 +22,7 @@ constexpr std::size_t Max_Angle_Number_Length = 12;
 /// is a letter, as in a dip "30E").  With `decimalComma` a comma may be the
 /// decimal point.  @return the number of characters it takes, 0 for none;
 /// `value` receives it (infinite values give 0).
-std::size_t leadingDecimal(const std::string& text, bool decimalComma, double& value);
+QZCORE_EXPORT std::size_t leadingDecimal(const std::string& text, bool decimalComma, double& value);
 
 /// Rounds the leading number of an angle's text to whole degrees by the
 /// library's rounding rule (FloatToInt_Global: halves away from zero), and
@@ -37,7 +39,7 @@ std::size_t leadingDecimal(const std::string& text, bool decimalComma, double& v
 ///    "1000000" with its sign, out of every angle's range.
 ///  * With `decimalComma`, a comma is the decimal point ("120,5" is 121).
 /// @return false (text unchanged) only when the number cannot be read.
-bool roundAngleText(std::string& text, bool decimalComma, std::size_t keepUpTo);
+QZCORE_EXPORT bool roundAngleText(std::string& text, bool decimalComma, std::size_t keepUpTo);
 
 }  // namespace qzCore
 

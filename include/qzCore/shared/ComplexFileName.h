@@ -2,11 +2,13 @@
 #ifndef QZCORE_SHARED_COMPLEXFILENAME_H
 #define QZCORE_SHARED_COMPLEXFILENAME_H
 
+#include "qzCore/Export.h"
+
 #include <string>
 
 namespace qzCore {
 
-class ComplexFileName {
+class QZCORE_EXPORT ComplexFileName {
 public:
     ComplexFileName() = default;
     explicit ComplexFileName(const std::string& name) { setName(name); }

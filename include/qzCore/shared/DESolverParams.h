@@ -2,6 +2,8 @@
 #ifndef QZCORE_SHARED_DESOLVERPARAMS_H
 #define QZCORE_SHARED_DESOLVERPARAMS_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <random>
 #include <string>
@@ -19,7 +21,7 @@ enum DE_Strategy : int {
 };
 
 /// Bounds, sizes and rates of one differential-evolution run.
-class DESolverParams {
+class QZCORE_EXPORT DESolverParams {
 public:
     /// The strategy a new record holds: rand/1, the robust classic choice.
     static constexpr int Default_Strategy = DE_Rand_1;
@@ -85,7 +87,7 @@ private:
 /// sequence from that value; every draw leaves a positive seed that counts
 /// the draws since.  The numbers come from a 64-bit Mersenne Twister, so a
 /// given negative seed always yields the same sequence on every host.
-class RandomGenerator {
+class QZCORE_EXPORT RandomGenerator {
 public:
     RandomGenerator() = default;
     double GenerateRandom(long& seed);

@@ -26,6 +26,8 @@
 #ifndef QZCORE_SHARED_FILEPARSER_H
 #define QZCORE_SHARED_FILEPARSER_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <cstddef>
 #include <iosfwd>
@@ -36,7 +38,7 @@
 
 namespace qzCore {
 
-class FileParser {
+class QZCORE_EXPORT FileParser {
 public:
     explicit FileParser(const ieColumnOptions& options);
     virtual ~FileParser() = default;

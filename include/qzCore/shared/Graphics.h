@@ -4,6 +4,8 @@
 #ifndef QZCORE_SHARED_GRAPHICS_H
 #define QZCORE_SHARED_GRAPHICS_H
 
+#include "qzCore/Export.h"
+
 #include <cstdint>
 #include <list>
 #include <set>
@@ -15,7 +17,7 @@
 namespace qzCore {
 
 /// A colour of three 0-255 components, or packed as 0xRRGGBB.
-class RGBColor {
+class QZCORE_EXPORT RGBColor {
 public:
     constexpr RGBColor() = default;
     constexpr RGBColor(int r, int g, int b) : m_r(clamp(r)), m_g(clamp(g)), m_b(clamp(b)) {}
@@ -47,7 +49,7 @@ private:
 };
 
 /// Orders colours by their packed value.
-struct RGBColorLess {
+struct QZCORE_EXPORT RGBColorLess {
     bool operator()(const RGBColor& a, const RGBColor& b) const { return a.getRGB() < b.getRGB(); }
 };
 
@@ -85,7 +87,7 @@ enum Graphics_Symbol : int {
 };
 
 /// Colour, style, size and symbol of what is drawn.
-class GraphicsStyle {
+class QZCORE_EXPORT GraphicsStyle {
 public:
     GraphicsStyle() = default;
     GraphicsStyle(const RGBColor& color, Graphics_Style style, Graphics_Size size, Graphics_Symbol symbol)
@@ -120,7 +122,7 @@ private:
 };
 
 /// Colour ramps.
-class ColorHelper {
+class QZCORE_EXPORT ColorHelper {
 public:
     /// Blue, the colour of the lowest contour.
     static const RGBColor Default_Interpolate_Start_Color;
@@ -136,7 +138,7 @@ public:
 
 /// A polyline in plot units with one style.  Points can be added at either
 /// end, so segments can be joined into longer paths.
-class GraphicsPath {
+class QZCORE_EXPORT GraphicsPath {
 public:
     explicit GraphicsPath(const GraphicsStyle& style = GraphicsStyle()) : m_style(style) {}
     virtual ~GraphicsPath() = default;
@@ -169,7 +171,7 @@ private:
 
 /// A circle as a path of `segments` chords, starting north and running
 /// clockwise, closed.
-class CircularGraphicsPath : public GraphicsPath {
+class QZCORE_EXPORT CircularGraphicsPath : public GraphicsPath {
 public:
     CircularGraphicsPath(const TwoDPoint<float>& centre, float radius, int segments,
                          const GraphicsStyle& style = GraphicsStyle());
@@ -192,10 +194,10 @@ private:
 /// through the dip point at `radius` (plot units) on azimuth -rotation +
 /// 90.  False for a radius of 0 or less, whose trace is the straight line
 /// through the centre.  @param centre, circleRadius plot units.
-bool planeArcCircle(float radius, float rotation, TwoDPoint<double>& centre, double& circleRadius);
+QZCORE_EXPORT bool planeArcCircle(float radius, float rotation, TwoDPoint<double>& centre, double& circleRadius);
 
 /// 32-bit mask of plot-state bits.
-class krtDefaultMaskedBase {
+class QZCORE_EXPORT krtDefaultMaskedBase {
 public:
     krtDefaultMaskedBase() = default;
     explicit krtDefaultMaskedBase(std::uint32_t mask) : m_mask(mask) {}
@@ -216,7 +218,7 @@ private:
 /// The surface a plot draws on.  Hosts derive from it and implement the
 /// virtual drawing operations; the non-virtual ones are common to all ports.
 /// Coordinates are plot units unless a port says otherwise.
-class GraphicsPort {
+class QZCORE_EXPORT GraphicsPort {
 public:
     /// Text size a port uses when asked for none (points).
     static constexpr int Default_Text_Size = 10;

@@ -19,6 +19,8 @@
 #ifndef QZCORE_SHARED_MYMATH_H
 #define QZCORE_SHARED_MYMATH_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <cstdint>
 #include <list>
@@ -36,10 +38,10 @@ namespace qzCore {
 /// -2.5 -> -3), as a geologist rounding a reading by hand would.  NaN gives
 /// 0 and values beyond the int range are clamped to INT_MIN / INT_MAX so that
 /// no text, however long, can make the conversion undefined.
-int FloatToInt_Global(double value);
+QZCORE_EXPORT int FloatToInt_Global(double value);
 
 /// A direction or vector of three doubles (north, east, down).
-class Matrix_1 {
+class QZCORE_EXPORT Matrix_1 {
 public:
     /// The zero vector.
     Matrix_1() = default;
@@ -94,7 +96,7 @@ private:
 using Vector3 = Matrix_1;
 
 /// A 3 x 3 matrix of doubles, row index first.
-class Matrix_3 {
+class QZCORE_EXPORT Matrix_3 {
 public:
     Matrix_3() = default;
 
@@ -134,7 +136,7 @@ enum ThreeD_Rotation_Axis : int {
 /// The geometry operations of the library.  An object carries the prepared
 /// rotation of initRotate and a random-number engine; everything else is
 /// stateless.
-class MyMath {
+class QZCORE_EXPORT MyMath {
 public:
     static constexpr double Pi = 3.14159265358979323846;
     static constexpr double Deg_To_Rad = Pi / 180.0;

@@ -4,12 +4,14 @@
 #ifndef QZCORE_SHARED_PLOTSTYLES_H
 #define QZCORE_SHARED_PLOTSTYLES_H
 
+#include "qzCore/Export.h"
+
 #include "qzCore/shared/Graphics.h"
 
 namespace qzCore {
 
 /// Window background and text colours.
-class qzColorHelper {
+class QZCORE_EXPORT qzColorHelper {
 public:
     qzColorHelper() { reset(); }
     virtual ~qzColorHelper() = default;
@@ -22,7 +24,7 @@ public:
 };
 
 /// The colours of a plot and of each kind of data.
-class PlotColors : public qzColorHelper {
+class QZCORE_EXPORT PlotColors : public qzColorHelper {
 public:
     PlotColors() { reset(); }
     void reset() override;
@@ -34,7 +36,7 @@ public:
 };
 
 /// The symbol and size of each kind of data.
-class PlotSymbols {
+class QZCORE_EXPORT PlotSymbols {
 public:
     PlotSymbols() { reset(); }
     /// Symbols and sizes: fault 2/3, highlight 7/5, line 3/3, lineation 0/3,

@@ -6,6 +6,8 @@
 #ifndef QZCORE_SHARED_POINTS_H
 #define QZCORE_SHARED_POINTS_H
 
+#include "qzCore/Export.h"
+
 #include <cmath>
 #include <type_traits>
 
@@ -77,7 +79,7 @@ private:
 
 /// Orders points by first component, then second: the key order of the
 /// plot stores.
-struct TwoDPointLess {
+struct QZCORE_EXPORT TwoDPointLess {
     template <typename T>
     bool operator()(const TwoDPoint<T>& a, const TwoDPoint<T>& b) const {
         if (a.x() != b.x()) return a.x() < b.x();

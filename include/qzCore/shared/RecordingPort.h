@@ -4,6 +4,8 @@
 #ifndef QZCORE_SHARED_RECORDINGPORT_H
 #define QZCORE_SHARED_RECORDINGPORT_H
 
+#include "qzCore/Export.h"
+
 #include <set>
 #include <string>
 #include <vector>
@@ -13,7 +15,7 @@
 namespace qzCore {
 
 /// One call on the port.
-struct RecordedCall {
+struct QZCORE_EXPORT RecordedCall {
     enum Kind : int {
         Set_Line_Size,
         Set_Color_Table,
@@ -62,7 +64,7 @@ struct RecordedCall {
     std::vector<RGBColor> colors;
 };
 
-class RecordingPort : public GraphicsPort {
+class QZCORE_EXPORT RecordingPort : public GraphicsPort {
 public:
     /// @param colorTable what usesColorTable answers.
     explicit RecordingPort(bool colorTable = false) : m_colorTable(colorTable) {}

@@ -10,14 +10,16 @@
 #ifndef QZCORE_SHARED_THREADS_H
 #define QZCORE_SHARED_THREADS_H
 
+#include "qzCore/Export.h"
+
 namespace qzCore {
 
 /// True when helper threads may be started.
-bool threadsEnabled();
+QZCORE_EXPORT bool threadsEnabled();
 
 /// Allows (true) or forbids helper threads from now on, process-wide.  In
 /// a build without threads it changes nothing.
-void setThreadsEnabled(bool on);
+QZCORE_EXPORT void setThreadsEnabled(bool on);
 
 }  // namespace qzCore
 

@@ -3,6 +3,8 @@
 #ifndef QZCORE_SHARED_TOKEN_H
 #define QZCORE_SHARED_TOKEN_H
 
+#include "qzCore/Export.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -10,7 +12,7 @@
 namespace qzCore {
 
 /// One field of text.  A token is void when it holds no characters.
-class Token {
+class QZCORE_EXPORT Token {
 public:
     Token() = default;
     explicit Token(const std::string& text) : m_text(text) {}
@@ -58,7 +60,7 @@ private:
 };
 
 /// A row of tokens with a fixed number of columns.
-class TokenList {
+class QZCORE_EXPORT TokenList {
 public:
     explicit TokenList(std::size_t capacity = 20) : m_tokens(capacity) {}
 

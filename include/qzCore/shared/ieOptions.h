@@ -4,6 +4,8 @@
 #ifndef QZCORE_SHARED_IEOPTIONS_H
 #define QZCORE_SHARED_IEOPTIONS_H
 
+#include "qzCore/Export.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -13,7 +15,7 @@
 namespace qzCore {
 
 /// The keywords of the data types of a layout, by data-type number.
-class ieDataTypeOptions {
+class QZCORE_EXPORT ieDataTypeOptions {
 public:
     /// Data-type number of a column that holds no data type.
     static constexpr int Bad_Data_Type_Index = -1;
@@ -39,7 +41,7 @@ protected:
 
 /// Column choices (a data-type number per column), the column delimiter and
 /// a word of column option bits.
-class ieColumnOptions {
+class QZCORE_EXPORT ieColumnOptions {
 public:
     /// Number of columns a layout can describe: wide enough for the exports
     /// of field apps and point-cloud tools, whose orientation columns may
@@ -100,7 +102,7 @@ protected:
 
 /// For each data type of a keyword table, the column that holds it (the
 /// first such column), taken from column options when built.
-class ieDataTypeOrder {
+class QZCORE_EXPORT ieDataTypeOrder {
 public:
     ieDataTypeOrder(const ieDataTypeOptions& types, const ieColumnOptions& columns);
     virtual ~ieDataTypeOrder() = default;
@@ -124,7 +126,7 @@ private:
 };
 
 /// Base of the writers: a state word and a bounded work buffer.
-class IEHandler {
+class QZCORE_EXPORT IEHandler {
 public:
     static constexpr std::size_t Work_Buffer_Size = 255;
 

@@ -7,6 +7,8 @@
 #ifndef QZCORE_SHARED_KRTERROR_H
 #define QZCORE_SHARED_KRTERROR_H
 
+#include "qzCore/Export.h"
+
 #include <iosfwd>
 #include <map>
 #include <memory>
@@ -15,7 +17,7 @@
 namespace qzCore {
 
 /// What a host implements to show messages and ask questions.
-class MessageHandler {
+class QZCORE_EXPORT MessageHandler {
 public:
     virtual ~MessageHandler() = default;
     /// Shows a message with a caption.
@@ -30,17 +32,17 @@ public:
 
 /// Sends a warning or progress line to the installed handler (standard
 /// error without one): the library's only way to the standard streams.
-void reportWarning(const std::string& line);
+QZCORE_EXPORT void reportWarning(const std::string& line);
 
 /// Installs the process-wide handler (not owned; null restores the default)
 /// and returns the one it replaces.
-MessageHandler* installMessageHandler(MessageHandler* handler);
+QZCORE_EXPORT MessageHandler* installMessageHandler(MessageHandler* handler);
 /// The installed handler, or null for the default behaviour.
-MessageHandler* currentMessageHandler();
+QZCORE_EXPORT MessageHandler* currentMessageHandler();
 
 /// Installs a handler for the lifetime of this object, then restores the
 /// previous one.
-class ScopedMessageHandler {
+class QZCORE_EXPORT ScopedMessageHandler {
 public:
     explicit ScopedMessageHandler(MessageHandler* handler)
         : m_previous(installMessageHandler(handler)) {}
@@ -53,7 +55,7 @@ private:
 };
 
 /// Sends messages to the installed handler, or to its stream.
-class krtError {
+class QZCORE_EXPORT krtError {
 public:
     /// @param out the stream of the default behaviour; must outlive this object.
     explicit krtError(std::ostream& out);

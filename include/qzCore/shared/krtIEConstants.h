@@ -2,9 +2,11 @@
 #ifndef QZCORE_SHARED_KRTIECONSTANTS_H
 #define QZCORE_SHARED_KRTIECONSTANTS_H
 
+#include "qzCore/Export.h"
+
 namespace qzCore {
 
-struct krtIEConstants {
+struct QZCORE_EXPORT krtIEConstants {
     static constexpr char Null_Delim_Char = '\0';    ///< end of a text
     static constexpr char Period_Delim_Char = '.';   ///< decimal point
     static constexpr char Tab_Delim_Char = '\t';
