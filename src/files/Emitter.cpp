@@ -16,9 +16,7 @@
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
 
-#include "BinaryRecord.h"
-#include "ChunkRing.h"
-#include "qzCore/shared/Threads.h"
+#include "files/formats/FormatUnit.h"
 
 namespace qzCore {
 
@@ -28,16 +26,6 @@ using O = qzIEColumnOptions;
 using K = GDTypes;
 
 // ---------------------------------------------------------------- little-endian output
-
-void putU32(std::ostream& out, std::uint32_t v) {
-    const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
-    out.write(b, 4);
-}
-
-void putText(std::ostream& out, const std::string& s) {
-    putU32(out, static_cast<std::uint32_t>(s.size()));
-    out.write(s.data(), static_cast<std::streamsize>(s.size()));
-}
 
 /// Whether a text field must be quoted to be read back as written.
 bool needsQuotes(const std::string& s, const std::string& delimiter) {
@@ -102,10 +90,10 @@ Emitter::Emitter(const Data& data, const std::deque<GeoData*>& records, const qz
     : qzIEHandler(options), m_data(data), m_records(records), m_order(order), m_types(types), m_flag(flag) {}
 
 int Emitter::emit(std::ostream& out) {
-    if (m_options.getIEOption(O::IE_Write_Brute_Listing)) return emitBrute3(out);
-    if (m_options.getIEOption(O::IE_FaultKin_File)) return emitFaultKin(out);
-    if (m_options.getIEOption(O::IE_Stereonet_File)) return emitStereonet(out);
-    if (m_options.getIEOption(O::IE_Binary_File)) return emitBinary(out);
+    // The writer of the format the options choose; delimited text when
+    // they ask for it.
+    const detail::FormatUnit& unit = detail::formatUnitOf(m_options);
+    if (unit.write) return unit.write(*this, out);
     if (m_options.getIEOption(O::IE_Write_Text)) return emitText(out);
     return Error::File_Write_Error;
 }
@@ -142,98 +130,6 @@ int Emitter::emitText(std::ostream& out) {
     return out.good() ? 1 : Error::File_Write_Error;
 }
 
-int Emitter::emitBinary(std::ostream& out) {
-    const AttrList& attrs = m_data.getAttrList();
-    // Header: everything must fit the file's fields, or nothing is written.
-    std::list<std::string> groups;
-    attrs.getAttrStrings(groups, true);
-    for (const std::string& g : groups) {
-        if (g.size() > AttrList::Max_Label_Length) return Error::File_Write_Error;
-    }
-    const StationList& stations = m_data.getStationList();
-    for (const std::string& id : stations.ids()) {
-        if (id.size() > Max_Binary_Station_Length) return Error::File_Write_Error;
-    }
-
-    putText(out, FileHeader::Current_Tag);
-    putU32(out, m_data.getNumSpecial() > 0 ? 0x1000000u : 0u);
-    putU32(out, static_cast<std::uint32_t>(groups.size() - 1));
-    for (const std::string& g : groups) {
-        if (g == AttrList::All_Group_Name) continue;
-        putU32(out, attrs.getAttrGroupIndexMask(g));
-        putText(out, g);
-    }
-    putU32(out, attrs.getAttrCount());
-    for (unsigned int i = 0; i < AttrList::Max_Num_Attributes; ++i) {
-        const std::string label = attrs.getAttrLabel(i);
-        if (label.empty()) continue;
-        putU32(out, i);
-        putText(out, label);
-    }
-    putU32(out, 0);
-    putU32(out, static_cast<std::uint32_t>(stations.getNumStations()));
-    for (const std::string& id : stations.ids()) {
-        char padded[16] = {};
-        std::memcpy(padded, id.data(), id.size());
-        out.write(padded, 16);
-    }
-    if (!out.good()) return Error::File_Write_Error;
-
-    // Records are put together in chunks and written a chunk at a time, in
-    // order.  Past the first chunk a helper thread puts two chunks of every
-    // three together, ahead, while this thread does the third and writes
-    // them all (writing being its share of the work).
-    const std::size_t count = m_records.size();
-    const std::size_t chunks = (count + Binary_Chunk_Records - 1) / Binary_Chunk_Records;
-    auto put = [this, count](std::size_t chunk, ChunkBuffer& into) {
-        if (!into.room) into.room.reset(new char[Binary_Chunk_Records * Max_Binary_Record_Size]);
-        char* p = into.room.get();
-        const std::size_t end = std::min(count, (chunk + 1) * Binary_Chunk_Records);
-        for (std::size_t i = chunk * Binary_Chunk_Records; i < end; ++i) {
-            if (const GeoData* g = m_records[i]) p += putBinaryRecord(*g, p);
-        }
-        into.size = std::size_t(p - into.room.get());
-    };
-    auto write = [&out](const ChunkBuffer& b) {
-        out.write(b.room.get(), static_cast<std::streamsize>(b.size));
-    };
-    ChunkBuffer own;
-#ifndef QZCORE_NO_THREADS
-    if (chunks <= 1 || !threadsEnabled())
-#endif
-    {
-        // One chunk, or no helper: every chunk here, in order.
-        for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
-            put(chunk, own);
-            write(own);
-        }
-        return out.good() ? 1 : Error::File_Write_Error;
-    }
-#ifndef QZCORE_NO_THREADS
-    ChunkRing ring;
-    std::thread helper([&] { ring.run(chunks, put); });
-    struct Join {
-        ChunkRing& ring;
-        std::thread& helper;
-        ~Join() {
-            ring.stop();
-            helper.join();
-        }
-    } join{ring, helper};
-    for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
-        if (ChunkRing::mine(chunk)) {
-            put(chunk, own);
-            write(own);
-        } else {
-            const ChunkBuffer& b = ring.take(chunk);
-            write(b);
-            ring.giveBack(chunk);
-        }
-    }
-    return out.good() ? 1 : Error::File_Write_Error;
-#endif
-}
-
 bool Emitter::inStereonetPlanes(const GeoData* g) {
     return g && g->data() && g->data()->isPlanar() && g->data()->hasStrike() && g->data()->hasDip();
 }
@@ -249,64 +145,6 @@ bool Emitter::inFaultKin(const GeoData* g) {
     // A marker names a direction of slip: an ambiguous sense has none to
     // name, and a fault without its angles no line to write.
     return (d.hasCWSlip() || d.hasCCWSlip()) && d.hasStrike() && d.hasDip() && d.hasTrend() && d.hasPlunge();
-}
-
-int Emitter::emitStereonet(std::ostream& out) {
-    // Records without the angles of a block (a marker without its
-    // orientation) are left out of it rather than written as -1.
-    out << "AD\n";
-    for (const GeoData* g : m_records) {
-        if (inStereonetPlanes(g)) out << ' ' << g->data()->getStrike() << ' ' << g->data()->getDip() << '\n';
-    }
-    out << "TP\n";
-    for (const GeoData* g : m_records) {
-        if (inStereonetLines(g)) out << ' ' << g->data()->getTrend() << ' ' << g->data()->getPlunge() << '\n';
-    }
-    return out.good() ? 1 : Error::File_Write_Error;
-}
-
-int Emitter::emitFaultKin(std::ostream& out) {
-    out << "MomentFormat\n";
-    for (const GeoData* g : m_records) {
-        if (!inFaultKin(g)) continue;
-        const LightweightDataStruct* d = g->data();
-        out << "\n 0  0    0\n\n\n0 0 0 0 0 0\n\n\n\n";
-        const bool inStrike = d->hasSlipInStrikeDirection(), cw = d->hasCWSlip();
-        std::string marker = inStrike ? (cw ? "TR" : "NL") : (cw ? "NR" : "TL");
-        // Pure dip slip (slip line at right angles to the strike): the
-        // table above would call a normal fault T and a reverse fault N.
-        // The sense itself names the letter there.
-        if (FaultData::slipAngle(d->getStrike(), d->getTrend(), d->getPlunge()) == 90) {
-            if (d->getSlip() == GDSlipTypes::GDSlipType_NormalSlip) marker[0] = 'N';
-            if (d->getSlip() == GDSlipTypes::GDSlipType_ReverseSlip) marker[0] = 'T';
-        }
-        out << marker << '\n';
-        out << ' ' << d->getStrike() << ' ' << d->getDip() << ' ' << d->getTrend() << ' ' << d->getPlunge()
-            << " 0 0 0 0\n";
-    }
-    return out.good() ? 1 : Error::File_Write_Error;
-}
-
-int Emitter::emitBrute3(std::ostream& out) {
-    for (const GeoData* g : m_records) {
-        // Its sense column is clockwise or not: a fault needs a direction.
-        if (!inFaultKin(g)) continue;
-        const LightweightDataStruct* d = g->data();
-        int code = 0;
-        switch (d->getConf()) {
-            case 0:
-            case 1: code = 4; break;
-            case 2: code = 3; break;
-            case 3: code = 2; break;
-            case 4: code = 1; break;
-            default: code = 0; break;
-        }
-        char line[128];
-        std::snprintf(line, sizeof line, "%d  %d  %d  %d  %d  %d\n", d->getStrike(), d->getDip(), d->getTrend(),
-                      d->getPlunge(), d->hasCWSlip() ? 1 : 2, code);
-        out << line;
-    }
-    return out.good() ? 1 : Error::File_Write_Error;
 }
 
 }  // namespace qzCore

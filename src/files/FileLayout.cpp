@@ -3,6 +3,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "files/formats/FormatUnit.h"
 #include "qzCore/parsing/ColumnHeader.h"
 #include "qzCore/shared/ComplexFileName.h"
 
@@ -112,15 +113,7 @@ const char* typeName(int type) {
 }  // namespace
 
 const char* FileLayout::formatName(FileFormat f) {
-    switch (f) {
-        case FileFormat::Text: return "delimited text";
-        case FileFormat::Stereonet: return "Stereonet";
-        case FileFormat::FaultKin: return "FaultKin";
-        case FileFormat::Dxf: return "DXF text";
-        case FileFormat::Binary: return "binary dataset";
-        case FileFormat::Brute: return "brute listing";
-        default: return "unknown";
-    }
+    return f == FileFormat::Auto ? "unknown" : detail::formatUnit(f).displayName;
 }
 
 const char* FileLayout::delimiterName(unsigned int d) {
@@ -150,41 +143,24 @@ std::string FileLayout::columnsText() const {
 
 void FileLayout::applyTo(qzIEColumnOptions& options) const {
     using O = qzIEColumnOptions;
-    switch (format) {
-        case FileFormat::Binary:
-            options.setIEOption(O::IE_Binary_File);
-            options.setDefaultBinaryColumnChoices();
-            break;
-        case FileFormat::Stereonet:
-            options.setIEOption(O::IE_Stereonet_File);
-            options.setDefaultStereonetInputColumnChoices();
-            options.setColumnDelim(Delim::Space_Delim | Delim::Tab_Delim);
-            break;
-        case FileFormat::FaultKin:
-            options.setIEOption(O::IE_FaultKin_File);
-            options.setDefaultFaultKinInputColumnChoices();
-            options.setColumnDelim(Delim::Space_Delim | Delim::Tab_Delim);
-            break;
-        case FileFormat::Dxf:
-            options.setIEOption(O::IE_DXF_Text);
-            options.setDXFColumnChoices();
-            break;
-        default:
-            options.setColumnDelim(delimiter);
-            if (columns.empty()) {
-                options.setDefaultColumnChoices();
-            } else {
-                options.resetColumnChoices();
-                for (std::size_t i = 0; i < columns.size() && int(i) < O::Max_Num_Columns; ++i) {
-                    options.setColumnChoice(int(i), columns[i]);
-                }
+    const detail::FormatUnit& unit = detail::formatUnit(format);
+    if (unit.readOptions) {
+        unit.readOptions(options);
+    } else {
+        options.setColumnDelim(delimiter);
+        if (columns.empty()) {
+            options.setDefaultColumnChoices();
+        } else {
+            options.resetColumnChoices();
+            for (std::size_t i = 0; i < columns.size() && int(i) < O::Max_Num_Columns; ++i) {
+                options.setColumnChoice(int(i), columns[i]);
             }
-            if (headerRow) {
-                options.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
-                options.setTitleRows(titleRows);
-            }
-            if (decimalComma) options.setColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
-            break;
+        }
+        if (headerRow) {
+            options.setColumnOption(ieColumnOptions::Column_Option_Header_Row);
+            options.setTitleRows(titleRows);
+        }
+        if (decimalComma) options.setColumnOption(ieColumnOptions::Column_Option_Decimal_Comma);
     }
     if (dipDirection) options.setIEOption(O::IE_Strike_Is_Dip_Direction);
 }
@@ -253,22 +229,6 @@ bool decodeUtf16(std::string& content) {
     return true;
 }
 
-const std::vector<FileFormatInfo>& fileFormats() {
-    static const std::vector<FileFormatInfo> table{
-        {FileFormat::Text, "text", "delimited text with a header row (tab, comma, space, semicolon or colon)",
-         {"txt", "csv", "tsv", "dat"}, true, true},
-        {FileFormat::Binary, "binary", "the binary dataset file (Quarzel_2.0 to Vimbrel_1.1 read, Vimbrel_1.1 written)",
-         {"gdf", "oaf"}, true, true},
-        {FileFormat::Stereonet, "stereonet", "Stereonet's text files (first-line codes TP, PT, PQ, AD, AZ, QD, DD)",
-         {"net", "stereonet"}, true, true},
-        {FileFormat::FaultKin, "faultkin", "FaultKin's text files (MomentFormat)", {"fkn", "fk", "faultkin"}, true,
-         true},
-        {FileFormat::Dxf, "dxf", "orientations written as TEXT entities of a DXF drawing", {"dxf"}, true, false},
-        {FileFormat::Brute, "brute", "the brute fault listing, written for other programs", {"brute", "lst"}, false,
-         true}};
-    return table;
-}
-
 const FileFormatInfo* fileFormatNamed(const std::string& name) {
     for (const FileFormatInfo& f : fileFormats()) {
         if (name == f.name) return &f;
@@ -297,22 +257,10 @@ FileFormat formatOfExtension(const std::string& name) {
 FileFormat guessFileFormat(const std::string& name, const std::string& content) {
     const FileFormat byName = formatOfExtension(name);
     if (byName != FileFormat::Auto && byName != FileFormat::Text) return byName;
-    // A binary dataset file opens with the length of its version tag.
-    if (content.size() >= 8) {
-        for (const char* tag : {"Quarzel_", "Vimbrel_", "Torsel_"}) {
-            if (content.compare(4, std::strlen(tag), tag) == 0) return FileFormat::Binary;
-        }
-    }
     const std::vector<std::string> lines = firstLines(content, 1);
     const std::string first = lines.empty() ? std::string() : lines.front();
-    if (first.find("MomentFormat") != std::string::npos || first.find("FaultKin") != std::string::npos) {
-        return FileFormat::FaultKin;
-    }
-    std::istringstream words(first);
-    std::string w;
-    words >> w;
-    for (const char* code : {"TP", "PT", "PQ", "AD", "AZ", "QD", "DD"}) {
-        if (w == code) return FileFormat::Stereonet;
+    for (const detail::FormatUnit* u : detail::formatUnits()) {
+        if (u->recognise && u->recognise(content, first)) return u->info.format;
     }
     return FileFormat::Text;
 }

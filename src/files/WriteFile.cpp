@@ -8,6 +8,7 @@
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/files/Emitter.h"
 #include "qzCore/parsing/IEOptions.h"
+#include "files/formats/FormatUnit.h"
 
 namespace qzCore {
 
@@ -18,17 +19,13 @@ WriteOutcome writeDatasetFile(DataManager& manager, unsigned char id, const std:
     out.format = format;
     qzIEColumnOptions options;
     options.setDefaultColumnOptions();
-    switch (format) {
-        case FileFormat::Binary: options.setIEOption(qzIEColumnOptions::IE_Binary_File); break;
-        case FileFormat::Stereonet: options.setIEOption(qzIEColumnOptions::IE_Stereonet_File); break;
-        case FileFormat::FaultKin: options.setIEOption(qzIEColumnOptions::IE_FaultKin_File); break;
-        case FileFormat::Brute: options.setIEOption(qzIEColumnOptions::IE_Write_Brute_Listing); break;
-        default: {
-            std::string ext = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
-            std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-            options.setValueTextExport(ext == ".csv" ? krtIEConstants::Comma_Delim : krtIEConstants::Tab_Delim);
-            break;
-        }
+    const detail::FormatUnit& unit = detail::formatUnit(format);
+    if (unit.optionBit) {
+        options.setIEOption(unit.optionBit);
+    } else {
+        std::string ext = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        options.setValueTextExport(ext == ".csv" ? krtIEConstants::Comma_Delim : krtIEConstants::Tab_Delim);
     }
     const Data* data = manager.getDatasetFromID(id);
     if (!data) {
@@ -48,15 +45,7 @@ WriteOutcome writeDatasetFile(DataManager& manager, unsigned char id, const std:
         out.code = r == 1 ? Error::File_Write_Error : r;
         return out;
     }
-    for (const GeoData* g : data->getDataList()) {
-        bool held = true;
-        if (format == FileFormat::Stereonet) {
-            held = Emitter::inStereonetPlanes(g) || Emitter::inStereonetLines(g);
-        } else if (format == FileFormat::FaultKin || format == FileFormat::Brute) {
-            held = Emitter::inFaultKin(g);
-        }
-        held ? ++out.written : ++out.leftOut;
-    }
+    for (const GeoData* g : data->getDataList()) (!unit.holds || unit.holds(g)) ? ++out.written : ++out.leftOut;
     return out;
 }
 

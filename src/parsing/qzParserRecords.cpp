@@ -114,8 +114,8 @@ int qzParser::AutoConvertPlane(TokenStruct& tokens, DataStruct& data) {
     int strike = -1, dip = -1;
     const int r = ParseStrike(strike, tokens.strike());
     if (r < 0) return r;
-    // A Stereonet "DD" block lists dip and dip direction: its strike column
-    // holds dip directions, option or not.
+    // The column holds dip directions when the options say so, or when the
+    // reader says the row lists them (a block of a file laid out that way).
     const bool dipDirection =
         (columnOptions && columnOptions->getIEOption(qzIEColumnOptions::IE_Strike_Is_Dip_Direction)) ||
         m_dipDirectionBlock;

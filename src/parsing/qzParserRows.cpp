@@ -312,20 +312,4 @@ int qzParser::planeOfNormal(const std::string* const normal[3], TokenStruct& tok
     return 1;
 }
 
-void qzParser::takeLateralSense(const std::string& marker, TokenStruct& tokens, DataStruct& data) {
-    if (marker.size() != 2 || !data.hasStrike() || !data.hasTrend() || !data.hasPlunge()) return;
-    // A slip line nearer the strike than the dip makes the fault's sense its
-    // lateral one, which the marker's second letter names; nearer the dip
-    // (or at 45 degrees) the first letter's normal or reverse sense stays.
-    const double cosine = Matrix_1(double(data.getStrike()), 0.0).dotProduct(
-        Matrix_1(double(data.getTrend()), double(data.getPlunge())));
-    const int angle = FloatToInt_Global(std::acos(std::max(-1.0, std::min(1.0, cosine))) * MyMath::Rad_To_Deg);
-    if (angle >= 45 && angle <= 135) return;
-    const char slip = marker[1] == 'L' ? GDSlipTypes::GDSlipType_LeftLatSlip : GDSlipTypes::GDSlipType_RightLatSlip;
-    std::string keyword;
-    GDSlipTypes::instance().get(slip, keyword);
-    tokens.setTokenValue(TokenStruct::Slip_Token, keyword.c_str());
-    data.setSlipType(slip);
-}
-
 }  // namespace qzCore

@@ -80,12 +80,12 @@ public:
     /// ambiguous).
     static bool inFaultKin(const GeoData* g);
 
+    /// The records written, and their dataset (for writers of a format).
+    const std::deque<GeoData*>& records() const { return m_records; }
+    const Data& data() const { return m_data; }
+
 private:
     int emitText(std::ostream& out);
-    int emitBinary(std::ostream& out);
-    int emitStereonet(std::ostream& out);
-    int emitFaultKin(std::ostream& out);
-    int emitBrute3(std::ostream& out);
 
     const Data& m_data;
     std::deque<GeoData*> m_records;

@@ -1,24 +1,9 @@
-// Reading the rows of data files: delimited column text, Stereonet files,
-// FaultKin files and DXF text.
-//
-// Stereonet files name their layout by a code in the first line, searched
-// for in this order: "TP" (trend, plunge), "PT" (plunge, trend), "PQ"
-// (plunge, quadrant trend in three tokens), "AD" (strike, dip, dip-
-// direction letters), "AZ" (strike, dip), "QD" (quadrant strike in three
-// tokens, dip, letters), "DD" (dip, dip direction).  Data lines are
-// blank-separated; numbers with decimals are rounded to whole degrees.
-//
-// A later line that holds only a code starts a block of that layout.
-//
-// FaultKin files start with a line holding "MomentFormat" or "FaultKin";
-// each record is a marker line ("TR", "TL", "NR", "NL": T for a thrust
-// (reverse) component, N for a normal one, R and L for a right- or
-// left-lateral one) followed by a blank-separated data line (strike, dip,
-// trend, plunge, ...).  The slip column gets the reverse or normal keyword
-// by the first letter; the reader of records turns a strike-slip line's
-// sense into the lateral one by the second (qzParser::AutoFileParse).
-//
-// DXF text is accepted and yields no records.
+// The reader of a data file's rows: one class for every format, each
+// format's own steps in its unit (src/files/formats/: delimited text, the
+// binary dataset file, Stereonet, FaultKin, DXF text), chosen by the
+// options' format bit.  The layouts of the formats are described there;
+// Stereonet's layout codes and FaultKin's markers are read by the members
+// below.
 #ifndef QZCORE_FILES_QZFILEPARSER_H
 #define QZCORE_FILES_QZFILEPARSER_H
 
@@ -30,7 +15,7 @@
 #include <string>
 
 #include "qzCore/parsing/IEOptions.h"
-#include "qzCore/shared/FileParser.h"
+#include "qzCore/parsing/RowSource.h"
 #include "qzCore/shared/Token.h"
 
 namespace qzCore {
@@ -42,7 +27,11 @@ class FileHeader;
 class StationList;
 class TokenStruct;
 
-class QZCORE_EXPORT qzFileParser : public FileParser {
+namespace detail {
+struct FormatUnit;
+}
+
+class QZCORE_EXPORT qzFileParser : public RowSource {
 public:
     /// Stereonet layouts (stereonetType).
     enum Stereonet_Type : int {
@@ -68,11 +57,19 @@ public:
     void init(const qzIEColumnOptions& options, std::istream& in);
     using FileParser::init;
 
+    // The rows as the value parser asks for them (RowSource.h).
+    std::unique_ptr<RowSource> cloneSource() const override;
+    bool delimitedRows() const override;
+    int nextRecord(std::istream& in, TokenList& cells) override;
+    int refuseRow(const std::string& lineText) const override;
+    bool rowHoldsDipDirections() const override;
+    void finishRecord(TokenStruct& tokens, DataStruct& data) const override;
+
     /// Sets stereonetType from the codes found in `line`.  Always true.
     bool parseStereonetType(const char* line);
     int getStereonetType() const { return m_stereonetType; }
-    bool isStereonet() const { return m_stereonet; }
-    bool isFaultKin() const { return m_faultKin; }
+    bool isStereonet() const;
+    bool isFaultKin() const;
 
     /// Reads one Stereonet data line into the Strike, Dip, Rake, Trend,
     /// Plunge columns (0..4).  Nothing at the end of input.
@@ -96,27 +93,23 @@ public:
     /// Reads one record of a binary dataset file.  @return 1, -13 at the
     /// end, -14 for a record cut short or damaged (and without a header),
     /// -6 for a record whose values are out of range.
-    int readBinary(std::istream& in, TokenStruct& tokens, DataStruct& data);
+    int readBinary(std::istream& in, TokenStruct& tokens, DataStruct& data) override;
 
     /// True once, for the header row of a file whose options say it has
     /// one (Column_Option_Header_Row); the reader passes that row over.
-    bool takeHeaderRow();
-    bool headerPending() const { return m_headerPending; }
+    bool takeHeaderRow() override;
+    bool headerPending() const override { return m_headerPending; }
     /// True for each of the title rows the options announce above the
     /// header row (ieColumnOptions::getTitleRows).
-    bool takeTitleRow();
-
-    /// Line number (from 1, blank lines included) of the last line read.
-    unsigned int getLineNumber() const { return getLinesRead(); }
+    bool takeTitleRow() override;
 
     /// Longest version tag.
     static constexpr std::uint32_t Max_Tag_Length = 128;
 
 private:
+    const detail::FormatUnit* m_unit;
     std::unique_ptr<BinaryInput> m_reader;
     int m_stereonetType = Stereonet_None;
-    bool m_stereonet = false;
-    bool m_faultKin = false;
     bool m_headerPending = false;
     int m_titleRowsPending = 0;
     std::string m_faultKinMarker;

@@ -43,7 +43,7 @@ class DataStruct;
 class FileHeader;
 class StationList;
 class TokenStruct;
-class qzFileParser;
+class RowSource;
 
 class QZCORE_EXPORT qzParser {
 public:
@@ -202,9 +202,9 @@ private:
     int AutoConvertTP(TokenStruct& tokens, DataStruct& data);
     /// The slip line from the rake token on the converted plane.
     int convertRake(TokenStruct& tokens, DataStruct& data);
-    /// The lateral sense a FaultKin marker names, for a slip line nearer the
-    /// strike than the dip.
-    void takeLateralSense(const std::string& marker, TokenStruct& tokens, DataStruct& data);
+    /// Takes the options, the column order and the reader of the file (the
+    /// format's, made by Initialize).  @return 1 or -12.
+    int useReader(const qzIEColumnOptions& options, const qzIEDataTypeOrder& order, std::unique_ptr<RowSource> reader);
     /// Works out m_plan from m_columnOf and the column options.
     void planColumns();
     /// A row of whole numbers and single delimiters that holds only a
@@ -253,13 +253,13 @@ private:
     /// azimuth: the end of a strike line, or the side a line plunges to.
     bool lettersPointTo(int azimuth) const;
 
-    std::unique_ptr<qzFileParser> fileParser;
+    std::unique_ptr<RowSource> fileParser;
     std::unique_ptr<MyMath> math;
     std::array<char, 3> dirLetters{};
     bool m_dipAgreed = false;
     bool m_integerValue = true;
-    /// The row read last lies in a Stereonet "DD" block: its strike column
-    /// holds dip directions.
+    /// The reader says the row read last lists dip directions in its strike
+    /// column (RowSource::rowHoldsDipDirections).
     bool m_dipDirectionBlock = false;
     std::unique_ptr<qzIEColumnOptions> columnOptions;
     std::unique_ptr<qzIEDataTypeOrder> typeOrder;
