@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "qzCore/qzCore.h"
+#include "src/shared/RecordPool.h"  // the pool's figures, an internal header
 
 namespace {
 

@@ -12,6 +12,17 @@
 
 namespace qzCore {
 
+void exportOptionsFor(FileFormat format, const std::string& name, qzIEColumnOptions& options) {
+    const detail::FormatUnit& unit = detail::formatUnit(format);
+    if (unit.optionBit) {
+        options.setIEOption(unit.optionBit);
+        return;
+    }
+    std::string ext = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    options.setValueTextExport(ext == ".csv" ? krtIEConstants::Comma_Delim : krtIEConstants::Tab_Delim);
+}
+
 WriteOutcome writeDatasetFile(DataManager& manager, unsigned char id, const std::string& name, FileFormat format) {
     WriteOutcome out;
     if (format == FileFormat::Auto) format = formatOfExtension(name);
@@ -19,14 +30,8 @@ WriteOutcome writeDatasetFile(DataManager& manager, unsigned char id, const std:
     out.format = format;
     qzIEColumnOptions options;
     options.setDefaultColumnOptions();
+    exportOptionsFor(format, name, options);
     const detail::FormatUnit& unit = detail::formatUnit(format);
-    if (unit.optionBit) {
-        options.setIEOption(unit.optionBit);
-    } else {
-        std::string ext = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-        options.setValueTextExport(ext == ".csv" ? krtIEConstants::Comma_Delim : krtIEConstants::Tab_Delim);
-    }
     const Data* data = manager.getDatasetFromID(id);
     if (!data) {
         out.code = Error::Invalid_Dataset_Id;

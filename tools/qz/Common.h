@@ -93,6 +93,7 @@ int info(const std::vector<std::string>& names, const LoadOptions& opts);
 
 // The commands.
 Command addInfoCommand(CLI::App& app);
+Command addFormatsCommand(CLI::App& app);
 Command addConvertCommand(CLI::App& app);
 Command addRotateCommand(CLI::App& app);
 Command addSubsetCommand(CLI::App& app);

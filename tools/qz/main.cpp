@@ -11,6 +11,7 @@
 //                           T/L or P/T axes, least squares, intersection, angle
 //   qz plot stereonet FILE -o OUT
 //                           a stereonet picture (PNG, SVG or PDF)
+//   qz formats              the file formats read and written
 //
 // Exit status: 0 done; 1 a file could not be read or written, or an
 // option was wrong; 2 an analysis (or a plot's overlay) failed; 3 with
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("qz ") + qzCore::libraryVersion());
     const qz::Command commands[] = {qz::addInfoCommand(app),    qz::addConvertCommand(app), qz::addRotateCommand(app),
                                     qz::addSubsetCommand(app),  qz::addSortCommand(app),    qz::addAnalyseCommand(app),
-                                    qz::addPlotCommand(app)};
+                                    qz::addPlotCommand(app),    qz::addFormatsCommand(app)};
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

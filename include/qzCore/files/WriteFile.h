@@ -26,6 +26,10 @@ struct QZCORE_EXPORT WriteOutcome {
     int leftOut = 0;
 };
 
+/// Sets the export options that choose the writer of `format` (its option
+/// bit; for delimited text, tabs, or commas when `name` ends in ".csv").
+QZCORE_EXPORT void exportOptionsFor(FileFormat format, const std::string& name, qzIEColumnOptions& options);
+
 /// Writes dataset `id` of `manager` to the file `name` in `format`; Auto
 /// chooses by the extension, delimited text when it names no format (tabs,
 /// commas for ".csv"; every value column, right-hand-rule angles as
