@@ -28,9 +28,9 @@ enum Analyze_Type : std::int32_t {
     Analyze_LeastSquares = 1,
     Analyze_Tensor = 2,
     Analyze_PTAxes = 3,
-    Analyze_Nothing_True = 4,
-    Analyze_Nothing_False = 5,
-    Analyze_Clusters = 6,
+    Analyze_Nothing_True = 4,   ///< placeholder: Analyze() runs nothing and returns true
+    Analyze_Nothing_False = 5,  ///< placeholder: Analyze() runs nothing and returns false
+    Analyze_Clusters = 6,       ///< placeholder: Analyzer::computeClusters is empty
     Analyze_BestFit = 7,
     Analyze_BestFit_Alt = 8,
     Analyze_TAndL = 9
@@ -53,6 +53,9 @@ public:
     Analyze_Type getType() const override { return Analyze_TAndL; }
 };
 
+/// The parameters a cluster analysis would take (refinement, the number of
+/// clusters, refinement iterations); kept for the published interface,
+/// read by nothing yet (Analyzer::computeClusters is a placeholder).
 class QZCORE_EXPORT AnalyzeClustersParams : public AnalyzeAlgoParams {
 public:
     static constexpr int Default_Refine_Iterations = 5;

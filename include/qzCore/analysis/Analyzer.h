@@ -83,11 +83,16 @@ public:
     /// so P and T lie at 45 degrees to the plane as they must.
     static constexpr double Max_Slip_Misfit = 10.0;
     void analyzeFaults();
+    /// Placeholder, empty: the principal stress axes of a fault population
+    /// are not computed by this library; it sets no result and no error.
     void computeSig123Axes() {}
     void computeLeastSquares(LeastSquaresParams* params);
     void computeDE(DESolverParams& params);
     void computeIntersection();
     void computeAngleBetweenObjects();
+    /// Placeholder, empty: no cluster analysis yet.  It sets no result and
+    /// no error, and Analyze() with Analyze_Clusters reports success with
+    /// nothing found.
     void computeClusters(AnalyzeClustersParams*) {}
 
     /// Compensation weight factor c of a direction for a line of

@@ -118,6 +118,8 @@ public:
     /// Takes the engine's own parameter class only.
     virtual void setPlotParams(const PlotParams* params) = 0;
     virtual void setPlotState(krtDefaultMaskedBase& state);
+    /// The colour of each kind of record for an engine that keeps them; the
+    /// base keeps none and these are empty (placeholders engines may fill).
     virtual void setFaultColor(const RGBColor&) {}
     virtual void setPlaneColor(const RGBColor&) {}
     virtual void setLineColor(const RGBColor&) {}
