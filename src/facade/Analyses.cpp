@@ -51,6 +51,12 @@ struct Run {
         return *static_cast<T*>(params->getAnalyzeAlgoParams());
     }
     void analyze() { Analyzer(*params, results).Analyze(); }
+    /// Runs the analysis of `type` and fills `o` (throws when it failed).
+    void analyze(Dataset& ds, const Selection& s, Analyze_Type type, const char* name, Outcome& o) {
+        params->setAnalyzeType(type);
+        analyze();
+        finish(ds, s, name, o);
+    }
     double value(const char* name) const {
         double v = std::nan("");
         results.getValue(name, v);
@@ -165,10 +171,8 @@ TensorResult tensor(Dataset& ds, const Selection& p) {
 
 BestFitResult bestFit(Dataset& ds, const Selection& p) {
     Run run(ds, p);
-    run.params->setAnalyzeType(Analyze_BestFit);
-    run.analyze();
     BestFitResult r;
-    run.finish(ds, p, "bestfit", r);
+    run.analyze(ds, p, Analyze_BestFit, "bestfit", r);
     r.axis = run.result();
     int strike = run.results.getResult().x(), dip = run.results.getResult().y();
     MyMath().computePlaneFromPole(strike, dip);
@@ -179,10 +183,8 @@ BestFitResult bestFit(Dataset& ds, const Selection& p) {
 
 TLResult tAndL(Dataset& ds, const Selection& p) {
     Run run(ds, p);
-    run.params->setAnalyzeType(Analyze_TAndL);
-    run.analyze();
     TLResult r;
-    run.finish(ds, p, "tl", r);
+    run.analyze(ds, p, Analyze_TAndL, "tl", r);
     r.t = {run.value("t_trend"), run.value("t_plunge")};
     r.l = {run.value("l_trend"), run.value("l_plunge")};
     return r;

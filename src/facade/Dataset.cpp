@@ -220,6 +220,7 @@ std::vector<LineReport> Dataset::remarks() const { return reportsOf(m_->errors, 
 unsigned long Dataset::rejectedCount() const { return m_->errors.getNumRejected(); }
 unsigned long Dataset::remarkCount() const { return m_->errors.getNumNoted(); }
 const SkippedLines& Dataset::skipped() const { return m_->errors.getSkippedLines(); }
+std::string Dataset::rejectedReport() const { return lfOnly(m_->errors.getErrorReportBuffer()); }
 std::string Dataset::message(int code) const { return lfOnly(m_->errors.getMessage(code)); }
 
 WriteOutcome writeDataset(DataManager& manager, unsigned char id, const std::string& path, const std::string& format) {

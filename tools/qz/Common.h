@@ -66,10 +66,6 @@ std::string extensionOf(const std::string& name);
 std::vector<std::string> splitList(const std::string& text, char sep);
 /// "a, b or c".
 std::string joined(const std::vector<std::string>& words);
-/// CR LF as LF (messages and reports of the library use CR LF).
-std::string crlfToLf(std::string s);
-/// The message of an error code, with LF line ends.
-std::string messageOf(const Loaded& l, int code);
 
 /// What the commands that read one file and write another share.
 struct TransformOptions {

@@ -42,18 +42,6 @@ std::string joined(const std::vector<std::string>& words) {
     return out;
 }
 
-std::string crlfToLf(std::string s) {
-    std::string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') continue;
-        out += s[i];
-    }
-    return out;
-}
-
-std::string messageOf(const Loaded& l, int code) { return l.message(code); }
-
 std::vector<std::string> sampleFiles() {
     std::vector<std::string> out;
     for (const char* f : {"planes.txt", "lines.csv", "faults.txt", "bedding.net", "faults.fkn", "fold.csv"}) {
@@ -144,7 +132,7 @@ void printRejected(const Loaded& l) {
         std::size_t shown = 0;
         for (const qzCore::RejectedLine& n : noted) {
             if (shown++ == qzCore::ErrorManager::Max_Reported_Errors) break;
-            std::cout << n.text << "\n%<Line " << n.line << "> " << messageOf(l, n.code) << "\n";
+            std::cout << n.text << "\n%<Line " << n.line << "> " << l.message(n.code) << "\n";
         }
         if (l.errors().getNumNoted() > qzCore::ErrorManager::Max_Reported_Errors) {
             std::cout << l.errors().getNumNoted() << " rows with remarks in all; the first "
@@ -152,7 +140,7 @@ void printRejected(const Loaded& l) {
         }
     }
     if (!l.errors().errorsOccurred()) return;
-    const std::string report = crlfToLf(l.errors().getErrorReportBuffer());
+    const std::string report = l.rejectedReport();
     std::cout << "Rejected lines:\n" << report;
     if (!report.empty() && report.back() != '\n') std::cout << '\n';
     if (l.errors().getNumRejected() > qzCore::ErrorManager::Max_Reported_Errors) {

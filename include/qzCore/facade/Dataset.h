@@ -139,6 +139,9 @@ public:
     unsigned long remarkCount() const;
     /// Lines passed over without a report, by kind.
     const SkippedLines& skipped() const;
+    /// The library's report of the rows refused, as it words it (each row,
+    /// "%<Line N>" and the message), LF line ends.
+    std::string rejectedReport() const;
     /// The message of a library code, LF line ends.
     std::string message(int code) const;
 
