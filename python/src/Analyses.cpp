@@ -71,7 +71,21 @@ void addAnalyses(py::module_& m) {
     py::class_<facade::TensorResult>(m, "TensorResult")
         .def_readonly("eigenvalues", &facade::TensorResult::eigenvalues, "largest first")
         .def_readonly("axes", &facade::TensorResult::axes)
-        .def_readonly("n", &facade::TensorResult::n);
+        .def_readonly("n", &facade::TensorResult::n)
+        .def_property_readonly(
+            "woodcock_k", [](const facade::TensorResult& r) { return r.shape.woodcockK; },
+            "Woodcock's shape ln(S1/S2)/ln(S2/S3): 0 girdle, towards inf cluster; None when undefined")
+        .def_property_readonly(
+            "woodcock_c", [](const facade::TensorResult& r) { return r.shape.woodcockC; },
+            "Woodcock's strength ln(S1/S3); None when an eigenvalue is zero")
+        .def_property_readonly("vollmer_p", [](const facade::TensorResult& r) { return r.shape.vollmerP; },
+                               "Vollmer's point index S1 - S2")
+        .def_property_readonly("vollmer_g", [](const facade::TensorResult& r) { return r.shape.vollmerG; },
+                               "Vollmer's girdle index 2(S2 - S3)")
+        .def_property_readonly("vollmer_r", [](const facade::TensorResult& r) { return r.shape.vollmerR; },
+                               "Vollmer's random index 3 S3")
+        .def_property_readonly("vollmer_b", [](const facade::TensorResult& r) { return r.shape.vollmerB; },
+                               "Vollmer's strength P + G");
     py::class_<facade::BestFitResult>(m, "BestFitResult")
         .def_readonly("axis", &facade::BestFitResult::axis, "pole of the best-fit great circle (a fold axis)")
         .def_readonly("strike", &facade::BestFitResult::strike_deg)

@@ -149,6 +149,18 @@ def test_least_squares_axes_equal_qz():
         qzcore.de(ds, seed="seven")
 
 
+def test_fabric_shape():
+    """Woodcock's and Vollmer's indices from the eigenvalues: six lines N,
+    three E and one vertical give S = 0.6, 0.3, 0.1; one direction alone
+    leaves Woodcock's undefined (None)."""
+    shape = qzcore.tensor(qzcore.Dataset.from_arrays(trend=[0] * 6 + [90] * 3 + [0], plunge=[0] * 9 + [90]))
+    assert shape.woodcock_k == pytest.approx(math.log(2) / math.log(3))
+    assert shape.woodcock_c == pytest.approx(math.log(6))
+    assert (shape.vollmer_p, shape.vollmer_g, shape.vollmer_r) == pytest.approx((0.3, 0.4, 0.3))
+    point = qzcore.tensor(qzcore.Dataset.from_arrays(trend=[10, 10], plunge=[20, 20]))
+    assert point.woodcock_k is None and point.woodcock_c is None and point.vollmer_p == pytest.approx(1.0)
+
+
 @pytest.mark.parametrize("name,sep,count", [("jujuy-faults-pt.tsv", "\t", 58), ("kamogawa-faults.csv", ",", 50)])
 def test_pt_of_published_fault_tables_equal_the_reference(name, sep, count):
     # Read with no options: Kamogawa is a structr fault table (dip direction,

@@ -12,6 +12,7 @@
 
 #include "AnalysisSupport.h"
 #include "qzCore/analysis/Analyzer.h"
+#include "qzCore/analysis/FabricShape.h"
 #include "qzCore/errors/ErrorCodes.h"
 
 namespace qzCore {
@@ -98,6 +99,14 @@ void Analyzer::computeTensor(TensorParams*) {
             report << ti << "\t" << pi << "\t" << label << "\t" << values[i] << "\n";
         }
     }
+    // The fabric's shape and strength from the same eigenvalues.
+    const FabricShape shape = fabricShape(values[0], values[1], values[2]);
+    text += shape.text();
+    if (shape.woodcockK) m_results.setValue("woodcock_k", *shape.woodcockK);
+    if (shape.woodcockC) m_results.setValue("woodcock_c", *shape.woodcockC);
+    m_results.setValue("vollmer_p", shape.vollmerP);
+    m_results.setValue("vollmer_g", shape.vollmerG);
+    m_results.setValue("vollmer_r", shape.vollmerR);
     m_results.setResultString(text);
     m_results.setError(1);
 }

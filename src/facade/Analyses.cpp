@@ -166,6 +166,7 @@ TensorResult tensor(Dataset& ds, const Selection& p) {
         r.eigenvalues[std::size_t(i)] = run.value(("eigenvalue" + n).c_str());
         r.axes[std::size_t(i)] = {run.value(("trend" + n).c_str()), run.value(("plunge" + n).c_str())};
     }
+    r.shape = fabricShape(r.eigenvalues[0], r.eigenvalues[1], r.eigenvalues[2]);
     return r;
 }
 

@@ -1,6 +1,9 @@
 // The orientation tensor, best fit and T/L axes.
 #include <cmath>
 #include <cstdio>
+#include <limits>
+
+#include "qzCore/analysis/FabricShape.h"
 
 #include "tests/analysis/AnalysisFixture.h"
 #include "qzCore/errors/ErrorCodes.h"
@@ -29,6 +32,51 @@ TEST_F(Analysis, TensorOfLines) {
     EXPECT_EQ(it->getPl(), 90);
     EXPECT_NE(results.getResultString().find("Vector 1 (az, pl) : ("), std::string::npos);
     EXPECT_NE(results.getResultString().find("Eigenvalue : 0.00\n"), std::string::npos);
+}
+
+// Woodcock's (1977) and Vollmer's (1990) indices, as APSG defines them
+// too, worked by hand from normalised eigenvalues; both sides of each
+// boundary (a zero eigenvalue, S2 = S3, S1 = S2 = S3).
+TEST_F(Analysis, FabricShapeAgainstHandValues) {
+    const double inf = std::numeric_limits<double>::infinity(), none = std::nan("");
+    struct Case {
+        double e1, e2, e3;  // any order and scale
+        double k, c;        // NaN: undefined
+        double p, g, r;
+    } const cases[] = {
+        {6, 3, 1, std::log(2.0) / std::log(3.0), std::log(6.0), 0.3, 0.4, 0.3},  // between girdle and cluster
+        {1, 0, 0, none, none, 1, 0, 0},                                        // one axis: a point
+        {0, 1, 1, none, none, 0, 1, 0},                                        // a perfect girdle
+        {1, 1, 1, none, 0, 0, 0, 1},                                           // uniform
+        {4, 1, 1, inf, std::log(4.0), 0.5, 0, 0.5},                            // S2 = S3: no girdle at all
+        {1, 1e-15, 0.5, none, none, 1.0 / 3, 2.0 / 3, 0},                      // rounding below the least
+        {2, 2, 1, 0, std::log(2.0), 0, 0.4, 0.6},                              // S1 = S2: K is 0
+    };
+    for (const Case& c : cases) {
+        const FabricShape f = fabricShape(c.e1, c.e2, c.e3);
+        SCOPED_TRACE(testing::Message() << c.e1 << " " << c.e2 << " " << c.e3);
+        // Undefined is NaN here, and the infinite K compares equal.
+        const double k = f.woodcockK.value_or(none), cs = f.woodcockC.value_or(none);
+        EXPECT_TRUE(std::isnan(c.k) ? std::isnan(k) : std::isinf(c.k) ? k == c.k : std::abs(k - c.k) < 1e-12) << k;
+        EXPECT_TRUE(std::isnan(c.c) ? std::isnan(cs) : std::abs(cs - c.c) < 1e-12) << cs;
+        EXPECT_NEAR(f.vollmerP, c.p, 1e-12);
+        EXPECT_NEAR(f.vollmerG, c.g, 1e-12);
+        EXPECT_NEAR(f.vollmerR, c.r, 1e-12);
+        EXPECT_NEAR(f.vollmerP + f.vollmerG + f.vollmerR, 1.0, 1e-12);
+    }
+    // From directions: six lines north, three east, one vertical are the
+    // first case, and the tensor's text says so.
+    for (int i = 0; i < 6; ++i) r.line(0, 0);
+    for (int i = 0; i < 3; ++i) r.line(90, 0);
+    r.line(0, 90);
+    AnalyzeParams p(r.list);
+    p.setAnalyzeType(Analyze_Tensor);
+    Analyzer(p, results).Analyze();
+    double k = 0.0;
+    ASSERT_TRUE(results.getValue("woodcock_k", k));
+    EXPECT_NEAR(k, std::log(2.0) / std::log(3.0), 1e-9);
+    EXPECT_NE(results.getResultString().find("Woodcock K : 0.63, C : 1.79\nVollmer P : 0.30, G : 0.40, R : 0.30"),
+              std::string::npos);
 }
 
 TEST_F(Analysis, BestFitOfPolesOnAGirdleIsItsAxis) {

@@ -48,7 +48,9 @@ public:
     /// rather than the report text: Fisher "trend", "plunge" (the mean,
     /// unrounded degrees), "R", "K", "delta", "variance", "cone" (degrees;
     /// -1 when undefined); tensor "eigenvalue1".."eigenvalue3" and
-    /// "trend1", "plunge1" .. "trend3", "plunge3"; T and L "t_trend",
+    /// "trend1", "plunge1" .. "trend3", "plunge3", the fabric's shape
+    /// "woodcock_k", "woodcock_c" (where defined), "vollmer_p", "vollmer_g",
+    /// "vollmer_r" (FabricShape.h); T and L "t_trend",
     /// "t_plunge", "l_trend", "l_plunge".
     void setValue(const std::string& name, double v) { m_values[name] = v; }
     /// False (v unchanged) when the analysis gave no such number.

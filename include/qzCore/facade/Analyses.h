@@ -30,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include "qzCore/analysis/FabricShape.h"
 #include "qzCore/facade/Dataset.h"
 #include "qzCore/facade/Density.h"
 #include "qzCore/records/GeoData.h"
@@ -89,6 +90,8 @@ QZCORE_EXPORT FisherResult fisher(Dataset& ds, const FisherParams& params);
 struct QZCORE_EXPORT TensorResult : Outcome {
     std::array<double, 3> eigenvalues{};
     std::array<Direction, 3> axes{};
+    /// Woodcock's and Vollmer's shape and strength of the fabric.
+    FabricShape shape;
 };
 QZCORE_EXPORT TensorResult tensor(Dataset& ds, const Selection& params);
 
