@@ -20,6 +20,16 @@ struct PTColumns {
     std::vector<std::string> skipped;
 };
 
+/// Sets as Python sees them.
+struct SetsColumns {
+    int k = 0;
+    std::vector<facade::Direction> means;
+    std::vector<int> counts;
+    std::vector<std::optional<double>> fisher_k, cone;
+    py::array_t<int> labels;
+    double silhouette = 0.0;
+};
+
 /// (trend, plunge) of a Python pair; None stays empty.
 std::optional<facade::Direction> directionOf(const py::object& pair, const char* what) {
     if (pair.is_none()) return std::nullopt;
@@ -43,6 +53,8 @@ facade::Selection selection(bool faults, bool lineations) {
     s.slipLines = lineations;
     return s;
 }
+
+using qzCore::AxisSet;
 
 py::array_t<double> column(const std::vector<double>& v) { return py::array_t<double>(py::ssize_t(v.size()), v.data()); }
 
@@ -210,6 +222,45 @@ void addAnalyses(py::module_& m) {
     m.def(
         "angle", [](const DatasetPtr& ds) { return facade::angleBetween(opened(ds), {}).angle_deg; },
         py::arg("dataset"), "The acute angle between exactly two lines or two planes, degrees");
+    py::class_<SetsColumns>(m, "SetsResult")
+        .def_readonly("k", &SetsColumns::k, "sets found")
+        .def_readonly("means", &SetsColumns::means, "each set's mean axis, largest set first")
+        .def_readonly("counts", &SetsColumns::counts)
+        .def_readonly("fisher_k", &SetsColumns::fisher_k, "Fisher's k of each set's axes turned to its mean; None when undefined")
+        .def_readonly("cone", &SetsColumns::cone, "95% cone of each set, degrees; None when undefined")
+        .def_readonly("labels", &SetsColumns::labels, "the set of each record (0 = first); -1 where not taken")
+        .def_readonly("silhouette", &SetsColumns::silhouette, "mean simplified silhouette (-1 to 1)");
+    m.def(
+        "cluster",
+        [](const DatasetPtr& ds, const py::object& sets, unsigned long seed, int iterations, bool fuzzy, bool faults,
+           bool lineations) {
+            facade::SetsParams p;
+            static_cast<facade::Selection&>(p) = selection(faults, lineations);
+            if (!sets.is_none() && !(py::isinstance<py::str>(sets) && sets.cast<std::string>() == "auto")) {
+                p.sets = sets.cast<int>();
+                if (p.sets == 0) throw py::value_error("sets takes 1 to 20, or 'auto'");
+            }
+            p.seed = seed;
+            p.iterations = iterations;
+            p.fuzzy = fuzzy;
+            const facade::SetsResult r = facade::sets(opened(ds), p);
+            SetsColumns out;
+            out.k = int(r.means.size());
+            for (const AxisSet& s : r.means) {
+                out.means.push_back({s.trend, s.plunge});
+                out.counts.push_back(s.count);
+                out.fisher_k.push_back(s.fisherK);
+                out.cone.push_back(s.cone95);
+            }
+            out.labels = py::array_t<int>(py::ssize_t(r.labels.size()), r.labels.data());
+            out.silhouette = r.silhouette;
+            return out;
+        },
+        py::arg("dataset"), py::arg("sets") = "auto", py::arg("seed") = 1, py::arg("iterations") = 10,
+        py::arg("fuzzy") = false, py::arg("faults") = false, py::arg("lineations") = false,
+        "Sets of the records as axes by spherical k-means (planes by their poles): sets=K or 'auto' (chosen by the "
+        "silhouette), seeded k-means++ starts, fuzzy= for fuzzy k-means");
+
     m.def(
         "density",
         [](const DatasetPtr& ds, const std::string& method, const std::string& smoothing, int grid,

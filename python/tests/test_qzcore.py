@@ -313,3 +313,16 @@ def test_module_imports_without_matplotlib():
     code = ("import sys; sys.modules['matplotlib'] = None; import qzcore; "
             "d = qzcore.Dataset.from_arrays(trend=[10], plunge=[20]); assert qzcore.stereonet(d).png()[:4] == b'\\x89PNG'")
     subprocess.run([sys.executable, "-c", code], check=True, env=dict(os.environ))
+
+
+def test_sets_of_two_groups():
+    """Two groups of axes: the larger first, each record labelled, the mean
+    of two equal groups their bisector."""
+    ds = qzcore.Dataset.from_arrays(trend=[10, 10, 12, 12, 200, 200, 202], plunge=[20, 20, 22, 22, 70, 70, 68])
+    r = qzcore.cluster(ds, sets=2, seed=3)
+    assert r.k == 2 and list(r.counts) == [4, 3]
+    assert list(r.labels) == [0, 0, 0, 0, 1, 1, 1]
+    assert (round(r.means[0].trend), round(r.means[0].plunge)) == (11, 21)
+    assert r.labels.dtype.kind == "i"
+    with pytest.raises(ValueError):
+        qzcore.cluster(ds, sets=21)

@@ -45,8 +45,8 @@ bool Analyzer::Analyze() {
         case Analyze_LeastSquares: computeLeastSquares(static_cast<LeastSquaresParams*>(algo)); return true;
         case Analyze_Tensor: computeTensor(static_cast<TensorParams*>(algo)); return true;
         case Analyze_PTAxes: computePTAxes(); return true;
-        case Analyze_Nothing_True:
-        case Analyze_Clusters: return true;
+        case Analyze_Nothing_True: return true;
+        case Analyze_Clusters: computeClusters(static_cast<AnalyzeClustersParams*>(algo)); return true;
         case Analyze_BestFit: computeBestFit(true); return true;
         case Analyze_BestFit_Alt: computeBestFit(false); return true;
         case Analyze_TAndL: computeTAndL(); return true;

@@ -164,8 +164,16 @@ Run refine(const Axes& a, std::vector<Matrix_1> centres, const ClusterOptions& o
 
 double silhouette(const Axes& a, const Run& r) {
     if (r.centres.size() < 2) return 0.0;
+    // A set of one record has no spread to weigh: its silhouette is 0
+    // (Rousseeuw 1987), so a stray axis does not earn a set of its own.
+    std::vector<double> size(r.centres.size(), 0.0);
+    for (std::size_t j = 0; j < a.v.size(); ++j) size[std::size_t(r.label[j])] += a.weight[j];
     double sum = 0.0, total = 0.0;
     for (std::size_t j = 0; j < a.v.size(); ++j) {
+        if (size[std::size_t(r.label[j])] <= 1.0) {
+            total += a.weight[j];
+            continue;
+        }
         const double own = distance(a.v[j], r.centres[std::size_t(r.label[j])]);
         double other = 2.0;
         for (std::size_t c = 0; c < r.centres.size(); ++c) {

@@ -290,5 +290,37 @@ AngleResult angleBetween(Dataset& ds, const Selection& p) {
     return r;
 }
 
+SetsResult sets(Dataset& ds, const SetsParams& p) {
+    if (p.sets < 0 || p.sets > ClusterOptions::Max_Sets) {
+        throw Refused("sets", "takes 1 to " + std::to_string(ClusterOptions::Max_Sets) + ", or auto, not " +
+                                  std::to_string(p.sets));
+    }
+    if (p.iterations < 1 || p.iterations > 1000) throw Refused("iterations", "takes 1 to 1000");
+    Run run(ds, p);
+    AnalyzeClustersParams& c = run.algo<AnalyzeClustersParams>(Analyze_Clusters);
+    c.setNumClusters(p.sets);
+    c.setMaxRefineIterations(p.iterations);
+    c.setSeed(p.seed);
+    c.setFuzzy(p.fuzzy);
+    run.analyze();
+    SetsResult r;
+    run.finish(ds, p, "sets", r);
+    r.labels = run.results.getLabels();
+    r.silhouette = run.value("silhouette");
+    const int count = int(run.value("sets"));
+    for (int k = 1; k <= count; ++k) {
+        const std::string set = "set" + std::to_string(k) + "_";
+        AxisSet m;
+        m.trend = run.value((set + "trend").c_str());
+        m.plunge = run.value((set + "plunge").c_str());
+        m.count = int(run.value((set + "count").c_str()));
+        const double fisherK = run.value((set + "k").c_str()), cone = run.value((set + "cone").c_str());
+        if (!std::isnan(fisherK)) m.fisherK = fisherK;
+        if (!std::isnan(cone)) m.cone95 = cone;
+        r.means.push_back(m);
+    }
+    return r;
+}
+
 }  // namespace facade
 }  // namespace qzCore

@@ -37,6 +37,14 @@ Outcome runDE(Dataset& ds, const AnalysisRequest& q) {
 }
 Outcome runIntersection(Dataset& ds, const AnalysisRequest& q) { return intersection(ds, q); }
 Outcome runAngle(Dataset& ds, const AnalysisRequest& q) { return angleBetween(ds, q); }
+Outcome runSets(Dataset& ds, const AnalysisRequest& q) {
+    SetsParams p;
+    static_cast<Selection&>(p) = q;
+    p.sets = q.sets;
+    p.seed = q.seed > 0 ? static_cast<unsigned long>(q.seed) : 1;
+    p.fuzzy = q.fuzzy;
+    return sets(ds, p);
+}
 Outcome runDensity(Dataset& ds, const AnalysisRequest& q) {
     DensityParams p = q.density;
     if (q.compensate) p.compensate = q.compensate;
@@ -59,6 +67,7 @@ const std::vector<AnalysisInfo>& analyses() {
         {"intersect", "line of intersection of two planes", runIntersection},
         {"angle", "angle between two lines or two planes", runAngle},
         {"density", "densest direction on the equal-area net", runDensity},
+        {"sets", "sets of the directions as axes (k-means; --sets K or auto)", runSets},
     };
     return table;
 }

@@ -21,6 +21,7 @@ struct AnalyseOptions {
     std::string method;
     facade::AnalysisRequest request;
     std::string compensate;
+    std::string sets = "auto";
     std::string addResults;
     DensityOptions density;
 };
@@ -41,6 +42,16 @@ int analyse(AnalyseOptions& a) {
         }
     }
     if (!densityRequest(a.density, q.density)) return 1;
+    if (a.sets != "auto") {
+        char* end = nullptr;
+        const long k = std::strtol(a.sets.c_str(), &end, 10);
+        if (a.sets.empty() || *end || k < 1 || k > qzCore::ClusterOptions::Max_Sets) {
+            std::cerr << "qz: --sets takes 1 to " << qzCore::ClusterOptions::Max_Sets << " or auto, not '" << a.sets
+                      << "'\n";
+            return 1;
+        }
+        q.sets = int(k);
+    }
     Loaded l;
     if (!loadAll(a.files, a.load, l)) return 1;
     printRejected(l);
@@ -93,7 +104,10 @@ Command addAnalyseCommand(CLI::App& app) {
     cmd->add_option("--label", q.label, "Label for the results");
     cmd->add_option("--report", q.reportPath, "Write the tab-separated report to this file");
     cmd->add_option("--add-results", a->addResults, "Save the input with the result records added");
-    cmd->add_option("--seed", q.seed, "Seed of the DE search (repeatable runs; 0 uses the clock)");
+    cmd->add_option("--seed", q.seed,
+                    "Seed of the DE search (repeatable runs; 0 uses the clock) and of the sets' starts (0 as 1)");
+    cmd->add_option("--sets", a->sets, "Sets: how many (1-20), or auto (chosen by the silhouette; default)");
+    cmd->add_flag("--fuzzy", q.fuzzy, "Sets: fuzzy k-means (Hammah and Curran 1998)");
     cmd->add_option("--generations", q.generations, "Generations of the DE search")->check(CLI::Range(1, 100000));
     cmd->add_flag("--progress", q.progress, "Show the DE search's progress on standard error");
     return {cmd, [a] { return analyse(*a); }};

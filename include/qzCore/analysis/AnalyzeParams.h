@@ -30,7 +30,7 @@ enum Analyze_Type : std::int32_t {
     Analyze_PTAxes = 3,
     Analyze_Nothing_True = 4,   ///< placeholder: Analyze() runs nothing and returns true
     Analyze_Nothing_False = 5,  ///< placeholder: Analyze() runs nothing and returns false
-    Analyze_Clusters = 6,       ///< placeholder: Analyzer::computeClusters is empty
+    Analyze_Clusters = 6,       ///< sets of orientations (Analyzer::computeClusters)
     Analyze_BestFit = 7,
     Analyze_BestFit_Alt = 8,
     Analyze_TAndL = 9
@@ -53,9 +53,10 @@ public:
     Analyze_Type getType() const override { return Analyze_TAndL; }
 };
 
-/// The parameters a cluster analysis would take (refinement, the number of
-/// clusters, refinement iterations); kept for the published interface,
-/// read by nothing yet (Analyzer::computeClusters is a placeholder).
+/// Sets of orientations (Analyzer::computeClusters, Clusters.h): the
+/// number of sets (0: chosen by the silhouette), whether each start is
+/// refined and for how many iterations, the generator's seed, and fuzzy
+/// k-means.
 class QZCORE_EXPORT AnalyzeClustersParams : public AnalyzeAlgoParams {
 public:
     static constexpr int Default_Refine_Iterations = 5;
@@ -66,11 +67,17 @@ public:
     void setNumClusters(int n) { m_clusters = n; }
     int getMaxRefineIterations() const { return m_iterations; }
     void setMaxRefineIterations(int n) { m_iterations = n; }
+    unsigned long getSeed() const { return m_seed; }
+    void setSeed(unsigned long seed) { m_seed = seed; }
+    bool getFuzzy() const { return m_fuzzy; }
+    void setFuzzy(bool on) { m_fuzzy = on; }
 
 private:
     bool m_refine = true;
     int m_clusters = 2;
     int m_iterations = Default_Refine_Iterations;
+    unsigned long m_seed = 1;
+    bool m_fuzzy = false;
 };
 
 /// Fisher statistics, with optional compensation for the sampling bias of

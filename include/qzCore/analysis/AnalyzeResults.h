@@ -10,6 +10,7 @@
 #include <list>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "qzCore/records/GeoData.h"
 #include "qzCore/shared/Points.h"
@@ -61,17 +62,24 @@ public:
         return true;
     }
     const std::map<std::string, double>& getValues() const { return m_values; }
+    /// Sets: the set (0-based) of each record of the analysed list, in its
+    /// order; -1 for a record the analysis did not take.  Empty for the
+    /// other analyses.
+    const std::vector<int>& getLabels() const { return m_labels; }
+    void setLabels(std::vector<int> labels) { m_labels = std::move(labels); }
     /// Error 1, no headline result.
     void reset() {
         m_error = 1;
         m_type = Result_None;
         m_values.clear();
+        m_labels.clear();
     }
     void resetResultData() { m_results->clear(); }
 
 private:
     std::list<SpecialData>* m_results;
     std::map<std::string, double> m_values;
+    std::vector<int> m_labels;
     int m_error = 1;
     TwoDPoint<int> m_result;
     std::string m_text;

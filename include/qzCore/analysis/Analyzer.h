@@ -90,10 +90,12 @@ public:
     void computeDE(DESolverParams& params);
     void computeIntersection();
     void computeAngleBetweenObjects();
-    /// Placeholder, empty: no cluster analysis yet.  It sets no result and
-    /// no error, and Analyze() with Analyze_Clusters reports success with
-    /// nothing found.
-    void computeClusters(AnalyzeClustersParams*) {}
+    /// Sets of the selected directions as axes (Clusters.h): a result
+    /// record per set mean (largest set first), the text, the values
+    /// "sets", "silhouette" and for set N "setN_trend", "setN_plunge",
+    /// "setN_count", "setN_k", "setN_cone" (where defined), and each
+    /// record's set (AnalyzeResults::getLabels).  Null parameters: two sets, as the defaults say.
+    void computeClusters(AnalyzeClustersParams* params);
 
     /// Compensation weight factor c of a direction for a line of
     /// observation (Terzaghi): |cos(t - S) cos(p) cos(D) + sin(p) sin(D)|,

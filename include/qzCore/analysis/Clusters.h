@@ -12,7 +12,7 @@
 // The number of sets, when not given, is the k of 2..Max_Auto_Sets with
 // the largest mean simplified silhouette (Hruschka et al. 2004): for each
 // axis (b - a) / max(a, b), a its distance to its own set's mean, b to the
-// nearest other mean.
+// nearest other mean; 0 for the record of a set of one (Rousseeuw 1987).
 //
 // With `fuzzy`, Hammah and Curran's (1998) fuzzy k-means: each axis
 // belongs to every set with a membership (summing to 1, weighted by the

@@ -30,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include "qzCore/analysis/Clusters.h"
 #include "qzCore/analysis/FabricShape.h"
 #include "qzCore/facade/Dataset.h"
 #include "qzCore/facade/Density.h"
@@ -154,10 +155,37 @@ struct QZCORE_EXPORT AngleResult : Outcome {
 };
 QZCORE_EXPORT AngleResult angleBetween(Dataset& ds, const Selection& params);
 
+/// Sets of the records as axes (Clusters.h), through Analyzer::Analyze.
+struct QZCORE_EXPORT SetsParams : Selection {
+    /// Sets wanted, 1 to ClusterOptions::Max_Sets; 0: chosen by the
+    /// simplified silhouette among 2 to ClusterOptions::Max_Auto_Sets.
+    int sets = 0;
+    /// Seed of the k-means++ starts (the same seed, the same sets).
+    unsigned long seed = 1;
+    /// Refinement iterations of each start, 1 to 1000.
+    int iterations = 10;
+    /// Hammah and Curran's fuzzy k-means.
+    bool fuzzy = false;
+};
+struct QZCORE_EXPORT SetsResult : Outcome {
+    /// Each set's mean axis (largest set first), count, Fisher k and cone.
+    std::vector<AxisSet> means;
+    /// The set (0-based) of each record of the dataset, in order; -1 for
+    /// a record the analysis does not take.
+    std::vector<int> labels;
+    /// The mean simplified silhouette of the sets (-1 to 1).
+    double silhouette = 0.0;
+};
+/// @throw Refused for sets or iterations out of range.
+QZCORE_EXPORT SetsResult sets(Dataset& ds, const SetsParams& params);
+
 /// What any analysis of the table takes: the union of the parameters
 /// above (each analysis reads its own).
 struct QZCORE_EXPORT AnalysisRequest : LeastSquaresParams {
     bool axial = false;
+    /// Sets: how many (0 chosen), fuzzy.
+    int sets = 0;
+    bool fuzzy = false;
     std::optional<Direction> compensate;
     DensityParams density;
 };
