@@ -6,21 +6,17 @@
 #include <string>
 
 #include <qzCore/ports/CairoPort.h>  // link qzCore::cairo
+#include <qzCore/facade/Dataset.h>
 #include <qzCore/qzCore.h>
 
 int main(int argc, char** argv) {
     const std::string path = argc > 1 ? argv[1] : "examples/data/fold.csv";
     const std::string out = argc > 2 ? argv[2] : "poles.png";
-    qzCore::ErrorManager errors;
-    qzCore::FileManager files;
-    qzCore::DataManager manager(&errors, &files);
-    std::string content;
-    unsigned char id = 0;
-    if (!qzCore::readFileBytes(path, content) ||
-        qzCore::readIntoNewDataset(manager, path, std::move(content), qzCore::LayoutChoices(), id).code < 0) {
-        return 1;
-    }
-    const qzCore::Data& dataset = *manager.getDatasetFromID(id);
+    // Read the short way (the_short_way.cpp); the published classes below.
+    qzCore::facade::Dataset ds;
+    if (!ds.add(path).ok()) return 1;
+    qzCore::DataManager& manager = ds.manager();
+    const qzCore::Data& dataset = ds.data();
     // [readme:stereonet]
     qzCore::CairoPort port(560, 470, qzCore::CairoPort::Format::Png);
     port.setSize({230, 250}, 200);              // the net's centre and radius, pixels

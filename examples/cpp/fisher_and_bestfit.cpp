@@ -8,20 +8,15 @@
 #include <list>
 #include <string>
 
+#include <qzCore/facade/Dataset.h>
 #include <qzCore/qzCore.h>
 
 int main(int argc, char** argv) {
     const std::string path = argc > 1 ? argv[1] : "examples/data/fold.csv";
-    qzCore::ErrorManager errors;
-    qzCore::FileManager files;
-    qzCore::DataManager manager(&errors, &files);
-    std::string content;
-    unsigned char id = 0;
-    if (!qzCore::readFileBytes(path, content) ||
-        qzCore::readIntoNewDataset(manager, path, std::move(content), qzCore::LayoutChoices(), id).code < 0) {
-        return 1;
-    }
-    const qzCore::Data& data = *manager.getDatasetFromID(id);
+    // Read the short way (the_short_way.cpp); the published classes below.
+    qzCore::facade::Dataset ds;
+    if (!ds.add(path).ok()) return 1;
+    const qzCore::Data& data = ds.data();
     // [readme:analyse]
     std::deque<qzCore::GeoData*> records(data.getDataList().begin(), data.getDataList().end());
 
