@@ -35,6 +35,7 @@ inline Dataset& opened(const DatasetPtr& ds) {
 void addDataset(py::module_& m);
 void addAnalyses(py::module_& m);
 void addPictures(py::module_& m);
+void addKinematic(py::module_& m);
 
 }  // namespace qzpy
 

@@ -44,4 +44,5 @@ PYBIND11_MODULE(qzcore, m) {
     addDataset(m);
     addAnalyses(m);
     addPictures(m);
+    addKinematic(m);
 }

@@ -326,3 +326,68 @@ def test_sets_of_two_groups():
     assert r.labels.dtype.kind == "i"
     with pytest.raises(ValueError):
         qzcore.cluster(ds, sets=21)
+
+
+def _hand_kinematics(dd, dip, face_dd, face_dip, phi, limit, curved):
+    """The rules of the kinematic tests in trigonometry (apparent dips on the
+    net), independent of the library's vector form."""
+    r = np.radians
+    eps = 1e-9  # degrees: ties stay on the side the rule gives them
+    off = (dd - face_dd + 180) % 360 - 180  # dip direction off the face's
+    app = lambda d, a: np.degrees(np.arctan(np.tan(r(d)) * np.cos(r(a))))
+    if curved:
+        within = np.degrees(np.arcsin(np.abs(np.sin(r(dip)) * np.sin(r(off))))) <= limit + eps
+    else:
+        within = np.abs(off) <= limit + eps
+    daylight = (np.abs(off) < 90) & (dip < app(face_dip, off) - eps)
+    planar = daylight & (dip > phi + eps) & within
+    # Toppling: the pole (trend dd + 180 = off the face's by off - 180).
+    poff = (off + 360) % 360 - 180
+    if curved:
+        twithin = np.degrees(np.arcsin(np.abs(np.sin(r(dip)) * np.sin(r(poff))))) <= limit + eps
+    else:
+        twithin = np.abs(poff) <= limit + eps
+    topple = (face_dip > phi) & (np.abs(poff) < 90) & (90 - dip < app(face_dip - phi, poff) - eps) & twithin
+    # Lines of intersection of every pair, lower hemisphere.
+    pt, pp = r(dd + 180), r(90 - dip)
+    n = np.stack([np.cos(pp) * np.cos(pt), np.cos(pp) * np.sin(pt), np.sin(pp)], 1)
+    i, j = np.triu_indices(len(dd), 1)
+    line = np.cross(n[i], n[j])
+    norm = np.linalg.norm(line, axis=1)
+    line, norm = line[norm > 1e-9], norm[norm > 1e-9]
+    line = line / norm[:, None]
+    line[line[:, 2] < 0] *= -1
+    trend = np.degrees(np.arctan2(line[:, 1], line[:, 0]))
+    plunge = np.degrees(np.arcsin(np.clip(line[:, 2], -1, 1)))
+    loff = (trend - face_dd + 180) % 360 - 180
+    wday = (np.abs(loff) < 90) & (plunge < app(face_dip, loff) - eps)
+    main = wday & (plunge > phi + eps)
+    secondary = wday & ~main & (plunge > app(phi, loff) + eps)
+    into = (trend - face_dd) % 360 - 180
+    direct = (np.abs(into) <= limit + eps) & (plunge > 90 - face_dip + eps)
+    oblique = ~direct & (plunge > 90 - phi + eps)
+    return planar, topple, (main.sum(), secondary.sum()), (direct.sum(), oblique.sum()), len(plunge)
+
+
+@pytest.mark.parametrize("face,phi,limit,curved", [((270, 75), 35, 20, False), ((270, 75), 35, 20, True),
+                                                   ((180, 60), 30, 15, False), ((90, 40), 38, 25, False)])
+def test_kinematic_counts_equal_a_hand_computation(face, phi, limit, curved):
+    ds = qzcore.read(sample("slope_planes.csv"))
+    assert len(ds) == 200
+    k = qzcore.kinematic(ds, slope=face, friction=phi, lateral_limit=limit, curved_limits=curved)
+    planar, topple, wedge, direct, pairs = _hand_kinematics(ds.dip_direction, ds.dip, *face, phi, limit, curved)
+    assert k.planes == 200 and k.pairs == pairs
+    assert k.planar.dtype == bool and (k.planar == planar).all()
+    assert (k.flexural_toppling == topple).all()
+    assert k.wedge == wedge and k.direct_toppling == direct
+    assert k.planar.sum() > 0 and wedge[0] > 0 or face[1] <= phi + 2
+
+
+def test_kinematic_refuses_and_fails():
+    ds = qzcore.read(sample("planes.txt"))
+    with pytest.raises(ValueError, match="slope"):
+        qzcore.kinematic(ds, slope=(90, 95))
+    with pytest.raises(ValueError, match="lateral_limit"):
+        qzcore.kinematic(ds, slope=(90, 60), lateral_limit=-1)
+    with pytest.raises(qzcore.Error):
+        qzcore.kinematic(qzcore.read(sample("lines.csv")), slope=(90, 60))

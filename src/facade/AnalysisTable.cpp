@@ -45,6 +45,14 @@ Outcome runSets(Dataset& ds, const AnalysisRequest& q) {
     p.fuzzy = q.fuzzy;
     return sets(ds, p);
 }
+Outcome runKinematic(Dataset& ds, const AnalysisRequest& q) {
+    KinematicParams p;
+    static_cast<Selection&>(p) = q;
+    p.face = q.face;
+    p.wedgeSets = q.wedgeSets;
+    p.seed = q.seed > 0 ? static_cast<unsigned long>(q.seed) : 1;
+    return kinematic(ds, p);
+}
 Outcome runDensity(Dataset& ds, const AnalysisRequest& q) {
     DensityParams p = q.density;
     if (q.compensate) p.compensate = q.compensate;
@@ -68,6 +76,8 @@ const std::vector<AnalysisInfo>& analyses() {
         {"angle", "angle between two lines or two planes", runAngle},
         {"density", "densest direction on the equal-area net", runDensity},
         {"sets", "sets of the directions as axes (k-means; --sets K or auto)", runSets},
+        {"kinematic", "planar and wedge sliding, flexural and direct toppling for a slope face (--slope DIPDIR/DIP)",
+         runKinematic},
     };
     return table;
 }

@@ -22,6 +22,7 @@ struct AnalyseOptions {
     facade::AnalysisRequest request;
     std::string compensate;
     std::string sets = "auto";
+    std::string slope;
     std::string addResults;
     DensityOptions density;
 };
@@ -51,6 +52,11 @@ int analyse(AnalyseOptions& a) {
             return 1;
         }
         q.sets = int(k);
+    }
+    if (!a.slope.empty() && !slopeFace(a.slope, q.face)) return 1;
+    if (a.method == "kinematic" && a.slope.empty()) {
+        std::cerr << "qz: kinematic needs the slope face: --slope DIPDIR/DIP\n";
+        return 1;
     }
     Loaded l;
     if (!loadAll(a.files, a.load, l)) return 1;
@@ -108,6 +114,11 @@ Command addAnalyseCommand(CLI::App& app) {
                     "Seed of the DE search (repeatable runs; 0 uses the clock) and of the sets' starts (0 as 1)");
     cmd->add_option("--sets", a->sets, "Sets: how many (1-20), or auto (chosen by the silhouette; default)");
     cmd->add_flag("--fuzzy", q.fuzzy, "Sets: fuzzy k-means (Hammah and Curran 1998)");
+    cmd->add_option("--slope", a->slope, "Kinematic: the slope face, DIPDIR/DIP");
+    cmd->add_option("--friction", q.face.friction, "Kinematic: friction angle (default 30)");
+    cmd->add_option("--lateral-limit", q.face.lateralLimit, "Kinematic: lateral limits (default 20)");
+    cmd->add_flag("--curved-limits", q.face.curvedLimits, "Kinematic: curved lateral limits (small circles)");
+    cmd->add_option("--wedge-sets", q.wedgeSets, "Kinematic: also test the lines of the means of this many sets");
     cmd->add_option("--generations", q.generations, "Generations of the DE search")->check(CLI::Range(1, 100000));
     cmd->add_flag("--progress", q.progress, "Show the DE search's progress on standard error");
     return {cmd, [a] { return analyse(*a); }};

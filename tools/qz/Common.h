@@ -64,6 +64,11 @@ std::string lower(std::string s);
 std::string extensionOf(const std::string& name);
 /// Items of a list separated by `sep`, blanks around each removed.
 std::vector<std::string> splitList(const std::string& text, char sep);
+/// `count` numbers separated by '/' ("120/60", "10/45/30"); false for
+/// anything else.
+bool slashNumbers(const std::string& text, std::size_t count, std::vector<double>& out);
+/// --slope DIPDIR/DIP into `face`; false after a message.
+bool slopeFace(const std::string& text, qzCore::SlopeFace& face);
 /// "a, b or c".
 std::string joined(const std::vector<std::string>& words);
 

@@ -2,6 +2,8 @@
 // from the file's name and first lines (qzCore::guessFileLayout).
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <sstream>
 
@@ -21,6 +23,30 @@ std::string lower(std::string s) {
 }
 
 std::string extensionOf(const std::string& name) { return lower(qzCore::ComplexFileName(name).getExtension()); }
+
+bool slashNumbers(const std::string& text, std::size_t count, std::vector<double>& out) {
+    const std::vector<std::string> parts = splitList(text, '/');
+    out.clear();
+    if (parts.size() != count) return false;
+    for (const std::string& part : parts) {
+        char* end = nullptr;
+        const double v = std::strtod(part.c_str(), &end);
+        if (part.empty() || *end || !std::isfinite(v)) return false;
+        out.push_back(v);
+    }
+    return true;
+}
+
+bool slopeFace(const std::string& text, qzCore::SlopeFace& face) {
+    std::vector<double> v;
+    if (!slashNumbers(text, 2, v)) {
+        std::cerr << "qz: --slope takes the face's DIPDIR/DIP in degrees, not '" << text << "'\n";
+        return false;
+    }
+    face.dipDirection = v[0];
+    face.dip = v[1];
+    return true;
+}
 
 std::vector<std::string> splitList(const std::string& text, char sep) {
     std::vector<std::string> out;

@@ -32,6 +32,7 @@
 
 #include "qzCore/analysis/Clusters.h"
 #include "qzCore/analysis/FabricShape.h"
+#include "qzCore/analysis/Kinematics.h"
 #include "qzCore/facade/Dataset.h"
 #include "qzCore/facade/Density.h"
 #include "qzCore/records/GeoData.h"
@@ -179,6 +180,34 @@ struct QZCORE_EXPORT SetsResult : Outcome {
 /// @throw Refused for sets or iterations out of range.
 QZCORE_EXPORT SetsResult sets(Dataset& ds, const SetsParams& params);
 
+/// Rock-slope kinematics of the planes (Kinematics.h): planar sliding,
+/// wedge sliding, flexural and direct toppling for one slope face.
+struct QZCORE_EXPORT KinematicParams : Selection {
+    /// The face (dip direction/dip), friction angle, lateral limits.
+    SlopeFace face;
+    /// Wedges and direct toppling from the lines of intersection of the
+    /// means of this many sets of the planes (k-means of their poles, the
+    /// seed below) besides every pair of planes; 0 none.
+    int wedgeSets = 0;
+    unsigned long seed = 1;
+};
+struct QZCORE_EXPORT KinematicResult : Outcome {
+    /// The counts (its per-plane lists moved to the record lists below).
+    KinematicTally tally;
+    /// For each record of the dataset, in order (None for a record that is
+    /// not a plane taken): its zone of each test and the main-zone wedges
+    /// it forms.
+    std::vector<KinematicZone> planar, flexural, basal;
+    std::vector<std::uint32_t> wedges;
+    /// With wedgeSets: the sets' means (poles) and the lines of their
+    /// pairs, every pair listed whatever its zones.
+    std::vector<AxisSet> sets;
+    std::vector<CriticalWedge> setPairs;
+};
+/// @throw Refused for an angle out of range ("slope", "friction",
+/// "lateral-limit", "wedge-sets"); Failed when the data hold no plane.
+QZCORE_EXPORT KinematicResult kinematic(Dataset& ds, const KinematicParams& params);
+
 /// What any analysis of the table takes: the union of the parameters
 /// above (each analysis reads its own).
 struct QZCORE_EXPORT AnalysisRequest : LeastSquaresParams {
@@ -188,6 +217,9 @@ struct QZCORE_EXPORT AnalysisRequest : LeastSquaresParams {
     bool fuzzy = false;
     std::optional<Direction> compensate;
     DensityParams density;
+    /// Kinematics: the face, friction and limits; sets for wedges.
+    SlopeFace face;
+    int wedgeSets = 0;
 };
 
 /// One analysis of the table.
