@@ -391,3 +391,21 @@ def test_kinematic_refuses_and_fails():
         qzcore.kinematic(ds, slope=(90, 60), lateral_limit=-1)
     with pytest.raises(qzcore.Error):
         qzcore.kinematic(qzcore.read(sample("lines.csv")), slope=(90, 60))
+
+
+def test_kinematic_zones_and_cones_drawn(tmp_path):
+    ds = qzcore.read(sample("slope_planes.csv"))
+    pic = qzcore.stereonet(ds, planes="poles", kinematic="planar", slope=(270, 75), friction=35,
+                           cones=[(0, 90, 35), (45, 30, 20)])
+    assert pic.note == ""
+    with pytest.raises(ValueError, match="slope"):
+        qzcore.stereonet(ds, kinematic="wedge")
+    with pytest.raises(ValueError, match="cone"):
+        qzcore.stereonet(ds, cones=[(0, 95, 10)])
+    import matplotlib
+    matplotlib.use("Agg")
+    import matplotlib.pyplot as plt
+    fig, ax = plt.subplots()
+    qzcore.stereonet(ds, planes="poles", kinematic="flexural", slope=(270, 75), ax=ax)
+    assert len(ax.patches) + len(ax.collections) > 0
+    plt.close(fig)

@@ -39,6 +39,22 @@ void check(const StereonetParams& o) {
     oneOf(o.hemisphere, {"lower", "upper"}, "hemisphere");
     oneOf(o.planes, {"great-circles", "poles"}, "planes");
     if (o.contours) contourParams(*o.contours);
+    for (const ConeParams& c : o.cones) {
+        if (!(c.axis.plunge_deg >= 0.0 && c.axis.plunge_deg <= 90.0) || !(c.axis.trend_deg >= 0.0 && c.axis.trend_deg <= 360.0) ||
+            !(c.angle_deg > 0.0 && c.angle_deg <= 90.0)) {
+            throw Refused("cone", "takes TREND/PLUNGE/ANGLE: a trend of 0 to 360, a plunge of 0 to 90 and a half-angle "
+                                  "over 0 up to 90 degrees");
+        }
+    }
+    if (!o.kinematic.test.empty()) {
+        oneOf(o.kinematic.test, {"planar", "wedge", "flexural", "direct"}, "kinematic");
+        const SlopeFace& f = o.kinematic.face;
+        if (!(f.dipDirection >= 0.0 && f.dipDirection <= 360.0 && f.dip >= 0.0 && f.dip <= 90.0)) {
+            throw Refused("slope", "takes the face's dip direction (0 to 360) and dip (0 to 90)");
+        }
+        if (!(f.friction >= 0.0 && f.friction <= 90.0)) throw Refused("friction", "takes 0 to 90 degrees");
+        if (!(f.lateralLimit >= 0.0 && f.lateralLimit <= 90.0)) throw Refused("lateral-limit", "takes 0 to 90 degrees");
+    }
 }
 
 Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, const PlotSize& size) {
@@ -84,6 +100,14 @@ Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, c
             throw Failed(r, "no fault with a usable sense of slip").of("pt");
         }
         throw Failed(r, ds.message(r)).of(w.second.second);
+    }
+    for (const ConeParams& c : o.cones) overlays.addCone(c.axis.trend_deg, c.axis.plunge_deg, c.angle_deg);
+    if (!o.kinematic.test.empty()) {
+        const std::string& t = o.kinematic.test;
+        overlays.addKinematic(o.kinematic.face, t == "planar"   ? KinematicTest::Planar
+                                                 : t == "wedge"  ? KinematicTest::Wedge
+                                                 : t == "flexural" ? KinematicTest::Flexural
+                                                                   : KinematicTest::Direct);
     }
     drawn.overlayNote = overlays.note();
     try {

@@ -140,6 +140,10 @@ float drawKey(GraphicsPort& port, const std::vector<KeyEntry>& key, float top) {
                 port.drawArrow(TwoDPoint<float>(Key_X - 0.04f, at.y()), TwoDPoint<float>(Key_X + 0.05f, at.y()),
                                e.style, 0.03f);
                 break;
+            case KeyEntry::Swatch:
+                port.drawBox(TwoDPoint<float>(Key_X - 0.035f, at.y() - 0.02f),
+                             TwoDPoint<float>(Key_X + 0.035f, at.y() + 0.02f), e.style, e.style, true, true);
+                break;
         }
         port.drawText(e.words, TwoDPoint<float>(Key_Text_X, y), 1, textStyle(), Key_Text_Size);
         y -= Row;

@@ -298,6 +298,7 @@ void StereoPlotCore::generatePlot() {
         drawContours(*contours);
         if (m_params.getShowPlotFrame() && m_contourOutcome == ContourOutcome::Drawn) drawFrame(false);
     }
+    if (m_underlay) m_underlay();
     m_port->beginGroup();
     for (const Store* s : {&m_lines, &m_faults, &m_lineations, &m_planes, &m_specials}) generateOnPort(*s);
     if (m_params.getShowSlipDir()) generateSlipVectorsOnPort();

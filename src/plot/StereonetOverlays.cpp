@@ -38,7 +38,8 @@ int StereonetOverlays::addFisher() {
     m_plot.insert(out, style);
     double cone = -1.0;
     if (results.getValue("cone", cone) && cone >= 0.0) {
-        m_cones.push_back({TwoDPoint<float>(float(out.front().getAz()), float(out.front().getPl())), cone});
+        m_cones.push_back({TwoDPoint<float>(float(out.front().getAz()), float(out.front().getPl())), cone,
+                           GraphicsStyle(Fisher_Color, Style_Solid, Size_Smallest, Symbol_Dot)});
     } else {
         m_note = "the Fisher cone is undefined (too few data or too much spread); the mean is drawn alone";
     }
@@ -90,10 +91,8 @@ int StereonetOverlays::addPTAxes() {
 
 void StereonetOverlays::drawOnPort(GraphicsPort&) const {
     // On the plot's own port, in its projection.
-    for (const Cone& c : m_cones) {
-        m_plot.generateSmallCircleOnPort(c.axis, float(c.angle),
-                                         GraphicsStyle(Fisher_Color, Style_Solid, Size_Smallest, Symbol_Dot));
-    }
+    for (const Cone& c : m_cones) m_plot.generateSmallCircleOnPort(c.axis, float(c.angle), c.style);
+    drawConstruction();
 }
 
 }  // namespace qzCore

@@ -54,6 +54,28 @@ TEST(Facade, RefusesEachFieldOnBothSidesOfItsRange) {
             check(p);
         };
     };
+    auto stereonet = [](auto change) {
+        return [change] {
+            StereonetParams p;
+            change(p);
+            check(p);
+        };
+    };
+    auto overlay = [](const char* test, SlopeFace face) {
+        return [test, face] {
+            StereonetParams p;
+            p.kinematic = {test, face};
+            check(p);
+        };
+    };
+    auto kinematicOf = [](auto change) {
+        return [change] {
+            Dataset ds = Dataset::fromText("p.txt", "DipDir\tDip\n90\t40\n");
+            KinematicParams p;
+            change(p);
+            kinematic(ds, p);
+        };
+    };
     const std::pair<std::function<void()>, const char*> cases[] = {
         {read("dxf-ish", {}, "auto"), "format"},
         {read("auto", {}, "pipe"), "delimiter"},
@@ -85,6 +107,15 @@ TEST(Facade, RefusesEachFieldOnBothSidesOfItsRange) {
          },
          "projection"},
         {[] { lines().write("/tmp/x.jpg", "jpeg"); }, "to"},
+        {stereonet([](StereonetParams& p) { p.cones = {{{0, 90}, 0.0}}; }), "cone"},
+        {stereonet([](StereonetParams& p) { p.cones = {{{0, 90}, 90.0}}; }), ""},
+        {stereonet([](StereonetParams& p) { p.cones = {{{0, 91}, 10.0}}; }), "cone"},
+        {overlay("rockfall", {}), "kinematic"},
+        {overlay("direct", {0, 90, 90, 90}), ""},
+        {overlay("wedge", {0, 60, 90.5, 20}), "friction"},
+        {kinematicOf([](KinematicParams& p) { p.face.dip = 90.5; }), "slope"},
+        {kinematicOf([](KinematicParams& p) { p.face.lateralLimit = -0.5; }), "lateral-limit"},
+        {kinematicOf([](KinematicParams& p) { p.wedgeSets = 21; }), "wedge-sets"},
         {[] {
              Dataset ds = lines();
              LeastSquaresParams p;
@@ -178,6 +209,64 @@ TEST(Facade, AnalysesByNameAgreeWithClosedForms) {
     EXPECT_EQ(f.records.size(), 1u);
     // The angle between them through the table, as qz prints it.
     EXPECT_EQ(analysisNamed("angle")->run(ds, {}).text, "Angle between the objects : 20 degrees\n");
+}
+
+/// Whether `at` is inside any of the paths a Fill_Paths call filled.
+bool filledAt(const RecordedCall& fill, TwoDPoint<float> at) {
+    std::size_t first = 0;
+    for (const int n : fill.ints) {
+        bool inside = false;
+        for (std::size_t i = first, j = first + std::size_t(n) - 1; i < first + std::size_t(n); j = i++) {
+            const TwoDPoint<float>&a = fill.points[i], &b = fill.points[j];
+            if ((a.y() > at.y()) != (b.y() > at.y()) &&
+                at.x() < (b.x() - a.x()) * (at.y() - a.y()) / (b.y() - a.y()) + a.x()) {
+                inside = !inside;
+            }
+        }
+        if (inside) return true;
+        first += std::size_t(n);
+    }
+    return false;
+}
+
+TEST(Facade, KinematicZonesAndConesWhereTheRulesPutThem) {
+    // A face 270/75, friction 35, limits 20, planes as poles: the pole of
+    // 270/50 (090/40) slides, of 270/30 (090/60) is gentler than
+    // friction, of 245/50 (065/40) is outside the limits (the secondary
+    // zone).  Equal-area radius sqrt(2) sin((90 - plunge)/2).
+    Dataset ds = Dataset::fromText("p.txt", "DipDir\tDip\n270\t50\n");
+    StereonetParams p;
+    p.planes = "poles";
+    p.kinematic = {"planar", {270, 75, 35, 20}};
+    p.cones = {{{0, 90}, 30}};
+    RecordingPort port;
+    drawStereonet(ds, p, port, PlotSize());
+    const std::vector<RecordedCall> fills = port.callsOf(RecordedCall::Fill_Paths);
+    ASSERT_EQ(fills.size(), 2u);  // main, secondary
+    auto at = [](double trend, double plunge) {
+        const double r = std::sqrt(2.0) * std::sin((90.0 - plunge) * M_PI / 360.0), t = trend * M_PI / 180.0;
+        return TwoDPoint<float>(float(r * std::sin(t)), float(r * std::cos(t)));
+    };
+    EXPECT_TRUE(filledAt(fills[0], at(90, 40)));
+    EXPECT_FALSE(filledAt(fills[0], at(90, 60)));
+    EXPECT_FALSE(filledAt(fills[0], at(65, 40)));
+    EXPECT_TRUE(filledAt(fills[1], at(65, 40)));
+    EXPECT_FALSE(filledAt(fills[1], at(90, 40)));
+    // The zone's edge at the lateral limit (pole trends 070 and 110) is
+    // exact: half a degree inside is filled, half outside is not.
+    EXPECT_TRUE(filledAt(fills[0], at(110.0 - 0.5, 40)));
+    EXPECT_FALSE(filledAt(fills[0], at(110.0 + 0.5, 40)));
+    // The cone of 30 degrees about the vertical: every point at radius
+    // sqrt(2) sin 15.
+    bool found = false;
+    for (const RecordedCall& c : port.callsOf(RecordedCall::Draw_Path)) {
+        if (c.style.getColor() != RGBColor(0, 70, 160)) continue;
+        found = true;
+        for (const TwoDPoint<float>& q : c.points) {
+            EXPECT_NEAR(std::hypot(q.x(), q.y()), std::sqrt(2.0) * std::sin(M_PI / 12), 1e-5);
+        }
+    }
+    EXPECT_TRUE(found);
 }
 
 }  // namespace

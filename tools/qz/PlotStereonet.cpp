@@ -23,6 +23,9 @@ struct StereonetOptions {
     DensityOptions density;
     bool contour = false;
     bool noKey = false;
+    std::vector<std::string> cones;
+    std::string kinematic, slope;
+    qzCore::SlopeFace face;
 };
 
 int plotStereonet(StereonetOptions& o) {
@@ -32,6 +35,22 @@ int plotStereonet(StereonetOptions& o) {
     if (o.contour) {
         p.contours.emplace();
         if (!densityRequest(o.density, *p.contours)) return 1;
+    }
+    for (const std::string& c : o.cones) {
+        std::vector<double> v;
+        if (!slashNumbers(c, 3, v)) {
+            std::cerr << "qz: --cone takes TREND/PLUNGE/ANGLE in degrees, not '" << c << "'\n";
+            return 1;
+        }
+        p.cones.push_back({{v[0], v[1]}, v[2]});
+    }
+    if (!o.kinematic.empty()) {
+        if (o.slope.empty()) {
+            std::cerr << "qz: --kinematic needs the slope face: --slope DIPDIR/DIP\n";
+            return 1;
+        }
+        if (!slopeFace(o.slope, o.face)) return 1;
+        p.kinematic = {o.kinematic, o.face};
     }
     Picture picture(o.picture, o.contour || p.key);  // a column for the colour bar and key
     if (!picture.ready()) return 1;
@@ -94,6 +113,14 @@ Command addStereonetCommand(CLI::App& plot) {
     addDensityOptions(cmd, o->density, true, true);
     cmd->add_flag("--mark-max", o->params.markMaximum, "Mark the densest direction with its value (with --contour)");
     cmd->add_flag("--no-key", o->noKey, "No key of the symbols");
+    cmd->add_option("--cone", o->cones, "A small circle TREND/PLUNGE/ANGLE (repeatable)");
+    cmd->add_option("--kinematic", o->kinematic,
+                    "A rock-slope test's zones: planar or flexural (over poles), wedge or direct (over intersections)")
+        ->check(CLI::IsMember({"planar", "wedge", "flexural", "direct"}));
+    cmd->add_option("--slope", o->slope, "Kinematic: the slope face, DIPDIR/DIP");
+    cmd->add_option("--friction", o->face.friction, "Kinematic: friction angle (default 30)");
+    cmd->add_option("--lateral-limit", o->face.lateralLimit, "Kinematic: lateral limits (default 20)");
+    cmd->add_flag("--curved-limits", o->face.curvedLimits, "Kinematic: curved lateral limits");
     return {cmd, [o] { return plotStereonet(*o); }};
 }
 

@@ -18,7 +18,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "qzCore/analysis/Kinematics.h"
 #include "qzCore/facade/Dataset.h"
 #include "qzCore/facade/Density.h"
 #include "qzCore/plot/PlotSize.h"
@@ -26,6 +28,20 @@
 
 namespace qzCore {
 namespace facade {
+
+/// A small circle: the cone of half-angle `angle_deg` (0-90) about an axis.
+struct QZCORE_EXPORT ConeParams {
+    Direction axis;
+    double angle_deg = 0.0;
+};
+
+/// A rock-slope kinematic test drawn over a stereonet (Kinematics.h).
+struct QZCORE_EXPORT KinematicOverlay {
+    /// "planar" or "flexural" (over poles: draw planes as poles),
+    /// "wedge" or "direct" (over lines of intersection); "" none.
+    std::string test;
+    SlopeFace face;
+};
 
 /// A stereonet.
 struct QZCORE_EXPORT StereonetParams {
@@ -50,6 +66,11 @@ struct QZCORE_EXPORT StereonetParams {
     bool key = true;
     /// Great circles traced exactly, for vector outputs.
     bool exactGreatCircles = false;
+    /// Small circles about any axes (boreholes, fold axes, friction).
+    std::vector<ConeParams> cones;
+    /// A kinematic test's zones and construction lines (none while its
+    /// test is "").
+    KinematicOverlay kinematic;
 };
 
 /// What drawing a picture has to say.

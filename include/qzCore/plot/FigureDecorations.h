@@ -45,7 +45,7 @@ QZCORE_EXPORT void drawRecordCount(GraphicsPort& port, const PlotParams& params,
 
 /// One row of a key: a marker (or a line, or an arrow) and its words.
 struct QZCORE_EXPORT KeyEntry {
-    enum Mark : int { Marker, Line, Arrow };
+    enum Mark : int { Marker, Line, Arrow, Swatch };
     GraphicsStyle style;
     std::string words;
     Mark mark = Marker;

@@ -22,6 +22,7 @@
 
 #include "qzCore/Export.h"
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -120,6 +121,9 @@ public:
     /// How the last contouring ended, and why it drew nothing ("" when it
     /// drew).
     ContourOutcome getContourOutcome() const { return m_contourOutcome; }
+    /// Drawn by generatePlot over the frame and filled contours, under the
+    /// data (shaded zones of an analysis).
+    void setUnderlay(std::function<void()> draw) { m_underlay = std::move(draw); }
     const std::string& getContourMessage() const { return m_contourMessage; }
 
     void setFaultColor(const RGBColor& c) override { m_params.getPlotColors().fault = c; }
@@ -167,6 +171,7 @@ protected:
     std::unique_ptr<ContourParams> m_contour;
     ContourOutcome m_contourOutcome = ContourOutcome::No_Data;
     std::string m_contourMessage;
+    std::function<void()> m_underlay;
 
 private:
     /// The frame; without `background` only its lines (over filled

@@ -1,24 +1,32 @@
 // Analyses drawn over a stereonet, as qz and the Python module draw them:
 // the Fisher mean of planes (as poles), fault planes and lines with its 95%
 // cone; the best-fit girdle of the same with its pole; the P and T axes of
-// the faults; and the rows of a key of their symbols (FigureDecorations.h
-// draws it).
+// the faults; small circles (cones) about any axis; a rock-slope kinematic
+// test's zones and construction lines; and the rows of a key of their
+// symbols (FigureDecorations.h draws it).
 #ifndef QZCORE_PLOT_STEREONETOVERLAYS_H
 #define QZCORE_PLOT_STEREONETOVERLAYS_H
 
 #include "qzCore/Export.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "qzCore/analysis/Kinematics.h"
 #include "qzCore/plot/FigureDecorations.h"
 #include "qzCore/plot/StereoPlotCore.h"
 
 namespace qzCore {
 
 class Data;
+
+/// Which kinematic test a stereonet shows: planar sliding and flexural
+/// toppling over poles, wedge sliding and direct toppling over lines of
+/// intersection (and the poles of basal planes).
+enum class KinematicTest { Planar, Wedge, Flexural, Direct };
 
 class QZCORE_EXPORT StereonetOverlays {
 public:
@@ -33,7 +41,16 @@ public:
     int addFisher();
     int addBestFit();
     int addPTAxes();
-    /// After the plot is drawn: the cones.
+    /// The cone of half-angle `angle` (degrees, 0-90) about the axis
+    /// (trend, plunge): a small circle, both nappes (an axis and its
+    /// opposite), in the plot's projection and hemisphere.
+    void addCone(double trend, double plunge, double angle);
+    /// The test's zones, shaded under the data (the main zone red, the
+    /// secondary yellow), and its construction lines over them: the face's
+    /// great circle, the friction cone, the daylight envelope or the
+    /// slip-limit or friction plane, the lateral limits.
+    void addKinematic(const SlopeFace& face, KinematicTest test);
+    /// After the plot is drawn: the cones and lines.
     void drawOnPort(GraphicsPort& port) const;
     /// A key row for each overlay added.
     const std::vector<KeyEntry>& key() const { return m_key; }
@@ -44,10 +61,19 @@ private:
     struct Cone {
         TwoDPoint<float> axis;
         double angle;
+        GraphicsStyle style;
     };
+    /// A predicate on the plotted (lower-hemisphere) direction.
+    using Zone = std::function<bool(double trend, double plunge)>;
+    void shade(const Zone& zone, const GraphicsStyle& style, const std::vector<double>& edges) const;
+    void drawConstruction() const;
     StereoPlotCore& m_plot;
     std::deque<GeoData*> m_records;
     std::vector<Cone> m_cones;
+    /// Construction lines: great circles (dip direction, dip) and radial
+    /// lines (azimuths).
+    std::vector<std::pair<double, double>> m_greatCircles;
+    std::vector<double> m_radials;
     std::vector<KeyEntry> m_key;
     std::string m_note;
 };
