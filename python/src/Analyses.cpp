@@ -262,6 +262,25 @@ void addAnalyses(py::module_& m) {
         "silhouette), seeded k-means++ starts, fuzzy= for fuzzy k-means");
 
     m.def(
+        "mark_sets",
+        [](const DatasetPtr& ds, const py::object& sets, unsigned long seed, bool faults, bool lineations) {
+            facade::SetsParams p;
+            static_cast<facade::Selection&>(p) = selection(faults, lineations);
+            if (!sets.is_none() && !(py::isinstance<py::str>(sets) && sets.cast<std::string>() == "auto")) {
+                p.sets = sets.cast<int>();
+                if (p.sets == 0) throw py::value_error("sets takes 1 to 20, or 'auto'");
+            }
+            p.seed = seed;
+            const facade::SetsResult r = facade::sets(opened(ds), p);
+            facade::markSets(opened(ds), r);
+            return int(r.means.size());
+        },
+        py::arg("dataset"), py::arg("sets") = "auto", py::arg("seed") = 1, py::arg("faults") = false,
+        py::arg("lineations") = false,
+        "Finds the sets as cluster() does and gives each record of set K the attribute 'setK' (kept by .gdf files, "
+        "used by stereonet(colour_by='set')); returns the number of sets");
+
+    m.def(
         "density",
         [](const DatasetPtr& ds, const std::string& method, const std::string& smoothing, int grid,
            const std::vector<std::string>& count, const py::object& compensate, double sigma) {

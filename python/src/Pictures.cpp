@@ -116,7 +116,8 @@ void addPictures(py::module_& m) {
            const py::object& levels, int grid, bool filled, bool fisher, bool bestfit, bool pt, int size,
            const std::string& title, const std::string& colours, const py::object& count, bool markMax, bool key,
            const std::vector<std::tuple<double, double, double>>& cones, const std::string& kinematic,
-           const py::object& slope, double friction, double lateralLimit, bool curvedLimits, const py::object& ax) {
+           const py::object& slope, double friction, double lateralLimit, bool curvedLimits,
+           const std::string& colourBy, const py::object& ax) {
             opened(dsp);
             if (size < 100 || size > 4000) throw py::value_error("size is 100 to 4000");
             qzCore::facade::StereonetParams params;
@@ -139,6 +140,7 @@ void addPictures(py::module_& m) {
                 c.colours = colours;
                 if (!count.is_none()) c.count = count.cast<std::vector<std::string>>();
             }
+            params.colourBy = colourBy;
             for (const auto& [trend, plunge, angle] : cones) params.cones.push_back({{trend, plunge}, angle});
             if (!kinematic.empty()) {
                 if (slope.is_none()) throw py::value_error("kinematic needs slope=(dip direction, dip)");
@@ -171,10 +173,11 @@ void addPictures(py::module_& m) {
         py::arg("mark_max") = false, py::arg("key") = true,
         py::arg("cones") = std::vector<std::tuple<double, double, double>>{}, py::arg("kinematic") = "",
         py::arg("slope") = py::none(), py::arg("friction") = 30.0, py::arg("lateral_limit") = 20.0,
-        py::arg("curved_limits") = false, py::arg("ax") = py::none(),
+        py::arg("curved_limits") = false, py::arg("colour_by") = "", py::arg("ax") = py::none(),
         "A stereonet of the records; fisher=, bestfit=, pt= draw those analyses over it; cones= a list of small "
         "circles (trend, plunge, half-angle); kinematic='planar'|'flexural'|'wedge'|'direct' shades that test's zones "
-        "for slope=(dip direction, dip), friction=, lateral_limit=, curved_limits=; contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
+        "for slope=(dip direction, dip), friction=, lateral_limit=, curved_limits=; colour_by='set' colours records by "
+        "their sets (qzcore.mark_sets); contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
         "poles), levels=(start, interval) (default: 2, 4, ... when that gives one to ten levels, else round numbers "
         "from the densest node, said in the picture's note); colours= names the levels' colour map (viridis, cividis, magma, "
         "greys, classic); count= lists what is counted (default the records loaded: planes, faults, lines, lineations; "

@@ -409,3 +409,14 @@ def test_kinematic_zones_and_cones_drawn(tmp_path):
     qzcore.stereonet(ds, planes="poles", kinematic="flexural", slope=(270, 75), ax=ax)
     assert len(ax.patches) + len(ax.collections) > 0
     plt.close(fig)
+
+
+def test_sets_marked_coloured_and_kept(tmp_path):
+    ds = qzcore.read(sample("slope_planes.csv"))
+    assert qzcore.mark_sets(ds, sets=3, seed=1) == 3
+    path = str(tmp_path / "sets.gdf")
+    ds.write(path)
+    # The file keeps the sets: the stereonet finds them in what it reads.
+    qzcore.stereonet(qzcore.read(path), planes="poles", colour_by="set").png()
+    with pytest.raises(qzcore.Error, match="colour-by"):
+        qzcore.stereonet(qzcore.read(sample("planes.txt")), colour_by="set").png()

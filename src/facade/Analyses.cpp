@@ -1,5 +1,6 @@
 #include "qzCore/facade/Analyses.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -320,6 +321,29 @@ SetsResult sets(Dataset& ds, const SetsParams& p) {
         r.means.push_back(m);
     }
     return r;
+}
+
+void markSets(Dataset& ds, const SetsResult& r) {
+    Data& data = ds.data();
+    std::list<std::string> held;
+    data.getAttributeStrings(held, false);
+    std::vector<std::uint32_t> masks;
+    for (std::size_t k = 1; k <= r.means.size(); ++k) {
+        const std::string label = "set" + std::to_string(k);
+        if (std::find(held.begin(), held.end(), label) != held.end()) data.destroyAttribute(label);
+        if (!data.createAttribute(label)) {
+            throw Failed(Error::Insert_Failed, "the attribute '" + label + "' could not be created",
+                         "a dataset holds at most 32 attributes");
+        }
+        masks.push_back(data.getAttributeIndexMask(std::list<std::string>{label}));
+    }
+    std::size_t i = 0;
+    for (GeoData* g : data.getDataList()) {
+        if (i < r.labels.size() && r.labels[i] >= 0 && std::size_t(r.labels[i]) < masks.size()) {
+            data.linkAttributes(g, masks[std::size_t(r.labels[i])]);
+        }
+        ++i;
+    }
 }
 
 }  // namespace facade

@@ -1,5 +1,6 @@
 #include "qzCore/facade/Pictures.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "qzCore/datasets/Data.h"
@@ -38,6 +39,7 @@ void check(const StereonetParams& o) {
     oneOf(o.projection, {"equal-area", "equal-angle"}, "projection");
     oneOf(o.hemisphere, {"lower", "upper"}, "hemisphere");
     oneOf(o.planes, {"great-circles", "poles"}, "planes");
+    if (!o.colourBy.empty()) oneOf(o.colourBy, {"set"}, "colour-by");
     if (o.contours) contourParams(*o.contours);
     for (const ConeParams& c : o.cones) {
         if (!(c.axis.plunge_deg >= 0.0 && c.axis.plunge_deg <= 90.0) || !(c.axis.trend_deg >= 0.0 && c.axis.trend_deg <= 360.0) ||
@@ -55,6 +57,52 @@ void check(const StereonetParams& o) {
         if (!(f.friction >= 0.0 && f.friction <= 90.0)) throw Refused("friction", "takes 0 to 90 degrees");
         if (!(f.lateralLimit >= 0.0 && f.lateralLimit <= 90.0)) throw Refused("lateral-limit", "takes 0 to 90 degrees");
     }
+}
+
+/// The records in the colours of their sets (attributes set1, set2, ...),
+/// and the key of the sets.
+std::vector<KeyEntry> insertBySet(StereoPlotCore& plot, Data& data, const StereoPlotParams& p) {
+    // Colour-blind-safe (Okabe and Ito 2008), then Tableau's.
+    static const RGBColor Palette[] = {{0, 114, 178},  {213, 94, 0},   {0, 158, 115},  {204, 121, 167},
+                                       {230, 159, 0},  {86, 180, 233}, {240, 228, 66}, {148, 103, 189},
+                                       {140, 86, 75},  {23, 190, 207}};
+    const RGBColor unset(150, 150, 150);
+    std::vector<std::uint32_t> masks;
+    for (int k = 1;; ++k) {
+        std::list<std::string> held;
+        data.getAttributeStrings(held, false);
+        const std::string label = "set" + std::to_string(k);
+        if (std::find(held.begin(), held.end(), label) == held.end()) break;
+        masks.push_back(data.getAttributeIndexMask(std::list<std::string>{label}));
+    }
+    if (masks.empty()) {
+        throw Failed(Error::No_Data_To_Analyse, "the data carry no sets",
+                     "qz analyse sets --write-sets FILE.gdf saves them (the attributes set1, set2, ...)")
+            .of("colour-by");
+    }
+    auto colourOf = [&](const GeoData* g) {
+        const std::uint32_t a = g->data()->getAttributes();
+        for (std::size_t k = 0; k < masks.size(); ++k) {
+            if (a & masks[k]) return Palette[k % (sizeof Palette / sizeof Palette[0])];
+        }
+        return unset;
+    };
+    insertDataset(plot, data, [&](const GeoData* g) {
+        const RGBColor c = colourOf(g);
+        plot.setPlaneColor(c);
+        plot.setFaultColor(c);
+        plot.setLineColor(c);
+        plot.setLineationColor(c);
+    });
+    std::vector<KeyEntry> key;
+    const GraphicsStyle& symbol = p.getPlotSymbols().plane;
+    const bool circles = p.getPlaneStyle() != Planar_Pole;
+    for (std::size_t k = 0; k < masks.size(); ++k) {
+        GraphicsStyle s = symbol;
+        s.setColor(Palette[k % (sizeof Palette / sizeof Palette[0])]);
+        key.push_back({s, "set " + std::to_string(k + 1), circles ? KeyEntry::Line : KeyEntry::Marker});
+    }
+    return key;
 }
 
 Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, const PlotSize& size) {
@@ -81,7 +129,12 @@ Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, c
     drawn.records = countDataRecords(data);
     styleForPrint(p, drawn.records);
     StereoPlotCore plot(p, &port, ds.manager());
-    insertDataset(plot, data);
+    std::vector<KeyEntry> setKey;
+    if (o.colourBy == "set") {
+        setKey = insertBySet(plot, data, p);
+    } else {
+        insertDataset(plot, data);
+    }
     // No levels given: chosen from the densest node, and said.
     if (o.contours && !o.contours->levels) drawn.levelsNote = plot.chooseLevels(contours);
     if (o.contours) plot.setContourParams(contours);
@@ -122,7 +175,7 @@ Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, c
     drawRecordCount(port, p, drawn.records);
     float y = drawColorBar(port, plot, 0.95f);
     if (o.key) {
-        std::vector<KeyEntry> key = dataKey(data, plot);
+        std::vector<KeyEntry> key = setKey.empty() ? dataKey(data, plot) : setKey;
         key.insert(key.end(), overlays.key().begin(), overlays.key().end());
         y = drawKey(port, key, y);
     }

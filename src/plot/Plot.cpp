@@ -396,11 +396,12 @@ void Plot::reset() {
     m_savedPort = nullptr;
 }
 
-void insertDataset(Plot& plot, const Data& data) {
+void insertDataset(Plot& plot, const Data& data, const std::function<void(const GeoData*)>& before) {
     using K = GDTypes;
     std::list<SpecialData> axes;
     for (const GeoData* g : data.getDataList()) {
         if (!g || !g->data()) continue;
+        if (before) before(g);
         switch (g->getGDType()) {
             case K::GDType_Line: plot.insertLine(g); break;
             case K::GDType_Fault:

@@ -23,7 +23,7 @@ struct AnalyseOptions {
     std::string compensate;
     std::string sets = "auto";
     std::string slope;
-    std::string addResults;
+    std::string addResults, writeSets;
     DensityOptions density;
 };
 
@@ -54,6 +54,10 @@ int analyse(AnalyseOptions& a) {
         q.sets = int(k);
     }
     if (!a.slope.empty() && !slopeFace(a.slope, q.face)) return 1;
+    if (!a.writeSets.empty() && a.method != "sets") {
+        std::cerr << "qz: --write-sets goes with the sets analysis\n";
+        return 1;
+    }
     if (a.method == "kinematic" && a.slope.empty()) {
         std::cerr << "qz: kinematic needs the slope face: --slope DIPDIR/DIP\n";
         return 1;
@@ -64,7 +68,18 @@ int analyse(AnalyseOptions& a) {
     const facade::AnalysisInfo* analysis = facade::analysisNamed(a.method);
     facade::Outcome out;
     try {
-        out = analysis->run(l, q);
+        if (!a.writeSets.empty() && a.method == "sets") {
+            facade::SetsParams p;
+            static_cast<facade::Selection&>(p) = q;
+            p.sets = q.sets;
+            p.seed = q.seed > 0 ? static_cast<unsigned long>(q.seed) : 1;
+            p.fuzzy = q.fuzzy;
+            facade::SetsResult r = facade::sets(l, p);
+            facade::markSets(l, r);
+            out = std::move(r);
+        } else {
+            out = analysis->run(l, q);
+        }
     } catch (const facade::Refused& r) {
         return refused(r) ? 0 : 1;
     } catch (const facade::Failed& f) {
@@ -75,6 +90,9 @@ int analyse(AnalyseOptions& a) {
     }
     for (const std::string& w : out.warnings) std::cerr << "qz: warning: " << w << '\n';
     std::cout << out.text;
+    if (!a.writeSets.empty()) {
+        if (const int w = write(l, l.id(), a.writeSets, "auto"); w != 0) return w;
+    }
     if (a.addResults.empty()) return 0;
     if (l.data().addData(out.records) != 1) {
         std::cerr << "qz: the result records could not be added\n";
@@ -114,6 +132,8 @@ Command addAnalyseCommand(CLI::App& app) {
                     "Seed of the DE search (repeatable runs; 0 uses the clock) and of the sets' starts (0 as 1)");
     cmd->add_option("--sets", a->sets, "Sets: how many (1-20), or auto (chosen by the silhouette; default)");
     cmd->add_flag("--fuzzy", q.fuzzy, "Sets: fuzzy k-means (Hammah and Curran 1998)");
+    cmd->add_option("--write-sets", a->writeSets,
+                    "Sets: save the data with the attribute setK on each record of set K (a .gdf keeps them)");
     cmd->add_option("--slope", a->slope, "Kinematic: the slope face, DIPDIR/DIP");
     cmd->add_option("--friction", q.face.friction, "Kinematic: friction angle (default 30)");
     cmd->add_option("--lateral-limit", q.face.lateralLimit, "Kinematic: lateral limits (default 20)");

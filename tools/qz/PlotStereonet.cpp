@@ -65,6 +65,7 @@ int plotStereonet(StereonetOptions& o) {
         return refused(r) ? 0 : 1;
     } catch (const qzCore::facade::Failed& f) {
         std::cerr << "qz: " << (f.field().empty() ? "" : "--" + f.field() + ": ") << f.what() << '\n';
+        if (!f.hint().empty()) std::cerr << "qz: " << f.hint() << '\n';
         return 2;
     }
     if (!drawn.levelsNote.empty()) std::cerr << "qz: " << drawn.levelsNote << "; --levels sets them\n";
@@ -113,6 +114,9 @@ Command addStereonetCommand(CLI::App& plot) {
     addDensityOptions(cmd, o->density, true, true);
     cmd->add_flag("--mark-max", o->params.markMaximum, "Mark the densest direction with its value (with --contour)");
     cmd->add_flag("--no-key", o->noKey, "No key of the symbols");
+    cmd->add_option("--colour-by", o->params.colourBy,
+                    "set: each record in its set's colour (the attributes qz analyse sets --write-sets saves)")
+        ->check(CLI::IsMember({"set"}));
     cmd->add_option("--cone", o->cones, "A small circle TREND/PLUNGE/ANGLE (repeatable)");
     cmd->add_option("--kinematic", o->kinematic,
                     "A rock-slope test's zones: planar or flexural (over poles), wedge or direct (over intersections)")

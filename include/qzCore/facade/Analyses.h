@@ -179,6 +179,12 @@ struct QZCORE_EXPORT SetsResult : Outcome {
 };
 /// @throw Refused for sets or iterations out of range.
 QZCORE_EXPORT SetsResult sets(Dataset& ds, const SetsParams& params);
+/// Gives each record of a set the attribute "set1", "set2", ... (created;
+/// one already there is emptied first), so files that keep attributes
+/// keep the sets, `qz subset --attribute set2` selects one and a
+/// stereonet can colour by them.  @throw Failed when the dataset has no
+/// room for the attributes (32 at most).
+QZCORE_EXPORT void markSets(Dataset& ds, const SetsResult& sets);
 
 /// Rock-slope kinematics of the planes (Kinematics.h): planar sliding,
 /// wedge sliding, flexural and direct toppling for one slope face.

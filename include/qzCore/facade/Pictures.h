@@ -71,6 +71,10 @@ struct QZCORE_EXPORT StereonetParams {
     /// A kinematic test's zones and construction lines (none while its
     /// test is "").
     KinematicOverlay kinematic;
+    /// "set": each record in the colour of its set (the attributes set1,
+    /// set2, ... that markSets gives, as qz analyse sets --write-sets
+    /// saves them), records of no set grey; "" the kinds' colours.
+    std::string colourBy;
 };
 
 /// What drawing a picture has to say.

@@ -18,6 +18,7 @@
 #include "qzCore/Export.h"
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <set>
@@ -272,8 +273,10 @@ protected:
 /// well dips and markers), faults with their slip lines as lineations,
 /// lines, results, and universal-stage records as their two axes (axis 1
 /// in the trend and plunge, axis 2 in the strike and dip) among the
-/// results.
-QZCORE_EXPORT void insertDataset(Plot& plot, const Data& data);
+/// results.  `before`, when given, is called with each record before it
+/// is put on the plot (to set the colours it is drawn in).
+QZCORE_EXPORT void insertDataset(Plot& plot, const Data& data,
+                                 const std::function<void(const GeoData*)>& before = nullptr);
 
 }  // namespace qzCore
 
