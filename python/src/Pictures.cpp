@@ -239,6 +239,44 @@ void addPictures(py::module_& m) {
         py::arg("ax") = py::none(),
         "A tangent plot: planes as dip vectors (or poles), lines by trend and tan(plunge), within the circle of "
         "plunge 65 (the note says how many points lie beyond); with ax= drawn on that matplotlib Axes");
+
+    m.def(
+        "fabric_diagram",
+        [](const std::vector<DatasetPtr>& datasets, const std::string& kind, std::vector<std::string> labels,
+           bool faults, bool lineations, int size, const std::string& title, const py::object& ax) {
+            if (size < 100 || size > 4000) throw py::value_error("size is 100 to 4000");
+            qzCore::facade::FabricParams params;
+            params.kind = kind;
+            qzCore::facade::check(params);
+            if (!labels.empty() && labels.size() != datasets.size()) {
+                throw py::value_error("labels must name each dataset");
+            }
+            std::vector<qzCore::FabricPoint> fabrics;
+            qzCore::facade::Selection use;
+            use.faultPlanes = faults;
+            use.slipLines = lineations;
+            for (std::size_t i = 0; i < datasets.size(); ++i) {
+                const std::string label = labels.empty() ? "dataset " + std::to_string(i + 1) : labels[i];
+                fabrics.push_back({label, qzCore::facade::tensor(opened(datasets[i]), use).shape});
+            }
+            auto pic = std::make_shared<Picture>();
+            pic->dataset = datasets.empty() ? nullptr : datasets.front();
+            pic->size = size;
+            pic->title = title;
+            pic->legend = true;
+            pic->draw = [=](qzCore::GraphicsPort& port, const qzCore::PlotSize&, bool) {
+                const auto drawn = qzCore::facade::drawFabric(fabrics, params, port);
+                std::string note;
+                for (const std::string& l : drawn.leftOff) note += (note.empty() ? "" : "; ") + l + " has a zero eigenvalue";
+                return note;
+            };
+            return finish(pic, ax);
+        },
+        py::arg("datasets"), py::arg("kind") = "woodcock", py::arg("labels") = std::vector<std::string>{},
+        py::arg("faults") = false, py::arg("lineations") = false, py::arg("size") = 400, py::arg("title") = "",
+        py::arg("ax") = py::none(),
+        "Woodcock's diagram (kind='woodcock': ln(S2/S3) across, ln(S1/S2) up, lines of K and C) or Vollmer's "
+        "triangle (kind='vollmer': P, G, R) of the orientation tensors of several datasets, one marker each");
 }
 
 }  // namespace qzpy

@@ -420,3 +420,14 @@ def test_sets_marked_coloured_and_kept(tmp_path):
     qzcore.stereonet(qzcore.read(path), planes="poles", colour_by="set").png()
     with pytest.raises(qzcore.Error, match="colour-by"):
         qzcore.stereonet(qzcore.read(sample("planes.txt")), colour_by="set").png()
+
+
+def test_fabric_diagrams_of_several_datasets(tmp_path):
+    fold, slope = qzcore.read(sample("fold.csv")), qzcore.read(sample("slope_planes.csv"))
+    for kind in ("woodcock", "vollmer"):
+        pic = qzcore.fabric_diagram([fold, slope], kind=kind, labels=["fold", "slope"])
+        assert pic.png()[:4] == b"\x89PNG"
+    with pytest.raises(ValueError, match="kind"):
+        qzcore.fabric_diagram([fold], kind="flinn")
+    with pytest.raises(ValueError, match="labels"):
+        qzcore.fabric_diagram([fold, slope], labels=["one"])

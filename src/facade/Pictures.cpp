@@ -305,5 +305,16 @@ TangentDrawn drawTangent(Dataset& ds, const TangentParams& o, GraphicsPort& port
     return drawn;
 }
 
+void check(const FabricParams& o) { oneOf(o.kind, {"woodcock", "vollmer"}, "kind"); }
+
+FabricDrawn drawFabric(const std::vector<FabricPoint>& fabrics, const FabricParams& o, GraphicsPort& port) {
+    check(o);
+    FabricDrawn drawn;
+    drawn.leftOff =
+        drawFabricDiagram(port, o.kind == "woodcock" ? FabricDiagram::Woodcock : FabricDiagram::Vollmer, fabrics);
+    drawn.fabrics = int(fabrics.size() - drawn.leftOff.size());
+    return drawn;
+}
+
 }  // namespace facade
 }  // namespace qzCore

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "qzCore/plot/ColorMaps.h"
+#include "qzCore/plot/FabricDiagram.h"
+#include "qzCore/shared/RecordingPort.h"
 #include "qzCore/plot/FigureDecorations.h"
 #include "qzCore/plot/RosePlotCore.h"
 #include "qzCore/plot/TangentPlotParams.h"
@@ -124,4 +126,38 @@ TEST_F(StereoTest, RingsOfARoseAndATangentPlotTellTheirValues) {
 
 }  // namespace
 }  // namespace testing_plot
+}  // namespace qzCore
+
+namespace qzCore {
+namespace {
+
+TEST(FabricDiagram, FabricsWhereTheirIndicesPutThem) {
+    // Woodcock: S = 0.6, 0.3, 0.1 is ln 3 across and ln 2 up, on axes of
+    // 2 ln units over the box's 1.7 plot units from -0.85.
+    TwoDPoint<float> at;
+    ASSERT_TRUE(fabricPosition(FabricDiagram::Woodcock, fabricShape(0.6, 0.3, 0.1), 2.0, at));
+    EXPECT_NEAR(at.x(), -0.85 + std::log(3.0) / 2.0 * 1.7, 1e-6);
+    EXPECT_NEAR(at.y(), -0.85 + std::log(2.0) / 2.0 * 1.7, 1e-6);
+    EXPECT_FALSE(fabricPosition(FabricDiagram::Woodcock, fabricShape(1.0, 0.0, 0.0), 2.0, at));
+    // Vollmer: a perfect cluster at the P vertex, a perfect girdle at G,
+    // a uniform spread at R, and their mean at the centroid.
+    TwoDPoint<float> p, g, r, mid;
+    fabricPosition(FabricDiagram::Vollmer, fabricShape(1, 0, 0), 0, p);
+    fabricPosition(FabricDiagram::Vollmer, fabricShape(0.5, 0.5, 0), 0, g);
+    fabricPosition(FabricDiagram::Vollmer, fabricShape(1, 1, 1), 0, r);
+    EXPECT_GT(p.y(), g.y());
+    EXPECT_NEAR(g.y(), r.y(), 1e-6);
+    EXPECT_LT(g.x(), r.x());
+    // P = 1/3, G = 1/3, R = 1/3: S3 = 1/9, S2 = 5/18, S1 = 11/18.
+    fabricPosition(FabricDiagram::Vollmer, fabricShape(11.0 / 18, 5.0 / 18, 2.0 / 18), 0, mid);
+    EXPECT_NEAR(mid.x(), (p.x() + g.x() + r.x()) / 3, 1e-6);
+    EXPECT_NEAR(mid.y(), (p.y() + g.y() + r.y()) / 3, 1e-6);
+    // Several datasets drawn, one left off and named.
+    RecordingPort port;
+    const auto left = drawFabricDiagram(port, FabricDiagram::Woodcock,
+                                        {{"a", fabricShape(0.6, 0.3, 0.1)}, {"line", fabricShape(1, 0, 0)}});
+    EXPECT_EQ(left, std::vector<std::string>{"line"});
+}
+
+}  // namespace
 }  // namespace qzCore

@@ -105,6 +105,7 @@ Command addPlotCommand(CLI::App& app);
 Command addStereonetCommand(CLI::App& plot);
 Command addRoseCommand(CLI::App& plot);
 Command addTangentCommand(CLI::App& plot);
+Command addFabricCommand(CLI::App& plot);
 struct PictureOptions;
 /// Adds -o/--output, --size and --title.
 void addPictureOptions(CLI::App* cmd, PictureOptions& options);

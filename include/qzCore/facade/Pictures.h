@@ -23,6 +23,7 @@
 #include "qzCore/analysis/Kinematics.h"
 #include "qzCore/facade/Dataset.h"
 #include "qzCore/facade/Density.h"
+#include "qzCore/plot/FabricDiagram.h"
 #include "qzCore/plot/PlotSize.h"
 #include "qzCore/shared/Graphics.h"
 
@@ -147,6 +148,23 @@ struct QZCORE_EXPORT TangentDrawn {
 };
 QZCORE_EXPORT void check(const TangentParams& params);
 QZCORE_EXPORT TangentDrawn drawTangent(Dataset& ds, const TangentParams& params, GraphicsPort& port, const PlotSize& size);
+
+/// A fabric-shape diagram (plot/FabricDiagram.h) of several datasets.
+struct QZCORE_EXPORT FabricParams {
+    /// "woodcock" (ln(S2/S3) against ln(S1/S2)) or "vollmer" (the P, G, R
+    /// triangle).
+    std::string kind = "woodcock";
+};
+struct QZCORE_EXPORT FabricDrawn {
+    int fabrics = 0;
+    /// Datasets without a place on the diagram (a zero eigenvalue).
+    std::vector<std::string> leftOff;
+};
+QZCORE_EXPORT void check(const FabricParams& params);
+/// Each (label, shape) as a marker in the key; the shapes from
+/// tensor(...).shape.
+QZCORE_EXPORT FabricDrawn drawFabric(const std::vector<FabricPoint>& fabrics, const FabricParams& params,
+                                     GraphicsPort& port);
 
 }  // namespace facade
 }  // namespace qzCore
