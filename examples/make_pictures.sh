@@ -17,6 +17,18 @@ mkdir -p "$out"
 "$qz" plot stereonet "$data/faults.txt" --pt --title "Faults with slip arrows, P and T axes" -o "$out/faults_pt.png"
 "$qz" plot rose "$data/fold.csv" --title "Made-up anticline: strikes of bedding" -o "$out/rose.png"
 "$qz" plot tangent "$data/fold.csv" --title "Made-up anticline: dip vectors" -o "$out/tangent.png"
+"$qz" plot stereonet "$data/slope_planes.csv" --planes poles --kinematic planar --slope 270/75 --friction 35 \
+  --title "Planar sliding on a face 270/75, friction 35" -o "$out/kinematic_planar.png"
+"$qz" plot stereonet "$data/slope_planes.csv" --kinematic wedge --slope 270/75 --friction 35 --cone 0/90/10 \
+  --title "Wedge sliding zones over the planes" -o "$out/kinematic_wedge.png"
+sets=$(mktemp --suffix=.gdf)
+"$qz" analyse sets --sets 3 "$data/slope_planes.csv" --write-sets "$sets" >/dev/null 2>&1
+"$qz" plot stereonet "$sets" --planes poles --colour-by set --title "Three joint sets (k-means)" -o "$out/sets.png"
+rm -f "$sets"
+"$qz" plot fabric --kind woodcock "$data/fold.csv" "$data/slope_planes.csv" "$data/planes.txt" \
+  --title "Woodcock diagram" -o "$out/woodcock.png" >/dev/null
+"$qz" plot fabric --kind vollmer "$data/fold.csv" "$data/slope_planes.csv" "$data/planes.txt" \
+  --title "Vollmer triangle" -o "$out/vollmer.png" >/dev/null
 if [ -d "$build/python" ]; then
   PYTHONPATH="$build/python" /usr/bin/python3 "$root/examples/python/gallery_matplotlib.py" "$data" "$out/matplotlib.png"
 else
