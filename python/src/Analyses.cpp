@@ -54,6 +54,18 @@ facade::Selection selection(bool faults, bool lineations) {
     return s;
 }
 
+/// sets=K or 'auto' (None as 'auto'), the seed and the records taken.
+facade::SetsParams setsParams(const py::object& sets, unsigned long seed, bool faults, bool lineations) {
+    facade::SetsParams p;
+    static_cast<facade::Selection&>(p) = selection(faults, lineations);
+    if (!sets.is_none() && !(py::isinstance<py::str>(sets) && sets.cast<std::string>() == "auto")) {
+        p.sets = sets.cast<int>();
+        if (p.sets == 0) throw py::value_error("sets takes 1 to 20, or 'auto'");
+    }
+    p.seed = seed;
+    return p;
+}
+
 using qzCore::AxisSet;
 
 py::array_t<double> column(const std::vector<double>& v) { return py::array_t<double>(py::ssize_t(v.size()), v.data()); }
@@ -234,13 +246,7 @@ void addAnalyses(py::module_& m) {
         "cluster",
         [](const DatasetPtr& ds, const py::object& sets, unsigned long seed, int iterations, bool fuzzy, bool faults,
            bool lineations) {
-            facade::SetsParams p;
-            static_cast<facade::Selection&>(p) = selection(faults, lineations);
-            if (!sets.is_none() && !(py::isinstance<py::str>(sets) && sets.cast<std::string>() == "auto")) {
-                p.sets = sets.cast<int>();
-                if (p.sets == 0) throw py::value_error("sets takes 1 to 20, or 'auto'");
-            }
-            p.seed = seed;
+            facade::SetsParams p = setsParams(sets, seed, faults, lineations);
             p.iterations = iterations;
             p.fuzzy = fuzzy;
             const facade::SetsResult r = facade::sets(opened(ds), p);
@@ -264,13 +270,7 @@ void addAnalyses(py::module_& m) {
     m.def(
         "mark_sets",
         [](const DatasetPtr& ds, const py::object& sets, unsigned long seed, bool faults, bool lineations) {
-            facade::SetsParams p;
-            static_cast<facade::Selection&>(p) = selection(faults, lineations);
-            if (!sets.is_none() && !(py::isinstance<py::str>(sets) && sets.cast<std::string>() == "auto")) {
-                p.sets = sets.cast<int>();
-                if (p.sets == 0) throw py::value_error("sets takes 1 to 20, or 'auto'");
-            }
-            p.seed = seed;
+            const facade::SetsParams p = setsParams(sets, seed, faults, lineations);
             const facade::SetsResult r = facade::sets(opened(ds), p);
             facade::markSets(opened(ds), r);
             return int(r.means.size());

@@ -5,6 +5,7 @@
 
 #include "qzCore/datasets/Data.h"
 #include "qzCore/errors/ErrorCodes.h"
+#include "qzCore/plot/ColorMaps.h"
 #include "qzCore/plot/FigureDecorations.h"
 #include "qzCore/plot/RosePlotCore.h"
 #include "qzCore/plot/StereoPlotCore.h"
@@ -62,10 +63,6 @@ void check(const StereonetParams& o) {
 /// The records in the colours of their sets (attributes set1, set2, ...),
 /// and the key of the sets.
 std::vector<KeyEntry> insertBySet(StereoPlotCore& plot, Data& data, const StereoPlotParams& p) {
-    // Colour-blind-safe (Okabe and Ito 2008), then Tableau's.
-    static const RGBColor Palette[] = {{0, 114, 178},  {213, 94, 0},   {0, 158, 115},  {204, 121, 167},
-                                       {230, 159, 0},  {86, 180, 233}, {240, 228, 66}, {148, 103, 189},
-                                       {140, 86, 75},  {23, 190, 207}};
     const RGBColor unset(150, 150, 150);
     std::vector<std::uint32_t> masks;
     for (int k = 1;; ++k) {
@@ -83,7 +80,7 @@ std::vector<KeyEntry> insertBySet(StereoPlotCore& plot, Data& data, const Stereo
     auto colourOf = [&](const GeoData* g) {
         const std::uint32_t a = g->data()->getAttributes();
         for (std::size_t k = 0; k < masks.size(); ++k) {
-            if (a & masks[k]) return Palette[k % (sizeof Palette / sizeof Palette[0])];
+            if (a & masks[k]) return categoryColour(k);
         }
         return unset;
     };
@@ -99,7 +96,7 @@ std::vector<KeyEntry> insertBySet(StereoPlotCore& plot, Data& data, const Stereo
     const bool circles = p.getPlaneStyle() != Planar_Pole;
     for (std::size_t k = 0; k < masks.size(); ++k) {
         GraphicsStyle s = symbol;
-        s.setColor(Palette[k % (sizeof Palette / sizeof Palette[0])]);
+        s.setColor(categoryColour(k));
         key.push_back({s, "set " + std::to_string(k + 1), circles ? KeyEntry::Line : KeyEntry::Marker});
     }
     return key;

@@ -50,4 +50,10 @@ std::vector<RGBColor> sampleColors(const std::vector<RGBColor>& stops, int n) {
     return out;
 }
 
+RGBColor categoryColour(std::size_t i) {
+    static const RGBColor Colours[] = {{0, 114, 178},  {213, 94, 0},    {0, 158, 115}, {204, 121, 167}, {230, 159, 0},
+                                       {86, 180, 233}, {148, 103, 189}, {140, 86, 75}, {23, 190, 207},  {0, 0, 0}};
+    return Colours[i % (sizeof Colours / sizeof Colours[0])];
+}
+
 }  // namespace qzCore

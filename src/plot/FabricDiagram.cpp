@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "qzCore/plot/ColorMaps.h"
 #include "qzCore/plot/FigureDecorations.h"
 
 namespace qzCore {
@@ -15,8 +16,6 @@ constexpr float Left = -0.85f, Bottom = -0.85f, Side = 1.7f;
 // Vollmer's triangle: cluster up, girdle lower left, random lower right.
 const TwoDPoint<float> Point_Vertex(0.0f, 0.78f), Girdle_Vertex(-0.95f, -0.87f), Random_Vertex(0.95f, -0.87f);
 
-const RGBColor Palette[] = {{0, 114, 178}, {213, 94, 0},   {0, 158, 115}, {204, 121, 167}, {230, 159, 0},
-                            {86, 180, 233}, {148, 103, 189}, {140, 86, 75}, {23, 190, 207}, {0, 0, 0}};
 const Graphics_Symbol Symbols[] = {Symbol_Circle, Symbol_Square, Symbol_Diamond, Symbol_Triangle, Symbol_Star};
 
 GraphicsStyle ink(const RGBColor& c) { return GraphicsStyle(c, Style_Solid, Size_Smallest, Symbol_Dot); }
@@ -122,7 +121,7 @@ std::vector<std::string> drawFabricDiagram(GraphicsPort& port, FabricDiagram kin
     std::vector<std::string> leftOff;
     std::vector<KeyEntry> key;
     for (std::size_t i = 0; i < fabrics.size(); ++i) {
-        const GraphicsStyle style(Palette[i % std::size(Palette)], Style_Solid, Size_Larger,
+        const GraphicsStyle style(categoryColour(i), Style_Solid, Size_Larger,
                                   Symbols[i % std::size(Symbols)]);
         TwoDPoint<float> at;
         if (!fabricPosition(kind, fabrics[i].shape, range, at)) {

@@ -17,6 +17,7 @@
 
 #include "qzCore/Export.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,11 @@ QZCORE_EXPORT const ColorMap* findColorMap(const std::string& name);
 /// n == 1; none for n < 1 or no stops), components rounded to whole
 /// numbers.
 QZCORE_EXPORT std::vector<RGBColor> sampleColors(const std::vector<RGBColor>& stops, int n);
+
+/// Colours of categories (sets, datasets), each unlike the others and
+/// safe for the colour-blind first (Okabe and Ito 2008's seven, then three
+/// of Tableau's); the `i`-th, repeating after ten.
+QZCORE_EXPORT RGBColor categoryColour(std::size_t i);
 
 }  // namespace qzCore
 
