@@ -30,6 +30,7 @@ bool AnalyzeParams::initializeAnalyzeAlgoParams(Analyze_Type type) {
         case Analyze_Tensor: m_algo = std::make_unique<TensorParams>(); return true;
         case Analyze_Clusters: m_algo = std::make_unique<AnalyzeClustersParams>(); return true;
         case Analyze_TAndL: m_algo = std::make_unique<TAndLParams>(); return true;
+        case Analyze_Stress: m_algo = std::make_unique<AnalyzeStressParams>(); return true;
         default: return false;
     }
 }
@@ -50,6 +51,7 @@ bool Analyzer::Analyze() {
         case Analyze_BestFit: computeBestFit(true); return true;
         case Analyze_BestFit_Alt: computeBestFit(false); return true;
         case Analyze_TAndL: computeTAndL(); return true;
+        case Analyze_Stress: computeStress(static_cast<AnalyzeStressParams*>(algo)); return true;
         default: return false;
     }
 }

@@ -23,7 +23,7 @@ TEST(ErrorManagerReport, EntryIsByteForByte) {
 TEST(ErrorManagerReport, UnregisteredCodeIsUnknownError) {
     ErrorManager m;
     ErrorReport r;
-    r.Init(-70, 3, "x");
+    r.Init(-99, 3, "x");
     m.reportError(r);
     EXPECT_EQ(m.getErrorReportBuffer(), "x\r\n%<Line 3> Unknown error\r\n");
 }

@@ -33,7 +33,8 @@ enum Analyze_Type : std::int32_t {
     Analyze_Clusters = 6,       ///< sets of orientations (Analyzer::computeClusters)
     Analyze_BestFit = 7,
     Analyze_BestFit_Alt = 8,
-    Analyze_TAndL = 9
+    Analyze_TAndL = 9,
+    Analyze_Stress = 10  ///< the stress of a fault population (Analyzer::computeStress)
 };
 
 /// Base of the per-analysis parameter records.
@@ -78,6 +79,32 @@ private:
     int m_iterations = Default_Refine_Iterations;
     unsigned long m_seed = 1;
     bool m_fuzzy = false;
+};
+
+/// The stress of a fault population (Analyzer::computeStress,
+/// Paleostress.h): the method, bootstrap samples and seed, the misfit
+/// above which faults are left out (0 none), and the refinement of the
+/// shear magnitudes.
+class QZCORE_EXPORT AnalyzeStressParams : public AnalyzeAlgoParams {
+public:
+    Analyze_Type getType() const override { return Analyze_Stress; }
+    bool getAngelier() const { return m_angelier; }
+    void setAngelier(bool on) { m_angelier = on; }
+    int getBootstrap() const { return m_bootstrap; }
+    void setBootstrap(int n) { m_bootstrap = n; }
+    unsigned long getSeed() const { return m_seed; }
+    void setSeed(unsigned long seed) { m_seed = seed; }
+    double getMaxMisfit() const { return m_maxMisfit; }
+    void setMaxMisfit(double degrees) { m_maxMisfit = degrees; }
+    bool getRefine() const { return m_refine; }
+    void setRefine(bool on) { m_refine = on; }
+
+private:
+    bool m_angelier = false;
+    int m_bootstrap = 0;
+    unsigned long m_seed = 1;
+    double m_maxMisfit = 0.0;
+    bool m_refine = true;
 };
 
 /// Fisher statistics, with optional compensation for the sampling bias of

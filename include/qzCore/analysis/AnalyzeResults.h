@@ -67,12 +67,21 @@ public:
     /// other analyses.
     const std::vector<int>& getLabels() const { return m_labels; }
     void setLabels(std::vector<int> labels) { m_labels = std::move(labels); }
+    /// Named series of numbers an analysis gives besides its values (one
+    /// per fault, per bootstrap sample, ...); empty when it gives none.
+    const std::vector<double>& getSeries(const std::string& name) const {
+        static const std::vector<double> none;
+        const auto it = m_series.find(name);
+        return it == m_series.end() ? none : it->second;
+    }
+    void setSeries(const std::string& name, std::vector<double> values) { m_series[name] = std::move(values); }
     /// Error 1, no headline result.
     void reset() {
         m_error = 1;
         m_type = Result_None;
         m_values.clear();
         m_labels.clear();
+        m_series.clear();
     }
     void resetResultData() { m_results->clear(); }
 
@@ -80,6 +89,7 @@ private:
     std::list<SpecialData>* m_results;
     std::map<std::string, double> m_values;
     std::vector<int> m_labels;
+    std::map<std::string, std::vector<double>> m_series;
     int m_error = 1;
     TwoDPoint<int> m_result;
     std::string m_text;

@@ -23,6 +23,7 @@
 #include "qzCore/analysis/AnalyzeFaultParams.h"
 #include "qzCore/analysis/AnalyzeParams.h"
 #include "qzCore/analysis/AnalyzeResults.h"
+#include "qzCore/analysis/Paleostress.h"
 #include "qzCore/records/GDTypes.h"
 #include "qzCore/records/GeoData.h"
 #include "qzCore/shared/DESolverParams.h"
@@ -83,9 +84,23 @@ public:
     /// so P and T lie at 45 degrees to the plane as they must.
     static constexpr double Max_Slip_Misfit = 10.0;
     void analyzeFaults();
-    /// Placeholder, empty: the principal stress axes of a fault population
-    /// are not computed by this library; it sets no result and no error.
-    void computeSig123Axes() {}
+    /// The principal stress axes of the fault population: computeStress
+    /// with its defaults (Michael's inversion, refined).
+    void computeSig123Axes() { computeStress(nullptr); }
+    /// The stress of the faults with a usable sense of slip (Paleostress.h):
+    /// result records sigma 1, 2 and 3 (Sig 1..3), the text, the values
+    /// "phi", "faults", "left_out", "sigmaK_trend", "sigmaK_plunge" (K 1 to
+    /// 3) and with bootstrap "sigmaK_cone", "phi_low", "phi_high"; the
+    /// series "misfit", "upsilon", "normal", "shear" (per fault taken) and
+    /// "record" (its index in the analysed data), and with bootstrap
+    /// "boot_sigmaK_trend", "boot_sigmaK_plunge", "boot_phi"; labels per
+    /// record: 0 inverted, 1 left out by the misfit rule, -1 not taken.
+    /// Errors: Too_Few_Faults, Stress_Unconstrained.
+    void computeStress(AnalyzeStressParams* params);
+    /// The faults of `data` the stress analyses take, with the index of
+    /// each in `data`: a usable sense of slip (as P and T axes need), the
+    /// hanging wall's slip projected onto the plane.
+    static std::vector<FaultSlip> faultSlips(const std::deque<GeoData*>& data, std::vector<int>& records);
     void computeLeastSquares(LeastSquaresParams* params);
     void computeDE(DESolverParams& params);
     void computeIntersection();

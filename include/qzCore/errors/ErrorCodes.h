@@ -84,7 +84,9 @@ namespace qzCore {
     X(Slip_Sign_On_Horizontal_Line, -66, "Sense of slip ambiguous\n+1 or -1 says whether the hanging wall moved down or up its slip line, and this slip line is horizontal; loaded without a sense (Ambig)") \
     X(Contradictory_Slip_Sense,  -67, "Sense of slip ambiguous\nThe two senses given do not make one movement on this fault (they contradict each other on its slip line, or it has no slip line); loaded without a sense (Ambig)") \
     X(Comment_Reads_As_Data,     -68, "Comment line read as data?\nThis line begins with '#' but reads as a complete data row; it was not loaded (a station id such as #12 loads when quoted: \"#12\")") \
-    X(Bad_Normal_Vector,         -69, "Error on input value\nA normal vector needs three numbers, not all zero")
+    X(Bad_Normal_Vector,         -69, "Error on input value\nA normal vector needs three numbers, not all zero") \
+    X(Too_Few_Faults,            -70, "Error analysing data\nAt least four faults with a usable sense of slip are needed") \
+    X(Stress_Unconstrained,      -71, "Error analysing data\nThe faults do not constrain the stress (planes parallel, or too few distinct orientations)")
 // clang-format on
 
 /// The error codes by name (qzCore::Error::Invalid_Dataset_Id is -48):
