@@ -53,6 +53,21 @@ Outcome runKinematic(Dataset& ds, const AnalysisRequest& q) {
     p.seed = q.seed > 0 ? static_cast<unsigned long>(q.seed) : 1;
     return kinematic(ds, p);
 }
+Outcome runStress(Dataset& ds, const AnalysisRequest& q) {
+    StressParams p;
+    static_cast<Selection&>(p) = q;
+    p.method = q.stressMethod;
+    p.bootstrap = q.bootstrap;
+    p.seed = q.seed > 0 ? static_cast<unsigned long>(q.seed) : 1;
+    p.maxMisfit = q.maxMisfit;
+    p.refine = q.refine;
+    return stress(ds, p);
+}
+Outcome runDihedra(Dataset& ds, const AnalysisRequest& q) {
+    DihedraParams p;
+    static_cast<Selection&>(p) = q;
+    return dihedra(ds, p);
+}
 Outcome runDensity(Dataset& ds, const AnalysisRequest& q) {
     DensityParams p = q.density;
     if (q.compensate) p.compensate = q.compensate;
@@ -78,6 +93,8 @@ const std::vector<AnalysisInfo>& analyses() {
         {"sets", "sets of the directions as axes (k-means; --sets K or auto)", runSets},
         {"kinematic", "planar and wedge sliding, flexural and direct toppling for a slope face (--slope DIPDIR/DIP)",
          runKinematic},
+        {"stress", "stress axes and Phi of the faults (--method michael|angelier, --bootstrap N)", runStress},
+        {"dihedra", "right dihedra of the faults: the most and least compressional directions", runDihedra},
     };
     return table;
 }

@@ -139,6 +139,11 @@ Command addAnalyseCommand(CLI::App& app) {
     cmd->add_option("--lateral-limit", q.face.lateralLimit, "Kinematic: lateral limits (default 20)");
     cmd->add_flag("--curved-limits", q.face.curvedLimits, "Kinematic: curved lateral limits (small circles)");
     cmd->add_option("--wedge-sets", q.wedgeSets, "Kinematic: also test the lines of the means of this many sets");
+    cmd->add_option("--method", q.stressMethod, "Stress: michael (Michael 1984, default) or angelier (after Angelier 1990)")
+        ->check(CLI::IsMember({"michael", "angelier"}));
+    cmd->add_option("--bootstrap", q.bootstrap, "Stress: bootstrap samples (with --seed)");
+    cmd->add_option("--max-misfit", q.maxMisfit, "Stress: leave out faults misfitting by more degrees, invert again");
+    cmd->add_flag("!--no-refine", q.refine, "Stress: the published methods alone (shear magnitudes not refined)");
     cmd->add_option("--generations", q.generations, "Generations of the DE search")->check(CLI::Range(1, 100000));
     cmd->add_flag("--progress", q.progress, "Show the DE search's progress on standard error");
     return {cmd, [a] { return analyse(*a); }};

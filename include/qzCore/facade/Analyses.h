@@ -28,6 +28,7 @@
 #include <list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "qzCore/analysis/Clusters.h"
@@ -36,6 +37,7 @@
 #include "qzCore/facade/Dataset.h"
 #include "qzCore/facade/Density.h"
 #include "qzCore/records/GeoData.h"
+#include "qzCore/shared/Grid.h"
 
 namespace qzCore {
 namespace facade {
@@ -214,6 +216,58 @@ struct QZCORE_EXPORT KinematicResult : Outcome {
 /// "lateral-limit", "wedge-sets"); Failed when the data hold no plane.
 QZCORE_EXPORT KinematicResult kinematic(Dataset& ds, const KinematicParams& params);
 
+/// The stress of the faults (Paleostress.h), through Analyzer::Analyze.
+struct QZCORE_EXPORT StressParams : Selection {
+    /// "michael" (Michael 1984) or "angelier" (after Angelier 1990).
+    std::string method = "michael";
+    /// Bootstrap samples, 0 to StressOptions::Max_Bootstrap, and the seed.
+    int bootstrap = 0;
+    unsigned long seed = 1;
+    /// Leave out faults misfitting by more than this many degrees and
+    /// invert again (0 keeps every fault), 0-180.
+    double maxMisfit = 0.0;
+    /// Refine the shear magnitudes to a fixed point (false: the published
+    /// methods alone).
+    bool refine = true;
+};
+struct QZCORE_EXPORT StressResult : Outcome {
+    /// sigma1, sigma2, sigma3 (most compressive first) and Phi.
+    std::array<Direction, 3> sigma;
+    double phi = 0.0;
+    /// Per fault taken, in the dataset's order: its record (0-based), the
+    /// misfit angle (degrees), Angelier's upsilon, the normal and shear
+    /// stress under the reduced tensor, and whether the misfit rule left
+    /// it out.
+    std::vector<int> record;
+    std::vector<double> misfit, upsilon, normal, shear;
+    std::vector<bool> leftOut;
+    /// With bootstrap: the 95% cone of each axis (degrees), Phi's 95%
+    /// range, and the samples (axes and Phi).
+    std::optional<std::array<double, 3>> cone95;
+    std::optional<std::pair<double, double>> phiRange;
+    std::array<std::vector<Direction>, 3> samples;
+    std::vector<double> samplePhi;
+};
+/// @throw Refused for method, bootstrap or max-misfit out of range; Failed
+/// with Error::Too_Few_Faults, Error::Stress_Unconstrained or
+/// Error::No_Data_To_Analyse.
+QZCORE_EXPORT StressResult stress(Dataset& ds, const StressParams& params);
+
+/// Right dihedra (Angelier and Mechler 1977) on the equal-area net's grid.
+struct QZCORE_EXPORT DihedraParams : Selection {
+    /// Nodes a side of the grid (DensityGrid.h's layout), 11 to 500.
+    int grid = 125;
+};
+struct QZCORE_EXPORT DihedraResult : Outcome {
+    /// Percent of the faults compressional at each node (grid rows north
+    /// to south, columns west to east; 0 outside the net).
+    Grid<double> values;
+    /// The nodes most and least compressional: P and T, and their values.
+    Direction p, t;
+    double pPercent = 0.0, tPercent = 0.0;
+};
+QZCORE_EXPORT DihedraResult dihedra(Dataset& ds, const DihedraParams& params);
+
 /// What any analysis of the table takes: the union of the parameters
 /// above (each analysis reads its own).
 struct QZCORE_EXPORT AnalysisRequest : LeastSquaresParams {
@@ -226,6 +280,11 @@ struct QZCORE_EXPORT AnalysisRequest : LeastSquaresParams {
     /// Kinematics: the face, friction and limits; sets for wedges.
     SlopeFace face;
     int wedgeSets = 0;
+    /// Stress: the method, bootstrap samples, the misfit rule, refinement.
+    std::string stressMethod = "michael";
+    int bootstrap = 0;
+    double maxMisfit = 0.0;
+    bool refine = true;
 };
 
 /// One analysis of the table.
