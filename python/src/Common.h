@@ -36,6 +36,7 @@ void addDataset(py::module_& m);
 void addAnalyses(py::module_& m);
 void addPictures(py::module_& m);
 void addKinematic(py::module_& m);
+void addStress(py::module_& m);
 
 }  // namespace qzpy
 

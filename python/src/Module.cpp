@@ -45,4 +45,5 @@ PYBIND11_MODULE(qzcore, m) {
     addAnalyses(m);
     addPictures(m);
     addKinematic(m);
+    addStress(m);
 }

@@ -431,3 +431,77 @@ def test_fabric_diagrams_of_several_datasets(tmp_path):
         qzcore.fabric_diagram([fold], kind="flinn")
     with pytest.raises(ValueError, match="labels"):
         qzcore.fabric_diagram([fold, slope], labels=["one"])
+
+
+def _michael_by_hand(path):
+    """Michael's (1984) linear inversion written out in numpy from the
+    paper's equations, reading structr's fault table itself."""
+    d = np.genfromtxt(path, delimiter=",", names=True)
+    r = np.radians
+    keep = ~((d["plunge"] == 0) & (np.abs(d["sense"]) == 1))  # a horizontal line has no up or down
+    d = d[keep]
+    n = np.stack([np.sin(r(d["dip"])) * np.cos(r(d["dip_direction"])),
+                  np.sin(r(d["dip"])) * np.sin(r(d["dip_direction"])), -np.cos(r(d["dip"]))], 1)
+    line = np.stack([np.cos(r(d["plunge"])) * np.cos(r(d["azimuth"])),
+                     np.cos(r(d["plunge"])) * np.sin(r(d["azimuth"])), np.sin(r(d["plunge"]))], 1)
+    s = d["sense"][:, None] * line  # +1: the hanging wall down the line
+    s -= (s * n).sum(1)[:, None] * n
+    s /= np.linalg.norm(s, axis=1)[:, None]
+    basis = [np.array(e, float) for e in ([[1, 0, 0], [0, 0, 0], [0, 0, -1]], [[0, 1, 0], [1, 0, 0], [0, 0, 0]],
+                                          [[0, 0, 1], [0, 0, 0], [1, 0, 0]], [[0, 0, 0], [0, 1, 0], [0, 0, -1]],
+                                          [[0, 0, 0], [0, 0, 1], [0, 1, 0]])]
+    a = np.vstack([np.stack([e @ x - (x @ e @ x) * x for e in basis], 1) for x in n])
+    t = np.linalg.lstsq(a, s.reshape(-1), rcond=None)[0]
+    tensor = -np.array([[t[0], t[1], t[2]], [t[1], t[3], t[4]], [t[2], t[4], -t[0] - t[3]]])  # compression +
+    w, v = np.linalg.eigh(tensor)
+    w, v = w[::-1], v[:, ::-1]
+    axes = [(math.degrees(math.atan2(x[1], x[0])) % 360, math.degrees(math.asin(abs(x[2])))) if x[2] >= 0 else
+            (math.degrees(math.atan2(-x[1], -x[0])) % 360, math.degrees(math.asin(abs(x[2])))) for x in v.T]
+    return axes, (w[1] - w[2]) / (w[0] - w[2])
+
+
+def test_stress_of_kamogawa_equals_michael_by_hand():
+    ds = qzcore.read(os.path.join(FIELD, "kamogawa-faults.csv"))
+    axes, phi = _michael_by_hand(os.path.join(FIELD, "kamogawa-faults.csv"))
+    s = qzcore.stress(ds, refine=False)
+    assert s.n == 49  # the fault with a horizontal line and a +-1 sense has none
+    for got, want in zip((s.sigma1, s.sigma2, s.sigma3), axes):
+        assert angular_distance(got, want) < 1.0
+    assert abs(s.phi - phi) < 0.01
+    assert s.misfit.shape == (49,) and not np.isnan(s.misfit).any()
+    b = qzcore.stress(ds, bootstrap=200, seed=3)
+    assert b.bootstrap["sigma1"].shape == (200, 2) and b.phi_range[0] <= b.phi <= b.phi_range[1]
+    d = qzcore.dihedra(ds)
+    assert angular_distance(d.p, s.sigma1) < 30 and d.p_percent > 90
+
+
+def test_stress_senses_as_words_and_signs_agree(tmp_path):
+    rows = np.genfromtxt(os.path.join(FIELD, "kamogawa-faults.csv"), delimiter=",", names=True)
+    rows = rows[rows["plunge"] > 0]
+    signs, words = tmp_path / "signs.csv", tmp_path / "words.csv"
+    signs.write_text("dip_direction,dip,azimuth,plunge,sense\n" + "".join(
+        f"{r['dip_direction']:g},{r['dip']:g},{r['azimuth']:g},{r['plunge']:g},{int(r['sense'])}\n" for r in rows))
+    words.write_text("Strike,Dip,Trend,Plunge,Slip\n" + "".join(
+        f"{(r['dip_direction'] - 90) % 360:g},{r['dip']:g},{r['azimuth']:g},{r['plunge']:g},"
+        f"{'Normal' if r['sense'] > 0 else 'Reverse'}\n" for r in rows))
+    a, b = qzcore.stress(qzcore.read(str(signs))), qzcore.stress(qzcore.read(str(words)))
+    assert a.n == b.n == len(rows)
+    assert angular_distance(a.sigma1, b.sigma1) < 1e-6 and abs(a.phi - b.phi) < 1e-9
+
+
+def test_stress_refuses_and_fails_clearly(tmp_path):
+    ds = qzcore.read(os.path.join(FIELD, "kamogawa-faults.csv"))
+    with pytest.raises(ValueError, match="method"):
+        qzcore.stress(ds, method="gauss")
+    with pytest.raises(ValueError, match="bootstrap"):
+        qzcore.stress(ds, bootstrap=-1)
+    few = tmp_path / "few.csv"
+    few.write_text("Strike,Dip,Trend,Plunge,Slip\n0,60,90,60,Normal\n90,60,180,60,Normal\n45,50,135,50,Normal\n")
+    with pytest.raises(qzcore.Error, match="four faults"):
+        qzcore.stress(qzcore.read(str(few)))
+    same = tmp_path / "same.csv"
+    same.write_text("Strike,Dip,Trend,Plunge,Slip\n" + "0,60,90,60,Normal\n" * 6)
+    with pytest.raises(qzcore.Error, match="constrain"):
+        qzcore.stress(qzcore.read(str(same)))
+    with pytest.raises(qzcore.Error):
+        qzcore.stress(qzcore.read(sample("planes.txt")))
