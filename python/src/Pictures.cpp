@@ -117,7 +117,8 @@ void addPictures(py::module_& m) {
            const std::string& title, const std::string& colours, const py::object& count, bool markMax, bool key,
            const std::vector<std::tuple<double, double, double>>& cones, const std::string& kinematic,
            const py::object& slope, double friction, double lateralLimit, bool curvedLimits,
-           const std::string& colourBy, const py::object& ax) {
+           const std::string& colourBy, bool stress, int bootstrap, unsigned long seed, const std::string& method,
+           bool dihedra, const py::object& ax) {
             opened(dsp);
             if (size < 100 || size > 4000) throw py::value_error("size is 100 to 4000");
             qzCore::facade::StereonetParams params;
@@ -141,6 +142,11 @@ void addPictures(py::module_& m) {
                 if (!count.is_none()) c.count = count.cast<std::vector<std::string>>();
             }
             params.colourBy = colourBy;
+            params.stress.axes = stress;
+            params.stress.bootstrap = bootstrap;
+            params.stress.seed = seed;
+            params.stress.method = method;
+            params.dihedra = dihedra;
             for (const auto& [trend, plunge, angle] : cones) params.cones.push_back({{trend, plunge}, angle});
             if (!kinematic.empty()) {
                 if (slope.is_none()) throw py::value_error("kinematic needs slope=(dip direction, dip)");
@@ -173,11 +179,14 @@ void addPictures(py::module_& m) {
         py::arg("mark_max") = false, py::arg("key") = true,
         py::arg("cones") = std::vector<std::tuple<double, double, double>>{}, py::arg("kinematic") = "",
         py::arg("slope") = py::none(), py::arg("friction") = 30.0, py::arg("lateral_limit") = 20.0,
-        py::arg("curved_limits") = false, py::arg("colour_by") = "", py::arg("ax") = py::none(),
+        py::arg("curved_limits") = false, py::arg("colour_by") = "", py::arg("stress") = false,
+        py::arg("bootstrap") = 0, py::arg("seed") = 1, py::arg("method") = "michael", py::arg("dihedra") = false,
+        py::arg("ax") = py::none(),
         "A stereonet of the records; fisher=, bestfit=, pt= draw those analyses over it; cones= a list of small "
         "circles (trend, plunge, half-angle); kinematic='planar'|'flexural'|'wedge'|'direct' shades that test's zones "
         "for slope=(dip direction, dip), friction=, lateral_limit=, curved_limits=; colour_by='set' colours records by "
-        "their sets (qzcore.mark_sets); contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
+        "their sets (qzcore.mark_sets), 'misfit' faults by their misfit to the stress; stress=True draws sigma1..3 "
+        "as Angelier's stars (bootstrap= samples as dots, seed=, method=); dihedra=True shades right dihedra; contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
         "poles), levels=(start, interval) (default: 2, 4, ... when that gives one to ten levels, else round numbers "
         "from the densest node, said in the picture's note); colours= names the levels' colour map (viridis, cividis, magma, "
         "greys, classic); count= lists what is counted (default the records loaded: planes, faults, lines, lineations; "
@@ -277,6 +286,39 @@ void addPictures(py::module_& m) {
         py::arg("ax") = py::none(),
         "Woodcock's diagram (kind='woodcock': ln(S2/S3) across, ln(S1/S2) up, lines of K and C) or Vollmer's "
         "triangle (kind='vollmer': P, G, R) of the orientation tensors of several datasets, one marker each");
+
+    for (const bool mohr : {true, false}) {
+        m.def(
+            mohr ? "mohr" : "misfit_histogram",
+            [mohr](const DatasetPtr& dsp, const std::string& method, double maxMisfit, bool refine, int size,
+                   const std::string& title, const py::object& ax) {
+                if (size < 100 || size > 4000) throw py::value_error("size is 100 to 4000");
+                qzCore::facade::StressParams p;
+                p.method = method;
+                p.maxMisfit = maxMisfit;
+                p.refine = refine;
+                const qzCore::facade::StressResult r = qzCore::facade::stress(opened(dsp), p);
+                auto pic = std::make_shared<Picture>();
+                pic->dataset = dsp;
+                pic->size = size;
+                pic->title = title;
+                pic->legend = true;
+                pic->draw = [r, mohr](qzCore::GraphicsPort& port, const qzCore::PlotSize&, bool) {
+                    if (mohr) {
+                        qzCore::facade::drawMohr(r, port);
+                    } else {
+                        qzCore::facade::drawMisfits(r, port);
+                    }
+                    return std::string();
+                };
+                return finish(pic, ax);
+            },
+            py::arg("dataset"), py::arg("method") = "michael", py::arg("max_misfit") = 0.0, py::arg("refine") = true,
+            py::arg("size") = 400, py::arg("title") = "", py::arg("ax") = py::none(),
+            mohr ? "Mohr's diagram of the faults under the stress found from them (reduced tensor, Phi's three circles, "
+                   "faults coloured by misfit)"
+                 : "The histogram of the faults' misfits to the stress found from them, in 10-degree classes");
+    }
 }
 
 }  // namespace qzpy

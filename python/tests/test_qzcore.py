@@ -505,3 +505,12 @@ def test_stress_refuses_and_fails_clearly(tmp_path):
         qzcore.stress(qzcore.read(str(same)))
     with pytest.raises(qzcore.Error):
         qzcore.stress(qzcore.read(sample("planes.txt")))
+
+
+def test_stress_pictures(tmp_path):
+    ds = qzcore.read(os.path.join(FIELD, "kamogawa-faults.csv"))
+    for pic in (qzcore.stereonet(ds, stress=True, bootstrap=50, colour_by="misfit"),
+                qzcore.stereonet(ds, planes="poles", dihedra=True), qzcore.mohr(ds), qzcore.misfit_histogram(ds)):
+        assert pic.png()[:4] == b"\x89PNG"
+    with pytest.raises(qzcore.Error):
+        qzcore.stereonet(qzcore.read(sample("planes.txt")), dihedra=True).png()

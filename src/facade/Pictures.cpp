@@ -2,14 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <map>
 
+#include "qzCore/analysis/Analyzer.h"
 #include "qzCore/datasets/Data.h"
+#include "qzCore/facade/Analyses.h"
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/plot/ColorMaps.h"
 #include "qzCore/plot/FigureDecorations.h"
 #include "qzCore/plot/RosePlotCore.h"
 #include "qzCore/plot/StereoPlotCore.h"
 #include "qzCore/plot/StereonetOverlays.h"
+#include "qzCore/plot/StressDiagrams.h"
 #include "qzCore/plot/TangentPlotCore.h"
 #include "facade/Words.h"
 
@@ -40,7 +45,8 @@ void check(const StereonetParams& o) {
     oneOf(o.projection, {"equal-area", "equal-angle"}, "projection");
     oneOf(o.hemisphere, {"lower", "upper"}, "hemisphere");
     oneOf(o.planes, {"great-circles", "poles"}, "planes");
-    if (!o.colourBy.empty()) oneOf(o.colourBy, {"set"}, "colour-by");
+    if (!o.colourBy.empty()) oneOf(o.colourBy, {"set", "misfit"}, "colour-by");
+    if (o.stress.axes || o.colourBy == "misfit") oneOf(o.stress.method, {"michael", "angelier"}, "method");
     if (o.contours) contourParams(*o.contours);
     for (const ConeParams& c : o.cones) {
         if (!(c.axis.plunge_deg >= 0.0 && c.axis.plunge_deg <= 90.0) || !(c.axis.trend_deg >= 0.0 && c.axis.trend_deg <= 360.0) ||
@@ -102,6 +108,26 @@ std::vector<KeyEntry> insertBySet(StereoPlotCore& plot, Data& data, const Stereo
     return key;
 }
 
+/// The records, faults in the colour of their misfit to the stress, and
+/// the key of the classes.
+std::vector<KeyEntry> insertByMisfit(StereoPlotCore& plot, Data& data, const StereoPlotParams& p,
+                                     const StressResult& r) {
+    const std::vector<const GeoData*> records(data.getDataList().begin(), data.getDataList().end());
+    std::map<const GeoData*, RGBColor> colourOf;
+    for (std::size_t i = 0; i < r.record.size(); ++i) {
+        colourOf[records[std::size_t(r.record[i])]] = misfitColour(r.misfit[i], r.leftOut[i]);
+    }
+    const PlotColors base = p.getPlotColors();
+    insertDataset(plot, data, [&](const GeoData* g) {
+        const auto it = colourOf.find(g);
+        plot.setFaultColor(it == colourOf.end() ? base.fault : it->second);
+        plot.setLineationColor(it == colourOf.end() ? base.lineation : it->second);
+    });
+    const bool circles = p.getFaultStyle() != Planar_Pole;
+    return misfitKey(p.getPlotSymbols().fault, circles ? KeyEntry::Line : KeyEntry::Marker,
+                     std::find(r.leftOut.begin(), r.leftOut.end(), true) != r.leftOut.end());
+}
+
 Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, const PlotSize& size) {
     check(o);
     ContourParams contours;
@@ -127,8 +153,24 @@ Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, c
     styleForPrint(p, drawn.records);
     StereoPlotCore plot(p, &port, ds.manager());
     std::vector<KeyEntry> setKey;
+    std::optional<StressResult> stressed;
+    if (o.stress.axes || o.colourBy == "misfit") {
+        StressParams sp;
+        sp.method = o.stress.method;
+        sp.bootstrap = o.stress.bootstrap;
+        sp.seed = o.stress.seed;
+        sp.maxMisfit = o.stress.maxMisfit;
+        sp.refine = o.stress.refine;
+        try {
+            stressed = stress(ds, sp);
+        } catch (Failed& f) {
+            throw f.of("stress");
+        }
+    }
     if (o.colourBy == "set") {
         setKey = insertBySet(plot, data, p);
+    } else if (o.colourBy == "misfit") {
+        setKey = insertByMisfit(plot, data, p, *stressed);
     } else {
         insertDataset(plot, data);
     }
@@ -150,6 +192,24 @@ Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, c
             throw Failed(r, "no fault with a usable sense of slip").of("pt");
         }
         throw Failed(r, ds.message(r)).of(w.second.second);
+    }
+    if (stressed && o.stress.axes) {
+        std::array<Axis, 3> axes;
+        std::array<std::vector<Axis>, 3> samples;
+        for (std::size_t k = 0; k < 3; ++k) {
+            axes[k] = {stressed->sigma[k].trend_deg, stressed->sigma[k].plunge_deg};
+            for (const Direction& d : stressed->samples[k]) samples[k].push_back({d.trend_deg, d.plunge_deg});
+        }
+        overlays.addStressAxes(axes, samples);
+    }
+    if (o.dihedra) {
+        std::vector<int> at;
+        const std::deque<GeoData*> records(data.getDataList().begin(), data.getDataList().end());
+        const std::vector<FaultSlip> faults = Analyzer::faultSlips(records, at);
+        if (faults.empty()) {
+            throw Failed(Error::No_Data_To_Analyse, "no fault with a usable sense of slip").of("dihedra");
+        }
+        overlays.addDihedra(faults);
     }
     for (const ConeParams& c : o.cones) overlays.addCone(c.axis.trend_deg, c.axis.plunge_deg, c.angle_deg);
     if (!o.kinematic.test.empty()) {
@@ -312,6 +372,12 @@ FabricDrawn drawFabric(const std::vector<FabricPoint>& fabrics, const FabricPara
     drawn.fabrics = int(fabrics.size() - drawn.leftOff.size());
     return drawn;
 }
+
+void drawMohr(const StressResult& r, GraphicsPort& port) {
+    drawMohrDiagram(port, r.phi, r.normal, r.shear, r.misfit, r.leftOut);
+}
+
+void drawMisfits(const StressResult& r, GraphicsPort& port) { drawMisfitHistogram(port, r.misfit, r.leftOut); }
 
 }  // namespace facade
 }  // namespace qzCore

@@ -123,6 +123,18 @@ std::vector<KeyEntry> dataKey(const Data& data, const StereoPlotCore& plot) {
     return key;
 }
 
+void drawStar(GraphicsPort& port, const TwoDPoint<float>& at, int branches, float size, const GraphicsStyle& style) {
+    GraphicsPath star(style);
+    const int points = 2 * std::max(3, branches);
+    for (int k = 0; k <= points; ++k) {
+        // Every other point at 40% of the radius makes the branches.
+        const double a = 2.0 * M_PI * k / points, r = k % 2 == 0 ? size : 0.4 * size;
+        star.add(TwoDPoint<float>(at.x() + float(r * std::sin(a)), at.y() + float(r * std::cos(a))),
+                 GraphicsPath::Path_End);
+    }
+    port.drawPath(star, style, true, true, false);
+}
+
 float drawKey(GraphicsPort& port, const std::vector<KeyEntry>& key, float top) {
     float y = top;
     for (const KeyEntry& e : key) {
@@ -139,6 +151,9 @@ float drawKey(GraphicsPort& port, const std::vector<KeyEntry>& key, float top) {
             case KeyEntry::Arrow:
                 port.drawArrow(TwoDPoint<float>(Key_X - 0.04f, at.y()), TwoDPoint<float>(Key_X + 0.05f, at.y()),
                                e.style, 0.03f);
+                break;
+            case KeyEntry::Star:
+                drawStar(port, at, e.branches, 0.03f, e.style);
                 break;
             case KeyEntry::Swatch:
                 port.drawBox(TwoDPoint<float>(Key_X - 0.035f, at.y() - 0.02f),

@@ -184,7 +184,7 @@ void StereonetOverlays::addKinematic(const SlopeFace& f, KinematicTest test) {
     }
     const GraphicsStyle mainStyle(Main_Fill, Style_Fill_Only, Size_Smallest, Symbol_Dot);
     const GraphicsStyle secondaryStyle(Secondary_Fill, Style_Fill_Only, Size_Smallest, Symbol_Dot);
-    m_plot.setUnderlay([this, main, secondary, edges, mainStyle, secondaryStyle]() {
+    underlay([this, main, secondary, edges, mainStyle, secondaryStyle]() {
         shade(main, mainStyle, edges);
         if (secondary) shade(secondary, secondaryStyle, edges);
     });

@@ -93,6 +93,14 @@ void StereonetOverlays::drawOnPort(GraphicsPort&) const {
     // On the plot's own port, in its projection.
     for (const Cone& c : m_cones) m_plot.generateSmallCircleOnPort(c.axis, float(c.angle), c.style);
     drawConstruction();
+    drawStars();
+}
+
+void StereonetOverlays::underlay(std::function<void()> draw) {
+    m_underlays.push_back(std::move(draw));
+    m_plot.setUnderlay([this]() {
+        for (const auto& d : m_underlays) d();
+    });
 }
 
 }  // namespace qzCore

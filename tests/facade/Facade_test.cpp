@@ -269,6 +269,47 @@ TEST(Facade, KinematicZonesAndConesWhereTheRulesPutThem) {
     EXPECT_TRUE(found);
 }
 
+TEST(Facade, StressPicturesWhereTheStressPutsThem) {
+    // Normal faults dipping 60 east and west (down-dip slip): sigma1
+    // vertical, at the net's centre; right dihedra compressional there.
+    Dataset ds = Dataset::fromText(
+        "f.txt", "Strike\tDip\tTrend\tPlunge\tSlip\n0\t60\t90\t60\tNormal\n180\t60\t270\t60\tNormal\n"
+                 "10\t60\t100\t60\tNormal\n190\t60\t280\t60\tNormal\n350\t60\t80\t60\tNormal\n");
+    StereonetParams p;
+    p.stress.axes = true;
+    p.dihedra = true;
+    RecordingPort port;
+    drawStereonet(ds, p, port, PlotSize());
+    bool star = false;
+    for (const RecordedCall& c : port.callsOf(RecordedCall::Draw_Path)) {
+        if (c.flags.empty() || !c.flags[0] || c.points.size() != 11 || c.style.getColor() != RGBColor(210, 0, 0)) continue;
+        // A five-branch star about the centre: its tips 0.06 from it.
+        star = star || std::hypot(c.points[0].x(), c.points[0].y() - 0.06f) < 1e-3;
+    }
+    EXPECT_TRUE(star);
+    const std::vector<RecordedCall> fills = port.callsOf(RecordedCall::Fill_Paths);
+    ASSERT_FALSE(fills.empty());
+    EXPECT_TRUE(filledAt(fills.back(), {0.0f, 0.0f}));   // the most compressional level holds the centre
+    EXPECT_FALSE(filledAt(fills.front(), {0.99f, 0.0f}));  // east-west horizontal: extensional
+
+    // Mohr's diagram: a fault at sigma_n 0.5, tau 0.5 on the top of the
+    // big circle, which runs 0.9 plot units about (0, -0.45).
+    StressResult r;
+    r.phi = 0.5;
+    r.normal = {0.5};
+    r.shear = {0.5};
+    r.misfit = {5.0};
+    r.leftOut = {false};
+    RecordingPort mohr;
+    drawMohr(r, mohr);
+    const std::vector<RecordedCall> symbols = mohr.callsOf(RecordedCall::Draw_Symbol);
+    ASSERT_FALSE(symbols.empty());
+    EXPECT_NEAR(symbols.front().points[0].x(), 0.0, 1e-6);
+    EXPECT_NEAR(symbols.front().points[0].y(), 0.45, 1e-6);
+    const RecordedCall big = mohr.callsOf(RecordedCall::Draw_Path).front();
+    for (const TwoDPoint<float>& q : big.points) EXPECT_NEAR(std::hypot(q.x(), q.y() + 0.45), 0.9, 1e-5);
+}
+
 }  // namespace
 }  // namespace facade
 }  // namespace qzCore

@@ -106,6 +106,8 @@ Command addStereonetCommand(CLI::App& plot);
 Command addRoseCommand(CLI::App& plot);
 Command addTangentCommand(CLI::App& plot);
 Command addFabricCommand(CLI::App& plot);
+Command addMohrCommand(CLI::App& plot);
+Command addMisfitsCommand(CLI::App& plot);
 struct PictureOptions;
 /// Adds -o/--output, --size and --title.
 void addPictureOptions(CLI::App* cmd, PictureOptions& options);

@@ -115,8 +115,19 @@ Command addStereonetCommand(CLI::App& plot) {
     cmd->add_flag("--mark-max", o->params.markMaximum, "Mark the densest direction with its value (with --contour)");
     cmd->add_flag("--no-key", o->noKey, "No key of the symbols");
     cmd->add_option("--colour-by", o->params.colourBy,
-                    "set: each record in its set's colour (the attributes qz analyse sets --write-sets saves)")
-        ->check(CLI::IsMember({"set"}));
+                    "set: each record in its set's colour (the attributes qz analyse sets --write-sets saves); "
+                    "misfit: each fault by its misfit to the stress")
+        ->check(CLI::IsMember({"set", "misfit"}));
+    qzCore::facade::StressOverlay& st = o->params.stress;
+    cmd->add_flag("--stress", st.axes, "The stress of the faults: sigma 1, 2, 3 as five-, four- and three-branch stars");
+    cmd->add_option("--method", st.method, "Stress: michael (default) or angelier")
+        ->check(CLI::IsMember({"michael", "angelier"}));
+    cmd->add_option("--bootstrap", st.bootstrap, "Stress: bootstrap samples, drawn as dots")->check(CLI::Range(0, 100000));
+    cmd->add_option("--seed", st.seed, "Stress: the bootstrap's seed");
+    cmd->add_option("--max-misfit", st.maxMisfit, "Stress: leave out faults misfitting by more degrees")
+        ->check(CLI::Range(0.0, 180.0));
+    cmd->add_flag("!--no-refine", st.refine, "Stress: the published methods alone");
+    cmd->add_flag("--dihedra", o->params.dihedra, "Right dihedra of the faults, shaded and contoured");
     cmd->add_option("--cone", o->cones, "A small circle TREND/PLUNGE/ANGLE (repeatable)");
     cmd->add_option("--kinematic", o->kinematic,
                     "A rock-slope test's zones: planar or flexural (over poles), wedge or direct (over intersections)")

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "qzCore/analysis/Kinematics.h"
+#include "qzCore/facade/Analyses.h"
 #include "qzCore/facade/Dataset.h"
 #include "qzCore/facade/Density.h"
 #include "qzCore/plot/FabricDiagram.h"
@@ -42,6 +43,19 @@ struct QZCORE_EXPORT KinematicOverlay {
     /// "wedge" or "direct" (over lines of intersection); "" none.
     std::string test;
     SlopeFace face;
+};
+
+/// The stress of the faults drawn over a stereonet (analysis stress()).
+struct QZCORE_EXPORT StressOverlay {
+    /// sigma1, sigma2, sigma3 as Angelier's stars (with their bootstrap
+    /// axes as dots).
+    bool axes = false;
+    /// The inversion's settings, as StressParams.
+    std::string method = "michael";
+    int bootstrap = 0;
+    unsigned long seed = 1;
+    double maxMisfit = 0.0;
+    bool refine = true;
 };
 
 /// A stereonet.
@@ -74,8 +88,14 @@ struct QZCORE_EXPORT StereonetParams {
     KinematicOverlay kinematic;
     /// "set": each record in the colour of its set (the attributes set1,
     /// set2, ... that markSets gives, as qz analyse sets --write-sets
-    /// saves them), records of no set grey; "" the kinds' colours.
+    /// saves them), records of no set grey; "misfit": each fault by its
+    /// misfit to the stress (`stress`'s settings) in four classes, faults
+    /// left out grey; "" the kinds' colours.
     std::string colourBy;
+    /// The stress of the faults.
+    StressOverlay stress;
+    /// Right dihedra of the faults, shaded and contoured under the data.
+    bool dihedra = false;
 };
 
 /// What drawing a picture has to say.
@@ -165,6 +185,12 @@ QZCORE_EXPORT void check(const FabricParams& params);
 /// tensor(...).shape.
 QZCORE_EXPORT FabricDrawn drawFabric(const std::vector<FabricPoint>& fabrics, const FabricParams& params,
                                      GraphicsPort& port);
+
+/// Mohr's diagram of the faults under the stress found (the reduced
+/// tensor, Phi's three circles, faults coloured by misfit), and the
+/// histogram of their misfits (plot/StressDiagrams.h).
+QZCORE_EXPORT void drawMohr(const StressResult& stress, GraphicsPort& port);
+QZCORE_EXPORT void drawMisfits(const StressResult& stress, GraphicsPort& port);
 
 }  // namespace facade
 }  // namespace qzCore

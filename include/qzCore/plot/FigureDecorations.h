@@ -45,10 +45,12 @@ QZCORE_EXPORT void drawRecordCount(GraphicsPort& port, const PlotParams& params,
 
 /// One row of a key: a marker (or a line, or an arrow) and its words.
 struct QZCORE_EXPORT KeyEntry {
-    enum Mark : int { Marker, Line, Arrow, Swatch };
+    enum Mark : int { Marker, Line, Arrow, Swatch, Star };
     GraphicsStyle style;
     std::string words;
     Mark mark = Marker;
+    /// A Star's branches (Angelier's stress axes: 5, 4, 3).
+    int branches = 5;
 };
 
 /// The key of what a stereonet shows of `data` (planes as great circles or
@@ -58,6 +60,11 @@ QZCORE_EXPORT std::vector<KeyEntry> dataKey(const Data& data, const StereoPlotCo
 
 /// Draws the key in the legend column, its top row at `top` (plot units);
 /// returns the y below its last row.
+/// A filled star of `branches` points of radius `size` (plot units) at
+/// `at`, one point up.
+QZCORE_EXPORT void drawStar(GraphicsPort& port, const TwoDPoint<float>& at, int branches, float size,
+                            const GraphicsStyle& style);
+
 QZCORE_EXPORT float drawKey(GraphicsPort& port, const std::vector<KeyEntry>& key, float top);
 
 /// The colour bar of the contours the plot drew: one band per level, every

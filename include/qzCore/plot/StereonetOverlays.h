@@ -9,6 +9,7 @@
 
 #include "qzCore/Export.h"
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <string>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "qzCore/analysis/Kinematics.h"
+#include "qzCore/analysis/Paleostress.h"
 #include "qzCore/plot/FigureDecorations.h"
 #include "qzCore/plot/StereoPlotCore.h"
 
@@ -50,6 +52,14 @@ public:
     /// great circle, the friction cone, the daylight envelope or the
     /// slip-limit or friction plane, the lateral limits.
     void addKinematic(const SlopeFace& face, KinematicTest test);
+    /// The principal stresses as Angelier draws them, five-, four- and
+    /// three-branch stars for sigma1, sigma2 and sigma3 (red, green, blue),
+    /// over their bootstrap axes as small dots of the same colours.
+    void addStressAxes(const std::array<Axis, 3>& axes, const std::array<std::vector<Axis>, 3>& samples);
+    /// Right dihedra of the faults: the share of faults compressional at
+    /// each node of the plot's grid (in its projection), shaded in greys
+    /// from 50% up and contoured every 10%, under the data.
+    void addDihedra(const std::vector<FaultSlip>& faults, int grid = 251);
     /// After the plot is drawn: the cones and lines.
     void drawOnPort(GraphicsPort& port) const;
     /// A key row for each overlay added.
@@ -67,6 +77,9 @@ private:
     using Zone = std::function<bool(double trend, double plunge)>;
     void shade(const Zone& zone, const GraphicsStyle& style, const std::vector<double>& edges) const;
     void drawConstruction() const;
+    void drawStars() const;
+    /// Adds a drawing under the data (kinematic zones, dihedra).
+    void underlay(std::function<void()> draw);
     StereoPlotCore& m_plot;
     std::deque<GeoData*> m_records;
     std::vector<Cone> m_cones;
@@ -74,6 +87,10 @@ private:
     /// lines (azimuths).
     std::vector<std::pair<double, double>> m_greatCircles;
     std::vector<double> m_radials;
+    std::array<Axis, 3> m_stress{};
+    std::array<std::vector<Axis>, 3> m_samples;
+    bool m_hasStress = false;
+    std::vector<std::function<void()>> m_underlays;
     std::vector<KeyEntry> m_key;
     std::string m_note;
 };
