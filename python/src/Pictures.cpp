@@ -118,7 +118,8 @@ void addPictures(py::module_& m) {
            const std::vector<std::tuple<double, double, double>>& cones, const std::string& kinematic,
            const py::object& slope, double friction, double lateralLimit, bool curvedLimits,
            const std::string& colourBy, bool stress, int bootstrap, unsigned long seed, const std::string& method,
-           bool dihedra, const py::object& ax) {
+           bool dihedra, const py::object& sigma1, const py::object& sigma3, std::array<double, 3> magnitudes,
+           bool fromFaults, const py::object& ax) {
             opened(dsp);
             if (size < 100 || size > 4000) throw py::value_error("size is 100 to 4000");
             qzCore::facade::StereonetParams params;
@@ -147,6 +148,19 @@ void addPictures(py::module_& m) {
             params.stress.seed = seed;
             params.stress.method = method;
             params.dihedra = dihedra;
+            qzCore::facade::TendencyParams& t = params.tendency;
+            t.faultPlanes = true;
+            t.fromFaults = fromFaults;
+            t.inversion.method = method;
+            t.magnitudes = magnitudes;
+            if (!sigma1.is_none()) {
+                const auto d = sigma1.cast<std::pair<double, double>>();
+                t.sigma1 = {d.first, d.second};
+            }
+            if (!sigma3.is_none()) {
+                const auto d = sigma3.cast<std::pair<double, double>>();
+                t.sigma3 = {d.first, d.second};
+            }
             for (const auto& [trend, plunge, angle] : cones) params.cones.push_back({{trend, plunge}, angle});
             if (!kinematic.empty()) {
                 if (slope.is_none()) throw py::value_error("kinematic needs slope=(dip direction, dip)");
@@ -181,12 +195,16 @@ void addPictures(py::module_& m) {
         py::arg("slope") = py::none(), py::arg("friction") = 30.0, py::arg("lateral_limit") = 20.0,
         py::arg("curved_limits") = false, py::arg("colour_by") = "", py::arg("stress") = false,
         py::arg("bootstrap") = 0, py::arg("seed") = 1, py::arg("method") = "michael", py::arg("dihedra") = false,
+        py::arg("sigma1") = py::none(), py::arg("sigma3") = py::none(),
+        py::arg("magnitudes") = std::array<double, 3>{3.0, 2.0, 1.0}, py::arg("from_faults") = false,
         py::arg("ax") = py::none(),
         "A stereonet of the records; fisher=, bestfit=, pt= draw those analyses over it; cones= a list of small "
         "circles (trend, plunge, half-angle); kinematic='planar'|'flexural'|'wedge'|'direct' shades that test's zones "
         "for slope=(dip direction, dip), friction=, lateral_limit=, curved_limits=; colour_by='set' colours records by "
         "their sets (qzcore.mark_sets), 'misfit' faults by their misfit to the stress; stress=True draws sigma1..3 "
-        "as Angelier's stars (bootstrap= samples as dots, seed=, method=); dihedra=True shades right dihedra; contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
+        "as Angelier's stars (bootstrap= samples as dots, seed=, method=); dihedra=True shades right dihedra; "
+        "colour_by='slip-tendency' or 'dilation-tendency' colours planes under sigma1=, sigma3=, magnitudes= (or "
+        "from_faults=True); contour='kamb'|'1percent'|'seismic' adds density contours (planes at their "
         "poles), levels=(start, interval) (default: 2, 4, ... when that gives one to ten levels, else round numbers "
         "from the densest node, said in the picture's note); colours= names the levels' colour map (viridis, cividis, magma, "
         "greys, classic); count= lists what is counted (default the records loaded: planes, faults, lines, lineations; "

@@ -113,6 +113,45 @@ void addStress(py::module_& m) {
         py::arg("dataset"), py::arg("grid") = 125,
         "Right dihedra (Angelier and Mechler 1977): the share of faults compressional at each node of the "
         "equal-area net, and the most (P) and least (T) compressional directions");
+
+    py::class_<facade::TendencyResult>(m, "TendencyResult")
+        .def_property_readonly("slip", [](const facade::TendencyResult& r) { return array(r.slip); },
+                               "slip tendency tau / sigma_n of each plane")
+        .def_property_readonly("slip_normalised",
+                               [](const facade::TendencyResult& r) { return array(r.slipNormalised); })
+        .def_property_readonly("dilation", [](const facade::TendencyResult& r) { return array(r.dilation); },
+                               "(sigma1 - sigma_n) / (sigma1 - sigma3)")
+        .def_property_readonly("record", [](const facade::TendencyResult& r) { return array(r.record); })
+        .def_property_readonly("sigma1", [](const facade::TendencyResult& r) { return direction(r.sigma[0]); })
+        .def_property_readonly("sigma2", [](const facade::TendencyResult& r) { return direction(r.sigma[1]); })
+        .def_property_readonly("sigma3", [](const facade::TendencyResult& r) { return direction(r.sigma[2]); })
+        .def_readonly("magnitudes", &facade::TendencyResult::magnitudes)
+        .def_readonly("text", &facade::TendencyResult::text);
+    m.def(
+        "tendency",
+        [](const DatasetPtr& ds, const py::object& sigma1, const py::object& sigma3,
+           std::array<double, 3> magnitudes, bool fromFaults, const std::string& method, bool faults) {
+            facade::TendencyParams p;
+            p.faultPlanes = faults;
+            p.fromFaults = fromFaults;
+            p.inversion.method = method;
+            if (!sigma1.is_none()) {
+                const auto d = sigma1.cast<std::pair<double, double>>();
+                p.sigma1 = {d.first, d.second};
+            }
+            if (!sigma3.is_none()) {
+                const auto d = sigma3.cast<std::pair<double, double>>();
+                p.sigma3 = {d.first, d.second};
+            }
+            p.magnitudes = magnitudes;
+            return facade::tendency(opened(ds), p);
+        },
+        py::arg("dataset"), py::arg("sigma1") = py::none(), py::arg("sigma3") = py::none(),
+        py::arg("magnitudes") = std::array<double, 3>{3.0, 2.0, 1.0}, py::arg("from_faults") = false,
+        py::arg("method") = "michael", py::arg("faults") = false,
+        "Slip and dilation tendency (Morris et al. 1996) of the planes under sigma1=(trend, plunge), "
+        "sigma3=(trend, plunge) and magnitudes=(s1, s2, s3), compression positive; from_faults=True takes the axes "
+        "and Phi from the data's own faults (s2 then follows from Phi)");
 }
 
 }  // namespace qzpy

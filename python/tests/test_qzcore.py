@@ -510,7 +510,30 @@ def test_stress_refuses_and_fails_clearly(tmp_path):
 def test_stress_pictures(tmp_path):
     ds = qzcore.read(os.path.join(FIELD, "kamogawa-faults.csv"))
     for pic in (qzcore.stereonet(ds, stress=True, bootstrap=50, colour_by="misfit"),
-                qzcore.stereonet(ds, planes="poles", dihedra=True), qzcore.mohr(ds), qzcore.misfit_histogram(ds)):
+                qzcore.stereonet(ds, planes="poles", dihedra=True), qzcore.mohr(ds), qzcore.misfit_histogram(ds),
+                qzcore.stereonet(ds, colour_by="slip-tendency", from_faults=True, magnitudes=(100, 0, 40))):
         assert pic.png()[:4] == b"\x89PNG"
     with pytest.raises(qzcore.Error):
         qzcore.stereonet(qzcore.read(sample("planes.txt")), dihedra=True).png()
+
+
+def test_tendency_against_mohr_by_hand():
+    # sigma1 30 vertical, sigma3 10 east-west: a plane's normal and shear
+    # stress from its normal's direction cosines, written out here.
+    ds = qzcore.read(sample("slope_planes.csv"))
+    t = qzcore.tendency(ds, sigma1=(0, 90), sigma3=(90, 0), magnitudes=(30, 20, 10))
+    dd, dip = np.radians(ds.dip_direction), np.radians(ds.dip)
+    n = np.stack([np.cos(dd) * np.sin(dip), np.sin(dd) * np.sin(dip), np.cos(dip)], 1)  # N, E, down
+    s = np.array([20.0, 10.0, 30.0])  # north (sigma2), east (sigma3), down (sigma1)
+    sn = (s * n * n).sum(1)
+    tau = np.sqrt((s ** 2 * n ** 2).sum(1) - sn ** 2)
+    assert np.allclose(t.slip, tau / sn) and np.allclose(t.dilation, (30 - sn) / 20)
+    assert t.slip.max() <= 20 / (2 * math.sqrt(300)) + 1e-12  # the optimally oriented plane's
+    assert t.slip_normalised.max() == 1.0
+    with pytest.raises(ValueError, match="magnitudes"):
+        qzcore.tendency(ds, magnitudes=(1, 2, 3))
+    with pytest.raises(ValueError, match="sigma3"):
+        qzcore.tendency(ds, sigma1=(0, 90), sigma3=(0, 45))
+    f = qzcore.tendency(qzcore.read(os.path.join(FIELD, "kamogawa-faults.csv")), from_faults=True, faults=True,
+                        magnitudes=(100, 0, 40))
+    assert len(f.slip) == 50 and f.magnitudes[2] < f.magnitudes[1] < f.magnitudes[0]

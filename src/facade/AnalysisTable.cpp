@@ -63,6 +63,18 @@ Outcome runStress(Dataset& ds, const AnalysisRequest& q) {
     p.refine = q.refine;
     return stress(ds, p);
 }
+Outcome runTendency(Dataset& ds, const AnalysisRequest& q) {
+    TendencyParams p;
+    static_cast<Selection&>(p) = q;
+    p.fromFaults = q.fromFaults;
+    p.inversion.method = q.stressMethod;
+    p.inversion.maxMisfit = q.maxMisfit;
+    p.inversion.refine = q.refine;
+    p.sigma1 = q.sigma1;
+    p.sigma3 = q.sigma3;
+    p.magnitudes = q.magnitudes;
+    return tendency(ds, p);
+}
 Outcome runDihedra(Dataset& ds, const AnalysisRequest& q) {
     DihedraParams p;
     static_cast<Selection&>(p) = q;
@@ -95,6 +107,8 @@ const std::vector<AnalysisInfo>& analyses() {
          runKinematic},
         {"stress", "stress axes and Phi of the faults (--method michael|angelier, --bootstrap N)", runStress},
         {"dihedra", "right dihedra of the faults: the most and least compressional directions", runDihedra},
+        {"tendency", "slip and dilation tendency of the planes (--sigma1, --sigma3, --magnitudes or --from-faults)",
+         runTendency},
     };
     return table;
 }

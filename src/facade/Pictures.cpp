@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <deque>
 #include <map>
 
@@ -45,7 +46,7 @@ void check(const StereonetParams& o) {
     oneOf(o.projection, {"equal-area", "equal-angle"}, "projection");
     oneOf(o.hemisphere, {"lower", "upper"}, "hemisphere");
     oneOf(o.planes, {"great-circles", "poles"}, "planes");
-    if (!o.colourBy.empty()) oneOf(o.colourBy, {"set", "misfit"}, "colour-by");
+    if (!o.colourBy.empty()) oneOf(o.colourBy, {"set", "misfit", "slip-tendency", "dilation-tendency"}, "colour-by");
     if (o.stress.axes || o.colourBy == "misfit") oneOf(o.stress.method, {"michael", "angelier"}, "method");
     if (o.contours) contourParams(*o.contours);
     for (const ConeParams& c : o.cones) {
@@ -128,6 +129,35 @@ std::vector<KeyEntry> insertByMisfit(StereoPlotCore& plot, Data& data, const Ste
                      std::find(r.leftOut.begin(), r.leftOut.end(), true) != r.leftOut.end());
 }
 
+/// The planes in the colours of their tendency (five classes of 0.2 on
+/// viridis), and the key of the classes.
+std::vector<KeyEntry> insertByTendency(StereoPlotCore& plot, Data& data, const StereoPlotParams& p,
+                                       const TendencyResult& r, bool slip) {
+    const std::vector<RGBColor> colours = sampleColors(findColorMap("viridis")->stops, 5);
+    const std::vector<const GeoData*> records(data.getDataList().begin(), data.getDataList().end());
+    std::map<const GeoData*, RGBColor> colourOf;
+    for (std::size_t i = 0; i < r.record.size(); ++i) {
+        const double v = slip ? r.slipNormalised[i] : r.dilation[i];
+        colourOf[records[std::size_t(r.record[i])]] = colours[std::size_t(std::clamp(int(v * 5.0), 0, 4))];
+    }
+    const PlotColors base = p.getPlotColors();
+    insertDataset(plot, data, [&](const GeoData* g) {
+        const auto it = colourOf.find(g);
+        plot.setPlaneColor(it == colourOf.end() ? base.plane : it->second);
+        plot.setFaultColor(it == colourOf.end() ? base.fault : it->second);
+    });
+    std::vector<KeyEntry> key;
+    const bool circles = p.getPlaneStyle() != Planar_Pole;
+    for (int c = 4; c >= 0; --c) {
+        GraphicsStyle s = p.getPlotSymbols().plane;
+        s.setColor(colours[std::size_t(c)]);
+        char words[48];
+        std::snprintf(words, sizeof words, "%s %.1f to %.1f", slip ? "Ts/max" : "Td", c * 0.2, c * 0.2 + 0.2);
+        key.push_back({s, words, circles ? KeyEntry::Line : KeyEntry::Marker});
+    }
+    return key;
+}
+
 Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, const PlotSize& size) {
     check(o);
     ContourParams contours;
@@ -171,6 +201,8 @@ Drawn drawStereonet(Dataset& ds, const StereonetParams& o, GraphicsPort& port, c
         setKey = insertBySet(plot, data, p);
     } else if (o.colourBy == "misfit") {
         setKey = insertByMisfit(plot, data, p, *stressed);
+    } else if (o.colourBy == "slip-tendency" || o.colourBy == "dilation-tendency") {
+        setKey = insertByTendency(plot, data, p, tendency(ds, o.tendency), o.colourBy == "slip-tendency");
     } else {
         insertDataset(plot, data);
     }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <tuple>
 
 #include "Common.h"
 #include "Density.h"
@@ -22,7 +23,7 @@ struct AnalyseOptions {
     facade::AnalysisRequest request;
     std::string compensate;
     std::string sets = "auto";
-    std::string slope;
+    std::string slope, sigma1, sigma3, magnitudes;
     std::string addResults, writeSets;
     DensityOptions density;
 };
@@ -54,6 +55,22 @@ int analyse(AnalyseOptions& a) {
         q.sets = int(k);
     }
     if (!a.slope.empty() && !slopeFace(a.slope, q.face)) return 1;
+    std::vector<double> v;
+    for (const auto& [text, to, name] : {std::tuple{&a.sigma1, &q.sigma1, "sigma1"}, {&a.sigma3, &q.sigma3, "sigma3"}}) {
+        if (text->empty()) continue;
+        if (!slashNumbers(*text, 2, v)) {
+            std::cerr << "qz: --" << name << " takes TREND/PLUNGE in degrees, not '" << *text << "'\n";
+            return 1;
+        }
+        *to = facade::Direction{v[0], v[1]};
+    }
+    if (!a.magnitudes.empty()) {
+        if (!slashNumbers(a.magnitudes, 3, v)) {
+            std::cerr << "qz: --magnitudes takes S1/S2/S3, not '" << a.magnitudes << "'\n";
+            return 1;
+        }
+        q.magnitudes = {v[0], v[1], v[2]};
+    }
     if (!a.writeSets.empty() && a.method != "sets") {
         std::cerr << "qz: --write-sets goes with the sets analysis\n";
         return 1;
@@ -144,6 +161,10 @@ Command addAnalyseCommand(CLI::App& app) {
     cmd->add_option("--bootstrap", q.bootstrap, "Stress: bootstrap samples (with --seed)");
     cmd->add_option("--max-misfit", q.maxMisfit, "Stress: leave out faults misfitting by more degrees, invert again");
     cmd->add_flag("!--no-refine", q.refine, "Stress: the published methods alone (shear magnitudes not refined)");
+    cmd->add_option("--sigma1", a->sigma1, "Tendency: sigma1's TREND/PLUNGE (default vertical)");
+    cmd->add_option("--sigma3", a->sigma3, "Tendency: sigma3's TREND/PLUNGE (default 000/00)");
+    cmd->add_option("--magnitudes", a->magnitudes, "Tendency: S1/S2/S3, compression positive (default 3/2/1)");
+    cmd->add_flag("--from-faults", q.fromFaults, "Tendency: the stress found from the data's faults");
     cmd->add_option("--generations", q.generations, "Generations of the DE search")->check(CLI::Range(1, 100000));
     cmd->add_flag("--progress", q.progress, "Show the DE search's progress on standard error");
     return {cmd, [a] { return analyse(*a); }};

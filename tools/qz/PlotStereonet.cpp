@@ -4,6 +4,7 @@
 // axes).
 #include <iostream>
 #include <memory>
+#include <tuple>
 
 #include "Common.h"
 #include "Density.h"
@@ -24,7 +25,7 @@ struct StereonetOptions {
     bool contour = false;
     bool noKey = false;
     std::vector<std::string> cones;
-    std::string kinematic, slope;
+    std::string kinematic, slope, sigma1, sigma3, magnitudes;
     qzCore::SlopeFace face;
 };
 
@@ -52,6 +53,25 @@ int plotStereonet(StereonetOptions& o) {
         if (!slopeFace(o.slope, o.face)) return 1;
         p.kinematic = {o.kinematic, o.face};
     }
+    std::vector<double> v;
+    for (const auto& [text, to, name] :
+         {std::tuple{&o.sigma1, &p.tendency.sigma1, "sigma1"}, {&o.sigma3, &p.tendency.sigma3, "sigma3"}}) {
+        if (text->empty()) continue;
+        if (!slashNumbers(*text, 2, v)) {
+            std::cerr << "qz: --" << name << " takes TREND/PLUNGE in degrees, not '" << *text << "'\n";
+            return 1;
+        }
+        *to = {v[0], v[1]};
+    }
+    if (!o.magnitudes.empty()) {
+        if (!slashNumbers(o.magnitudes, 3, v)) {
+            std::cerr << "qz: --magnitudes takes S1/S2/S3, not '" << o.magnitudes << "'\n";
+            return 1;
+        }
+        p.tendency.magnitudes = {v[0], v[1], v[2]};
+    }
+    p.tendency.faultPlanes = true;
+    p.tendency.inversion.method = p.stress.method;
     Picture picture(o.picture, o.contour || p.key);  // a column for the colour bar and key
     if (!picture.ready()) return 1;
     Loaded l;
@@ -116,8 +136,9 @@ Command addStereonetCommand(CLI::App& plot) {
     cmd->add_flag("--no-key", o->noKey, "No key of the symbols");
     cmd->add_option("--colour-by", o->params.colourBy,
                     "set: each record in its set's colour (the attributes qz analyse sets --write-sets saves); "
-                    "misfit: each fault by its misfit to the stress")
-        ->check(CLI::IsMember({"set", "misfit"}));
+                    "misfit: each fault by its misfit to the stress; slip-tendency, dilation-tendency: planes by their "
+                    "tendency under --sigma1, --sigma3, --magnitudes or --from-faults")
+        ->check(CLI::IsMember({"set", "misfit", "slip-tendency", "dilation-tendency"}));
     qzCore::facade::StressOverlay& st = o->params.stress;
     cmd->add_flag("--stress", st.axes, "The stress of the faults: sigma 1, 2, 3 as five-, four- and three-branch stars");
     cmd->add_option("--method", st.method, "Stress: michael (default) or angelier")
@@ -128,6 +149,10 @@ Command addStereonetCommand(CLI::App& plot) {
         ->check(CLI::Range(0.0, 180.0));
     cmd->add_flag("!--no-refine", st.refine, "Stress: the published methods alone");
     cmd->add_flag("--dihedra", o->params.dihedra, "Right dihedra of the faults, shaded and contoured");
+    cmd->add_option("--sigma1", o->sigma1, "Tendency: sigma1's TREND/PLUNGE (default vertical)");
+    cmd->add_option("--sigma3", o->sigma3, "Tendency: sigma3's TREND/PLUNGE (default 000/00)");
+    cmd->add_option("--magnitudes", o->magnitudes, "Tendency: S1/S2/S3, compression positive (default 3/2/1)");
+    cmd->add_flag("--from-faults", o->params.tendency.fromFaults, "Tendency: the stress found from the data's faults");
     cmd->add_option("--cone", o->cones, "A small circle TREND/PLUNGE/ANGLE (repeatable)");
     cmd->add_option("--kinematic", o->kinematic,
                     "A rock-slope test's zones: planar or flexural (over poles), wedge or direct (over intersections)")

@@ -268,6 +268,36 @@ struct QZCORE_EXPORT DihedraResult : Outcome {
 };
 QZCORE_EXPORT DihedraResult dihedra(Dataset& ds, const DihedraParams& params);
 
+/// Slip and dilation tendency of the planes (Morris et al. 1996) under a
+/// stress of given magnitudes: its axes given, or those found from the
+/// data's own faults (stress()).
+struct QZCORE_EXPORT TendencyParams : Selection {
+    /// The stress from the data's faults, with these settings; otherwise
+    /// sigma1 and sigma3 as given (sigma2 at right angles to both).
+    bool fromFaults = false;
+    StressParams inversion;
+    Direction sigma1{0.0, 90.0}, sigma3{0.0, 0.0};
+    /// sigma1 >= sigma2 >= sigma3 > 0, compression positive (MPa or any
+    /// unit).  From faults, sigma2 is sigma3 + Phi (sigma1 - sigma3) and
+    /// the value given for it is not used.
+    std::array<double, 3> magnitudes{3.0, 2.0, 1.0};
+};
+struct QZCORE_EXPORT TendencyResult : Outcome {
+    /// Per plane taken (planes, and fault planes with `faultPlanes`), in
+    /// the dataset's order: its record (0-based), slip tendency tau /
+    /// sigma_n, the same over the largest of the planes (0 to 1), and
+    /// dilation tendency (sigma1 - sigma_n) / (sigma1 - sigma3).
+    std::vector<int> record;
+    std::vector<double> slip, slipNormalised, dilation;
+    /// The stress used.
+    std::array<Direction, 3> sigma;
+    std::array<double, 3> magnitudes{};
+};
+/// @throw Refused for magnitudes out of order or not positive, or sigma1
+/// and sigma3 not at right angles (within a degree); Failed as stress()
+/// or when the data hold no plane.
+QZCORE_EXPORT TendencyResult tendency(Dataset& ds, const TendencyParams& params);
+
 /// What any analysis of the table takes: the union of the parameters
 /// above (each analysis reads its own).
 struct QZCORE_EXPORT AnalysisRequest : LeastSquaresParams {
@@ -285,6 +315,10 @@ struct QZCORE_EXPORT AnalysisRequest : LeastSquaresParams {
     int bootstrap = 0;
     double maxMisfit = 0.0;
     bool refine = true;
+    /// Tendency: the stress given, or from the faults, and its magnitudes.
+    bool fromFaults = false;
+    Direction sigma1{0.0, 90.0}, sigma3{0.0, 0.0};
+    std::array<double, 3> magnitudes{3.0, 2.0, 1.0};
 };
 
 /// One analysis of the table.

@@ -90,10 +90,14 @@ struct QZCORE_EXPORT StereonetParams {
     /// set2, ... that markSets gives, as qz analyse sets --write-sets
     /// saves them), records of no set grey; "misfit": each fault by its
     /// misfit to the stress (`stress`'s settings) in four classes, faults
-    /// left out grey; "" the kinds' colours.
+    /// left out grey; "slip-tendency", "dilation-tendency": planes by
+    /// their tendency (`tendency`); "" the kinds' colours.
     std::string colourBy;
     /// The stress of the faults.
     StressOverlay stress;
+    /// With colourBy "slip-tendency" (normalised) or "dilation-tendency":
+    /// the stress and magnitudes; planes in five classes of 0.2.
+    TendencyParams tendency;
     /// Right dihedra of the faults, shaded and contoured under the data.
     bool dihedra = false;
 };
