@@ -37,7 +37,8 @@ PYBIND11_MODULE(qzcore, m) {
             for (char& c : field) c = c == '-' ? '_' : c;
             PyErr_SetString(PyExc_ValueError, (field + " " + r.text()).c_str());
         } catch (const qzCore::facade::Failed& f) {
-            const std::string message = (f.field().empty() ? "" : f.field() + ": ") + f.what();
+            std::string message = (f.field().empty() ? "" : f.field() + ": ") + f.what();
+            if (!f.hint().empty()) message += " (" + f.hint() + ")";
             PyErr_SetObject(errorType.ptr(), py::make_tuple(f.code(), message).ptr());
         }
     });

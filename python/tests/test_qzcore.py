@@ -475,7 +475,7 @@ def test_stress_of_kamogawa_equals_michael_by_hand():
     assert angular_distance(d.p, s.sigma1) < 30 and d.p_percent > 90
 
 
-def test_stress_senses_as_words_and_signs_agree(tmp_path):
+def test_stress_senses_as_words_signs_and_rakes_agree(tmp_path):
     rows = np.genfromtxt(os.path.join(FIELD, "kamogawa-faults.csv"), delimiter=",", names=True)
     rows = rows[rows["plunge"] > 0]
     signs, words = tmp_path / "signs.csv", tmp_path / "words.csv"
@@ -484,9 +484,21 @@ def test_stress_senses_as_words_and_signs_agree(tmp_path):
     words.write_text("Strike,Dip,Trend,Plunge,Slip\n" + "".join(
         f"{(r['dip_direction'] - 90) % 360:g},{r['dip']:g},{r['azimuth']:g},{r['plunge']:g},"
         f"{'Normal' if r['sense'] > 0 else 'Reverse'}\n" for r in rows))
-    a, b = qzcore.stress(qzcore.read(str(signs))), qzcore.stress(qzcore.read(str(words)))
-    assert a.n == b.n == len(rows)
+    # Rakes: the slip line's angle from the strike in the plane, 0-180.
+    strike = np.radians(rows["dip_direction"] - 90)
+    r = np.radians
+    line = np.stack([np.cos(r(rows["plunge"])) * np.cos(r(rows["azimuth"])),
+                     np.cos(r(rows["plunge"])) * np.sin(r(rows["azimuth"]))], 1)
+    rake = np.degrees(np.arccos(np.clip(line[:, 0] * np.cos(strike) + line[:, 1] * np.sin(strike), -1, 1)))
+    rakes = tmp_path / "rakes.csv"
+    rakes.write_text("Strike,Dip,Rake,Slip\n" + "".join(
+        f"{(x['dip_direction'] - 90) % 360:g},{x['dip']:g},{k:.0f},{'Normal' if x['sense'] > 0 else 'Reverse'}\n"
+        for x, k in zip(rows, rake)))
+    a, b, c = (qzcore.stress(qzcore.read(str(f))) for f in (signs, words, rakes))
+    assert a.n == b.n == c.n == len(rows)
     assert angular_distance(a.sigma1, b.sigma1) < 1e-6 and abs(a.phi - b.phi) < 1e-9
+    # Rakes give whole-degree slip lines: the same stress within rounding.
+    assert angular_distance(a.sigma1, c.sigma1) < 3 and abs(a.phi - c.phi) < 0.05
 
 
 def test_stress_refuses_and_fails_clearly(tmp_path):
@@ -505,6 +517,13 @@ def test_stress_refuses_and_fails_clearly(tmp_path):
         qzcore.stress(qzcore.read(str(same)))
     with pytest.raises(qzcore.Error):
         qzcore.stress(qzcore.read(sample("planes.txt")))
+    # Horizontal slip lines with +-1 senses say neither up nor down: no
+    # sense, a clear error, no NaN.
+    flat = tmp_path / "flat.csv"
+    flat.write_text("dip_direction,dip,azimuth,plunge,sense\n" + "".join(
+        f"{d},{60},{(d + 90) % 360},0,{1 if d % 2 else -1}\n" for d in (10, 95, 170, 255, 300)))
+    with pytest.raises(qzcore.Error, match="no data|sense"):
+        qzcore.stress(qzcore.read(str(flat)))
 
 
 def test_stress_pictures(tmp_path):

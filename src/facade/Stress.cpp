@@ -20,7 +20,9 @@ namespace facade {
 
 namespace {
 
-const char* const Fault_Hint = "the stress is found from faults with a sense of slip (a Slip or Sense column)";
+const char* const Fault_Hint =
+    "the stress is found from faults with a usable sense of slip (a Slip or Sense column; a horizontal slip line "
+    "needs a strike-slip sense, not +1 or -1)";
 
 }  // namespace
 
