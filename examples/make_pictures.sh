@@ -29,6 +29,14 @@ rm -f "$sets"
   --title "Woodcock diagram" -o "$out/woodcock.png" >/dev/null
 "$qz" plot fabric --kind vollmer "$data/fold.csv" "$data/slope_planes.csv" "$data/planes.txt" \
   --title "Vollmer triangle" -o "$out/vollmer.png" >/dev/null
+kam=$root/tests/fielddata/kamogawa-faults.csv
+"$qz" plot stereonet "$kam" --stress --bootstrap 500 --colour-by misfit \
+  --title "Kamogawa faults: stress, bootstrap, misfits" -o "$out/stress.png" >/dev/null 2>&1
+"$qz" plot stereonet "$kam" --dihedra --planes poles --no-slip-arrows \
+  --title "Kamogawa faults: right dihedra" -o "$out/dihedra.png" >/dev/null 2>&1
+"$qz" plot mohr "$kam" --title "Kamogawa faults: Mohr diagram" -o "$out/mohr.png" >/dev/null 2>&1
+"$qz" plot misfits "$kam" --max-misfit 40 --title "Misfits, faults over 40 degrees left out" \
+  -o "$out/misfits.png" >/dev/null 2>&1
 if [ -d "$build/python" ]; then
   PYTHONPATH="$build/python" /usr/bin/python3 "$root/examples/python/gallery_matplotlib.py" "$data" "$out/matplotlib.png"
 else
