@@ -29,6 +29,13 @@ inline Dataset& opened(const DatasetPtr& ds) {
     return *ds;
 }
 
+/// A Python (trend, plunge) pair into `to`; None leaves it.
+inline void setDirection(const py::object& pair, qzCore::facade::Direction& to) {
+    if (pair.is_none()) return;
+    const auto d = pair.cast<std::pair<double, double>>();
+    to = {d.first, d.second};
+}
+
 /// Raises qzcore.Error(code, message).
 [[noreturn]] void raise(int code, const std::string& message);
 

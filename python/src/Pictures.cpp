@@ -153,14 +153,8 @@ void addPictures(py::module_& m) {
             t.fromFaults = fromFaults;
             t.inversion.method = method;
             t.magnitudes = magnitudes;
-            if (!sigma1.is_none()) {
-                const auto d = sigma1.cast<std::pair<double, double>>();
-                t.sigma1 = {d.first, d.second};
-            }
-            if (!sigma3.is_none()) {
-                const auto d = sigma3.cast<std::pair<double, double>>();
-                t.sigma3 = {d.first, d.second};
-            }
+            setDirection(sigma1, t.sigma1);
+            setDirection(sigma3, t.sigma3);
             for (const auto& [trend, plunge, angle] : cones) params.cones.push_back({{trend, plunge}, angle});
             if (!kinematic.empty()) {
                 if (slope.is_none()) throw py::value_error("kinematic needs slope=(dip direction, dip)");

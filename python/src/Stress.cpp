@@ -135,14 +135,8 @@ void addStress(py::module_& m) {
             p.faultPlanes = faults;
             p.fromFaults = fromFaults;
             p.inversion.method = method;
-            if (!sigma1.is_none()) {
-                const auto d = sigma1.cast<std::pair<double, double>>();
-                p.sigma1 = {d.first, d.second};
-            }
-            if (!sigma3.is_none()) {
-                const auto d = sigma3.cast<std::pair<double, double>>();
-                p.sigma3 = {d.first, d.second};
-            }
+            setDirection(sigma1, p.sigma1);
+            setDirection(sigma3, p.sigma3);
             p.magnitudes = magnitudes;
             return facade::tendency(opened(ds), p);
         },

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
-#include <tuple>
 
 #include "Common.h"
 #include "Density.h"
@@ -55,22 +54,7 @@ int analyse(AnalyseOptions& a) {
         q.sets = int(k);
     }
     if (!a.slope.empty() && !slopeFace(a.slope, q.face)) return 1;
-    std::vector<double> v;
-    for (const auto& [text, to, name] : {std::tuple{&a.sigma1, &q.sigma1, "sigma1"}, {&a.sigma3, &q.sigma3, "sigma3"}}) {
-        if (text->empty()) continue;
-        if (!slashNumbers(*text, 2, v)) {
-            std::cerr << "qz: --" << name << " takes TREND/PLUNGE in degrees, not '" << *text << "'\n";
-            return 1;
-        }
-        *to = facade::Direction{v[0], v[1]};
-    }
-    if (!a.magnitudes.empty()) {
-        if (!slashNumbers(a.magnitudes, 3, v)) {
-            std::cerr << "qz: --magnitudes takes S1/S2/S3, not '" << a.magnitudes << "'\n";
-            return 1;
-        }
-        q.magnitudes = {v[0], v[1], v[2]};
-    }
+    if (!stressOptions(a.sigma1, a.sigma3, a.magnitudes, q.sigma1, q.sigma3, q.magnitudes)) return 1;
     if (!a.writeSets.empty() && a.method != "sets") {
         std::cerr << "qz: --write-sets goes with the sets analysis\n";
         return 1;

@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -67,6 +68,10 @@ std::vector<std::string> splitList(const std::string& text, char sep);
 /// `count` numbers separated by '/' ("120/60", "10/45/30"); false for
 /// anything else.
 bool slashNumbers(const std::string& text, std::size_t count, std::vector<double>& out);
+/// --sigma1 and --sigma3 (TREND/PLUNGE) and --magnitudes (S1/S2/S3) into
+/// a tendency request, those given; false after a message.
+bool stressOptions(const std::string& sigma1, const std::string& sigma3, const std::string& magnitudes,
+                   qzCore::facade::Direction& s1, qzCore::facade::Direction& s3, std::array<double, 3>& m);
 /// --slope DIPDIR/DIP into `face`; false after a message.
 bool slopeFace(const std::string& text, qzCore::SlopeFace& face);
 /// "a, b or c".

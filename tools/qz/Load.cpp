@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
+#include <tuple>
 
 #include "Common.h"
 
@@ -34,6 +35,26 @@ bool slashNumbers(const std::string& text, std::size_t count, std::vector<double
         if (part.empty() || *end || !std::isfinite(v)) return false;
         out.push_back(v);
     }
+    return true;
+}
+
+bool stressOptions(const std::string& sigma1, const std::string& sigma3, const std::string& magnitudes,
+                   qzCore::facade::Direction& s1, qzCore::facade::Direction& s3, std::array<double, 3>& m) {
+    std::vector<double> v;
+    for (const auto& [text, to, name] : {std::tuple{&sigma1, &s1, "sigma1"}, {&sigma3, &s3, "sigma3"}}) {
+        if (text->empty()) continue;
+        if (!slashNumbers(*text, 2, v)) {
+            std::cerr << "qz: --" << name << " takes TREND/PLUNGE in degrees, not '" << *text << "'\n";
+            return false;
+        }
+        *to = {v[0], v[1]};
+    }
+    if (magnitudes.empty()) return true;
+    if (!slashNumbers(magnitudes, 3, v)) {
+        std::cerr << "qz: --magnitudes takes S1/S2/S3, not '" << magnitudes << "'\n";
+        return false;
+    }
+    m = {v[0], v[1], v[2]};
     return true;
 }
 

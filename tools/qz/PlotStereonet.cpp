@@ -4,7 +4,6 @@
 // axes).
 #include <iostream>
 #include <memory>
-#include <tuple>
 
 #include "Common.h"
 #include "Density.h"
@@ -53,22 +52,8 @@ int plotStereonet(StereonetOptions& o) {
         if (!slopeFace(o.slope, o.face)) return 1;
         p.kinematic = {o.kinematic, o.face};
     }
-    std::vector<double> v;
-    for (const auto& [text, to, name] :
-         {std::tuple{&o.sigma1, &p.tendency.sigma1, "sigma1"}, {&o.sigma3, &p.tendency.sigma3, "sigma3"}}) {
-        if (text->empty()) continue;
-        if (!slashNumbers(*text, 2, v)) {
-            std::cerr << "qz: --" << name << " takes TREND/PLUNGE in degrees, not '" << *text << "'\n";
-            return 1;
-        }
-        *to = {v[0], v[1]};
-    }
-    if (!o.magnitudes.empty()) {
-        if (!slashNumbers(o.magnitudes, 3, v)) {
-            std::cerr << "qz: --magnitudes takes S1/S2/S3, not '" << o.magnitudes << "'\n";
-            return 1;
-        }
-        p.tendency.magnitudes = {v[0], v[1], v[2]};
+    if (!stressOptions(o.sigma1, o.sigma3, o.magnitudes, p.tendency.sigma1, p.tendency.sigma3, p.tendency.magnitudes)) {
+        return 1;
     }
     p.tendency.faultPlanes = true;
     p.tendency.inversion.method = p.stress.method;
