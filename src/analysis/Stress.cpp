@@ -9,6 +9,11 @@
 
 namespace qzCore {
 
+namespace {
+/// Records of faults left out named in the text (all are in the report).
+constexpr int Max_Listed_Left_Out = 50;
+}  // namespace
+
 std::vector<FaultSlip> Analyzer::faultSlips(const std::deque<GeoData*>& data, std::vector<int>& records) {
     std::vector<FaultSlip> out;
     records.clear();
@@ -97,6 +102,21 @@ void Analyzer::computeStress(AnalyzeStressParams* params) {
     }
     std::snprintf(line, sizeof line, "Mean misfit of the faults inverted : %.1f degrees\n", used ? sum / used : 0.0);
     text += line;
+    if (leftOut > 0) {
+        // By record number (1 = the first record analysed), as the
+        // report numbers them.
+        text += "Left out (records) :";
+        int listed = 0;
+        for (std::size_t i = 0; i < faults.size(); ++i) {
+            if (!r.leftOut[i]) continue;
+            if (++listed > Max_Listed_Left_Out) {
+                text += " ...";
+                break;
+            }
+            text += " " + std::to_string(records[i] + 1);
+        }
+        text += "\n";
+    }
     m_results.setResultString(text);
     m_results.setValue("phi", r.state.phi);
     m_results.setValue("faults", double(faults.size()));
