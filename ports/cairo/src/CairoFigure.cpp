@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qzCore/plot/FigureCanvas.h"
+
 namespace qzCore {
 
 namespace {
@@ -13,16 +15,11 @@ constexpr int Min_Title_Size = 6;
 }  // namespace
 
 CairoFigure::CairoFigure(CairoPort::Format format, int diameter, const std::string& title, bool legend)
-    : m_title(title), m_scale(double(std::clamp(diameter, 100, 4000)) / Reference_Size) {
-    const double d = Reference_Size * m_scale;
-    // Margins as at 400 units, scaled: the north label and a title above,
-    // the side labels, a legend column on the right.
-    const double side = 32.0 * m_scale;
-    const double top = side + 24.0 * m_scale + (title.empty() ? 0.0 : 28.0 * m_scale);
-    const double width = d + 2 * side + (legend ? Legend_Width * d / 2.0 : 0.0);
-    const double height = d + top + side;
-    m_size.init(float(d), int(std::lround(side)), int(std::lround(top)));
-    m_port = std::make_unique<CairoPort>(std::ceil(width), std::ceil(height), format);
+    : m_title(title) {
+    const FigureCanvas canvas = figureCanvas(diameter, !title.empty(), legend);
+    m_scale = canvas.scale;
+    m_size = canvas.size;
+    m_port = std::make_unique<CairoPort>(canvas.width, canvas.height, format);
     m_port->setScale(m_scale);
     m_port->setSize(TwoDPoint<float>(float(m_size.getPlotCenter().x()), float(m_size.getPlotCenter().y())),
                     m_size.getHalfSize());
@@ -50,11 +47,13 @@ int CairoFigure::drawTitle() {
     const GraphicsStyle text(RGBColor(0, 0, 0), Style_Solid, Size_Smallest, Symbol_Dot);
     int size = Title_Size;
     const std::string fitted = fitTitle(size);
-    const double centre = m_port->getWidth() / 2.0;
-    const float x = float((centre - m_size.getPlotCenter().x()) / m_size.getHalfSize());
-    const float y = 1.0f + 2.0f * m_port->getEpsilonLength() + float(30.0 * m_scale / m_size.getHalfSize());
+    FigureCanvas canvas;
+    canvas.scale = m_scale;
+    canvas.width = m_port->getWidth();
+    canvas.size = m_size;
+    const TwoDPoint<float> at = titlePosition(canvas, m_port->getEpsilonLength());
     m_port->setFont("Arial", size);
-    m_port->drawText(fitted, TwoDPoint<float>(x, y), 2, text, size);
+    m_port->drawText(fitted, at, 2, text, size);
     m_port->setFont("Arial", 12);
     return size;
 }

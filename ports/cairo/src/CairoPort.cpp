@@ -1,6 +1,7 @@
 #include "qzCore/ports/CairoPort.h"
 
 #include "LineRaster.h"
+#include "qzCore/shared/SymbolShape.h"
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
@@ -332,68 +333,6 @@ void CairoPort::drawWedge(const TwoDPoint<float>& centre, const TwoDPoint<float>
     cairo_stroke(cr);
 }
 
-namespace {
-
-/// The outline of a symbol as polylines (x, y pairs, device units), and
-/// whether each is closed.
-struct Shape {
-    std::vector<std::vector<double>> lines;
-    std::vector<bool> closed;
-    void add(std::vector<double> xy, bool isClosed) {
-        lines.push_back(std::move(xy));
-        closed.push_back(isClosed);
-    }
-};
-
-Shape shapeOf(Graphics_Symbol symbol, double x, double y, double s) {
-    Shape out;
-    switch (symbol) {
-        case Symbol_Square:
-            out.add({x - s * 0.8, y - s * 0.8, x + s * 0.8, y - s * 0.8, x + s * 0.8, y + s * 0.8, x - s * 0.8,
-                     y + s * 0.8},
-                    true);
-            break;
-        case Symbol_Triangle:
-            out.add({x, y - s, x + s * 0.866, y + s * 0.5, x - s * 0.866, y + s * 0.5}, true);
-            break;
-        case Symbol_Diamond: out.add({x, y - s, x + s, y, x, y + s, x - s, y}, true); break;
-        case Symbol_Star: {
-            std::vector<double> xy;
-            for (int i = 0; i < 10; ++i) {
-                const double r = (i % 2 == 0) ? s : s * 0.4;
-                const double a = -Pi / 2 + i * Pi / 5;
-                xy.push_back(x + r * std::cos(a));
-                xy.push_back(y + r * std::sin(a));
-            }
-            out.add(xy, true);
-            break;
-        }
-        case Symbol_Cross:
-            out.add({x - s, y, x + s, y}, false);
-            out.add({x, y - s, x, y + s}, false);
-            break;
-        case Symbol_X:
-            out.add({x - s * 0.75, y - s * 0.75, x + s * 0.75, y + s * 0.75}, false);
-            out.add({x - s * 0.75, y + s * 0.75, x + s * 0.75, y - s * 0.75}, false);
-            break;
-        case Symbol_Horizontal_Tick: out.add({x - s, y, x + s, y}, false); break;
-        case Symbol_Vertical_Tick: out.add({x, y - s, x, y + s}, false); break;
-        default: {  // a circle, and markers drawn as a point: chords of about 3 units
-            const int n = std::max(12, int(std::ceil(2 * Pi * s / 3.0)));
-            std::vector<double> xy;
-            for (int i = 0; i < n; ++i) {
-                xy.push_back(x + s * std::cos(2 * Pi * i / n));
-                xy.push_back(y + s * std::sin(2 * Pi * i / n));
-            }
-            out.add(xy, true);
-            break;
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
 void CairoPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& style, float size,
                            const GraphicsStyle& fill, bool filled) {
     const Device d = deviceOf(*this);
@@ -421,7 +360,7 @@ void CairoPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& styl
         cairo_fill(cr);
         return;
     }
-    const Shape shape = shapeOf(style.getSymbol(), x, y, s);
+    const SymbolShape shape = symbolShape(style.getSymbol(), x, y, s);
     if (!filled) {
         bool drawn = true;
         for (std::size_t i = 0; i < shape.lines.size() && drawn; ++i) {

@@ -20,7 +20,7 @@ namespace qzCore {
 class CairoFigure {
 public:
     /// The size the library's text and symbol sizes are meant for.
-    static constexpr double Reference_Size = 400.0;
+    static constexpr double Reference_Size = 400.0;  // as FigureCanvas
     /// Width of the legend column, in radii of the plot.
     static constexpr double Legend_Width = 0.62;
 
@@ -45,7 +45,7 @@ public:
 
 private:
     std::string m_title;
-    double m_scale;
+    double m_scale = 1.0;
     PlotSize m_size;
     std::unique_ptr<CairoPort> m_port;
 };
