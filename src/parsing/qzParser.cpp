@@ -1,4 +1,5 @@
 #include "qzCore/parsing/qzParser.h"
+#include "shared/DecimalText.h"
 
 #include <cctype>
 #include <charconv>
@@ -23,7 +24,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // the process locale says.  Overlong or unreadable text gives infinity.
 double decimal(const char* b, const char* e) {
     double v = 0.0;
-    const auto r = std::from_chars(b, e, v);
+    const auto r = detail::decimalFromChars(b, e, v);
     if (r.ec != std::errc() || r.ptr != e) return HUGE_VAL;
     return v;
 }

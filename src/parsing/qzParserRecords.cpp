@@ -5,6 +5,7 @@
 #include <istream>
 #include <new>
 
+#include "shared/DecimalText.h"
 #include "qzCore/errors/ErrorCodes.h"
 #include "qzCore/parsing/DataStruct.h"
 #include "qzCore/parsing/qzParser.h"
@@ -73,7 +74,7 @@ bool leadingNumber(const char* text, double& value) {
         }
     }
     double v = 0.0;
-    const auto r = std::from_chars(b, e, v);
+    const auto r = detail::decimalFromChars(b, e, v);
     if (r.ec != std::errc() || !std::isfinite(v)) return false;
     value = negative ? -v : v;
     return true;

@@ -1,4 +1,5 @@
 #include "qzCore/shared/AngleText.h"
+#include "shared/DecimalText.h"
 
 #include <charconv>
 #include <cmath>
@@ -46,7 +47,7 @@ std::size_t leadingDecimal(const std::string& text, bool decimalComma, double& v
         if (c == ',') c = '.';
     }
     double v = 0.0;
-    const auto r = std::from_chars(number.data(), number.data() + number.size(), v);
+    const auto r = detail::decimalFromChars(number.data(), number.data() + number.size(), v);
     // An exponent beyond a double's range: a number all the same, too
     // large (or small) for any angle.
     if (r.ec == std::errc::result_out_of_range) {

@@ -1,4 +1,5 @@
 #include "qzCore/shared/Token.h"
+#include "shared/DecimalText.h"
 
 #include <cctype>
 #include <charconv>
@@ -59,12 +60,12 @@ void Token::set(double value, int format) {
     // exponent ("1e+300").
     if (value == 0.0) value = 0.0;  // no "-0", which readers take for no number
     char buf[400];
-    const auto plain = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    const auto plain = detail::decimalToChars(buf, buf + sizeof buf, value, true);
     if (plain.ec == std::errc() && std::size_t(plain.ptr - buf) <= Max_Plain_Length) {
         m_text.assign(buf, plain.ptr);
         return;
     }
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    const auto res = detail::decimalToChars(buf, buf + sizeof buf, value, false);
     m_text.assign(buf, res.ptr);
 }
 
@@ -82,7 +83,7 @@ bool Token::get(double& value) const {
     // takes no leading '+'.
     if (m_text[b] == '+') ++b;
     double v = 0.0;
-    const auto r = std::from_chars(m_text.data() + b, m_text.data() + e, v);
+    const auto r = detail::decimalFromChars(m_text.data() + b, m_text.data() + e, v);
     if (r.ec != std::errc() || r.ptr != m_text.data() + e || !std::isfinite(v)) return false;
     value = v;
     return true;
