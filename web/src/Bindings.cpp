@@ -79,16 +79,29 @@ facade::Dataset& opened(const DatasetHandle& h) {
 
 // ------------------------------------------------------------ reading
 
+facade::ReadOptions readOptions(const val& options) {
+    facade::ReadOptions o;
+    o.format = text(options, "format", "auto");
+    o.delimiter = text(options, "delimiter", "auto");
+    const std::string columns = text(options, "columns", "");
+    if (!columns.empty()) o.columns = facade::columnWords(columns);
+    o.dipDirection = flag(options, "dipDirection", false);
+    return o;
+}
+
 val read(const std::string& content, const std::string& fileName, const val& options) {
     return guarded([&] {
-        facade::ReadOptions o;
-        o.format = text(options, "format", "auto");
-        o.delimiter = text(options, "delimiter", "auto");
-        const std::string columns = text(options, "columns", "");
-        if (!columns.empty()) o.columns = facade::columnWords(columns);
-        o.dipDirection = flag(options, "dipDirection", false);
+        const facade::ReadOptions o = readOptions(options);
         auto ds = std::make_shared<facade::Dataset>(facade::Dataset::fromText(fileName, content, o));
         return val(DatasetHandle{ds});
+    });
+}
+
+/// One more file into the dataset: {} or {error} (the dataset unchanged).
+val add(DatasetHandle& h, const std::string& content, const std::string& fileName, const val& options) {
+    return guarded([&] {
+        const facade::FileRead r = opened(h).addText(fileName, content, readOptions(options));
+        return r.ok() ? val::object() : failure(r.message, "file");
     });
 }
 
@@ -276,6 +289,7 @@ std::string version() { return qzCore::libraryVersion(); }
 
 EMSCRIPTEN_BINDINGS(qzcore) {
     emscripten::class_<DatasetHandle>("Dataset")
+        .function("add", &add)
         .function("size", &size)
         .function("rejected", &rejected)
         .function("remarks", &remarks)

@@ -42,6 +42,15 @@ createQzCore({ wasmBinary: fs.readFileSync(path.join(webDir, 'qzcore.wasm')) }).
   assert.match(net.svg, /^<\?xml[^]*<svg xmlns="http:\/\/www.w3.org\/2000\/svg"[^]*Total Data : 84[^]*<\/svg>\n$/);
   for (const pic of [m.roseSvg(ds, {}), m.tangentSvg(ds, {})]) assert.ok(pic.svg.includes('<svg'));
 
+  // More files into one dataset, after the records held.
+  const more = m.read('Trend\tPlunge\n010\t20\n', 'a.txt', {});
+  assert.deepStrictEqual(more.add('Trend\tPlunge\n030\t40\n050\t60\n', 'b.txt', {}), {});
+  assert.strictEqual(more.size(), 3);
+  assert.strictEqual(more.column('plunge')[2], 60);
+  assert.ok(more.add('', 'c.txt', { format: 'nope' }).error);
+  assert.strictEqual(more.size(), 3);
+  more.delete();
+
   // Refused options come back as {error, field}, not exceptions.
   assert.strictEqual(m.read('', 'x.txt', { format: 'nope' }).field, 'format');
   assert.strictEqual(m.stereonetSvg(ds, { projection: 'polar' }).field, 'projection');
