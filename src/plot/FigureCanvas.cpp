@@ -26,4 +26,22 @@ TwoDPoint<float> titlePosition(const FigureCanvas& c, float epsilon) {
     return TwoDPoint<float>(x, y);
 }
 
+std::string fitTitle(const std::string& title, double room,
+                     const std::function<double(const std::string&, int)>& width, int& size) {
+    constexpr int Title_Size = 14, Min_Title_Size = 6;
+    size = Title_Size;
+    while (size > Min_Title_Size && width(title, size) > room) --size;
+    std::string text = title;
+    while (text.size() > 1 && width(text, size) > room) {
+        // Cut whole UTF-8 characters (and the ellipsis added before).
+        if (text.size() >= 3 && text.compare(text.size() - 3, 3, "\xe2\x80\xa6") == 0) text.resize(text.size() - 3);
+        do {
+            text.pop_back();
+        } while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80);
+        if (!text.empty()) text.pop_back();
+        text += "\xe2\x80\xa6";
+    }
+    return text;
+}
+
 }  // namespace qzCore

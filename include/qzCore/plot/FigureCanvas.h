@@ -8,6 +8,9 @@
 
 #include "qzCore/Export.h"
 
+#include <functional>
+#include <string>
+
 #include "qzCore/plot/PlotSize.h"
 #include "qzCore/shared/Points.h"
 
@@ -29,6 +32,12 @@ QZCORE_EXPORT FigureCanvas figureCanvas(int diameter, bool title, bool legend);
 /// Where a title's baseline centre sits, in plot units, on a canvas of
 /// that layout (above the north label).
 QZCORE_EXPORT TwoDPoint<float> titlePosition(const FigureCanvas& canvas, float epsilon);
+
+/// `title` as it fits `room` device units, `width` measuring a text at a
+/// size: shrunk from 14 points down to 6, and past that cut short (whole
+/// UTF-8 characters) with an ellipsis.  `size` gets the points used.
+QZCORE_EXPORT std::string fitTitle(const std::string& title, double room,
+                                   const std::function<double(const std::string&, int)>& width, int& size);
 
 }  // namespace qzCore
 

@@ -6,7 +6,6 @@ namespace qzCore {
 
 namespace {
 
-constexpr int Title_Size = 14, Min_Title_Size = 6;
 /// An average glyph's width in ems, for a text the port cannot measure.
 constexpr double Glyph_Width = 0.55;
 
@@ -31,22 +30,11 @@ SvgFigure::SvgFigure(int diameter, const std::string& title, bool legend) : m_ti
 
 void SvgFigure::drawTitle() {
     if (m_title.empty()) return;
-    const double room = m_port->getWidth() - 8.0 * m_scale;
     auto width = [&](const std::string& t, int size) {
         return double(glyphs(t)) * Glyph_Width * size * SvgPort::Text_Scale * m_scale;
     };
-    int size = Title_Size;
-    while (size > Min_Title_Size && width(m_title, size) > room) --size;
-    std::string text = m_title;
-    while (glyphs(text) > 1 && width(text, size) > room) {
-        // Cut whole characters, then end with an ellipsis.
-        if (text.size() >= 3 && text.compare(text.size() - 3, 3, "\xe2\x80\xa6") == 0) text.resize(text.size() - 3);
-        do {
-            text.pop_back();
-        } while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80);
-        if (!text.empty()) text.pop_back();
-        text += "\xe2\x80\xa6";
-    }
+    int size = 0;
+    const std::string text = fitTitle(m_title, m_port->getWidth() - 8.0 * m_scale, width, size);
     FigureCanvas canvas;
     canvas.scale = m_scale;
     canvas.width = m_port->getWidth();
