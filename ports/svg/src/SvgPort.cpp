@@ -16,14 +16,27 @@ constexpr double Pi = 3.14159265358979323846;
 constexpr double Largest_Marker = 12.0;
 
 /// A coordinate to two decimals (a hundredth of a pixel), without the
-/// zeros after them.
+/// zeros after them: "12.5", "-3", "0.07".  Written by hand, not by
+/// printf: a picture holds tens of thousands of them, and the browser's
+/// printf is slow.
 std::string number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", v);
-    std::string s = text;
-    while (!s.empty() && s.back() == '0') s.pop_back();
-    if (!s.empty() && s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
+    if (!std::isfinite(v) || std::fabs(v) >= 1e15) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.2f", std::isfinite(v) ? v : 0.0);
+        return text;
+    }
+    const long long hundredths = std::llround(v * 100.0);
+    if (hundredths == 0) return "0";
+    const unsigned long long a = static_cast<unsigned long long>(hundredths < 0 ? -hundredths : hundredths);
+    std::string s = hundredths < 0 ? "-" : "";
+    s += std::to_string(a / 100);
+    const unsigned frac = unsigned(a % 100);
+    if (frac != 0) {
+        s += '.';
+        s += char('0' + frac / 10);
+        if (frac % 10 != 0) s += char('0' + frac % 10);
+    }
+    return s;
 }
 
 /// The length of a valid UTF-8 sequence starting at `s[i]`, or 0.
