@@ -73,7 +73,13 @@ void drawMohrDiagram(GraphicsPort& port, double phi, const std::vector<double>& 
         }
         port.drawPath(arc, frame, false, false, true);
     }
-    for (const auto& [at, words] : {std::pair{0.0, "\u03c33"}, {phi, "\u03c32"}, {1.0, "\u03c31"}}) {
+    // sigma2 within a label's width of sigma3 or sigma1 shares its label.
+    constexpr double Label_Room = 0.06;
+    const bool low = phi < Label_Room, high = phi > 1.0 - Label_Room;
+    const std::pair<double, const char*> marks[] = {
+        {0.0, low ? "\u03c32 = \u03c33" : "\u03c33"}, {phi, low || high ? "" : "\u03c32"},
+        {1.0, high ? "\u03c31 = \u03c32" : "\u03c31"}};
+    for (const auto& [at, words] : marks) {
         port.drawLine(mohrPoint(at, 0), mohrPoint(at, -0.015), frame);
         port.drawText(words, mohrPoint(at, -0.06), 2, text, 10);
     }
