@@ -36,12 +36,16 @@ const char* zoneWord(KinematicZone z, const char* main, const char* secondary) {
 
 }  // namespace
 
-KinematicResult kinematic(Dataset& ds, const KinematicParams& p) {
-    const SlopeFace& f = p.face;
+void check(const SlopeFace& f) {
     checkAngle(f.dipDirection, 0.0, 360.0, "slope", "a dip direction");
     checkAngle(f.dip, 0.0, 90.0, "slope", "a dip");
     checkAngle(f.friction, 0.0, 90.0, "friction", "an angle");
     checkAngle(f.lateralLimit, 0.0, 90.0, "lateral-limit", "an angle");
+}
+
+KinematicResult kinematic(Dataset& ds, const KinematicParams& p) {
+    const SlopeFace& f = p.face;
+    check(f);
     if (p.wedgeSets < 0 || p.wedgeSets > ClusterOptions::Max_Sets) {
         throw Refused("wedge-sets", "takes 0 to " + std::to_string(ClusterOptions::Max_Sets));
     }

@@ -58,12 +58,7 @@ void check(const StereonetParams& o) {
     }
     if (!o.kinematic.test.empty()) {
         oneOf(o.kinematic.test, {"planar", "wedge", "flexural", "direct"}, "kinematic");
-        const SlopeFace& f = o.kinematic.face;
-        if (!(f.dipDirection >= 0.0 && f.dipDirection <= 360.0 && f.dip >= 0.0 && f.dip <= 90.0)) {
-            throw Refused("slope", "takes the face's dip direction (0 to 360) and dip (0 to 90)");
-        }
-        if (!(f.friction >= 0.0 && f.friction <= 90.0)) throw Refused("friction", "takes 0 to 90 degrees");
-        if (!(f.lateralLimit >= 0.0 && f.lateralLimit <= 90.0)) throw Refused("lateral-limit", "takes 0 to 90 degrees");
+        check(o.kinematic.face);
     }
 }
 

@@ -212,6 +212,9 @@ struct QZCORE_EXPORT KinematicResult : Outcome {
     std::vector<AxisSet> sets;
     std::vector<CriticalWedge> setPairs;
 };
+/// Checks a slope face's angles.  @throw Refused naming "slope",
+/// "friction" or "lateral-limit".
+QZCORE_EXPORT void check(const SlopeFace& face);
 /// @throw Refused for an angle out of range ("slope", "friction",
 /// "lateral-limit", "wedge-sets"); Failed when the data hold no plane.
 QZCORE_EXPORT KinematicResult kinematic(Dataset& ds, const KinematicParams& params);
