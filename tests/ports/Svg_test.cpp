@@ -73,5 +73,37 @@ TEST(SvgPort, PlaneArcsBendThroughTheirDip) {
     }
 }
 
+TEST(SvgPort, MarkersOfOnePaintShareOnePathInDrawingOrder) {
+    // Three discs of one colour, one of another, a line, then the first
+    // colour again: four marker runs would be wrong, and so would a run
+    // that swallowed the line's place in the drawing order.
+    SvgPort port(200, 200);
+    port.setSize(TwoDPoint<float>(100, 100), 100);
+    GraphicsStyle red, blue;
+    red.setSymbol(Symbol_Dot);
+    red.setColor(RGBColor(255, 0, 0));
+    blue.setSymbol(Symbol_Dot);
+    blue.setColor(RGBColor(0, 0, 255));
+    for (const float x : {-0.5f, 0.0f, 0.5f}) port.drawSymbol(TwoDPoint<float>(x, 0.5f), red, 3, red, true);
+    port.drawSymbol(TwoDPoint<float>(0, 0), blue, 3, blue, true);
+    port.drawLine(TwoDPoint<float>(-1, 0), TwoDPoint<float>(1, 0), red);
+    port.drawSymbol(TwoDPoint<float>(0, -0.5f), red, 3, red, true);
+    EXPECT_EQ(port.elements(), 6u);
+    const std::string svg = port.svg();
+    EXPECT_EQ(count(svg, "<path"), 4u) << svg;
+    const auto first = svg.find("<path"), blueAt = svg.find("#0000ff"), line = svg.find("fill=\"none\""),
+               last = svg.rfind("<path");
+    EXPECT_LT(first, blueAt);
+    EXPECT_LT(blueAt, line);
+    EXPECT_LT(line, last);
+    // The first run: three circles (two half arcs each) centred 50 px
+    // left of, at and right of x = 100, 50 px above the centre, radius
+    // 1.8 px (0.6 of the size 3).
+    const std::string run = svg.substr(first, svg.find('\n', first) - first);
+    EXPECT_EQ(count(run, "M"), 3u) << run;
+    EXPECT_NE(run.find("M48.2 50a1.8 1.8 0 1 0 3.6 0"), std::string::npos) << run;
+    EXPECT_NE(run.find("M148.2 50a"), std::string::npos) << run;
+}
+
 }  // namespace
 }  // namespace qzCore

@@ -4,7 +4,11 @@
 'use strict';
 
 const $ = (id) => document.getElementById(id);
-const state = { m: null, ds: null, files: [], svg: {} };
+const state = { m: null, ds: null, files: [], svg: {}, records: null, first: 0 };
+const Records_Page = 100;
+/// Planes drawn as great circles up to this many records, as poles above:
+/// thousands of great circles hide each other and take seconds to draw.
+const Most_Great_Circles = 500;
 
 function status(text, error) {
   $('status').textContent = text;
@@ -21,6 +25,8 @@ function readAll() {
   const m = state.m;
   if (state.ds) state.ds.delete();
   state.ds = null;
+  state.records = null;
+  state.first = 0;
   const problems = [];
   for (const f of state.files) {
     const r = state.ds ? state.ds.add(f.text, f.name, readOptions()) : m.read(f.text, f.name, readOptions());
@@ -32,6 +38,7 @@ function readAll() {
   }
   showFiles(problems);
   draw();
+  analyse();
 }
 
 function showFiles(problems) {
@@ -69,6 +76,52 @@ function showFiles(problems) {
     status(`${count} records read${rejected.length ? `, ${rejected.length} rows not read (listed below)` : ''}.`, false);
   }
   for (const id of ['reread', 'run', 'csv']) $(id).disabled = !ds;
+  $('records-box').hidden = count === 0;
+  $('records-summary').textContent = `${count} records: the table`;
+  if ($('records-box').open) showRecords();
+}
+
+/// One page of the records table.  The columns are fetched from the
+/// module when the table is first opened, not for every file read: a
+/// file of 100,000 rows is drawn without them.
+function showRecords() {
+  const ds = state.ds;
+  if (!ds) return;
+  if (!state.records) {
+    const r = { kind: ds.labels('kind'), sense: ds.labels('sense'), comment: ds.labels('comment') };
+    for (const n of ['strike', 'dip', 'dipDirection', 'trend', 'plunge', 'rake']) r[n] = ds.column(n);
+    state.records = r;
+  }
+  const r = state.records;
+  const n = ds.size();
+  state.first = Math.max(0, Math.min(state.first, n - 1));
+  const last = Math.min(n, state.first + Records_Page);
+  const body = $('records').querySelector('tbody');
+  body.textContent = '';
+  const number = (v) => (Number.isNaN(v) ? '' : String(Math.round(v * 10) / 10));
+  for (let i = state.first; i < last; ++i) {
+    const tr = document.createElement('tr');
+    const cells = [i + 1, r.kind[i], number(r.strike[i]), number(r.dip[i]), number(r.dipDirection[i]),
+      number(r.trend[i]), number(r.plunge[i]), number(r.rake[i]), r.sense[i], r.comment[i]];
+    for (const v of cells) {
+      const td = document.createElement('td');
+      td.textContent = v;
+      tr.appendChild(td);
+    }
+    body.appendChild(tr);
+  }
+  $('records-range').textContent = `records ${state.first + 1} to ${last} of ${n}`;
+  $('records-back').disabled = state.first === 0;
+  $('records-next').disabled = last >= n;
+}
+
+/// The contour levels typed: [] for automatic, [first, interval], or
+/// null when the text is neither.
+function levels() {
+  const t = $('levels').value.trim();
+  if (!t) return [];
+  const v = t.split(/[\s,;]+/).map(Number);
+  return v.length === 2 && v.every(Number.isFinite) && v[1] > 0 ? v : null;
 }
 
 function draw() {
@@ -92,6 +145,10 @@ function draw() {
     contour: $('contour').value, filled: $('filled').checked, fisher: $('fisher').checked,
     bestfit: $('bestfit').checked, pt: $('pt').checked,
   };
+  if (o.planes === 'auto') o.planes = ds.size() > Most_Great_Circles ? 'poles' : 'great-circles';
+  const l = levels();
+  $('levels').classList.toggle('error', l === null);
+  if (l && l.length) o.levels = l;
   put('stereonet', state.m.stereonetSvg(ds, o));
   put('rose', state.m.roseSvg(ds, {}));
   put('tangent', state.m.tangentSvg(ds, {}));
@@ -122,13 +179,21 @@ function downloadPicture(id, kind) {
   img.src = URL.createObjectURL(blob);
 }
 
+/// The records as the library writes a .csv file: every kind, sense,
+/// comment and station kept, and read back the same by qz and here.
 function csv() {
-  const ds = state.ds;
-  const names = ['strike', 'dip', 'dipDirection', 'trend', 'plunge', 'rake'];
-  const cols = names.map((n) => ds.column(n));
-  const lines = [names.join(',')];
-  for (let i = 0; i < ds.size(); ++i) lines.push(cols.map((c) => (Number.isNaN(c[i]) ? '' : c[i])).join(','));
-  download('data.csv', new Blob([lines.join('\n') + '\n'], { type: 'text/csv' }));
+  const r = state.ds.write('data.csv', {});
+  if (r.error) return status(`The data could not be written: ${r.error}`, true);
+  download('data.csv', new Blob([r.bytes], { type: 'text/csv' }));
+}
+
+function analyse() {
+  if (!state.ds || state.ds.size() === 0) {
+    $('result').textContent = '';
+    return;
+  }
+  const r = state.m.analyse(state.ds, $('analysis').value, {});
+  $('result').textContent = r.error ? `Error: ${r.error}` : r.text;
 }
 
 function takeFiles(list) {
@@ -146,16 +211,17 @@ function wire() {
   drop.addEventListener('drop', (e) => { e.preventDefault(); drop.classList.remove('over'); takeFiles(e.dataTransfer.files); });
   $('files').addEventListener('change', (e) => takeFiles(e.target.files));
   $('reread').addEventListener('click', readAll);
-  for (const id of ['projection', 'hemisphere', 'planes', 'contour', 'filled', 'fisher', 'bestfit', 'pt']) {
+  for (const id of ['projection', 'hemisphere', 'planes', 'contour', 'levels', 'filled', 'fisher', 'bestfit', 'pt']) {
     $(id).addEventListener('change', draw);
   }
+  $('records-box').addEventListener('toggle', () => $('records-box').open && showRecords());
+  $('records-back').addEventListener('click', () => { state.first -= Records_Page; showRecords(); });
+  $('records-next').addEventListener('click', () => { state.first += Records_Page; showRecords(); });
+  $('analysis').addEventListener('change', analyse);
   for (const b of document.querySelectorAll('button[data-download]')) {
     b.addEventListener('click', () => downloadPicture(b.dataset.download, b.dataset.kind));
   }
-  $('run').addEventListener('click', () => {
-    const r = state.m.analyse(state.ds, $('analysis').value, {});
-    $('result').textContent = r.error ? `Error: ${r.error}` : r.text;
-  });
+  $('run').addEventListener('click', analyse);
   $('csv').addEventListener('click', csv);
 }
 

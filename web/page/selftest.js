@@ -1,65 +1,108 @@
 // The page's own test, run by web/test/browser_test.sh in headless
 // Chromium (index.html?selftest&qzfisher=TREND/PLUNGE): it reads the
-// bundled sample and a bad file through the page, checks what the page
-// shows, times 100,000 rows read and drawn contoured, and writes one line
-// per check into #selftest for the runner to read.
+// bundled samples and a bad file through the page, checks what the page
+// shows, times 100,000 rows read and drawn contoured, and posts one line
+// per check to /selftest on the server that served it (and shows them in
+// #selftest).
 'use strict';
 
 (function () {
   const out = [];
-  const check = (name, ok, detail) => out.push(`${ok ? 'PASS' : 'FAIL'} ${name}${detail ? ': ' + detail : ''}`);
+  const check = (name, ok, detail) => out.push(`${ok ? 'PASS' : 'FAIL'} ${name}${detail !== undefined ? ': ' + detail : ''}`);
   const params = new URLSearchParams(location.search);
+  const $ = (id) => document.getElementById(id);
+  const set = (id, value) => {
+    const el = $(id);
+    if (el.type === 'checkbox') el.checked = value; else el.value = value;
+    el.dispatchEvent(new Event('change'));
+  };
+  const nextFrame = () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
   const finish = () => {
+    const text = out.join('\n') + '\nSELFTEST DONE\n';
     const pre = document.createElement('pre');
     pre.id = 'selftest';
-    pre.textContent = out.join('\n') + '\nSELFTEST DONE\n';
+    pre.textContent = text;
     document.body.appendChild(pre);
+    return fetch('/selftest', { method: 'POST', body: text }).catch(() => {});
   };
-  const run = () => {
-    try {
-      const m = window.qzPage.state.m;
-      fetch('fold.csv').then((r) => r.text()).then((text) => {
-        window.qzPage.takeText('fold.csv', text);
-        const ds = window.qzPage.state.ds;
-        check('records read', ds && ds.size() === 84, ds && ds.size());
-        check('status', /84 records read/.test(document.getElementById('status').textContent));
-        const f = m.fisher(ds, {});
-        const want = (params.get('qzfisher') || '').split('/').map(Number);
-        check('Fisher mean as qz gives it', want.length === 2 && Math.round(f.mean.trend) === want[0] &&
-              Math.round(f.mean.plunge) === want[1], `${f.mean.trend.toFixed(1)}/${f.mean.plunge.toFixed(1)} vs ${want}`);
-        // Planes as poles: one symbol each on the stereonet (paths in the
-        // net, besides the frame's and the key's).
-        document.getElementById('planes').value = 'poles';
-        document.getElementById('planes').dispatchEvent(new Event('change'));
-        const svg = document.querySelector('#stereonet svg');
-        check('stereonet drawn', !!svg);
-        const marks = svg ? svg.querySelectorAll('path').length : 0;
-        check('a symbol for each pole', marks >= 84, `${marks} paths`);
-        check('rose and tangent drawn', !!document.querySelector('#rose svg') && !!document.querySelector('#tangent svg'));
-        // A file that cannot be read says so.
-        window.qzPage.takeText('bad.stereonet', 'this is not a stereonet file\n');
-        const st = document.getElementById('status');
-        check('a bad file says so', st.classList.contains('error'), st.textContent);
-        // 100,000 rows read and drawn contoured (timed only where the
-        // browser runs in real time: under a virtual-time budget the clock
-        // stands still while the page computes).
-        let rows = 'Strike\tDip\n';
-        for (let i = 0; i < 100000; ++i) rows += `${(i * 7919) % 360}\t${(i * 104729) % 91}\n`;
-        const t0 = performance.now();
-        const big = m.read(rows, 'big.txt', {});
-        const net = m.stereonetSvg(big, { planes: 'poles', contour: 'kamb', filled: true });
-        const ms = performance.now() - t0;
-        check('100,000 rows read and drawn contoured', big.size() === 100000 && !net.error);
-        out.push(`TIME read and contoured stereonet of 100000 rows: ${ms.toFixed(0)} ms (page clock)`);
-        big.delete();
-        window.qzPage.takeText('fold.csv', text);
-        finish();
-      });
-    } catch (e) {
-      check('no exception', false, String(e));
-      finish();
-    }
-  };
-  const wait = () => (window.qzPage ? run() : setTimeout(wait, 50));
+
+  async function run() {
+    const m = window.qzPage.state.m;
+    const fold = await (await fetch('fold.csv')).text();
+    window.qzPage.takeText('fold.csv', fold);
+    let ds = window.qzPage.state.ds;
+    check('records read', ds && ds.size() === 84, ds && ds.size());
+    check('status', /84 records read/.test($('status').textContent), $('status').textContent);
+
+    const f = m.fisher(ds, {});
+    const want = (params.get('qzfisher') || '').split('/').map(Number);
+    check('Fisher mean as qz gives it', want.length === 2 && Math.round(f.mean.trend) === want[0] &&
+          Math.round(f.mean.plunge) === want[1], `${f.mean.trend.toFixed(1)}/${f.mean.plunge.toFixed(1)} vs ${want}`);
+
+    // The table: the first row as the file has it (060,58,NE limb).
+    $('records-box').open = true;
+    $('records-box').dispatchEvent(new Event('toggle'));
+    const rows = $('records').querySelectorAll('tbody tr');
+    const first = rows.length ? Array.from(rows[0].cells).map((c) => c.textContent) : [];
+    check('records table', rows.length === 84 && first[1] === 'Plane' && first[3] === '58' && first[4] === '60' &&
+          first[9] === 'NE limb', `${rows.length} rows; first ${first.join('|')}`);
+    $('records-box').open = false;
+
+    // Planes as poles: a cross for each orientation on the stereonet
+    // (84 planes, two orientations measured twice: 82 crosses; markers of
+    // one paint share a path, each cross two strokes).
+    set('planes', 'poles');
+    let svg = document.querySelector('#stereonet svg');
+    const strokes = svg ? Math.max(...Array.from(svg.querySelectorAll('path'), (p) => p.getAttribute('d').split('M').length - 1)) : 0;
+    check('a symbol for each pole', strokes === 2 * 82, `${strokes / 2} crosses`);
+    check('rose and tangent drawn', !!document.querySelector('#rose svg') && !!document.querySelector('#tangent svg'));
+
+    // Contours with the levels typed; a level that is no number is marked.
+    set('contour', 'kamb');
+    set('levels', '2, 4');
+    svg = document.querySelector('#stereonet svg');
+    check('contours at the levels typed', !!svg && /Start : 2, CI = 4/.test(svg.textContent) && !$('levels').classList.contains('error'),
+          svg ? (svg.textContent.match(/Start[^<]*/) || [''])[0] : 'no picture');
+    set('levels', 'two');
+    check('levels that are no numbers are marked', $('levels').classList.contains('error'));
+    set('levels', '');
+
+    // The data written as CSV read back the same.
+    const written = ds.write('data.csv', {});
+    const again = m.read(new TextDecoder().decode(written.bytes), 'data.csv', {});
+    check('CSV written and read back', !written.error && written.written === 84 && again.size() === 84 &&
+          again.column('dip').every((d, i) => d === ds.column('dip')[i]), written.error || again.size());
+    again.delete();
+
+    // P and T axes and the density as objects.
+    const faults = m.read(await (await fetch('faults.txt')).text(), 'faults.txt', {});
+    const pt = m.pt(faults, {});
+    check('P and T axes of faults', !pt.error && pt.faults.length > 0 && pt.faults.some((x) => x.p && x.t), pt.error || pt.faults.length);
+    faults.delete();
+    const d = m.density(ds, {});
+    check('density grid', !d.error && d.values.length === d.grid * d.grid && d.maximum > 0, d.error || d.maximum);
+
+    // A file that cannot be read says so.
+    window.qzPage.takeText('bad.stereonet', 'this is not a stereonet file\n');
+    check('a bad file says so', $('status').classList.contains('error'), $('status').textContent);
+
+    // 100,000 rows read and drawn, contoured, through the page (table,
+    // three pictures, the analysis), then until the browser has painted.
+    let big = 'Strike\tDip\n';
+    for (let i = 0; i < 100000; ++i) big += `${(i * 7919) % 360}\t${(i * 104729) % 91}\n`;
+    set('levels', '');
+    set('planes', 'auto');
+    const t0 = performance.now();
+    window.qzPage.takeText('big.txt', big);
+    const t1 = performance.now();
+    await nextFrame();
+    const t2 = performance.now();
+    ds = window.qzPage.state.ds;
+    check('100,000 rows read and drawn contoured', ds.size() === 100000 && !!document.querySelector('#stereonet svg'));
+    out.push(`TIME 100000 rows read, contoured stereonet, rose and tangent plot drawn: ${(t1 - t0).toFixed(0)} ms; painted: ${(t2 - t0).toFixed(0)} ms`);
+    window.qzPage.takeText('fold.csv', fold);
+  }
+
+  const wait = () => (window.qzPage ? run().catch((e) => check('no exception', false, String(e))).then(finish) : setTimeout(wait, 50));
   wait();
 })();

@@ -51,9 +51,75 @@ createQzCore({ wasmBinary: fs.readFileSync(path.join(webDir, 'qzcore.wasm')) }).
   assert.strictEqual(more.size(), 3);
   more.delete();
 
-  // Refused options come back as {error, field}, not exceptions.
-  assert.strictEqual(m.read('', 'x.txt', { format: 'nope' }).field, 'format');
-  assert.strictEqual(m.stereonetSvg(ds, { projection: 'polar' }).field, 'projection');
+  // Kinds, senses and comments of records; every line accounted for.
+  const faults = m.read(fs.readFileSync(path.join(samples, 'faults.txt'), 'utf8'), 'faults.txt', {});
+  const kinds = faults.labels('kind');
+  assert.strictEqual(kinds.length, faults.size());
+  assert.ok(kinds.every((k) => k === 'Fault'), kinds.join());
+  assert.deepStrictEqual(faults.labels('sense').slice(0, 4), ['Norm', 'Norm', 'RLat', 'LLat']);
+  assert.strictEqual(faults.labels('comment')[0], 'main normal fault');
+  const c = bad.counts();
+  assert.deepStrictEqual([c.records, c.rejected, c.header], [2, 1, 1]);
+
+  // P and T of a near-pure normal fault (strike 020, dip 60 to 110,
+  // rake 85): in the dip plane each 45 degrees from the plane, so P
+  // plunges about 60 + 45 - 30 = 75 (to 290) and T about 60 - 45 = 15 (to
+  // 110); the 5 degrees of strike slip move them by less than 6 degrees of arc.
+  const pt = m.pt(faults, {});
+  assert.ok(!pt.error, pt.error);
+  const first = pt.faults.find((x) => x.record === 0);
+  assert.strictEqual(first.sense, 'Norm');
+  const rad = Math.PI / 180;
+  const apart = (a, trend, plunge) => Math.acos(Math.min(1, Math.sin(a.plunge * rad) * Math.sin(plunge * rad) +
+    Math.cos(a.plunge * rad) * Math.cos(plunge * rad) * Math.cos((a.trend - trend) * rad))) / rad;
+  assert.ok(apart(first.p, 290, 75) < 6, JSON.stringify(first.p));
+  assert.ok(apart(first.t, 110, 15) < 6, JSON.stringify(first.t));
+
+  // The density: a grid of nodes and its densest direction near the
+  // Fisher mean of these poles (the fold's limbs: the densest is one limb).
+  const d = m.density(ds, { method: '1percent', grid: 41 });
+  assert.ok(!d.error, d.error);
+  assert.strictEqual(d.grid, 41);
+  assert.strictEqual(d.values.length, 41 * 41);
+  assert.ok(d.percent && d.maximum > 1 && d.values[0] === 0);
+
+  // Written as CSV and read back: the same records, kinds and senses.
+  const w = faults.write('out.csv', {});
+  assert.ok(!w.error, w.error);
+  assert.strictEqual(w.written, faults.size());
+  const back = m.read(new TextDecoder().decode(w.bytes), 'out.csv', {});
+  assert.strictEqual(back.size(), faults.size());
+  assert.deepStrictEqual(back.labels('sense'), faults.labels('sense'));
+  assert.deepStrictEqual(Array.from(back.column('rake')), Array.from(faults.column('rake')));
+  back.delete();
+
+  // Contour levels as typed: first level and interval.
+  const levels = m.stereonetSvg(ds, { planes: 'poles', contour: 'kamb', levels: [2, 4] });
+  assert.ok(!levels.error, levels.error);
+
+  // Refused options come back as {error, field}, not exceptions: names
+  // out of their tables, numbers a JavaScript caller may hand over that
+  // are no whole number, and malformed pairs.
+  for (const [call, field] of [
+    [() => m.read('', 'x.txt', { format: 'nope' }), 'format'],
+    [() => m.stereonetSvg(ds, { projection: 'polar' }), 'projection'],
+    [() => m.stereonetSvg(ds, { size: 1e12 }), 'size'],
+    [() => m.stereonetSvg(ds, { size: NaN }), 'size'],
+    [() => m.stereonetSvg(ds, { size: 50 }), 'size'],
+    [() => m.stereonetSvg(ds, { contour: 'kamb', grid: 2.5 }), 'grid'],
+    [() => m.stereonetSvg(ds, { contour: 'kamb', levels: [2] }), 'levels'],
+    [() => m.density(ds, { method: 'nope' }), 'method'],
+    [() => m.roseSvg(ds, { classSize: Infinity }), 'classSize'],
+    [() => m.analyse(ds, 'kinematic', { slope: [270] }), 'slope'],
+    [() => m.analyse(ds, 'nope', {}), 'analysis'],
+    [() => ds.labels('colour'), 'labels'],
+    [() => ds.write('../', {}), 'fileName'],
+    [() => ds.write('x.txt', { format: 'nope' }), 'to'],
+  ]) {
+    const r = call();
+    assert.strictEqual(r.field, field, `${call}: ${JSON.stringify(r)}`);
+  }
+  faults.delete();
   assert.ok(m.analyses().some((a) => a.name === 'stress'));
   ds.delete();
   bad.delete();

@@ -111,18 +111,37 @@ std::string SvgPort::strokeOf(const GraphicsStyle& style, double width) const {
 }
 
 void SvgPort::element(const std::string& text) {
+    flushMarkers();
     m_body += text;
     m_body += '\n';
     ++m_elements;
 }
 
+void SvgPort::marker(const std::string& d, const std::string& paint) {
+    if (paint != m_markerPaint) {
+        flushMarkers();
+        m_markerPaint = paint;
+    }
+    m_markerPath += d;
+    ++m_elements;
+}
+
+void SvgPort::flushMarkers() {
+    if (m_markerPath.empty()) return;
+    m_body += "<path d=\"" + m_markerPath + "\"" + m_markerPaint + "/>\n";
+    m_markerPath.clear();
+    m_markerPaint.clear();
+}
+
 void SvgPort::beginGroup() {
+    flushMarkers();
     m_body += "<g>\n";
     ++m_open;
 }
 
 void SvgPort::endGroup() {
     if (m_open == 0) return;
+    flushMarkers();
     m_body += "</g>\n";
     --m_open;
 }
@@ -226,15 +245,24 @@ void SvgPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& style,
                           (size > Largest_Marker * m_scale || size != std::floor(size));
     const double px = x(at.x()), py = y(at.y());
     const double s = std::max(1.0, double(size)) * (geometry ? 1.0 : m_scale);
-    if (style.getSymbol() == Symbol_Dot) {
-        element("<circle cx=\"" + number(px) + "\" cy=\"" + number(py) + "\" r=\"" + number(std::max(1.2, s * 0.6)) +
-                "\" fill=\"" + svgColour(style.getColor()) + "\"/>");
-        return;
-    }
-    if (style.getSymbol() == Symbol_Circle) {
+    if (geometry) {
         element("<circle cx=\"" + number(px) + "\" cy=\"" + number(py) + "\" r=\"" + number(s) + "\" fill=\"" +
                 (filled ? svgColour(fill.getColor()) : std::string("none")) + "\"" + strokeOf(style, m_lineSize) +
                 "/>");
+        return;
+    }
+    // A circle as two half arcs, so that it joins the other markers' path.
+    auto circle = [&](double r) {
+        return "M" + number(px - r) + " " + number(py) + "a" + number(r) + " " + number(r) + " 0 1 0 " +
+               number(2 * r) + " 0a" + number(r) + " " + number(r) + " 0 1 0 " + number(-2 * r) + " 0Z";
+    };
+    if (style.getSymbol() == Symbol_Dot) {
+        marker(circle(std::max(1.2, s * 0.6)), " fill=\"" + svgColour(style.getColor()) + "\"");
+        return;
+    }
+    if (style.getSymbol() == Symbol_Circle) {
+        marker(circle(s), " fill=\"" + (filled ? svgColour(fill.getColor()) : std::string("none")) + "\"" +
+                              strokeOf(style, m_lineSize));
         return;
     }
     const SymbolShape shape = symbolShape(style.getSymbol(), px, py, s);
@@ -248,8 +276,8 @@ void SvgPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& style,
             anyClosed = true;
         }
     }
-    element("<path d=\"" + d + "\" fill=\"" + (filled && anyClosed ? svgColour(fill.getColor()) : std::string("none")) +
-            "\"" + strokeOf(style, m_lineSize) + "/>");
+    marker(d, " fill=\"" + (filled && anyClosed ? svgColour(fill.getColor()) : std::string("none")) + "\"" +
+                  strokeOf(style, m_lineSize));
 }
 
 void SvgPort::drawBox(const TwoDPoint<float>& corner1, const TwoDPoint<float>& corner2, const GraphicsStyle& outline,
@@ -275,7 +303,8 @@ void SvgPort::drawText(const std::string& text, const TwoDPoint<float>& at, int 
             "\" fill=\"" + svgColour(style.getColor()) + "\">" + svgEscape(text) + "</text>");
 }
 
-std::string SvgPort::svg() const {
+std::string SvgPort::svg() {
+    flushMarkers();
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                       number(m_width) + "\" height=\"" + number(m_height) + "\" viewBox=\"0 0 " + number(m_width) +
                       " " + number(m_height) + "\" stroke-linecap=\"butt\" stroke-linejoin=\"bevel\">\n";

@@ -36,8 +36,12 @@ public:
     void setScale(double scale);
     double getScale() const { return m_scale; }
     /// The whole document.
-    std::string svg() const;
-    /// Elements drawn so far (marks, lines, texts; not groups).
+    std::string svg();
+    /// Elements drawn so far (marks, lines, texts; not groups).  Markers
+    /// drawn one after another in one paint are written as one path
+    /// element, each marker a subpath, so a net of 100,000 poles is one
+    /// element for the browser rather than 100,000 (where markers overlap,
+    /// their outlines lie over all their fills); each counts here.
     std::size_t elements() const { return m_elements; }
 
     void setLineSize(int size) override;
@@ -71,11 +75,16 @@ private:
     /// stroke, width and dashes of a line in `style`.
     std::string strokeOf(const GraphicsStyle& style, double width) const;
     void element(const std::string& text);
+    /// A marker's path `d`, painted with the attributes `paint`.
+    void marker(const std::string& d, const std::string& paint);
+    /// Writes the markers of one paint gathered so far as one path.
+    void flushMarkers();
 
     double m_width, m_height;
     double m_scale = 1.0, m_lineSize = 1.0;
     std::string m_face = "Liberation Sans";
     std::string m_body;
+    std::string m_markerPath, m_markerPaint;
     std::size_t m_elements = 0;
     int m_open = 0;
 };

@@ -1,0 +1,129 @@
+// What the module's bindings share: the dataset handle JavaScript holds,
+// options read from a plain object with defaults, and the facade's
+// refusals turned into {error, field} values a page can show.
+#ifndef QZCORE_WEB_VALUES_H
+#define QZCORE_WEB_VALUES_H
+
+#include <emscripten/val.h>
+
+#include <memory>
+#include <optional>
+#include <utility>
+#include <string>
+
+#include "qzCore/facade/Analyses.h"
+#include "qzCore/facade/Dataset.h"
+#include "qzCore/facade/Density.h"
+#include "qzCore/facade/Failures.h"
+
+namespace qzweb {
+
+using emscripten::val;
+namespace facade = qzCore::facade;
+
+/// A dataset JavaScript holds (embind copies the handle, not the data).
+struct DatasetHandle {
+    std::shared_ptr<facade::Dataset> ds;
+};
+
+inline facade::Dataset& opened(const DatasetHandle& h) {
+    if (!h.ds) throw facade::Refused("dataset", "is empty");
+    return *h.ds;
+}
+
+/// The option `key` of `options`, or `otherwise` when it is absent (an
+/// options object may be left out, null or {}).
+inline val option(const val& options, const char* key) {
+    if (options.isUndefined() || options.isNull()) return val::undefined();
+    return options[key];
+}
+inline std::string text(const val& options, const char* key, const std::string& otherwise) {
+    const val v = option(options, key);
+    return v.isUndefined() || v.isNull() ? otherwise : v.as<std::string>();
+}
+inline double number(const val& options, const char* key, double otherwise) {
+    const val v = option(options, key);
+    return v.isUndefined() || v.isNull() ? otherwise : v.as<double>();
+}
+/// A whole number option: a number that is not finite, not whole or
+/// beyond an int is refused rather than cast (JavaScript hands over any
+/// double).
+inline int whole(const val& options, const char* key, int otherwise) {
+    const double v = number(options, key, otherwise);
+    if (!(v >= -2147483648.0 && v <= 2147483647.0) || v != double(long(v))) {
+        throw facade::Refused(key, "takes a whole number");
+    }
+    return int(v);
+}
+inline bool flag(const val& options, const char* key, bool otherwise) {
+    const val v = option(options, key);
+    return v.isUndefined() || v.isNull() ? otherwise : v.as<bool>();
+}
+
+inline val failure(const std::string& message, const std::string& field) {
+    val out = val::object();
+    out.set("error", message);
+    out.set("field", field);
+    return out;
+}
+
+/// Runs `f`, turning the facade's refusals and failures into {error}.
+template <typename F>
+val guarded(F f) {
+    try {
+        return f();
+    } catch (const facade::Refused& r) {
+        return failure(r.field() + " " + r.text(), r.field());
+    } catch (const facade::Failed& e) {
+        std::string message = e.what();
+        if (!e.hint().empty()) message += " (" + e.hint() + ")";
+        return failure(message, e.field());
+    } catch (const std::exception& e) {
+        return failure(e.what(), "");
+    }
+}
+
+/// {trend, plunge}, degrees.
+inline val direction(const facade::Direction& d) {
+    val out = val::object();
+    out.set("trend", d.trend_deg);
+    out.set("plunge", d.plunge_deg);
+    return out;
+}
+inline val direction(const std::optional<facade::Direction>& d) { return d ? direction(*d) : val::null(); }
+inline val optional(const std::optional<double>& v) { return v ? val(*v) : val::null(); }
+
+/// The planes of faults and the slip lines alone, as qz's --faults and
+/// --lineations ask.
+inline facade::Selection selection(const val& options) {
+    facade::Selection s;
+    s.faultPlanes = flag(options, "faults", false);
+    s.slipLines = flag(options, "lineations", false);
+    return s;
+}
+
+/// How a density is counted and contoured, from the options method
+/// ("kamb", "1percent", "seismic"), smoothing, grid, sigma, levels
+/// ([first, interval]; absent: chosen from the densest node), filled and
+/// colours; the facade checks them.
+inline facade::DensityParams densityParams(const val& options, const std::string& method) {
+    facade::DensityParams p;
+    p.method = method;
+    p.smoothing = text(options, "smoothing", p.smoothing);
+    p.grid = whole(options, "grid", p.grid);
+    p.sigma = number(options, "sigma", p.sigma);
+    const val levels = option(options, "levels");
+    if (!levels.isUndefined() && !levels.isNull()) {
+        if (!levels.isArray() || levels["length"].as<int>() != 2) {
+            throw facade::Refused("levels", "takes [first level, interval]");
+        }
+        p.levels = std::make_pair(levels[0].as<double>(), levels[1].as<double>());
+    }
+    p.filled = flag(options, "filled", false);
+    p.colours = text(options, "colours", p.colours);
+    return p;
+}
+
+}  // namespace qzweb
+
+#endif  // QZCORE_WEB_VALUES_H
