@@ -7,6 +7,8 @@
 'use strict';
 
 (function () {
+  // What a geologist waits for a stereonet of a large file: half a second.
+  const Page_Budget_ms = 500;
   const out = [];
   const check = (name, ok, detail) => out.push(`${ok ? 'PASS' : 'FAIL'} ${name}${detail !== undefined ? ': ' + detail : ''}`);
   const params = new URLSearchParams(location.search);
@@ -29,7 +31,7 @@
   async function run() {
     const m = window.qzPage.state.m;
     const fold = await (await fetch('fold.csv')).text();
-    window.qzPage.takeText('fold.csv', fold);
+    await window.qzPage.takeText('fold.csv', fold);
     let ds = window.qzPage.state.ds;
     check('records read', ds && ds.size() === 84, ds && ds.size());
     check('status', /84 records read/.test($('status').textContent), $('status').textContent);
@@ -62,7 +64,7 @@
     set('levels', '2, 4');
     svg = document.querySelector('#stereonet svg');
     check('contours at the levels typed', !!svg && /Start : 2, CI = 4/.test(svg.textContent) && !$('levels').classList.contains('error'),
-          svg ? (svg.textContent.match(/Start[^<]*/) || [''])[0] : 'no picture');
+          svg ? (svg.textContent.match(/Start[^\n]*/) || [''])[0] : 'no picture');
     set('levels', 'two');
     check('levels that are no numbers are marked', $('levels').classList.contains('error'));
     set('levels', '');
@@ -83,24 +85,26 @@
     check('density grid', !d.error && d.values.length === d.grid * d.grid && d.maximum > 0, d.error || d.maximum);
 
     // A file that cannot be read says so.
-    window.qzPage.takeText('bad.stereonet', 'this is not a stereonet file\n');
+    await window.qzPage.takeText('bad.stereonet', 'this is not a stereonet file\n');
     check('a bad file says so', $('status').classList.contains('error'), $('status').textContent);
 
-    // 100,000 rows read and drawn, contoured, through the page (table,
-    // three pictures, the analysis), then until the browser has painted.
+    // 100,000 rows read and drawn, contoured, through the page: the
+    // stereonet painted first, then the rose, the tangent plot and the
+    // analysis.
     let big = 'Strike\tDip\n';
     for (let i = 0; i < 100000; ++i) big += `${(i * 7919) % 360}\t${(i * 104729) % 91}\n`;
-    set('levels', '');
     set('planes', 'auto');
-    const t0 = performance.now();
-    window.qzPage.takeText('big.txt', big);
-    const t1 = performance.now();
-    await nextFrame();
-    const t2 = performance.now();
+    const times = [];
+    for (let k = 0; k < 3; ++k) times.push(await window.qzPage.takeText('big.txt', big));
     ds = window.qzPage.state.ds;
-    check('100,000 rows read and drawn contoured', ds.size() === 100000 && !!document.querySelector('#stereonet svg'));
-    out.push(`TIME 100000 rows read, contoured stereonet, rose and tangent plot drawn: ${(t1 - t0).toFixed(0)} ms; painted: ${(t2 - t0).toFixed(0)} ms`);
-    window.qzPage.takeText('fold.csv', fold);
+    check('100,000 rows read and drawn contoured', ds.size() === 100000 && !!document.querySelector('#stereonet svg') &&
+          !!document.querySelector('#tangent svg'));
+    const median = (key) => times.map((t) => t[key]).sort((a, b) => a - b)[1];
+    check(`a contoured stereonet of 100,000 rows painted within ${Page_Budget_ms} ms`, median('stereonet') < Page_Budget_ms);
+    out.push(`TIME 100000 rows read and a contoured stereonet painted: median ${median('stereonet').toFixed(0)} ms ` +
+             `(${times.map((t) => t.stereonet.toFixed(0)).join(', ')}); with rose, tangent plot and analysis: ` +
+             `median ${median('all').toFixed(0)} ms (${times.map((t) => t.all.toFixed(0)).join(', ')})`);
+    await window.qzPage.takeText('fold.csv', fold);
   }
 
   const wait = () => (window.qzPage ? run().catch((e) => check('no exception', false, String(e))).then(finish) : setTimeout(wait, 50));

@@ -14,17 +14,17 @@ tmp=$(mktemp -d)
 port=$((20000 + RANDOM % 20000))
 python3 "$here/serve.py" "$web" "$port" "$tmp/result" &
 server=$!
-browser=
-trap 'kill $server $browser 2>/dev/null; rm -rf "$tmp"' EXIT
+# Chromium's helper processes outlive the one started: they are found by
+# the profile folder each is given.
+stop_browser() { pkill -f -- "--user-data-dir=$tmp/" 2>/dev/null || true; }
+trap 'kill $server 2>/dev/null; stop_browser; rm -rf "$tmp"' EXIT
 sleep 1
-chrome() { chromium --headless=new --no-sandbox --disable-gpu --user-data-dir="$tmp/profile" --window-size=1400,1300 "$@" 2>/dev/null; }
 url="http://127.0.0.1:$port/index.html"
-chrome "$url?selftest&qzfisher=$fisher" >/dev/null &
-browser=$!
+chromium --headless=new --no-sandbox --disable-gpu --user-data-dir="$tmp/profile" --window-size=1400,1300 \
+  "$url?selftest&qzfisher=$fisher" >/dev/null 2>&1 &
 # The server stops once the page has posted its checks.
 timeout 180 tail --pid=$server -f /dev/null || { echo "browser_test: the page's checks did not finish"; exit 1; }
-kill $browser 2>/dev/null || true
-wait $browser 2>/dev/null || true
+stop_browser
 result=$(cat "$tmp/result" 2>/dev/null || true)
 printf '%s\n' "$result"
 printf '%s' "$result" | grep -q 'SELFTEST DONE' || { echo "browser_test: the page's checks did not finish"; exit 1; }
@@ -33,6 +33,6 @@ python3 -m http.server "$port" --bind 127.0.0.1 --directory "$web" >/dev/null 2>
 server=$!
 sleep 1
 timeout 120 chromium --headless=new --no-sandbox --disable-gpu --user-data-dir="$tmp/profile2" --window-size=1400,1300 \
-  --virtual-time-budget=10000 --screenshot="$web/page.png" "$url?sample=fold.csv" >/dev/null 2>&1 || true
+  --virtual-time-budget=10000 --screenshot="$web/page.png" "$url?sample=fold.csv&planes=poles&contour=kamb&fisher" >/dev/null 2>&1 || true
 if printf '%s' "$result" | grep -q '^FAIL'; then echo "browser_test: a check failed"; exit 1; fi
 echo "browser_test: passed; screenshot $web/page.png"

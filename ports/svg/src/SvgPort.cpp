@@ -15,27 +15,44 @@ constexpr double Pi = 3.14159265358979323846;
 // a circle at the centre larger than this is the plot's own geometry.
 constexpr double Largest_Marker = 12.0;
 
-/// A coordinate to two decimals (a hundredth of a pixel), without the
-/// zeros after them: "12.5", "-3", "0.07".  Written by hand, not by
-/// printf: a picture holds tens of thousands of them, and the browser's
-/// printf is slow.
-std::string number(double v) {
+/// Appends a coordinate to two decimals (a hundredth of a pixel), without
+/// the zeros after them: "12.5", "-3", "0.07".  Written by hand, not by
+/// printf: a picture holds hundreds of thousands of them, and the
+/// browser's printf is slow.
+void appendNumber(std::string& out, double v) {
     if (!std::isfinite(v) || std::fabs(v) >= 1e15) {
         char text[40];
-        std::snprintf(text, sizeof text, "%.2f", std::isfinite(v) ? v : 0.0);
-        return text;
+        const int n = std::snprintf(text, sizeof text, "%.2f", std::isfinite(v) ? v : 0.0);
+        out.append(text, std::size_t(std::max(0, n)));
+        return;
     }
     const long long hundredths = std::llround(v * 100.0);
-    if (hundredths == 0) return "0";
-    const unsigned long long a = static_cast<unsigned long long>(hundredths < 0 ? -hundredths : hundredths);
-    std::string s = hundredths < 0 ? "-" : "";
-    s += std::to_string(a / 100);
-    const unsigned frac = unsigned(a % 100);
-    if (frac != 0) {
-        s += '.';
-        s += char('0' + frac / 10);
-        if (frac % 10 != 0) s += char('0' + frac % 10);
+    if (hundredths == 0) {
+        out += '0';
+        return;
     }
+    unsigned long long a = static_cast<unsigned long long>(hundredths < 0 ? -hundredths : hundredths);
+    const unsigned frac = unsigned(a % 100);
+    a /= 100;
+    char text[24];
+    char* end = text + sizeof text;
+    char* p = end;
+    if (frac != 0) {
+        if (frac % 10 != 0) *--p = char('0' + frac % 10);
+        *--p = char('0' + frac / 10);
+        *--p = '.';
+    }
+    do {
+        *--p = char('0' + a % 10);
+        a /= 10;
+    } while (a != 0);
+    if (hundredths < 0) *--p = '-';
+    out.append(p, std::size_t(end - p));
+}
+
+std::string number(double v) {
+    std::string s;
+    appendNumber(s, v);
     return s;
 }
 
@@ -53,9 +70,14 @@ std::size_t utf8Length(const std::string& s, std::size_t i) {
 }  // namespace
 
 std::string svgColour(const RGBColor& c) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.getRed(), c.getGreen(), c.getBlue());
-    return text;
+    static const char hex[] = "0123456789abcdef";
+    std::string out = "#000000";
+    const int parts[] = {c.getRed(), c.getGreen(), c.getBlue()};
+    for (int k = 0; k < 3; ++k) {
+        out[std::size_t(1 + 2 * k)] = hex[(parts[k] >> 4) & 15];
+        out[std::size_t(2 + 2 * k)] = hex[parts[k] & 15];
+    }
+    return out;
 }
 
 std::string svgEscape(const std::string& text) {
@@ -117,12 +139,11 @@ void SvgPort::element(const std::string& text) {
     ++m_elements;
 }
 
-void SvgPort::marker(const std::string& d, const std::string& paint) {
+void SvgPort::marker(const std::string& paint) {
     if (paint != m_markerPaint) {
         flushMarkers();
         m_markerPaint = paint;
     }
-    m_markerPath += d;
     ++m_elements;
 }
 
@@ -251,33 +272,51 @@ void SvgPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& style,
                 "/>");
         return;
     }
+    std::string& d = m_markerPath;
     // A circle as two half arcs, so that it joins the other markers' path.
     auto circle = [&](double r) {
-        return "M" + number(px - r) + " " + number(py) + "a" + number(r) + " " + number(r) + " 0 1 0 " +
-               number(2 * r) + " 0a" + number(r) + " " + number(r) + " 0 1 0 " + number(-2 * r) + " 0Z";
+        d += 'M';
+        appendNumber(d, px - r);
+        d += ' ';
+        appendNumber(d, py);
+        const std::string rr = number(r);
+        d += 'a' + rr + ' ' + rr + " 0 1 0 ";
+        appendNumber(d, 2 * r);
+        d += " 0a" + rr + ' ' + rr + " 0 1 0 ";
+        appendNumber(d, -2 * r);
+        d += " 0Z";
     };
     if (style.getSymbol() == Symbol_Dot) {
-        marker(circle(std::max(1.2, s * 0.6)), " fill=\"" + svgColour(style.getColor()) + "\"");
+        marker(" fill=\"" + svgColour(style.getColor()) + "\"");
+        circle(std::max(1.2, s * 0.6));
         return;
     }
     if (style.getSymbol() == Symbol_Circle) {
-        marker(circle(s), " fill=\"" + (filled ? svgColour(fill.getColor()) : std::string("none")) + "\"" +
-                              strokeOf(style, m_lineSize));
+        marker(" fill=\"" + (filled ? svgColour(fill.getColor()) : std::string("none")) + "\"" +
+               strokeOf(style, m_lineSize));
+        circle(s);
         return;
     }
-    const SymbolShape shape = symbolShape(style.getSymbol(), px, py, s);
-    std::string d;
-    bool anyClosed = false;
-    for (std::size_t i = 0; i < shape.lines.size(); ++i) {
-        const std::vector<double>& xy = shape.lines[i];
-        for (std::size_t k = 0; k + 1 < xy.size(); k += 2) d += (k == 0 ? "M" : "L") + number(xy[k]) + " " + number(xy[k + 1]);
-        if (shape.closed[i]) {
-            d += "Z";
-            anyClosed = true;
-        }
+    // The outline of this symbol at this size about the origin, kept for
+    // the markers that follow (a net draws thousands alike).
+    if (style.getSymbol() != m_shapeSymbol || s != m_shapeSize) {
+        m_shape = symbolShape(style.getSymbol(), 0.0, 0.0, s);
+        m_shapeSymbol = style.getSymbol();
+        m_shapeSize = s;
+        m_shapeClosed = std::find(m_shape.closed.begin(), m_shape.closed.end(), true) != m_shape.closed.end();
     }
-    marker(d, " fill=\"" + (filled && anyClosed ? svgColour(fill.getColor()) : std::string("none")) + "\"" +
-                  strokeOf(style, m_lineSize));
+    marker(" fill=\"" + (filled && m_shapeClosed ? svgColour(fill.getColor()) : std::string("none")) + "\"" +
+           strokeOf(style, m_lineSize));
+    for (std::size_t i = 0; i < m_shape.lines.size(); ++i) {
+        const std::vector<double>& xy = m_shape.lines[i];
+        for (std::size_t k = 0; k + 1 < xy.size(); k += 2) {
+            d += k == 0 ? 'M' : 'L';
+            appendNumber(d, px + xy[k]);
+            d += ' ';
+            appendNumber(d, py + xy[k + 1]);
+        }
+        if (m_shape.closed[i]) d += 'Z';
+    }
 }
 
 void SvgPort::drawBox(const TwoDPoint<float>& corner1, const TwoDPoint<float>& corner2, const GraphicsStyle& outline,

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "qzCore/shared/Graphics.h"
+#include "qzCore/shared/SymbolShape.h"
 
 namespace qzCore {
 
@@ -75,8 +76,9 @@ private:
     /// stroke, width and dashes of a line in `style`.
     std::string strokeOf(const GraphicsStyle& style, double width) const;
     void element(const std::string& text);
-    /// A marker's path `d`, painted with the attributes `paint`.
-    void marker(const std::string& d, const std::string& paint);
+    /// Starts a marker painted with the attributes `paint`: its path is
+    /// then appended to m_markerPath.
+    void marker(const std::string& paint);
     /// Writes the markers of one paint gathered so far as one path.
     void flushMarkers();
 
@@ -85,6 +87,11 @@ private:
     std::string m_face = "Liberation Sans";
     std::string m_body;
     std::string m_markerPath, m_markerPaint;
+    // The last marker outline drawn, about the origin.
+    SymbolShape m_shape;
+    Graphics_Symbol m_shapeSymbol = Symbol_Dot;
+    double m_shapeSize = -1.0;
+    bool m_shapeClosed = false;
     std::size_t m_elements = 0;
     int m_open = 0;
 };
