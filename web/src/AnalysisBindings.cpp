@@ -126,16 +126,7 @@ val analyse(const DatasetHandle& h, const std::string& name, const val& options)
         q.sets = whole(options, "sets", 0);
         q.bootstrap = whole(options, "bootstrap", 0);
         // Kinematics: the slope face [dip direction, dip] and its angles.
-        const val slope = option(options, "slope");
-        if (!slope.isUndefined() && !slope.isNull()) {
-            if (!slope.isArray() || slope["length"].as<int>() != 2) {
-                throw facade::Refused("slope", "takes [dip direction, dip]");
-            }
-            q.face.dipDirection = slope[0].as<double>();
-            q.face.dip = slope[1].as<double>();
-        }
-        q.face.friction = number(options, "friction", q.face.friction);
-        q.face.lateralLimit = number(options, "lateralLimit", q.face.lateralLimit);
+        slopeFace(options, q.face);
         const facade::Outcome o = a->run(opened(h), q);
         val out = val::object();
         out.set("n", o.n);

@@ -6,9 +6,11 @@
 
 #include <emscripten/val.h>
 
+#include <cctype>
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 #include <string>
 
 #include "qzCore/facade/Analyses.h"
@@ -60,10 +62,30 @@ inline bool flag(const val& options, const char* key, bool otherwise) {
     return v.isUndefined() || v.isNull() ? otherwise : v.as<bool>();
 }
 
+/// The option a field of the library names, as this interface spells it:
+/// the library names its fields as qz's options ("class-size", "cone",
+/// convert's "to"), JavaScript's are camel case ("classSize", "cones",
+/// write's "format").
+inline std::string optionName(const std::string& field) {
+    if (field == "cone") return "cones";
+    if (field == "to") return "format";
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '-' && i + 1 < field.size()) {
+            out += char(std::toupper(static_cast<unsigned char>(field[++i])));
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
+/// {error, field}: the message (naming the option as qz does) and the
+/// option of this interface it is about.
 inline val failure(const std::string& message, const std::string& field) {
     val out = val::object();
     out.set("error", message);
-    out.set("field", field);
+    out.set("field", optionName(field));
     return out;
 }
 
@@ -102,6 +124,31 @@ inline facade::Selection selection(const val& options) {
     return s;
 }
 
+/// The option `key` as exactly `n` numbers ([a, b, ...]); empty when
+/// absent.  @throw Refused naming `key` for anything else.
+inline std::vector<double> numbers(const val& options, const char* key, int n, const char* what) {
+    const val v = option(options, key);
+    if (v.isUndefined() || v.isNull()) return {};
+    if (!v.isArray() || v["length"].as<int>() != n) throw facade::Refused(key, std::string("takes ") + what);
+    std::vector<double> out;
+    for (int i = 0; i < n; ++i) out.push_back(v[i].as<double>());
+    return out;
+}
+
+/// A slope face from the options slope ([dip direction, dip]), friction,
+/// lateralLimit and curvedLimits, over `face`'s values; the facade checks
+/// the angles.
+inline void slopeFace(const val& options, qzCore::SlopeFace& face) {
+    const std::vector<double> slope = numbers(options, "slope", 2, "[dip direction, dip]");
+    if (!slope.empty()) {
+        face.dipDirection = slope[0];
+        face.dip = slope[1];
+    }
+    face.friction = number(options, "friction", face.friction);
+    face.lateralLimit = number(options, "lateralLimit", face.lateralLimit);
+    face.curvedLimits = flag(options, "curvedLimits", face.curvedLimits);
+}
+
 /// How a density is counted and contoured, from the options method
 /// ("kamb", "1percent", "seismic"), smoothing, grid, sigma, levels
 /// ([first, interval]; absent: chosen from the densest node), filled and
@@ -112,13 +159,12 @@ inline facade::DensityParams densityParams(const val& options, const std::string
     p.smoothing = text(options, "smoothing", p.smoothing);
     p.grid = whole(options, "grid", p.grid);
     p.sigma = number(options, "sigma", p.sigma);
-    const val levels = option(options, "levels");
-    if (!levels.isUndefined() && !levels.isNull()) {
-        if (!levels.isArray() || levels["length"].as<int>() != 2) {
-            throw facade::Refused("levels", "takes [first level, interval]");
-        }
-        p.levels = std::make_pair(levels[0].as<double>(), levels[1].as<double>());
-    }
+    const std::vector<double> levels = numbers(options, "levels", 2, "[first level, interval]");
+    if (!levels.empty()) p.levels = std::make_pair(levels[0], levels[1]);
+    const std::string count = text(options, "count", "");
+    if (!count.empty()) p.count = facade::columnWords(count);
+    const std::vector<double> compensate = numbers(options, "compensate", 2, "[trend, plunge]");
+    if (!compensate.empty()) p.compensate = facade::Direction{compensate[0], compensate[1]};
     p.filled = flag(options, "filled", false);
     p.colours = text(options, "colours", p.colours);
     return p;

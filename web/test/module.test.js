@@ -96,6 +96,24 @@ createQzCore({ wasmBinary: fs.readFileSync(path.join(webDir, 'qzcore.wasm')) }).
   // Contour levels as typed: first level and interval.
   const levels = m.stereonetSvg(ds, { planes: 'poles', contour: 'kamb', levels: [2, 4] });
   assert.ok(!levels.error, levels.error);
+  assert.match(levels.svg, /Start : 2, CI = 4/);
+  assert.strictEqual(levels.records, 84);
+
+  // The overlays of qz plot stereonet: each draws, and says what it left out.
+  for (const [data, o] of [
+    [faults, { stress: true, bootstrap: 20 }],
+    [faults, { colourBy: 'misfit' }],
+    [faults, { colourBy: 'slip-tendency', sigma1: [0, 90], sigma3: [90, 0], magnitudes: [3, 2, 1] }],
+    [faults, { dihedra: true }],
+    [ds, { planes: 'poles', kinematic: 'planar', slope: [60, 70], friction: 30 }],
+    [ds, { cones: [[321, 64, 20], [0, 90, 45]], markMax: true, contour: 'kamb' }],
+  ]) {
+    const r = m.stereonetSvg(data, o);
+    assert.ok(!r.error && Array.isArray(r.notes) && r.elements > 20, `${JSON.stringify(o)}: ${r.error}`);
+  }
+  // The rose says what it counted: strikes of the fold's 84 planes.
+  const rose = m.roseSvg(ds, { classSize: 15, runningAverage: 30 });
+  assert.deepStrictEqual([rose.of, rose.count, rose.leftOut], ['strike', 84, 0]);
 
   // Refused options come back as {error, field}, not exceptions: names
   // out of their tables, numbers a JavaScript caller may hand over that
@@ -108,13 +126,20 @@ createQzCore({ wasmBinary: fs.readFileSync(path.join(webDir, 'qzcore.wasm')) }).
     [() => m.stereonetSvg(ds, { size: 50 }), 'size'],
     [() => m.stereonetSvg(ds, { contour: 'kamb', grid: 2.5 }), 'grid'],
     [() => m.stereonetSvg(ds, { contour: 'kamb', levels: [2] }), 'levels'],
+    [() => m.stereonetSvg(ds, { kinematic: 'toppling', slope: [60, 70] }), 'kinematic'],
+    [() => m.stereonetSvg(ds, { colourBy: 'kind' }), 'colourBy'],
+    [() => m.stereonetSvg(ds, { cones: [[10, 20]] }), 'cones'],
+    [() => m.stereonetSvg(ds, { cones: [[10, 95, 10]] }), 'cones'],
+    [() => m.stereonetSvg(faults, { stress: true, bootstrap: 1e6 }), 'bootstrap'],
+    [() => m.stereonetSvg(faults, { colourBy: 'slip-tendency', magnitudes: [3, 2] }), 'magnitudes'],
+    [() => m.roseSvg(ds, { classSize: 7 }), 'classSize'],
     [() => m.density(ds, { method: 'nope' }), 'method'],
     [() => m.roseSvg(ds, { classSize: Infinity }), 'classSize'],
     [() => m.analyse(ds, 'kinematic', { slope: [270] }), 'slope'],
     [() => m.analyse(ds, 'nope', {}), 'analysis'],
     [() => ds.labels('colour'), 'labels'],
     [() => ds.write('../', {}), 'fileName'],
-    [() => ds.write('x.txt', { format: 'nope' }), 'to'],
+    [() => ds.write('x.txt', { format: 'nope' }), 'format'],
   ]) {
     const r = call();
     assert.strictEqual(r.field, field, `${call}: ${JSON.stringify(r)}`);
