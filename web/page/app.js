@@ -160,6 +160,7 @@ const hasRecords = () => state.ds && state.ds.size() > 0;
 
 function drawStereonet() {
   const ds = state.ds;
+  $('stereonet-notes').textContent = '';
   if (!hasRecords()) return put('stereonet', null);
   const o = {
     projection: $('projection').value, hemisphere: $('hemisphere').value, planes: $('planes').value,
@@ -170,7 +171,10 @@ function drawStereonet() {
   const l = levels();
   $('levels').classList.toggle('error', l === null);
   if (l && l.length) o.levels = l;
-  put('stereonet', state.m.stereonetSvg(ds, o));
+  const net = state.m.stereonetSvg(ds, o);
+  put('stereonet', net);
+  // How the levels were chosen, what an overlay left out, why no contours.
+  $('stereonet-notes').textContent = net.notes ? net.notes.join(' ') : '';
 }
 
 /// The rose and the tangent plot, which the stereonet's options leave be.

@@ -65,6 +65,8 @@
     svg = document.querySelector('#stereonet svg');
     check('contours at the levels typed', !!svg && /Start : 2, CI = 4/.test(svg.textContent) && !$('levels').classList.contains('error'),
           svg ? (svg.textContent.match(/Start[^\n]*/) || [''])[0] : 'no picture');
+    set('levels', '200, 5');
+    check('why there are no contours', /below the first level/.test($('stereonet-notes').textContent), $('stereonet-notes').textContent);
     set('levels', 'two');
     check('levels that are no numbers are marked', $('levels').classList.contains('error'));
     set('levels', '');
