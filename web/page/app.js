@@ -225,12 +225,15 @@ function analyse() {
   $('result').textContent = r.error ? `Error: ${r.error}` : r.text;
 }
 
+/// Files dropped or chosen, read as their bytes: the library tells text
+/// (UTF-8, UTF-16, Latin-1) from the binary dataset file itself.
 function takeFiles(list) {
   const files = Array.from(list);
-  Promise.all(files.map((f) => f.text().then((text) => ({ name: f.name, text })))).then((read) => {
-    state.files = read;
-    readAll();
-  });
+  return Promise.all(files.map((f) => f.arrayBuffer().then((bytes) => ({ name: f.name, text: new Uint8Array(bytes) }))))
+    .then((read) => {
+      state.files = read;
+      return readAll();
+    });
 }
 
 function wire() {
@@ -271,6 +274,13 @@ function warmUp() {
 
 createQzCore().then((m) => {
   state.m = m;
+  for (const f of m.formats().filter((x) => x.read)) {
+    const o = document.createElement('option');
+    o.value = f.name;
+    o.textContent = f.name;
+    o.title = `${f.description} (${f.extensions.map((e) => '.' + e).join(' ')})`;
+    $('format').appendChild(o);
+  }
   for (const a of m.analyses()) {
     const o = document.createElement('option');
     o.value = a.name;
@@ -280,7 +290,7 @@ createQzCore().then((m) => {
   wire();
   status(`qzCore ${m.version()} is ready: drop a file.`, false);
   // For the page's checks: text read as a dropped file would be.
-  window.qzPage = { state, takeText: (name, text) => { state.files = [{ name, text }]; return readAll(); } };
+  window.qzPage = { state, takeFiles, takeText: (name, text) => { state.files = [{ name, text }]; return readAll(); } };
   setTimeout(warmUp, 0);
   if (new URLSearchParams(location.search).has('selftest')) {
     const t = document.createElement('script');

@@ -78,6 +78,17 @@
           again.column('dip').every((d, i) => d === ds.column('dip')[i]), written.error || again.size());
     again.delete();
 
+    // Files as a browser hands them over (File objects, read as bytes):
+    // the binary dataset file and UTF-16 text.
+    const gdf = ds.write('fold.gdf', {});
+    const utf16 = new Uint8Array([0xff, 0xfe, ...Array.from('Trend\tPlunge\r\n010\t20\r\n', (c) => [c.charCodeAt(0), 0]).flat()]);
+    await window.qzPage.takeFiles([new File([gdf.bytes], 'fold.gdf'), new File([utf16], 'lines16.txt')]);
+    ds = window.qzPage.state.ds;
+    check('a binary file and UTF-16 text dropped', ds.size() === 85 && ds.column('plunge')[84] === 20 &&
+          /85 records read/.test($('status').textContent), $('status').textContent);
+    await window.qzPage.takeText('fold.csv', fold);
+    ds = window.qzPage.state.ds;
+
     // P and T axes and the density as objects.
     const faults = m.read(await (await fetch('faults.txt')).text(), 'faults.txt', {});
     const pt = m.pt(faults, {});

@@ -24,7 +24,7 @@ val fisher(const DatasetHandle& h, const val& options) {
         out.set("R", r.R);
         out.set("cone95", optional(r.cone95_deg));
         out.set("n", r.n);
-        out.set("text", r.text);
+        out.set("text", utf8(r.text));
         return out;
     });
 }
@@ -39,7 +39,7 @@ val tensor(const DatasetHandle& h, const val& options) {
         out.set("vollmerG", r.shape.vollmerG);
         out.set("vollmerR", r.shape.vollmerR);
         out.set("n", r.n);
-        out.set("text", r.text);
+        out.set("text", utf8(r.text));
         return out;
     });
 }
@@ -50,7 +50,7 @@ val bestfit(const DatasetHandle& h, const val& options) {
         val out = val::object();
         out.set("axis", direction(r.axis));
         out.set("n", r.n);
-        out.set("text", r.text);
+        out.set("text", utf8(r.text));
         return out;
     });
 }
@@ -78,7 +78,7 @@ val pt(const DatasetHandle& h, const val& options) {
         val out = val::object();
         out.set("faults", faults);
         out.set("n", r.n);
-        out.set("text", r.text);
+        out.set("text", utf8(r.text));
         return out;
     });
 }
@@ -109,7 +109,7 @@ val density(const DatasetHandle& h, const val& options) {
         val peak = direction(facade::Direction{double(g.peakTrend), double(g.peakPlunge)});
         peak.set("value", g.peak);
         out.set("peak", peak);
-        out.set("text", r.text);
+        out.set("text", utf8(r.text));
         return out;
     });
 }
@@ -130,7 +130,7 @@ val analyse(const DatasetHandle& h, const std::string& name, const val& options)
         const facade::Outcome o = a->run(opened(h), q);
         val out = val::object();
         out.set("n", o.n);
-        out.set("text", o.text);
+        out.set("text", utf8(o.text));
         return out;
     });
 }

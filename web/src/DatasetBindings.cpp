@@ -26,20 +26,55 @@ facade::ReadOptions readOptions(const val& options) {
     return o;
 }
 
-val read(const std::string& content, const std::string& fileName, const val& options) {
+/// A file's content as the library reads it: a string (text JavaScript
+/// has decoded) or the file's own bytes (a Uint8Array or ArrayBuffer, as
+/// File.arrayBuffer() gives them), which keep binary files whole and let
+/// the readers see UTF-16 and Latin-1 text as it is.
+std::string bytesOf(const val& content) {
+    if (content.isString()) return content.as<std::string>();
+    val bytes = content;
+    if (content.instanceof(val::global("ArrayBuffer"))) bytes = val::global("Uint8Array").new_(content);
+    if (!bytes.instanceof(val::global("Uint8Array"))) {
+        throw facade::Refused("content", "takes a string, a Uint8Array or an ArrayBuffer");
+    }
+    std::string out(bytes["length"].as<std::size_t>(), '\0');
+    // Copied straight into the string's memory.
+    val view(emscripten::typed_memory_view(out.size(), reinterpret_cast<unsigned char*>(&out[0])));
+    view.call<void>("set", bytes);
+    return out;
+}
+
+val read(const val& content, const std::string& fileName, const val& options) {
     return guarded([&] {
         const facade::ReadOptions o = readOptions(options);
-        auto ds = std::make_shared<facade::Dataset>(facade::Dataset::fromText(fileName, content, o));
+        auto ds = std::make_shared<facade::Dataset>(facade::Dataset::fromText(fileName, bytesOf(content), o));
         return val(DatasetHandle{ds});
     });
 }
 
 /// One more file into the dataset: {} or {error} (the dataset unchanged).
-val add(DatasetHandle& h, const std::string& content, const std::string& fileName, const val& options) {
+val add(DatasetHandle& h, const val& content, const std::string& fileName, const val& options) {
     return guarded([&] {
-        const facade::FileRead r = opened(h).addText(fileName, content, readOptions(options));
+        const facade::FileRead r = opened(h).addText(fileName, bytesOf(content), readOptions(options));
         return r.ok() ? val::object() : failure(r.message, "file");
     });
+}
+
+/// Every file format: [{name, description, extensions, read, written}].
+val formats() {
+    val out = val::array();
+    for (const qzCore::FileFormatInfo& f : qzCore::fileFormats()) {
+        val row = val::object();
+        row.set("name", std::string(f.name));
+        row.set("description", std::string(f.description));
+        val ext = val::array();
+        for (const char* e : f.extensions) ext.call<void>("push", std::string(e));
+        row.set("extensions", ext);
+        row.set("read", f.readable);
+        row.set("written", f.writable);
+        out.call<void>("push", row);
+    }
+    return out;
 }
 
 std::size_t size(const DatasetHandle& h) { return h.ds ? h.ds->size() : 0; }
@@ -49,8 +84,8 @@ val rows(const std::vector<facade::LineReport>& reports) {
     for (const facade::LineReport& r : reports) {
         val row = val::object();
         row.set("line", double(r.line));
-        row.set("text", r.text);
-        row.set("reason", r.reason);
+        row.set("text", utf8(r.text));
+        row.set("reason", utf8(r.reason));
         out.call<void>("push", row);
     }
     return out;
@@ -127,7 +162,7 @@ val labels(const DatasetHandle& h, const std::string& name) {
         }
         val out = val::array();
         for (const qzCore::GeoData* g : ds.data().getDataList()) {
-            out.call<void>("push", g ? label(ds, *g) : std::string());
+            out.call<void>("push", g ? utf8(label(ds, *g)) : std::string());
         }
         return out;
     });
@@ -138,10 +173,10 @@ val layout(const DatasetHandle& h) {
     if (!h.ds) return out;
     for (const facade::FileRead& f : h.ds->files()) {
         val file = val::object();
-        file.set("name", f.path);
-        file.set("layout", f.layoutText());
+        file.set("name", utf8(f.path));
+        file.set("layout", utf8(f.layoutText()));
         file.set("guessed", f.columnsGuessed());
-        file.set("message", f.message);
+        file.set("message", utf8(f.message));
         out.call<void>("push", file);
     }
     return out;
@@ -189,4 +224,5 @@ EMSCRIPTEN_BINDINGS(qzcore_dataset) {
         .function("layout", &layout)
         .function("write", &write);
     emscripten::function("read", &read);
+    emscripten::function("formats", &formats);
 }

@@ -62,6 +62,30 @@ inline bool flag(const val& options, const char* key, bool otherwise) {
     return v.isUndefined() || v.isNull() ? otherwise : v.as<bool>();
 }
 
+/// `text` as valid UTF-8 for JavaScript: bytes that are not UTF-8 (a
+/// comment typed in Latin-1 or Windows-1252, as older spreadsheets save
+/// them) are read as Latin-1, one character each, rather than decoded
+/// into nonsense or lost.
+inline std::string utf8(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        bool valid = n > 0 && i + n <= text.size() && !(n == 2 && c < 0xC2);
+        for (std::size_t k = 1; valid && k < n; ++k) valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+        if (valid) {
+            out.append(text, i, n);
+            i += n;
+            continue;
+        }
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+        ++i;
+    }
+    return out;
+}
+
 /// The option a field of the library names, as this interface spells it:
 /// the library names its fields as qz's options ("class-size", "cone",
 /// convert's "to"), JavaScript's are camel case ("classSize", "cones",
@@ -84,7 +108,7 @@ inline std::string optionName(const std::string& field) {
 /// option of this interface it is about.
 inline val failure(const std::string& message, const std::string& field) {
     val out = val::object();
-    out.set("error", message);
+    out.set("error", utf8(message));
     out.set("field", optionName(field));
     return out;
 }

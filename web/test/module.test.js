@@ -93,6 +93,20 @@ createQzCore({ wasmBinary: fs.readFileSync(path.join(webDir, 'qzcore.wasm')) }).
   assert.deepStrictEqual(Array.from(back.column('rake')), Array.from(faults.column('rake')));
   back.delete();
 
+  // The file's own bytes: the binary dataset file comes back whole, and
+  // Latin-1 text keeps its comment (as JavaScript's UTF-8 decoding would not).
+  const gdf = faults.write('faults.gdf', {});
+  const again = m.read(gdf.bytes.buffer, 'faults.gdf', {});
+  assert.ok(!again.error, again.error);
+  assert.deepStrictEqual(again.labels('sense'), faults.labels('sense'));
+  assert.deepStrictEqual(again.labels('comment'), faults.labels('comment'));
+  again.delete();
+  const latin1 = m.read(new Uint8Array([...Buffer.from('Strike\tDip\tComment\n010\t20\tVall\xe9e\n', 'latin1')]), 'l.txt', {});
+  assert.strictEqual(latin1.size(), 1);
+  assert.match(latin1.labels('comment')[0], /^Vall.e$/);
+  latin1.delete();
+  assert.ok(m.formats().some((f) => f.name === 'binary' && f.read && f.written && f.extensions.includes('gdf')));
+
   // Contour levels as typed: first level and interval.
   const levels = m.stereonetSvg(ds, { planes: 'poles', contour: 'kamb', levels: [2, 4] });
   assert.ok(!levels.error, levels.error);
@@ -138,6 +152,7 @@ createQzCore({ wasmBinary: fs.readFileSync(path.join(webDir, 'qzcore.wasm')) }).
     [() => m.analyse(ds, 'kinematic', { slope: [270] }), 'slope'],
     [() => m.analyse(ds, 'nope', {}), 'analysis'],
     [() => ds.labels('colour'), 'labels'],
+    [() => m.read(42, 'x.txt', {}), 'content'],
     [() => ds.write('../', {}), 'fileName'],
     [() => ds.write('x.txt', { format: 'nope' }), 'format'],
   ]) {
