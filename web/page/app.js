@@ -11,6 +11,7 @@ const Records_Page = 100;
 /// thousands of great circles hide each other and take seconds to draw.
 const Most_Great_Circles = 500;
 const Warm_Up_Rows = 20000;
+const Png_Scale = 2;
 const Stereonet_Options = ['projection', 'hemisphere', 'planes', 'contour', 'levels', 'filled', 'fisher', 'bestfit', 'pt'];
 
 function status(text, error) {
@@ -196,13 +197,13 @@ function downloadPicture(id, kind) {
   if (!svg) return;
   const blob = new Blob([svg], { type: 'image/svg+xml' });
   if (kind === 'svg') return download(`${id}.svg`, blob);
-  // PNG: the SVG drawn on a canvas at its own size.
+  // PNG: the SVG drawn on a canvas at twice its size, sharp enough to print.
   const img = new Image();
   img.onload = () => {
     const c = document.createElement('canvas');
-    c.width = img.width;
-    c.height = img.height;
-    c.getContext('2d').drawImage(img, 0, 0);
+    c.width = img.width * Png_Scale;
+    c.height = img.height * Png_Scale;
+    c.getContext('2d').drawImage(img, 0, 0, c.width, c.height);
     c.toBlob((png) => download(`${id}.png`, png), 'image/png');
   };
   img.src = URL.createObjectURL(blob);
