@@ -192,21 +192,32 @@ function download(name, blob) {
   setTimeout(() => URL.revokeObjectURL(a.href), 1000);
 }
 
-function downloadPicture(id, kind) {
+/// The picture `id` as an SVG or PNG blob (a promise; null when there is
+/// no picture).  PNG: the SVG drawn on a canvas at twice its size, sharp
+/// enough to print.
+function pictureBlob(id, kind) {
   const svg = state.svg[id];
-  if (!svg) return;
+  if (!svg) return Promise.resolve(null);
   const blob = new Blob([svg], { type: 'image/svg+xml' });
-  if (kind === 'svg') return download(`${id}.svg`, blob);
-  // PNG: the SVG drawn on a canvas at twice its size, sharp enough to print.
-  const img = new Image();
-  img.onload = () => {
-    const c = document.createElement('canvas');
-    c.width = img.width * Png_Scale;
-    c.height = img.height * Png_Scale;
-    c.getContext('2d').drawImage(img, 0, 0, c.width, c.height);
-    c.toBlob((png) => download(`${id}.png`, png), 'image/png');
-  };
-  img.src = URL.createObjectURL(blob);
+  if (kind === 'svg') return Promise.resolve(blob);
+  return new Promise((done, fail) => {
+    const img = new Image();
+    img.onload = () => {
+      const c = document.createElement('canvas');
+      c.width = img.width * Png_Scale;
+      c.height = img.height * Png_Scale;
+      c.getContext('2d').drawImage(img, 0, 0, c.width, c.height);
+      URL.revokeObjectURL(img.src);
+      c.toBlob(done, 'image/png');
+    };
+    img.onerror = () => fail(new Error(`the ${id} could not be drawn as PNG`));
+    img.src = URL.createObjectURL(blob);
+  });
+}
+
+function downloadPicture(id, kind) {
+  pictureBlob(id, kind).then((blob) => blob && download(`${id}.${kind}`, blob))
+    .catch((e) => status(String(e.message || e), true));
 }
 
 /// The records as the library writes a .csv file: every kind, sense,
@@ -291,7 +302,7 @@ createQzCore().then((m) => {
   wire();
   status(`qzCore ${m.version()} is ready: drop a file.`, false);
   // For the page's checks: text read as a dropped file would be.
-  window.qzPage = { state, takeFiles, takeText: (name, text) => { state.files = [{ name, text }]; return readAll(); } };
+  window.qzPage = { state, takeFiles, pictureBlob, takeText: (name, text) => { state.files = [{ name, text }]; return readAll(); } };
   setTimeout(warmUp, 0);
   if (new URLSearchParams(location.search).has('selftest')) {
     const t = document.createElement('script');

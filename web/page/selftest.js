@@ -71,6 +71,14 @@
     check('levels that are no numbers are marked', $('levels').classList.contains('error'));
     set('levels', '');
 
+    // The stereonet as PNG: a PNG file at twice the picture's size.
+    const png = await window.qzPage.pictureBlob('stereonet', 'png');
+    const head = png ? new Uint8Array(await png.arrayBuffer()) : new Uint8Array(0);
+    const width = head.length > 24 ? new DataView(head.buffer).getUint32(16) : 0;
+    const svgWidth = Number(document.querySelector('#stereonet svg').getAttribute('width'));
+    check('PNG download', head[1] === 0x50 && head[2] === 0x4e && head[3] === 0x47 && width === 2 * svgWidth,
+          `${width} px wide for ${svgWidth}`);
+
     // The data written as CSV read back the same.
     const written = ds.write('data.csv', {});
     const again = m.read(new TextDecoder().decode(written.bytes), 'data.csv', {});
