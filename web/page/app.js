@@ -233,8 +233,22 @@ function analyse() {
     $('result').textContent = '';
     return;
   }
-  const r = state.m.analyse(state.ds, $('analysis').value, {});
+  const r = state.m.analyse(state.ds, $('analysis').value, analysisOptions());
   $('result').textContent = r.error ? `Error: ${r.error}` : r.text;
+}
+
+/// The analyses' parameters typed (each left out when empty: the
+/// library's default); a slope face typed wrong is handed on as it is, for
+/// the module to refuse by name.
+function analysisOptions() {
+  const o = {};
+  const num = (id) => ($(id).value.trim() === '' ? null : Number($(id).value));
+  for (const [id, key] of [['a-sets', 'sets'], ['a-bootstrap', 'bootstrap'], ['a-friction', 'friction'], ['a-lateral', 'lateralLimit']]) {
+    if (num(id) !== null) o[key] = num(id);
+  }
+  const slope = $('a-slope').value.trim();
+  if (slope) o.slope = slope.split(/[\s/,]+/).map(Number);
+  return o;
 }
 
 /// Files dropped or chosen, read as their bytes: the library tells text
@@ -262,6 +276,7 @@ function wire() {
   $('records-back').addEventListener('click', () => { state.first -= Records_Page; showRecords(); });
   $('records-next').addEventListener('click', () => { state.first += Records_Page; showRecords(); });
   $('analysis').addEventListener('change', analyse);
+  for (const id of ['a-sets', 'a-bootstrap', 'a-slope', 'a-friction', 'a-lateral']) $(id).addEventListener('change', analyse);
   for (const b of document.querySelectorAll('button[data-download]')) {
     b.addEventListener('click', () => downloadPicture(b.dataset.download, b.dataset.kind));
   }

@@ -105,6 +105,20 @@
     const d = m.density(ds, {});
     check('density grid', !d.error && d.values.length === d.grid * d.grid && d.maximum > 0, d.error || d.maximum);
 
+    // An analysis with its parameters typed: the kinematic analysis of
+    // the sample on a face dipping 75 towards 060.  Planar sliding by hand:
+    // 29 of the planes dip 41-72 degrees within 20 of 060 (steeper than
+    // the friction angle, less steep than the face), then a face typed
+    // wrong.
+    $('analysis').value = 'kinematic';
+    set('a-slope', '060/75');
+    check('kinematic analysis on the face typed', /60\/75/.test($('result').textContent) && /Planar sliding : 29 /.test($('result').textContent),
+          $('result').textContent.split('\n').slice(0, 3).join(' / '));
+    set('a-slope', '060');
+    check('a slope face typed wrong is refused', /Error: slope/.test($('result').textContent), $('result').textContent);
+    set('a-slope', '');
+    $('analysis').value = 'fisher';
+
     // A file that cannot be read says so.
     await window.qzPage.takeText('bad.stereonet', 'this is not a stereonet file\n');
     check('a bad file says so', $('status').classList.contains('error'), $('status').textContent);
