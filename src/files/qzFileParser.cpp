@@ -23,7 +23,9 @@ qzFileParser::qzFileParser(const qzFileParser& o)
       m_stereonetType(o.m_stereonetType),
       m_headerPending(o.m_headerPending),
       m_titleRowsPending(o.m_titleRowsPending),
-      m_faultKinMarker(o.m_faultKinMarker) {}
+      m_faultKinMarker(o.m_faultKinMarker),
+      m_firstLinePending(o.m_firstLinePending),
+      m_layoutLine(o.m_layoutLine) {}
 
 void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
     FileParser::init(options);
@@ -32,6 +34,8 @@ void qzFileParser::init(const qzIEColumnOptions& options, std::istream& in) {
     m_headerPending = false;
     m_titleRowsPending = 0;
     m_faultKinMarker.clear();
+    m_firstLinePending = false;
+    m_layoutLine = false;
     if (m_unit->start) {
         m_unit->start(*this, in);
         return;
@@ -49,6 +53,12 @@ bool qzFileParser::delimitedRows() const { return m_unit->delimitedRows; }
 int qzFileParser::nextRecord(std::istream& in, TokenList& cells) {
     if (!m_unit->nextRecord) return Error::Null_Input_Line;
     return m_unit->nextRecord(*this, in, cells);
+}
+
+bool qzFileParser::takeLayoutLine() {
+    const bool was = m_layoutLine;
+    m_layoutLine = false;
+    return was;
 }
 
 int qzFileParser::refuseRow(const std::string& lineText) const {

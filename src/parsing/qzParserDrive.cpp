@@ -112,6 +112,7 @@ int qzParser::useReader(const qzIEColumnOptions& options, const qzIEDataTypeOrde
 
 RowSource::~RowSource() = default;
 int RowSource::refuseRow(const std::string&) const { return 0; }
+bool RowSource::takeLayoutLine() { return false; }
 bool RowSource::rowHoldsDipDirections() const { return false; }
 void RowSource::finishRecord(TokenStruct&, DataStruct&) const {}
 
@@ -138,6 +139,7 @@ int qzParser::AutoFileParse(DataStruct& data, TokenStruct& tokens, std::istream&
     const int got = fileParser->nextRecord(in, *tokenList);
     if (got != 1) {
         lineText.clear();
+        if (got == Error::Null_Input_Line && fileParser->takeLayoutLine()) m_remark.skipped = SkippedLine::Header;
         return got;
     }
     copyLineText(*fileParser, lineText);

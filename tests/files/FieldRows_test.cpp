@@ -100,10 +100,50 @@ TEST_F(Import, StereonetRowsWithoutALayoutCodeAreReported) {
                        o.setColumnDelim(krtIEConstants::Space_Delim);
                    }),
               1);
+    // The first line, where the code belongs, is reported with the rows:
+    // no line of the file passes unseen.
     EXPECT_EQ(data.getNumData(), 0);
     EXPECT_EQ(report(),
+              "bedding, creek section\r\n%<Line 1> Error importing Stereonet\nPlease verify that this is a valid Stereonet "
+              "file\r\n"
               "120 35\r\n%<Line 2> Error importing Stereonet\nPlease verify that this is a valid Stereonet file\r\n"
               "130 40\r\n%<Line 4> Error importing Stereonet\nPlease verify that this is a valid Stereonet file\r\n");
+    EXPECT_EQ(errors.getSkippedLines().blank, 1u);
+}
+
+TEST_F(Import, LayoutLinesAreHeadersAndTheFileEndIsNoBlankLine) {
+    // Stereonet's code lines (the first, found anywhere in it, and a later
+    // block's) and FaultKin's first line are the files' headers; a final
+    // line end is not a blank line; a real blank line is.
+    struct Case {
+        const char* text;
+        bool faultKin;
+        int records;
+        unsigned long header, blank;
+    };
+    const Case cases[] = {
+        {"TP\n10 20\n", false, 1, 1, 0},
+        {"TP\n10 20", false, 1, 1, 0},
+        {"TP\n10 20\n\n", false, 1, 1, 1},
+        {"Bedding AD\n10 20 E\nTP\n30 40\n", false, 2, 2, 0},
+        {"MomentFormat quarry\nNR\n 020  60  108  60  1\n", true, 1, 1, 0},
+    };
+    for (const Case& c : cases) {
+        Data d(ComplexFileName("layout"), &errors, 2);
+        errors.resetErrorHandler();
+        ASSERT_EQ(loadInto(d, c.text,
+                       [&c](O& o) {
+                           o.setIEOption(c.faultKin ? O::IE_FaultKin_File : O::IE_Stereonet_File);
+                           c.faultKin ? o.setDefaultFaultKinInputColumnChoices() : o.setDefaultStereonetInputColumnChoices();
+                           o.setColumnDelim(krtIEConstants::Space_Delim);
+                       }),
+                  1)
+            << c.text;
+        EXPECT_EQ(d.getNumData(), c.records) << c.text;
+        EXPECT_EQ(errors.getSkippedLines().header, c.header) << c.text;
+        EXPECT_EQ(errors.getSkippedLines().blank, c.blank) << c.text;
+        EXPECT_EQ(errors.getNumRejected(), 0u) << c.text;
+    }
 }
 
 }  // namespace

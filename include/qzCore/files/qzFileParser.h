@@ -62,6 +62,7 @@ public:
     bool delimitedRows() const override;
     int nextRecord(std::istream& in, TokenList& cells) override;
     int refuseRow(const std::string& lineText) const override;
+    bool takeLayoutLine() override;
     bool rowHoldsDipDirections() const override;
     void finishRecord(TokenStruct& tokens, DataStruct& data) const override;
 
@@ -72,11 +73,20 @@ public:
     bool isFaultKin() const;
 
     /// Reads one Stereonet data line into the Strike, Dip, Rake, Trend,
-    /// Plunge columns (0..4).  Nothing at the end of input.
-    void tokenizeStereonet(std::istream& in, TokenList& tokens);
+    /// Plunge columns (0..4).  @return 1; Error::Null_Input_Line for a
+    /// line naming the layout (the first line holding a code, or a later
+    /// line that is one); Error::Parsing_Incomplete at the end of input.
+    /// A first line without a code is handed on as a row, for refuseRow
+    /// to report.
+    int tokenizeStereonet(std::istream& in, TokenList& tokens);
     /// Reads one FaultKin record (marker and data line) into the Strike,
-    /// Dip, Trend, Plunge, Slip columns.  Nothing at the end of input.
-    void tokenizeFaultKin(std::istream& in, TokenList& tokens);
+    /// Dip, Trend, Plunge, Slip columns.  @return 1; Error::Null_Input_Line
+    /// for the first line (checked when the reading began);
+    /// Error::Parsing_Incomplete at the end of input.
+    int tokenizeFaultKin(std::istream& in, TokenList& tokens);
+    /// The format's first line is the next to count (Stereonet: to read;
+    /// FaultKin: read and checked by the format's start).
+    void markFirstLinePending() { m_firstLinePending = true; }
     /// The marker of the last FaultKin record read ("TR", "TL", "NR", "NL").
     const std::string& faultKinMarker() const { return m_faultKinMarker; }
     /// Whether `word` is exactly a Stereonet layout code.
@@ -113,6 +123,10 @@ private:
     bool m_headerPending = false;
     int m_titleRowsPending = 0;
     std::string m_faultKinMarker;
+    // Stereonet's and FaultKin's first line is still to come; the line
+    // passed over last named the layout.
+    bool m_firstLinePending = false;
+    bool m_layoutLine = false;
 };
 
 }  // namespace qzCore

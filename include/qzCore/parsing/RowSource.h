@@ -34,6 +34,10 @@ public:
     /// @return 1, or a code that ends the row without a record
     ///   (Error::Null_Input_Line: a format that yields none).
     virtual int nextRecord(std::istream& in, TokenList& cells) = 0;
+    /// True once after nextRecord passed over a line that names the
+    /// file's layout (a Stereonet code line, FaultKin's first line): it is
+    /// counted as a header line, not a blank one.
+    virtual bool takeLayoutLine();
     /// A code when no record can come from the row read (`lineText`), 0
     /// otherwise.
     virtual int refuseRow(const std::string& lineText) const;

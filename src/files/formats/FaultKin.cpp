@@ -23,12 +23,19 @@
 
 namespace qzCore {
 
-void qzFileParser::tokenizeFaultKin(std::istream& in, TokenList& tokens) {
+int qzFileParser::tokenizeFaultKin(std::istream& in, TokenList& tokens) {
     tokens.reset();
     m_faultKinMarker.clear();
+    // The first line, read and checked when the reading began: counted as
+    // the file's header.
+    if (m_firstLinePending) {
+        m_firstLinePending = false;
+        m_layoutLine = true;
+        return Error::Null_Input_Line;
+    }
     bool reverse = false;
     for (;;) {
-        if (!grabLine(in)) return;
+        if (!grabLine(in)) return Error::Parsing_Incomplete;
         const std::string marker = detail::trimmed(getLineBuffer());
         if (marker == "TR" || marker == "TL" || marker == "NR" || marker == "NL") {
             reverse = marker.find('T') != std::string::npos;
@@ -36,7 +43,7 @@ void qzFileParser::tokenizeFaultKin(std::istream& in, TokenList& tokens) {
             break;
         }
     }
-    if (!grabLine(in)) return;
+    if (!grabLine(in)) return Error::Parsing_Incomplete;
     // Data lines are blank-separated, whatever the column delimiter says.
     const std::vector<std::string> t = detail::words(getLineBuffer());
     for (std::size_t i = 0; i < t.size() && i < tokens.capacity(); ++i) tokens.set(i, t[i]);
@@ -44,6 +51,7 @@ void qzFileParser::tokenizeFaultKin(std::istream& in, TokenList& tokens) {
     GDSlipTypes::instance().get(reverse ? GDSlipTypes::GDSlipType_ReverseSlip : GDSlipTypes::GDSlipType_NormalSlip,
                                 keyword);
     tokens.set(4, keyword);
+    return 1;
 }
 
 namespace detail {
@@ -89,11 +97,9 @@ const FormatUnit& faultKinFormat() {
             if (!r.grabLine(in)) throw Error::Unknown_File_Format;
             const char* first = r.getLineBuffer();
             if (!std::strstr(first, "MomentFormat") && !std::strstr(first, "FaultKin")) throw Error::Bad_FaultKin_File;
+            r.markFirstLinePending();
         };
-        u.nextRecord = [](qzFileParser& r, std::istream& in, TokenList& cells) {
-            r.tokenizeFaultKin(in, cells);
-            return 1;
-        };
+        u.nextRecord = [](qzFileParser& r, std::istream& in, TokenList& cells) { return r.tokenizeFaultKin(in, cells); };
         u.finishRecord = [](const qzFileParser& r, TokenStruct& tokens, DataStruct& data) {
             takeLateralSense(r.faultKinMarker(), tokens, data);
         };

@@ -51,13 +51,22 @@ bool qzFileParser::isLayoutCode(const std::string& word) {
     return false;
 }
 
-void qzFileParser::tokenizeStereonet(std::istream& in, TokenList& tokens) {
+int qzFileParser::tokenizeStereonet(std::istream& in, TokenList& tokens) {
     tokens.reset();
-    if (!grabLine(in)) return;
+    if (!grabLine(in)) return Error::Parsing_Incomplete;
+    // The first line names the layout anywhere in it; a later line that is
+    // only a code starts a block.  Either is the file's header, counted as
+    // such.  A first line without a code goes on as a row: with no layout,
+    // refuseRow reports it, as every row after it.
+    const bool first = m_firstLinePending;
+    m_firstLinePending = false;
     const std::string code = detail::trimmed(getLineBuffer());
-    if (isLayoutCode(code)) {
-        parseStereonetType(code.c_str());
-        return;
+    if (first || isLayoutCode(code)) {
+        parseStereonetType(first ? getLineBuffer() : code.c_str());
+        if (m_stereonetType != Stereonet_None) {
+            m_layoutLine = true;
+            return Error::Null_Input_Line;
+        }
     }
     std::vector<std::string> t = detail::words(getLineBuffer());
     t.resize(5);
@@ -77,6 +86,7 @@ void qzFileParser::tokenizeStereonet(std::istream& in, TokenList& tokens) {
         case Stereonet_DD: tokens.set(0, t[1]); tokens.set(1, t[0]); break;
         default: break;
     }
+    return 1;
 }
 
 namespace detail {
@@ -100,13 +110,8 @@ const FormatUnit& stereonetFormat() {
             o.setDefaultStereonetInputColumnChoices();
             o.setColumnDelim(krtIEConstants::Space_Delim | krtIEConstants::Tab_Delim);
         };
-        u.start = [](qzFileParser& r, std::istream& in) {
-            if (r.grabLine(in)) r.parseStereonetType(r.getLineBuffer());
-        };
-        u.nextRecord = [](qzFileParser& r, std::istream& in, TokenList& cells) {
-            r.tokenizeStereonet(in, cells);
-            return 1;
-        };
+        u.start = [](qzFileParser& r, std::istream&) { r.markFirstLinePending(); };
+        u.nextRecord = [](qzFileParser& r, std::istream& in, TokenList& cells) { return r.tokenizeStereonet(in, cells); };
         // A file without a layout code: no row can be read, and each says so.
         u.refuseRow = [](const qzFileParser& r, const std::string& lineText) {
             return r.getStereonetType() == qzFileParser::Stereonet_None &&
