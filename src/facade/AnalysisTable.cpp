@@ -53,23 +53,26 @@ Outcome runKinematic(Dataset& ds, const AnalysisRequest& q) {
     p.seed = q.seed > 0 ? static_cast<unsigned long>(q.seed) : 1;
     return kinematic(ds, p);
 }
+/// The inversion's settings a request gives (method, misfit rule,
+/// refinement), shared by the stress and the tendencies from the faults.
+void setInversion(StressParams& p, const AnalysisRequest& q) {
+    p.method = q.stressMethod;
+    p.maxMisfit = q.maxMisfit;
+    p.refine = q.refine;
+}
 Outcome runStress(Dataset& ds, const AnalysisRequest& q) {
     StressParams p;
     static_cast<Selection&>(p) = q;
-    p.method = q.stressMethod;
+    setInversion(p, q);
     p.bootstrap = q.bootstrap;
     p.seed = q.seed > 0 ? static_cast<unsigned long>(q.seed) : 1;
-    p.maxMisfit = q.maxMisfit;
-    p.refine = q.refine;
     return stress(ds, p);
 }
 Outcome runTendency(Dataset& ds, const AnalysisRequest& q) {
     TendencyParams p;
     static_cast<Selection&>(p) = q;
     p.fromFaults = q.fromFaults;
-    p.inversion.method = q.stressMethod;
-    p.inversion.maxMisfit = q.maxMisfit;
-    p.inversion.refine = q.refine;
+    setInversion(p.inversion, q);
     p.sigma1 = q.sigma1;
     p.sigma3 = q.sigma3;
     p.magnitudes = q.magnitudes;
