@@ -97,7 +97,8 @@ function showFiles(problems) {
   } else {
     status(`${plural(count, 'record')} read${notRead ? `, ${plural(notRead, 'row')} not read${listed}` : ''}.`, false);
   }
-  for (const id of ['reread', 'run', 'csv']) $(id).disabled = !ds;
+  $('reread').disabled = !ds;
+  for (const id of ['run', 'csv']) $(id).disabled = count === 0;
   $('records-box').hidden = count === 0;
   $('records-summary').textContent = `${plural(count, 'record')}: the table`;
   if ($('records-box').open) showRecords();
