@@ -267,9 +267,11 @@ void SvgPort::drawSymbol(const TwoDPoint<float>& at, const GraphicsStyle& style,
     const double px = x(at.x()), py = y(at.y());
     const double s = std::max(1.0, double(size)) * (geometry ? 1.0 : m_scale);
     if (geometry) {
-        element("<circle cx=\"" + number(px) + "\" cy=\"" + number(py) + "\" r=\"" + number(s) + "\" fill=\"" +
-                (filled ? svgColour(fill.getColor()) : std::string("none")) + "\"" + strokeOf(style, m_lineSize) +
-                "/>");
+        const bool dot = style.getSymbol() == Symbol_Dot;
+        element("<circle cx=\"" + number(px) + "\" cy=\"" + number(py) + "\" r=\"" +
+                number(dot ? std::max(1.2, s * 0.6) : s) + "\" fill=\"" +
+                (dot ? svgColour(style.getColor()) : filled ? svgColour(fill.getColor()) : std::string("none")) +
+                "\"" + (dot ? std::string() : strokeOf(style, m_lineSize)) + "/>");
         return;
     }
     std::string& d = m_markerPath;
